@@ -1,0 +1,12 @@
+// The program: the application and its one window.
+
+#include "shell/TForm1.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    TForm1 form;
+    form.show();
+    return app.exec();
+}

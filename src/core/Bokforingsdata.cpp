@@ -1,0 +1,102 @@
+#include "core/Bokforingsdata.h"
+
+#include <array>
+
+namespace tovana {
+
+namespace {
+
+const std::array<std::string, 9> kRubriker = {
+    "",        "TILLGÅNGAR", "EGET KAPITAL",          "OBESKATTADE RESERVER", "SKULDER",
+    "INTÄKTER", "KOSTNADER", "BOKSLUTSDISPOSITIONER", "KODER"};
+
+const std::array<std::string, 9> kNamn = {
+    "",         "Tillgångar", "Eget kapital",          "Obeskattade reserver", "Skulder",
+    "Intäkter", "Kostnader",  "Bokslutsdispositioner", "Koder"};
+
+const std::string kTom;
+
+template <typename T> T &Plats(std::vector<T> &tabell, int32_t slot) {
+    if (slot < 0)
+        slot = 0;
+    if (static_cast<std::size_t>(slot) >= tabell.size())
+        tabell.resize(static_cast<std::size_t>(slot) + 1 + tabell.size() / 2);
+    return tabell[static_cast<std::size_t>(slot)];
+}
+
+} // namespace
+
+const std::string &Klassrubrik(int typ) {
+    return typ >= kForstaKlass && typ <= kSistaKlass ? kRubriker[typ] : kTom;
+}
+
+const std::string &Klassnamn(int typ) {
+    return typ >= kForstaKlass && typ <= kSistaKlass ? kNamn[typ] : kTom;
+}
+
+Bokforingsdata::Bokforingsdata() : Konton(201), Poster(1001), Arbetsposter(2001) {}
+
+TKonto &Bokforingsdata::Kontoplats(int32_t slot) { return Plats(Konton, slot); }
+TPost &Bokforingsdata::Postplats(int32_t slot) { return Plats(Poster, slot); }
+TPost &Bokforingsdata::Arbetsplats(int32_t slot) { return Plats(Arbetsposter, slot); }
+
+bool Bokforingsdata::HarKoder() const {
+    for (int32_t i = 1; i <= Kontoantal; ++i)
+        if (Konton[i].typ == kKoder)
+            return true;
+    return false;
+}
+
+int32_t Bokforingsdata::SokKonto(int32_t nummer) const {
+    for (int32_t i = 1; i <= Kontoantal; ++i)
+        if (Konton[i].nummer == nummer)
+            return i;
+    return 0;
+}
+
+void Bokforingsdata::TomPoster() {
+    for (auto &p : Poster)
+        p = TPost{};
+}
+
+std::vector<std::string> Klasslista(const Bokforingsdata &data, Listform form) {
+    const bool versaler = form == Listform::Versaler;
+    auto rubrik = [&](int typ) { return versaler ? Klassrubrik(typ) : Klassnamn(typ); };
+    std::vector<std::string> rader;
+    rader.push_back(rubrik(1));
+    for (int32_t i = 1; i <= data.Kontoantal; ++i) {
+        const TKonto &konto = data.Konton[i];
+        const int foregaende = data.Konton[i - 1].typ;
+        for (int k = 2; k <= kSistaKlass; ++k) {
+            if (konto.typ == k && foregaende < k) {
+                if (!versaler)
+                    rader.emplace_back(" ");
+                rader.push_back(rubrik(k));
+            }
+        }
+        rader.push_back(std::to_string(konto.nummer) + " " + konto.namn);
+    }
+    return rader;
+}
+
+int32_t Insattningsplats(const Bokforingsdata &data, Kontotyp typ, int32_t nummer) {
+    for (int32_t i = 1; i <= data.Kontoantal; ++i)
+        if (data.Konton[i].typ == typ && nummer < data.Konton[i].nummer)
+            return i;
+    for (int32_t i = 1; i <= data.Kontoantal; ++i)
+        if (typ < data.Konton[i].typ)
+            return i;
+    return data.Kontoantal + 1;
+}
+
+int32_t SattInKonto(Bokforingsdata &data, const TKonto &konto) {
+    const int32_t plats = Insattningsplats(data, konto.typ, konto.nummer);
+    data.Kontoplats(data.Kontoantal + 1);
+    for (int32_t i = data.Kontoantal; i >= plats; --i)
+        data.Konton[i + 1] = data.Konton[i];
+    data.Konton[plats] = konto;
+    ++data.Kontoantal;
+    return plats;
+}
+
+} // namespace tovana

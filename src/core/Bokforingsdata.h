@@ -1,0 +1,125 @@
+#pragma once
+// The bookkeeping state: one chart of accounts and one year's ledger at a time,
+// with their internal names, file paths, state flags and the panel colour.
+//
+// The tables are 1-based: slot 0 is a zero sentinel (the chart's slot 0 has
+// class 0, so the class headings of Klasslista appear before the first account;
+// the ledger's slot 0 is what the entry panel shows for an empty ledger).
+// Accounts occupy slots 1..Kontoantal and posts 1..Postantal. The tables start
+// with room for 200 accounts, 1000 posts and 2000 work posts and grow as needed,
+// so no count is ever refused or written past.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tovana {
+
+// Account class 1..8; 0 only in the sentinel slot.
+using Kontotyp = uint8_t;
+
+constexpr int kForstaKlass = 1;
+constexpr int kSistaKlass = 8;
+constexpr Kontotyp kKoder = 8;
+
+// The class heading of upper-case lists ("TILLGÅNGAR") and the class name of
+// mixed-case lists and reports ("Tillgångar"); empty outside 1..8.
+const std::string &Klassrubrik(int typ);
+const std::string &Klassnamn(int typ);
+
+// The longest name, date and text that are stored, in characters.
+constexpr std::size_t kNamnlangd = 80;
+constexpr std::size_t kDatumlangd = 8;
+constexpr std::size_t kTextlangd = 100;
+
+struct TKonto {
+    Kontotyp typ = 0;
+    int32_t nummer = 0;
+    std::string namn;
+
+    bool operator==(const TKonto &) const = default;
+};
+
+struct TPost {
+    int32_t vernr = 0;
+    std::string datum;
+    int32_t debet = 0;
+    int32_t kredit = 0;
+    int32_t kod = 0;
+    double belopp = 0;
+    std::string text;
+
+    bool operator==(const TPost &) const = default;
+};
+
+// An RGB colour; Bakgrundsfarg of the work panels.
+struct Farg {
+    uint8_t rod = 0;
+    uint8_t gron = 0;
+    uint8_t bla = 0;
+
+    bool operator==(const Farg &) const = default;
+};
+
+// The colour as delivered: blue EE, green DA, red DA.
+inline const std::string kLevereradFargtext = "$00EEDADA";
+
+struct Bokforingsdata {
+    Bokforingsdata();
+
+    std::vector<TKonto> Konton;      // slots 0..; slot 0 the sentinel
+    int32_t Kontoantal = 0;
+    std::vector<TPost> Poster;       // slots 0..; slot 0 stays zero
+    int32_t Postantal = 0;
+    std::vector<TPost> Arbetsposter; // work space for re-sorting and last year's ledger
+
+    std::string Kontoplannamn;
+    std::string Kontoplanfil;
+    std::string Redovisningsnamn;
+    std::string Redovisningsfil;
+
+    bool KontoplanInlast = false;
+    bool RedovisningInlast = false;
+    bool KoderFinns = false;
+
+    int32_t ValtKonto = 0;
+    double Konteringssaldo = 0;
+    int32_t Sexpostsida = 0;
+
+    std::string Fargtext = kLevereradFargtext;
+    Farg Bakgrundsfarg{0xDA, 0xDA, 0xEE};
+    std::string Decimalord = "komma";
+
+    // The slot, growing the table when it is beyond the end.
+    TKonto &Kontoplats(int32_t slot);
+    TPost &Postplats(int32_t slot);
+    TPost &Arbetsplats(int32_t slot);
+
+    // Whether any account in slots 1..Kontoantal has class 8.
+    bool HarKoder() const;
+
+    // The slot of the account with this number (first match), or 0.
+    int32_t SokKonto(int32_t nummer) const;
+
+    // Every slot of Poster emptied (numbers 0, texts empty); Postantal unchanged.
+    void TomPoster();
+};
+
+// The account list with class headings, in table order. The upper-case style
+// uses "TILLGÅNGAR"-style headings with no blank lines; the mixed-case style
+// uses "Tillgångar"-style names with a line holding one blank before every
+// heading but the first. The first line is always the class-1 heading, and a
+// heading stands wherever the class rises from one slot to the next.
+enum class Listform { Versaler, Gemena };
+std::vector<std::string> Klasslista(const Bokforingsdata &data, Listform form);
+
+// Where a new account of class `typ` and number `nummer` goes so that a chart
+// ordered by class and number stays so: before the first account of the same
+// class with a higher number, else before the first account of a higher class,
+// else at the end.
+int32_t Insattningsplats(const Bokforingsdata &data, Kontotyp typ, int32_t nummer);
+
+// Inserts the account at its Insattningsplats and returns the slot.
+int32_t SattInKonto(Bokforingsdata &data, const TKonto &konto);
+
+} // namespace tovana

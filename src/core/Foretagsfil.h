@@ -1,0 +1,23 @@
+#pragma once
+// The company file (.ftg): two lines, Windows-1252, CR LF, naming the chart file
+// and the ledger file that open together. Anything after line 2 is ignored:
+//
+//     /home/anna/bok/foretag.kpl
+//     /home/anna/bok/foretag2012.red
+
+#include <string>
+
+namespace tovana {
+
+struct Foretag {
+    std::string kontoplanfil;
+    std::string redovisningsfil;
+};
+
+// Reads both paths. A file with fewer than two lines is reported as a missing
+// file ("File not found", naming the company file and the missing line).
+Foretag LasForetagsfil(const std::string &sokvag);
+
+void SkrivForetagsfil(const std::string &sokvag, const Foretag &foretag);
+
+} // namespace tovana

@@ -1,0 +1,65 @@
+#include "core/Installningar.h"
+
+#include "core/Fel.h"
+#include "core/Taltext.h"
+#include "core/Teckentabell.h"
+#include "core/Textfil.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <utility>
+
+namespace tovana {
+
+namespace {
+
+Farg FranHeltal(uint32_t v) {
+    return Farg{static_cast<uint8_t>(v & 0xFF), static_cast<uint8_t>((v >> 8) & 0xFF),
+                static_cast<uint8_t>((v >> 16) & 0xFF)};
+}
+
+// The named colours a settings file may hold, as colour values (red lowest).
+constexpr std::array<std::pair<const char *, uint32_t>, 20> kNamngivna = {{
+    {"clBlack", 0x000000},     {"clMaroon", 0x000080},  {"clGreen", 0x008000},
+    {"clOlive", 0x008080},     {"clNavy", 0x800000},    {"clPurple", 0x800080},
+    {"clTeal", 0x808000},      {"clGray", 0x808080},    {"clSilver", 0xC0C0C0},
+    {"clRed", 0x0000FF},       {"clLime", 0x00FF00},    {"clYellow", 0x00FFFF},
+    {"clBlue", 0xFF0000},      {"clFuchsia", 0xFF00FF}, {"clAqua", 0xFFFF00},
+    {"clWhite", 0xFFFFFF},     {"clMoneyGreen", 0xC0DCC0}, {"clSkyBlue", 0xF0CAA6},
+    {"clCream", 0xF0FBFF},     {"clBtnFace", 0xF0F0F0},
+}};
+
+} // namespace
+
+Farg AvkodaFarg(const std::string &text) {
+    for (const auto &[namn, varde] : kNamngivna)
+        if (text.size() == std::char_traits<char>::length(namn) &&
+            std::equal(text.begin(), text.end(), namn,
+                       [](char a, char b) { return std::tolower(a) == std::tolower(b); }))
+            return FranHeltal(varde);
+    return FranHeltal(static_cast<uint32_t>(TextTillHeltal(text)));
+}
+
+void LasInstallningar(Bokforingsdata &data, const std::string &sokvag) {
+    const std::string bytes = LasFil(sokvag);
+    Radlasare lasare(bytes);
+    std::string_view rad;
+    std::string text;
+    if (lasare.NastaRad(rad))
+        text = FranWindows1252(rad);
+    Farg farg;
+    try {
+        farg = AvkodaFarg(text);
+    } catch (const Korningsfel &fel) {
+        throw Radfel(fel.what(), sokvag, 1);
+    }
+    data.Fargtext = text;
+    data.Bakgrundsfarg = farg;
+}
+
+void SkrivInstallningar(const Bokforingsdata &data, const std::string &sokvag) {
+    SkrivFilSakert(sokvag, TillWindows1252(data.Fargtext + "\r\n"));
+}
+
+} // namespace tovana

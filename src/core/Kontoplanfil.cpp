@@ -1,0 +1,63 @@
+#include "core/Kontoplanfil.h"
+
+#include "core/Fel.h"
+#include "core/Taltext.h"
+#include "core/Teckentabell.h"
+#include "core/Textfil.h"
+
+namespace tovana {
+
+void LasKontoplan(Bokforingsdata &data, const std::string &sokvag) {
+    const std::string bytes = LasFil(sokvag);
+    Radlasare lasare(bytes);
+    std::string_view rad;
+    std::string namn;
+    if (lasare.NastaRad(rad))
+        namn = ForstaTecken(FranWindows1252(rad), kNamnlangd);
+
+    std::vector<TKonto> konton;
+    bool koder = false;
+    while (lasare.NastaPostrad(rad)) {
+        const auto forsta = rad.find(';');
+        const std::string_view klasstext = rad.substr(0, forsta);
+        std::string_view rest =
+            forsta == std::string_view::npos ? std::string_view{} : rad.substr(forsta + 1);
+        const auto andra = rest.find(';');
+        const std::string_view nummertext = rest.substr(0, andra);
+        const std::string_view namntext =
+            andra == std::string_view::npos ? std::string_view{} : rest.substr(andra + 1);
+        TKonto konto;
+        try {
+            konto.typ = static_cast<Kontotyp>(TextTillHeltal(FranWindows1252(klasstext)));
+            konto.nummer = TextTillHeltal(FranWindows1252(nummertext));
+        } catch (const Korningsfel &fel) {
+            throw Radfel(fel.what(), sokvag, lasare.Radnummer());
+        }
+        konto.namn = ForstaTecken(FranWindows1252(namntext), kNamnlangd);
+        koder = koder || konto.typ == kKoder;
+        konton.push_back(std::move(konto));
+    }
+
+    // Everything read: now the chart in memory changes.
+    data.Kontoplannamn = std::move(namn);
+    for (std::size_t i = 0; i < konton.size(); ++i)
+        data.Kontoplats(static_cast<int32_t>(i + 1)) = std::move(konton[i]);
+    data.Kontoantal = static_cast<int32_t>(konton.size());
+    if (koder)
+        data.KoderFinns = true;
+}
+
+std::string KontoplanBytes(const Bokforingsdata &data) {
+    std::string text = data.Kontoplannamn + "\r\n";
+    for (int32_t i = 1; i <= data.Kontoantal; ++i) {
+        const TKonto &k = data.Konton[i];
+        text += std::to_string(k.typ) + ";" + std::to_string(k.nummer) + ";" + k.namn + "\r\n";
+    }
+    return TillWindows1252(text);
+}
+
+void SkrivKontoplan(const Bokforingsdata &data, const std::string &sokvag) {
+    SkrivFilSakert(sokvag, KontoplanBytes(data));
+}
+
+} // namespace tovana

@@ -1,0 +1,29 @@
+#pragma once
+// The chart-of-accounts file (.kpl): Windows-1252, CR LF. The first line is the
+// chart's internal name; then one account a line, class;number;name, in table
+// order. The name runs to the end of the line and may itself hold ";":
+//
+//     Företagets kontoplan
+//     1;1510;Kundfordringar
+//     8;10;Projekt A
+
+#include "core/Bokforingsdata.h"
+
+#include <string>
+
+namespace tovana {
+
+// Replaces the chart in `data` with the file's: Kontoplannamn, slots 1..n,
+// Kontoantal; sets KoderFinns when a class-8 account is read (never clears it).
+// A file that cannot be read, or a line that does not convert, raises
+// Korningsfel naming the file and line, and changes nothing in `data`.
+// The caller sets Kontoplanfil, KontoplanInlast and the captions.
+void LasKontoplan(Bokforingsdata &data, const std::string &sokvag);
+
+// Writes the name line and slots 1..Kontoantal; changes nothing in `data`.
+void SkrivKontoplan(const Bokforingsdata &data, const std::string &sokvag);
+
+// The file's bytes for the chart (what SkrivKontoplan writes).
+std::string KontoplanBytes(const Bokforingsdata &data);
+
+} // namespace tovana

@@ -1,0 +1,60 @@
+#pragma once
+// The ledger file (.red): Windows-1252, CR LF. The first line is the ledger's
+// internal name; then one post a line with seven fields: verification number,
+// date, amount (decimal comma), debit, credit, code (0 for none) and the text,
+// which runs to the end of the line and may hold ";":
+//
+//     Bokföring 2012
+//     12;120315;1250,5;1930;3010;0;Försäljning kontant
+//
+// A new post is appended the moment it is saved; every other change rewrites
+// the whole file.
+
+#include "core/Bokforingsdata.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tovana {
+
+struct Redovisningsinnehall {
+    std::string namn;
+    std::vector<TPost> poster; // in file order, from index 0
+};
+
+// Reads a ledger file. A file that cannot be read, or a field that does not
+// convert, raises Korningsfel naming the file and line.
+Redovisningsinnehall LasRedovisningsfil(const std::string &sokvag);
+
+// Replaces the ledger in `data` with the file's: Redovisningsnamn, every slot of
+// Poster emptied and slots 1..n filled, Postantal = n. On failure nothing in
+// `data` changes. The caller sets Redovisningsfil and the flags.
+void LasRedovisning(Bokforingsdata &data, const std::string &sokvag);
+
+// One post line without its line end, the amount as Taltext.
+std::string Postrad(const TPost &post);
+
+// One post line with the amount written as the given text.
+std::string Postrad(const TPost &post, std::string_view beloppstext);
+
+// Appends one post line (UTF-8, no line end) to the ledger file.
+void LaggTillPostrad(const std::string &sokvag, const std::string &rad);
+
+// Appends several post lines at once: all of them or none.
+void LaggTillPostrader(const std::string &sokvag, const std::vector<std::string> &rader);
+
+// Rewrites the ledger file: the name line and slots 1..Postantal.
+void SkrivRedovisning(const Bokforingsdata &data, const std::string &sokvag);
+
+// The bytes of a ledger file with this name and these posts.
+std::string RedovisningBytes(const std::string &namn, const TPost *forsta, std::size_t antal);
+
+// Rewrites a ledger file with this name and these posts.
+void SkrivRedovisningsfil(const std::string &sokvag, const std::string &namn,
+                          const std::vector<TPost> &poster);
+
+// Creates (or replaces) a ledger file holding only the name line.
+void SkapaRedovisningsfil(const std::string &sokvag, const std::string &namn);
+
+} // namespace tovana

@@ -1,0 +1,288 @@
+#include "core/Taltext.h"
+
+#include "core/Fel.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace tovana {
+
+namespace {
+
+std::string &Grupptecken() {
+    static std::string tecken = " ";
+    return tecken;
+}
+
+// A value's decimal digits: value = 0.d1d2d3... * 10^exponent, with `siffror`
+// holding d1d2d3... (no leading zero unless the value is zero).
+struct Decimaltal {
+    bool negativ = false;
+    std::string siffror;
+    int exponent = 0;
+};
+
+// The value as 15 significant digits, which a double always holds exactly as
+// typed; the display roundings are made from these digits, so an amount typed
+// as 0,285 is shown rounded as 0,29 and not from its binary neighbour.
+Decimaltal TillDecimaltal(double v) {
+    Decimaltal d;
+    d.negativ = std::signbit(v);
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(v));
+    // buf: "d.dddddddddddddde+XX"
+    std::string_view s(buf);
+    const auto e = s.find('e');
+    d.siffror += s[0];
+    d.siffror += s.substr(2, e - 2);
+    d.exponent = std::atoi(buf + e + 1) + 1;
+    return d;
+}
+
+// Rounds the digits half away from zero to `antal` significant digits.
+// Returns false when nothing is left (the value rounds to zero).
+bool Avrunda(Decimaltal &d, int antal) {
+    if (antal < 0) {
+        d.siffror = "0";
+        return false;
+    }
+    if (antal >= static_cast<int>(d.siffror.size()))
+        return true;
+    const bool uppat = d.siffror[antal] >= '5';
+    d.siffror.resize(antal);
+    if (uppat) {
+        int i = antal - 1;
+        while (i >= 0 && d.siffror[i] == '9') {
+            d.siffror[i] = '0';
+            --i;
+        }
+        if (i >= 0) {
+            ++d.siffror[i];
+        } else {
+            d.siffror.insert(d.siffror.begin(), '1');
+            d.siffror.pop_back();
+            ++d.exponent;
+            if (d.siffror.empty()) {
+                d.siffror = "1";
+            }
+        }
+    }
+    if (d.siffror.empty() || d.siffror.find_first_not_of('0') == std::string::npos) {
+        d.siffror = "0";
+        return false;
+    }
+    return true;
+}
+
+std::string UtanAvslutandeNollor(std::string s) {
+    while (s.size() > 1 && s.back() == '0')
+        s.pop_back();
+    return s;
+}
+
+// "1,23456789E10": the digits with the separator after the first, then the exponent.
+std::string Vetenskaplig(const Decimaltal &d) {
+    const std::string siffror = UtanAvslutandeNollor(d.siffror);
+    std::string ut = d.negativ ? "-" : "";
+    ut += siffror[0];
+    if (siffror.size() > 1) {
+        ut += ',';
+        ut += siffror.substr(1);
+    }
+    ut += 'E';
+    ut += std::to_string(d.exponent - 1);
+    return ut;
+}
+
+std::string Gruppera(const std::string &heltal) {
+    std::string ut;
+    const std::string &sep = Grupptecken();
+    const std::size_t n = heltal.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i > 0 && (n - i) % 3 == 0)
+            ut += sep;
+        ut += heltal[i];
+    }
+    return ut;
+}
+
+std::string Beloppstext(double v, int precision) {
+    if (std::isnan(v))
+        return "NAN";
+    if (std::isinf(v))
+        return v < 0 ? "-INF" : "INF";
+    Decimaltal d = TillDecimaltal(v);
+    if (v == 0 || !Avrunda(d, std::min(precision, d.exponent + 2)))
+        return "0,00";
+    if (d.exponent > precision)
+        return Vetenskaplig(d);
+    // Place the digits around the decimal comma, two decimals.
+    std::string siffror = d.siffror;
+    const int heltalssiffror = d.exponent;
+    std::string heltal, decimaler;
+    if (heltalssiffror <= 0) {
+        heltal = "0";
+        decimaler = std::string(-heltalssiffror, '0') + siffror;
+    } else {
+        siffror.resize(std::max<std::size_t>(siffror.size(), heltalssiffror), '0');
+        heltal = siffror.substr(0, heltalssiffror);
+        decimaler = siffror.substr(heltalssiffror);
+    }
+    decimaler.resize(2, '0');
+    return (d.negativ ? "-" : "") + Gruppera(heltal) + "," + decimaler;
+}
+
+bool ArBlank(char c) { return c == ' '; }
+
+} // namespace
+
+void SattTusentalsavgransare(std::string tecken) { Grupptecken() = std::move(tecken); }
+
+const std::string &Tusentalsavgransare() { return Grupptecken(); }
+
+std::string Beloppstext(double v) { return Beloppstext(v, 10); }
+
+std::string KortBeloppstext(double v) { return Beloppstext(v, 8); }
+
+std::string Taltext(double v) {
+    if (std::isnan(v))
+        return "NAN";
+    if (std::isinf(v))
+        return v < 0 ? "-INF" : "INF";
+    if (v == 0)
+        return "0";
+    Decimaltal d = TillDecimaltal(v);
+    d.siffror = UtanAvslutandeNollor(d.siffror);
+    const double a = std::fabs(v);
+    if (a >= 1e15 || a < 0.0001)
+        return Vetenskaplig(d);
+    std::string heltal, decimaler;
+    if (d.exponent <= 0) {
+        heltal = "0";
+        decimaler = std::string(-d.exponent, '0') + d.siffror;
+    } else if (static_cast<int>(d.siffror.size()) <= d.exponent) {
+        heltal = d.siffror + std::string(d.exponent - d.siffror.size(), '0');
+    } else {
+        heltal = d.siffror.substr(0, d.exponent);
+        decimaler = d.siffror.substr(d.exponent);
+    }
+    std::string ut = d.negativ ? "-" : "";
+    ut += heltal;
+    if (!decimaler.empty())
+        ut += "," + decimaler;
+    return ut;
+}
+
+bool ForsokTextTillHeltal(std::string_view text, int32_t &varde) {
+    std::size_t i = 0;
+    while (i < text.size() && ArBlank(text[i]))
+        ++i;
+    bool negativ = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+        negativ = text[i] == '-';
+        ++i;
+    }
+    int bas = 10;
+    if (i < text.size() && text[i] == '$') {
+        bas = 16;
+        ++i;
+    }
+    if (i >= text.size())
+        return false;
+    int64_t belopp = 0;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        int siffra;
+        if (c >= '0' && c <= '9')
+            siffra = c - '0';
+        else if (bas == 16 && c >= 'a' && c <= 'f')
+            siffra = c - 'a' + 10;
+        else if (bas == 16 && c >= 'A' && c <= 'F')
+            siffra = c - 'A' + 10;
+        else
+            return false;
+        belopp = belopp * bas + siffra;
+        // Hexadecimal may fill all 32 bits (as colour values do); decimal may not overflow.
+        if (belopp > (bas == 16 ? int64_t{0xFFFFFFFF} : int64_t{0x80000000}))
+            return false;
+    }
+    if (negativ)
+        belopp = -belopp;
+    if (bas == 10 && (belopp > INT32_MAX || belopp < INT32_MIN))
+        return false;
+    varde = static_cast<int32_t>(static_cast<uint32_t>(belopp));
+    return true;
+}
+
+int32_t TextTillHeltal(std::string_view text) {
+    int32_t v = 0;
+    if (!ForsokTextTillHeltal(text, v))
+        throw Korningsfel("'" + std::string(text) + "' is not a valid integer value");
+    return v;
+}
+
+bool ForsokTextTillBelopp(std::string_view text, double &varde) {
+    std::size_t b = 0, e = text.size();
+    while (b < e && ArBlank(text[b]))
+        ++b;
+    while (e > b && ArBlank(text[e - 1]))
+        --e;
+    // Check the shape: sign, digits, comma, digits, exponent; at least one digit.
+    std::string c;
+    c.reserve(e - b);
+    std::size_t i = b;
+    if (i < e && (text[i] == '+' || text[i] == '-'))
+        c += text[i++];
+    int siffror = 0;
+    while (i < e && text[i] >= '0' && text[i] <= '9') {
+        c += text[i++];
+        ++siffror;
+    }
+    if (i < e && text[i] == ',') {
+        c += '.';
+        ++i;
+        while (i < e && text[i] >= '0' && text[i] <= '9') {
+            c += text[i++];
+            ++siffror;
+        }
+    }
+    if (siffror == 0)
+        return false;
+    if (i < e && (text[i] == 'e' || text[i] == 'E')) {
+        c += 'e';
+        ++i;
+        if (i < e && (text[i] == '+' || text[i] == '-'))
+            c += text[i++];
+        int exp = 0;
+        while (i < e && text[i] >= '0' && text[i] <= '9') {
+            c += text[i++];
+            ++exp;
+        }
+        if (exp == 0)
+            return false;
+    }
+    if (i != e)
+        return false;
+    const char *start = c.data();
+    if (*start == '+')
+        ++start;
+    double v = 0;
+    const auto [slut, fel] = std::from_chars(start, c.data() + c.size(), v);
+    if (fel != std::errc() || slut != c.data() + c.size() || std::isinf(v))
+        return false;
+    varde = v;
+    return true;
+}
+
+double TextTillBelopp(std::string_view text) {
+    double v = 0;
+    if (!ForsokTextTillBelopp(text, v))
+        throw Korningsfel("'" + std::string(text) + "' is not a valid floating point value");
+    return v;
+}
+
+bool ArOppetSaldo(double saldo) { return saldo >= 0.01 || saldo <= -0.01; }
+
+} // namespace tovana

@@ -1,0 +1,51 @@
+#pragma once
+// Every conversion between numbers and text in the program: the amount texts
+// shown on screen and in printouts, the general number text of the ledger file,
+// and the parsing of integers and amounts with the runtime's failure messages.
+//
+// The decimal separator is always ",". Amounts group thousands with the
+// grouping character (a plain space unless set otherwise), for display only.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tovana {
+
+// The character between groups of three digits in amount texts.
+void SattTusentalsavgransare(std::string tecken);
+const std::string &Tusentalsavgransare();
+
+// The amount text: at most 10 significant digits and 2 decimals (whichever
+// keeps fewer), half away from zero, thousands grouped, exactly two decimals;
+// scientific ("1,23456789E10") from 10 000 000 000 upwards.
+std::string Beloppstext(double v);
+
+// As Beloppstext with 8 significant digits (scientific from 100 000 000).
+std::string KortBeloppstext(double v);
+
+// The general number text: at most 15 significant digits, no grouping, no
+// trailing zeros ("100,5", "100"); scientific from 10^15 and below 0,0001.
+std::string Taltext(double v);
+
+// Reads an integer: leading blanks, an optional sign, decimal digits (or "$" and
+// hexadecimal digits) and nothing after. Failure raises Korningsfel with
+// "'<text>' is not a valid integer value".
+int32_t TextTillHeltal(std::string_view text);
+
+// As TextTillHeltal, without raising: false when the text is not an integer.
+bool ForsokTextTillHeltal(std::string_view text, int32_t &varde);
+
+// Reads an amount: blanks, optional sign, digits with a decimal comma, optional
+// exponent, blanks. No thousands separator. Failure raises Korningsfel with
+// "'<text>' is not a valid floating point value".
+double TextTillBelopp(std::string_view text);
+
+bool ForsokTextTillBelopp(std::string_view text, double &varde);
+
+// Whether a one-sided balance counts as open: one hundredth or more either way.
+// The double nearest 0,01 lies just above one hundredth, so a single posting of
+// 0,01 counts as open, while half an öre or a rounding residue does not.
+bool ArOppetSaldo(double saldo);
+
+} // namespace tovana

@@ -1,0 +1,141 @@
+#include "core/Teckentabell.h"
+
+#include "core/Fel.h"
+
+#include <array>
+
+namespace tovana {
+
+namespace {
+
+// Bytes 80..9F; the rest of Windows-1252 is the same as Latin-1.
+constexpr std::array<char32_t, 32> kC1 = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+int ByteForTecken(char32_t tecken) {
+    if (tecken < 0x80 || (tecken >= 0xA0 && tecken <= 0xFF))
+        return static_cast<int>(tecken);
+    for (std::size_t i = 0; i < kC1.size(); ++i)
+        if (kC1[i] == tecken)
+            return static_cast<int>(0x80 + i);
+    return -1;
+}
+
+void LaggTillUtf8(std::string &ut, char32_t c) {
+    if (c < 0x80) {
+        ut += static_cast<char>(c);
+    } else if (c < 0x800) {
+        ut += static_cast<char>(0xC0 | (c >> 6));
+        ut += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        ut += static_cast<char>(0xE0 | (c >> 12));
+        ut += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        ut += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        ut += static_cast<char>(0xF0 | (c >> 18));
+        ut += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        ut += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        ut += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// Decodes one character at `pos` and advances past it. A malformed sequence
+// yields U+FFFD for its first byte, which no file can hold.
+char32_t LasUtf8(std::string_view text, std::size_t &pos) {
+    const auto b0 = static_cast<unsigned char>(text[pos]);
+    if (b0 < 0x80) {
+        ++pos;
+        return b0;
+    }
+    int langd = (b0 >= 0xF0 && b0 < 0xF8) ? 4 : (b0 >= 0xE0) ? 3 : (b0 >= 0xC0) ? 2 : 0;
+    if (langd == 0 || pos + langd > text.size()) {
+        ++pos;
+        return 0xFFFD;
+    }
+    char32_t c = b0 & (0x7F >> langd);
+    for (int i = 1; i < langd; ++i) {
+        const auto b = static_cast<unsigned char>(text[pos + i]);
+        if ((b & 0xC0) != 0x80) {
+            ++pos;
+            return 0xFFFD;
+        }
+        c = (c << 6) | (b & 0x3F);
+    }
+    pos += langd;
+    return c;
+}
+
+} // namespace
+
+char32_t TeckenForByte(unsigned char byte) {
+    if (byte >= 0x80 && byte < 0xA0)
+        return kC1[byte - 0x80];
+    return byte;
+}
+
+bool KanSkrivasSomWindows1252(char32_t tecken) { return ByteForTecken(tecken) >= 0; }
+
+std::string FranWindows1252(std::string_view bytes) {
+    std::string ut;
+    ut.reserve(bytes.size() + bytes.size() / 8);
+    for (char b : bytes) {
+        const auto u = static_cast<unsigned char>(b);
+        if (u < 0x80)
+            ut += b;
+        else
+            LaggTillUtf8(ut, TeckenForByte(u));
+    }
+    return ut;
+}
+
+std::string TillWindows1252(std::string_view text) {
+    std::string ut;
+    ut.reserve(text.size());
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const auto b = static_cast<unsigned char>(text[pos]);
+        if (b < 0x80) {
+            ut += static_cast<char>(b);
+            ++pos;
+            continue;
+        }
+        const int byte = ByteForTecken(LasUtf8(text, pos));
+        if (byte < 0)
+            throw Korningsfel("Texten innehåller ett tecken som inte kan sparas i filen");
+        ut += static_cast<char>(byte);
+    }
+    return ut;
+}
+
+bool ArWindows1252Text(std::string_view text) {
+    std::size_t pos = 0;
+    while (pos < text.size())
+        if (ByteForTecken(LasUtf8(text, pos)) < 0)
+            return false;
+    return true;
+}
+
+std::size_t Teckenantal(std::string_view text) {
+    std::size_t antal = 0;
+    for (char b : text)
+        if ((static_cast<unsigned char>(b) & 0xC0) != 0x80)
+            ++antal;
+    return antal;
+}
+
+std::string ForstaTecken(std::string_view text, std::size_t antal) {
+    std::size_t pos = 0, tecken = 0;
+    while (pos < text.size()) {
+        if ((static_cast<unsigned char>(text[pos]) & 0xC0) != 0x80) {
+            if (tecken == antal)
+                break;
+            ++tecken;
+        }
+        ++pos;
+    }
+    return std::string(text.substr(0, pos));
+}
+
+} // namespace tovana

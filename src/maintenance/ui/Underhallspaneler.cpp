@@ -1,0 +1,5 @@
+#include "maintenance/ui/Underhallspaneler.h"
+
+#include "shell/TForm1.h"
+
+void ByggUnderhallspaneler(TForm1 &) {}

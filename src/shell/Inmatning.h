@@ -1,0 +1,21 @@
+#pragma once
+// Input that the files can hold: every text box of the window refuses
+// characters that Windows-1252 cannot store, so nothing is altered on save.
+
+#include <QValidator>
+
+class QWidget;
+
+class Windows1252Validator : public QValidator {
+    Q_OBJECT
+public:
+    explicit Windows1252Validator(QObject *parent = nullptr) : QValidator(parent) {}
+    State validate(QString &text, int &pos) const override;
+};
+
+// Whether every character of the text can be written to the program's files.
+bool ArWindows1252(const QString &text);
+
+// Gives every single-line box under `rot` that has no validator of its own the
+// Windows-1252 validator.
+void SkyddaInmatning(QWidget *rot);

@@ -1,0 +1,354 @@
+#include "shell/TForm1.h"
+
+#include "chart/ui/Kontoplanspaneler.h"
+#include "core/Installningar.h"
+#include "entry/ui/Redovisningspaneler.h"
+#include "maintenance/ui/Underhallspaneler.h"
+#include "reports/ui/Rapportpaneler.h"
+#include "shell/Arbetspanel.h"
+#include "shell/Inmatning.h"
+#include "shell/Manual.h"
+#include "shell/Valkomstpanel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kSupport = QStringLiteral("support@tovana.se");
+
+struct Menypost {
+    const char *namn;
+    const char *text;
+};
+
+struct Meny {
+    const char *namn;
+    const char *text;
+    std::vector<Menypost> poster;
+};
+
+// The main menu, in its order. The Manual menu is built by ByggManualmeny.
+const std::vector<Meny> &Huvudmeny() {
+    static const std::vector<Meny> meny = {
+        {"MenyKontoplan",
+         "Kontoplan",
+         {{"Skapany1", "Skapa ny kontoplan"},
+          {"Oppna1", "Öppna kontoplan"},
+          {"Nyttkonto1", "Lägga in ett nytt konto"},
+          {"Redigera1", "Redigera konton"},
+          {"Visa1", "Visa kontoplanen"},
+          {"SparasomKplan", "Spara som"}}},
+        {"MenyRedovisning",
+         "Redovisning",
+         {{"Skapaennyredovisning2", "Skapa en ny redovisning"},
+          {"Oppnared", "Öppna en redovisning"},
+          {"Redovisa", "Redovisa"},
+          {"RedSortera", "Sortera om redovisningen"}}},
+        {"MenyRapporter",
+         "Rapporter",
+         {{"RapportRes", "Resultaträkning"},
+          {"RapportBal", "Balansräkning"},
+          {"RapportKonto", "Kontoutdrag"},
+          {"Dagbok", "Dagbok"},
+          {"RRmedKoder", "Resultaträkning med koder"},
+          {"BRmedkoder", "Balansräkning med koder"},
+          {"Dagbokmedkoder", "Dagbok sorterad efter koder"}}},
+        {"MenyForetag",
+         "Företag",
+         {{"oppnaforetag", "Öppna företag"}, {"sparaforetag", "Spara som företag"}}},
+        {"MenyUtskrifter", "Utskrifter", {{"Startsidautskrift", "Startsida"}}},
+        {"MenySpecial",
+         "Special",
+         {{"KollKplan", "Kontrollera att alla använda konton finns i kontoplanen"},
+          {"HamtaIB", "Hämta IB-poster från fjolårets redovisning"},
+          {"farger", "Ändra bakgrundsfärg"},
+          {"Oanv", "Visa konton/koder som inte används"},
+          {"Anvndpunktsomdecimaltecken1", "Använd punkt som decimaltecken"}}},
+        {"MenyAvsluta", "Avsluta", {{"lamnatovana", "Lämna Tovana"}}},
+    };
+    return meny;
+}
+
+const QStringList kKontoplansgrupp = {"Nyttkonto1", "Redigera1", "Visa1", "SparasomKplan"};
+
+const QStringList kRedovisningsgrupp = {
+    "Redovisa",          "RedSortera", "sparaforetag", "RapportRes",     "RapportBal",
+    "RapportKonto",      "Dagbok",     "Startsidautskrift", "RRmedKoder", "BRmedkoder",
+    "Dagbokmedkoder",    "KollKplan",  "HamtaIB",      "Oanv"};
+
+struct Panelrubrik {
+    const char *panel;
+    const char *rubriknamn;
+    const char *rubrik;
+};
+
+// The work panels with their headings, for the panels no subsystem has built yet.
+const std::vector<Panelrubrik> &Panelrubriker() {
+    static const std::vector<Panelrubrik> rubriker = {
+        {"Panelvalkommen", "Labelvalkommen", "Välkommen till Tovana"},
+        {"Panelnykontoplan", "LabelNyKplanRubrik", "Rutin för att skapa en ny kontoplan"},
+        {"Panelnyakonton", "LabelNyaKontonRubrik", "Lägga till ett nytt konto/kod"},
+        {"PanelOppnaKplan", "LabelOppnaKplanRubrik", "Visa aktuell kontoplan "},
+        {"PanelKplanRedigera", "LabelKplanRedigeraRubrik", "Ändra eller radera konton"},
+        {"PanelSkapaRed", "LabelSkapaRedRubrik", "Skapa en ny redovisning"},
+        {"PanelRedovisa", "LabelRedovisaRubrik", "Redovisa"},
+        {"PanelRedRedigera", "LabelRedRedigeraRubrik", "Ändra i en redovisad post"},
+        {"PanelSortera", "LabelSorteraRubrik", "Rutin för att sortera om redovisningens poster"},
+        {"PanelIB", "LabelIBRubrik", "Rutin för att hämta IB-poster från en tidigare redovisning"},
+        {"PanelKollaRed", "LabelKollaRedRubrik",
+         "Rutin för att kontrollera att alla konton som används i redovisningen finns i "
+         "kontoplanen"},
+        {"Paneloanvandakonton", "LabeloanvandaRubrik",
+         "Följande konton/koder finns i kontoplanen men används inte i redovisningen"},
+        {"PanelRR", "LabelRRRubrik", "Resultaträkning"},
+        {"Panelrapport2", "LabelRapport2Rubrik", ""},
+        {"PanelRapport", "LabelRapportRubrik", "Välj vilken rapport du vill visa"},
+        {"PanelRappkod", "LabelRappkodRubrik", "Resultat- och balansräkning med koder"},
+        {"PanelFarg", "LabelFargRubrik", "Rutin för att ändra bakgrundsfärg i programmet"},
+        {"PanelSparaForetag", "", ""},
+    };
+    return rubriker;
+}
+
+} // namespace
+
+TForm1::TForm1() : TForm1(std::make_unique<QtSkrivbord>()) {}
+
+TForm1::TForm1(std::unique_ptr<Skrivbord> skrivbord) : skrivbord_(std::move(skrivbord)) {
+    setObjectName(QStringLiteral("Form1"));
+    ByggFonster();
+    qApp->installEventFilter(this);
+    FormCreate();
+}
+
+TForm1::~TForm1() {
+    if (qApp)
+        qApp->removeEventFilter(this);
+}
+
+const QStringList &TForm1::Arbetspanelnamn() {
+    static const QStringList namn = [] {
+        QStringList lista;
+        for (const auto &rubrik : Panelrubriker())
+            lista << QString::fromUtf8(rubrik.panel);
+        return lista;
+    }();
+    return namn;
+}
+
+void TForm1::ByggFonster() {
+    setWindowTitle(QStringLiteral("Tovana ver 2, 1 Feb 2012  Support: ") + kSupport);
+    setGeometry(198, 125, 1048, 780);
+
+    auto *yta = new QWidget(this);
+    yta->setObjectName(QStringLiteral("Huvudyta"));
+    auto *layout = new QVBoxLayout(yta);
+    layout->setContentsMargins(5, 4, 5, 5);
+    ByggToppremsa(yta);
+
+    panelyta_ = new QWidget(yta);
+    panelyta_->setObjectName(QStringLiteral("Panelyta"));
+    auto *panellayout = new QGridLayout(panelyta_);
+    panellayout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(panelyta_, 1);
+    setCentralWidget(yta);
+
+    ByggMeny();
+
+    // Each subsystem builds its panels and wires its menu items; the panels no
+    // subsystem has built yet stand with their headings.
+    RegistreraArbetspanel(new Valkomstpanel(kSupport, panelyta_));
+    ByggKontoplanspaneler(*this);
+    ByggRedovisningspaneler(*this);
+    ByggUnderhallspaneler(*this);
+    ByggRapportpaneler(*this);
+    for (const auto &rubrik : Panelrubriker()) {
+        if (!Panel(QString::fromUtf8(rubrik.panel)))
+            RegistreraArbetspanel(new Arbetspanel(QString::fromUtf8(rubrik.panel),
+                                                  QString::fromUtf8(rubrik.rubriknamn),
+                                                  QString::fromUtf8(rubrik.rubrik), panelyta_));
+    }
+    SkyddaInmatning(this);
+}
+
+void TForm1::ByggToppremsa(QWidget *yta) {
+    auto *remsa = new QWidget(yta);
+    remsa->setObjectName(QStringLiteral("Toppremsa"));
+    auto *grid = new QGridLayout(remsa);
+    grid->setContentsMargins(4, 0, 4, 0);
+    grid->setHorizontalSpacing(12);
+    auto etikett = [&](const char *namn, const QString &text, const QColor &farg, int rad,
+                       int kolumn) {
+        auto *label = new QLabel(text, remsa);
+        label->setObjectName(QString::fromUtf8(namn));
+        QPalette p = label->palette();
+        p.setColor(QPalette::WindowText, farg);
+        label->setPalette(p);
+        grid->addWidget(label, rad, kolumn);
+        return label;
+    };
+    const QColor bla(0, 0, 255), rodbrun(128, 0, 0);
+    etikett("LabelAktKplanrubrik", QStringLiteral("Aktuell kontoplan:"), bla, 0, 0);
+    LabelAktKplan_ = etikett("LabelAktKplan", QStringLiteral("Det finns ingen kontoplan"), bla, 0, 1);
+    LabelKplanFilnamn_ = etikett("LabelKplanFilnamn", QString(), palette().color(QPalette::WindowText), 0, 2);
+    etikett("LabelAktRedRubrik", QStringLiteral("Aktuell redovisning:"), rodbrun, 1, 0);
+    LabelAktRed_ = etikett("LabelAktRed", QStringLiteral("Det finns ingen redovisning"), rodbrun, 1, 1);
+    LabelRedFilnamn_ = etikett("LabelRedFilnamn", QString(), palette().color(QPalette::WindowText), 1, 2);
+    QFont fet = LabelAktKplan_->font();
+    fet.setBold(true);
+    LabelAktKplan_->setFont(fet);
+    LabelAktRed_->setFont(fet);
+    grid->setColumnStretch(2, 1);
+    yta->layout()->addWidget(remsa);
+}
+
+void TForm1::ByggMeny() {
+    auto *rad = menuBar();
+    rad->setObjectName(QStringLiteral("MainMenu1"));
+    for (const auto &meny : Huvudmeny()) {
+        QMenu *m = rad->addMenu(QString::fromUtf8(meny.text));
+        m->setObjectName(QString::fromUtf8(meny.namn));
+        for (const auto &post : meny.poster) {
+            QAction *val = m->addAction(QString::fromUtf8(post.text));
+            val->setObjectName(QString::fromUtf8(post.namn));
+        }
+    }
+    QMenu *manual = rad->addMenu(QStringLiteral("Manual"));
+    manual->setObjectName(QStringLiteral("MenyManual"));
+    ByggManualmeny(manual);
+    connect(Menyval(QStringLiteral("lamnatovana")), &QAction::triggered, this,
+            &TForm1::lamnaTovanaClick);
+}
+
+void TForm1::ByggManualmeny(QMenu *meny) {
+    for (const auto &sida : Manualsidor()) {
+        QAction *val = meny->addAction(sida.text);
+        val->setObjectName(sida.namn);
+        const QString fil = sida.fil;
+        connect(val, &QAction::triggered, this,
+                [this, fil] { Desktop().OppnaDokument(SokManualsida(fil)); });
+    }
+}
+
+void TForm1::RegistreraArbetspanel(Arbetspanel *panel) {
+    panel->setParent(panelyta_);
+    static_cast<QGridLayout *>(panelyta_->layout())->addWidget(panel, 0, 0);
+    paneler_.push_back(panel);
+}
+
+Arbetspanel *TForm1::Panel(const QString &namn) const {
+    for (auto *panel : paneler_)
+        if (panel->objectName() == namn)
+            return panel;
+    return nullptr;
+}
+
+QAction *TForm1::Menyval(const QString &namn) const {
+    return menuBar()->findChild<QAction *>(namn);
+}
+
+void TForm1::Doljpaneler() {
+    for (auto *panel : paneler_)
+        panel->hide();
+}
+
+void TForm1::VisaArbetspanel(QWidget *panel) {
+    Doljpaneler();
+    panel->show();
+}
+
+void TForm1::AktiveraKontoplansgrupp() {
+    for (const auto &namn : kKontoplansgrupp)
+        AktiveraMenyval(namn);
+}
+
+void TForm1::AktiveraRedovisningsgrupp() {
+    for (const auto &namn : kRedovisningsgrupp)
+        AktiveraMenyval(namn);
+}
+
+void TForm1::AktiveraMenyval(const QString &namn) {
+    if (QAction *val = Menyval(namn))
+        val->setEnabled(true);
+}
+
+void TForm1::VisaAktuellKontoplan() {
+    LabelAktKplan_->setText(QString::fromStdString(data_.Kontoplannamn));
+    LabelKplanFilnamn_->setText(QString::fromStdString(data_.Kontoplanfil));
+}
+
+void TForm1::VisaAktuellRedovisning() {
+    LabelAktRed_->setText(QString::fromStdString(data_.Redovisningsnamn));
+    LabelRedFilnamn_->setText(QString::fromStdString(data_.Redovisningsfil));
+}
+
+void TForm1::FargaArbetspaneler() {
+    const auto &f = data_.Bakgrundsfarg;
+    const QColor farg(f.rod, f.gron, f.bla);
+    for (auto *panel : paneler_)
+        panel->SattFarg(farg);
+}
+
+void TForm1::VisaFel(const std::exception &fel) { Meddelande(QString::fromUtf8(fel.what())); }
+
+void TForm1::Meddelande(const QString &text) { Desktop().Meddelande(this, text); }
+
+void TForm1::FormCreate() {
+    // A missing or unreadable settings file gives a normal start with the
+    // colour as delivered.
+    try {
+        tovana::LasInstallningar(data_);
+    } catch (const std::exception &) {
+        data_.Fargtext = tovana::kLevereradFargtext;
+        data_.Bakgrundsfarg = tovana::AvkodaFarg(data_.Fargtext);
+    }
+    if (auto *rakna = findChild<QWidget *>(QStringLiteral("Panelrakna")))
+        rakna->hide();
+    Doljpaneler();
+    FargaArbetspaneler();
+    data_.KontoplanInlast = false;
+    data_.RedovisningInlast = false;
+    data_.KoderFinns = false;
+    Panel(QStringLiteral("Panelvalkommen"))->show();
+    for (const auto &namn : kKontoplansgrupp + kRedovisningsgrupp)
+        if (QAction *val = Menyval(namn))
+            val->setEnabled(false);
+    if (auto *saldo = findChild<QWidget *>(QStringLiteral("LabelSaldo")))
+        saldo->hide();
+    data_.Decimalord = "komma";
+}
+
+void TForm1::lamnaTovanaClick() {
+    close();
+    QCoreApplication::exit(0);
+}
+
+bool TForm1::FormKeyPress(QWidget *mottagare, int tangent) {
+    if (tangent != Qt::Key_Return && tangent != Qt::Key_Enter)
+        return false;
+    if (!mottagare || mottagare->window() != this)
+        return false;
+    focusNextChild();
+    if (auto *ruta = qobject_cast<QLineEdit *>(QApplication::focusWidget()))
+        ruta->setCursorPosition(static_cast<int>(ruta->selectedText().size()));
+    return true;
+}
+
+bool TForm1::eventFilter(QObject *objekt, QEvent *handelse) {
+    if (handelse->type() == QEvent::KeyPress && objekt->isWidgetType()) {
+        auto *tangent = static_cast<QKeyEvent *>(handelse);
+        auto *mottagare = static_cast<QWidget *>(objekt);
+        // Only the focused control's own event: parents see it again when it
+        // propagates, and menus and dialogs keep their own Enter.
+        if (mottagare == QApplication::focusWidget() && FormKeyPress(mottagare, tangent->key()))
+            return true;
+    }
+    return QMainWindow::eventFilter(objekt, handelse);
+}

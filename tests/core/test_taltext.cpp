@@ -1,0 +1,115 @@
+// The number texts and the parsing of integers and amounts.
+
+#include "core/Fel.h"
+#include "core/Taltext.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace tovana;
+
+struct Exempel {
+    double varde;
+    const char *text;
+};
+
+void PrintTo(const Exempel &e, std::ostream *os) { *os << e.text; }
+
+class BeloppstextTest : public ::testing::TestWithParam<Exempel> {};
+
+TEST_P(BeloppstextTest, GivesTheAmountText) {
+    EXPECT_EQ(Beloppstext(GetParam().varde), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, BeloppstextTest,
+    ::testing::Values(Exempel{1234567.5, "1 234 567,50"}, Exempel{0, "0,00"},
+                      Exempel{0.005, "0,01"}, Exempel{123456789.125, "123 456 789,10"},
+                      Exempel{12345678901.0, "1,23456789E10"}, Exempel{0.5, "0,50"},
+                      Exempel{-1250.5, "-1 250,50"}, Exempel{999.995, "1 000,00"},
+                      Exempel{0.125, "0,13"}, Exempel{-0.125, "-0,13"},
+                      Exempel{0.285, "0,29"}, Exempel{-0.004, "0,00"},
+                      Exempel{9999999999.999, "1E10"}, Exempel{100, "100,00"},
+                      Exempel{0.1 + 0.2, "0,30"}, Exempel{-12345678901.0, "-1,23456789E10"}));
+
+TEST(KortBeloppstext, RoundsToEightDigits) {
+    EXPECT_EQ(KortBeloppstext(123456789), "1,2345679E8");
+    EXPECT_EQ(KortBeloppstext(12345678), "12 345 678,00");
+    EXPECT_EQ(KortBeloppstext(1234567.891), "1 234 567,90");
+    EXPECT_EQ(KortBeloppstext(0), "0,00");
+}
+
+TEST(Taltext, DropsTrailingZerosAndGoesScientificAtTheEnds) {
+    EXPECT_EQ(Taltext(100.5), "100,5");
+    EXPECT_EQ(Taltext(100), "100");
+    EXPECT_EQ(Taltext(1250.50), "1250,5");
+    EXPECT_EQ(Taltext(-0.25), "-0,25");
+    EXPECT_EQ(Taltext(0), "0");
+    EXPECT_EQ(Taltext(0.0001), "0,0001");
+    EXPECT_EQ(Taltext(0.00001), "1E-5");
+    EXPECT_EQ(Taltext(0.000012), "1,2E-5");
+    EXPECT_EQ(Taltext(1e15), "1E15");
+    EXPECT_EQ(Taltext(999999999999999.0), "999999999999999");
+    EXPECT_EQ(Taltext(0.1 + 0.2), "0,3");
+    EXPECT_EQ(Taltext(123456789012.345), "123456789012,345");
+}
+
+TEST(Tusentalsavgransare, CanBeChangedForDisplay) {
+    SattTusentalsavgransare(".");
+    EXPECT_EQ(Beloppstext(1234567.5), "1.234.567,50");
+    SattTusentalsavgransare(" ");
+    EXPECT_EQ(Beloppstext(1234567.5), "1 234 567,50");
+}
+
+TEST(TextTillHeltal, ReadsSignBlanksAndHex) {
+    EXPECT_EQ(TextTillHeltal("07"), 7);
+    EXPECT_EQ(TextTillHeltal("  12"), 12);
+    EXPECT_EQ(TextTillHeltal("-5"), -5);
+    EXPECT_EQ(TextTillHeltal("+5"), 5);
+    EXPECT_EQ(TextTillHeltal("$FF"), 255);
+    EXPECT_EQ(TextTillHeltal("$00EEDADA"), 0x00EEDADA);
+    EXPECT_EQ(TextTillHeltal("2147483647"), 2147483647);
+    EXPECT_EQ(TextTillHeltal("-2147483648"), INT32_MIN);
+}
+
+TEST(TextTillHeltal, RefusesWithTheRuntimeMessage) {
+    for (const char *fel : {"", " ", "12 ", "1a", "abc", "1,5", "2147483648", "$", "-", "$G1"}) {
+        try {
+            TextTillHeltal(fel);
+            ADD_FAILURE() << "accepted '" << fel << "'";
+        } catch (const Korningsfel &e) {
+            EXPECT_EQ(std::string(e.what()), "'" + std::string(fel) + "' is not a valid integer value");
+        }
+    }
+}
+
+TEST(TextTillBelopp, ReadsDecimalCommaAndExponent) {
+    EXPECT_DOUBLE_EQ(TextTillBelopp("1000,50"), 1000.5);
+    EXPECT_DOUBLE_EQ(TextTillBelopp(" 12 "), 12);
+    EXPECT_DOUBLE_EQ(TextTillBelopp("-0,5"), -0.5);
+    EXPECT_DOUBLE_EQ(TextTillBelopp(",5"), 0.5);
+    EXPECT_DOUBLE_EQ(TextTillBelopp("1,5E3"), 1500);
+    EXPECT_DOUBLE_EQ(TextTillBelopp("1e-2"), 0.01);
+}
+
+TEST(TextTillBelopp, RefusesGroupingPointsAndJunk) {
+    for (const char *fel : {"1 000,50", "1000.50", "", "  ", "abc", "1,5,0", "E5", "1e", "--1", "1e999"}) {
+        try {
+            TextTillBelopp(fel);
+            ADD_FAILURE() << "accepted '" << fel << "'";
+        } catch (const Korningsfel &e) {
+            EXPECT_EQ(std::string(e.what()),
+                      "'" + std::string(fel) + "' is not a valid floating point value");
+        }
+    }
+}
+
+TEST(ArOppetSaldo, OneHundredthIsOpenHalfAnOreIsNot) {
+    EXPECT_TRUE(ArOppetSaldo(0.01));
+    EXPECT_TRUE(ArOppetSaldo(-0.01));
+    EXPECT_FALSE(ArOppetSaldo(0.005));
+    EXPECT_FALSE(ArOppetSaldo(std::nextafter(0.01, 0.0)));
+    EXPECT_FALSE(ArOppetSaldo(0.1 + 0.2 - 0.3));
+    EXPECT_TRUE(ArOppetSaldo(300));
+}

@@ -1,0 +1,167 @@
+// The main window at start-up: menu state, panel switching, the Enter key and a
+// start without a settings file.
+
+#include "shell/Arbetspanel.h"
+#include "shell/TForm1.h"
+#include "support/Testskrivbord.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QVBoxLayout>
+#include <QtTest>
+
+class TForm1Test : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir katalog_;
+    QString forra_;
+
+    std::unique_ptr<TForm1> NyttFonster(Testskrivbord **skrivbord = nullptr) {
+        auto desktop = std::make_unique<Testskrivbord>();
+        if (skrivbord)
+            *skrivbord = desktop.get();
+        auto form = std::make_unique<TForm1>(std::move(desktop));
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        return form;
+    }
+
+    static int SynligaArbetspaneler(TForm1 &form) {
+        int synliga = 0;
+        for (const auto &namn : TForm1::Arbetspanelnamn())
+            if (form.Panel(namn)->isVisible())
+                ++synliga;
+        return synliga;
+    }
+
+private slots:
+    void initTestCase() {
+        forra_ = QDir::currentPath();
+        QDir::setCurrent(katalog_.path());
+    }
+    void cleanupTestCase() { QDir::setCurrent(forra_); }
+    void init() { QFile::remove(QStringLiteral("Tovana.farg")); }
+
+    void startsWithOnlyTheAlwaysEnabledItems() {
+        auto form = NyttFonster();
+        const QStringList pa = {"Skapany1",  "Oppna1",     "Skapaennyredovisning2",
+                                "Oppnared",  "oppnaforetag", "farger",
+                                "Anvndpunktsomdecimaltecken1", "lamnatovana", "Kortverion",
+                                "Kontoplan", "Redovisning", "foretagM", "Rapporter",
+                                "UtskriftM", "SpecialM", "helamanualen"};
+        const QStringList av = {"Nyttkonto1", "Redigera1",  "Visa1",          "SparasomKplan",
+                                "Redovisa",   "RedSortera", "sparaforetag",   "RapportRes",
+                                "RapportBal", "RapportKonto", "Dagbok",       "Startsidautskrift",
+                                "RRmedKoder", "BRmedkoder", "Dagbokmedkoder", "KollKplan",
+                                "HamtaIB",    "Oanv"};
+        for (const auto &namn : pa) {
+            QAction *val = form->Menyval(namn);
+            QVERIFY2(val, qPrintable(namn));
+            QVERIFY2(val->isEnabled(), qPrintable(namn));
+        }
+        for (const auto &namn : av) {
+            QAction *val = form->Menyval(namn);
+            QVERIFY2(val, qPrintable(namn));
+            QVERIFY2(!val->isEnabled(), qPrintable(namn));
+        }
+        QCOMPARE(form->findChild<QLabel *>("LabelAktKplan")->text(),
+                 QStringLiteral("Det finns ingen kontoplan"));
+        QCOMPARE(form->findChild<QLabel *>("LabelAktRed")->text(),
+                 QStringLiteral("Det finns ingen redovisning"));
+        QCOMPARE(form->windowTitle().left(35), QStringLiteral("Tovana ver 2, 1 Feb 2012  Support: "));
+    }
+
+    void showsExactlyOneWorkPanel() {
+        auto form = NyttFonster();
+        QCOMPARE(TForm1::Arbetspanelnamn().size(), 18);
+        QCOMPARE(SynligaArbetspaneler(*form), 1);
+        QVERIFY(form->Panel("Panelvalkommen")->isVisible());
+        for (const auto &namn : TForm1::Arbetspanelnamn()) {
+            form->VisaArbetspanel(form->Panel(namn));
+            QCOMPARE(SynligaArbetspaneler(*form), 1);
+            QVERIFY(form->Panel(namn)->isVisible());
+        }
+        QCOMPARE(form->findChild<QLabel *>("LabelV85")->text(), QStringLiteral("support@tovana.se"));
+    }
+
+    void startsWithTheDeliveredColourWithoutASettingsFile() {
+        Testskrivbord *desktop = nullptr;
+        auto form = NyttFonster(&desktop);
+        QVERIFY(desktop->meddelanden.isEmpty());
+        QCOMPARE(form->Data().Fargtext, std::string("$00EEDADA"));
+        QCOMPARE(form->Panel("PanelRR")->palette().color(QPalette::Window), QColor(0xDA, 0xDA, 0xEE));
+    }
+
+    void readsTheColourFromTheSettingsFile() {
+        QFile fil(QStringLiteral("Tovana.farg"));
+        QVERIFY(fil.open(QIODevice::WriteOnly));
+        fil.write("$000000FF\r\n");
+        fil.close();
+        auto form = NyttFonster();
+        QCOMPARE(form->Panel("PanelFarg")->palette().color(QPalette::Window), QColor(255, 0, 0));
+    }
+
+    void enterMovesTheFocusWithoutTyping() {
+        auto form = NyttFonster();
+        auto *panel = form->Panel("PanelSkapaRed");
+        form->VisaArbetspanel(panel);
+        auto *forsta = new QLineEdit(panel);
+        auto *andra = new QLineEdit(panel);
+        panel->Innehall()->addWidget(forsta);
+        panel->Innehall()->addWidget(andra);
+        andra->setText(QStringLiteral("abc"));
+        forsta->setFocus();
+        QTRY_VERIFY(forsta->hasFocus());
+        QTest::keyClicks(forsta, QStringLiteral("12"));
+        QTest::keyClick(forsta, Qt::Key_Return);
+        QTRY_VERIFY(andra->hasFocus());
+        QCOMPARE(forsta->text(), QStringLiteral("12"));
+        QCOMPARE(andra->text(), QStringLiteral("abc"));
+        QVERIFY(!andra->hasSelectedText());
+        QCOMPARE(andra->cursorPosition(), 3);
+    }
+
+    void refusesCharactersTheFilesCannotHold() {
+        auto form = NyttFonster();
+        auto *panel = form->Panel("PanelSkapaRed");
+        form->VisaArbetspanel(panel);
+        auto *ruta = panel->findChild<QLineEdit *>();
+        if (!ruta) {
+            ruta = new QLineEdit(panel);
+            panel->Innehall()->addWidget(ruta);
+            SkyddaInmatningFor(ruta);
+        }
+        ruta->setFocus();
+        // Typed as the keyboard would (QTest::keyClicks handles Latin-1 only).
+        for (const QString &tecken : {QStringLiteral("Å"), QStringLiteral("s"), QStringLiteral("a"),
+                                      QStringLiteral(" "), QStringLiteral("€"),
+                                      QString::fromUtf8("\xe2\x88\x9a")}) {
+            QKeyEvent tryck(QEvent::KeyPress, 0, Qt::NoModifier, tecken);
+            QApplication::sendEvent(ruta, &tryck);
+        }
+        QCOMPARE(ruta->text(), QStringLiteral("Åsa €"));
+    }
+
+    void manualItemsOpenTheirPages() {
+        Testskrivbord *desktop = nullptr;
+        auto form = NyttFonster(&desktop);
+        form->Menyval("Kortverion")->trigger();
+        form->Menyval("helamanualen")->trigger();
+        QCOMPARE(desktop->dokument,
+                 QStringList({QStringLiteral("kortversion.html"), QStringLiteral("manualTovana.pdf")}));
+    }
+
+private:
+    static void SkyddaInmatningFor(QLineEdit *ruta);
+};
+
+#include "shell/Inmatning.h"
+void TForm1Test::SkyddaInmatningFor(QLineEdit *ruta) { SkyddaInmatning(ruta->parentWidget()); }
+
+QTEST_MAIN(TForm1Test)
+#include "test_tform1.moc"

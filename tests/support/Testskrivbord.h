@@ -1,0 +1,26 @@
+#pragma once
+// A desktop for window tests: records every message, answers questions and
+// file dialogs from queues the test fills, and records opened documents.
+
+#include "shell/Skrivbord.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+
+class Testskrivbord final : public Skrivbord {
+public:
+    void Meddelande(QWidget *agare, const QString &text) override;
+    bool Fraga(QWidget *agare, const QString &text) override;
+    QString OppnaFil(QWidget *agare, const QString &forval) override;
+    QString SparaFil(QWidget *agare, const QString &forval) override;
+    void OppnaDokument(const QString &sokvag) override;
+
+    QStringList meddelanden;       // every message shown, in order
+    QStringList fragor;            // every question asked
+    QStringList forval;            // every file dialog's preset
+    QStringList dokument;          // every document opened
+    std::deque<bool> svar;         // answers to questions (No when empty)
+    std::deque<QString> filval;    // chosen paths (cancel when empty)
+};
