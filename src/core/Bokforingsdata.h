@@ -82,6 +82,12 @@ struct Bokforingsdata {
     bool RedovisningInlast = false;
     bool KoderFinns = false;
 
+    // The entry form's flags: the debit and the credit side of the post being
+    // keyed have been examined, and the post may be saved.
+    bool DebetKontrollerad = false;
+    bool KreditKontrollerad = false;
+    bool PostGodkand = false;
+
     int32_t ValtKonto = 0;
     double Konteringssaldo = 0;
     int32_t Sexpostsida = 0;

@@ -96,9 +96,8 @@ std::string Vetenskaplig(const Decimaltal &d) {
     return ut;
 }
 
-std::string Gruppera(const std::string &heltal) {
+std::string Gruppera(const std::string &heltal, std::string_view sep) {
     std::string ut;
-    const std::string &sep = Grupptecken();
     const std::size_t n = heltal.size();
     for (std::size_t i = 0; i < n; ++i) {
         if (i > 0 && (n - i) % 3 == 0)
@@ -108,7 +107,7 @@ std::string Gruppera(const std::string &heltal) {
     return ut;
 }
 
-std::string Beloppstext(double v, int precision) {
+std::string Beloppstext(double v, int precision, std::string_view grupptecken) {
     if (std::isnan(v))
         return "NAN";
     if (std::isinf(v))
@@ -131,7 +130,7 @@ std::string Beloppstext(double v, int precision) {
         decimaler = siffror.substr(heltalssiffror);
     }
     decimaler.resize(2, '0');
-    return (d.negativ ? "-" : "") + Gruppera(heltal) + "," + decimaler;
+    return (d.negativ ? "-" : "") + Gruppera(heltal, grupptecken) + "," + decimaler;
 }
 
 bool ArBlank(char c) { return c == ' '; }
@@ -142,9 +141,13 @@ void SattTusentalsavgransare(std::string tecken) { Grupptecken() = std::move(tec
 
 const std::string &Tusentalsavgransare() { return Grupptecken(); }
 
-std::string Beloppstext(double v) { return Beloppstext(v, 10); }
+std::string Beloppstext(double v) { return Beloppstext(v, 10, Grupptecken()); }
 
-std::string KortBeloppstext(double v) { return Beloppstext(v, 8); }
+std::string Beloppstext(double v, std::string_view grupptecken) {
+    return Beloppstext(v, 10, grupptecken);
+}
+
+std::string KortBeloppstext(double v) { return Beloppstext(v, 8, Grupptecken()); }
 
 std::string Taltext(double v) {
     if (std::isnan(v))

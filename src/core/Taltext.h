@@ -21,6 +21,10 @@ const std::string &Tusentalsavgransare();
 // scientific ("1,23456789E10") from 10 000 000 000 upwards.
 std::string Beloppstext(double v);
 
+// As Beloppstext, with another grouping text (empty: no grouping), as the
+// calculator writes its answer into the amount box.
+std::string Beloppstext(double v, std::string_view grupptecken);
+
 // As Beloppstext with 8 significant digits (scientific from 100 000 000).
 std::string KortBeloppstext(double v);
 

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -294,6 +295,17 @@ void TForm1::FargaArbetspaneler() {
     const QColor farg(f.rod, f.gron, f.bla);
     for (auto *panel : paneler_)
         panel->SattFarg(farg);
+}
+
+QString TForm1::ValjOppnafil(const QString &forval) { return Desktop().OppnaFil(this, forval); }
+
+QString TForm1::ValjSparfil(const QString &forval) {
+    QString sokvag = Desktop().SparaFil(this, forval);
+    if (sokvag.isEmpty() || !forval.startsWith(QStringLiteral("*.")))
+        return sokvag;
+    if (!QFileInfo(sokvag).fileName().contains(QLatin1Char('.')))
+        sokvag += forval.mid(1);
+    return sokvag;
 }
 
 void TForm1::VisaFel(const std::exception &fel) { Meddelande(QString::fromUtf8(fel.what())); }

@@ -57,6 +57,12 @@ public:
     // Gives every work panel the background colour Bakgrundsfarg.
     void FargaArbetspaneler();
 
+    // The open and save dialogs, preset to a pattern ("*.kpl", "*.red", "*.ftg").
+    // An empty path means the user cancelled. A saved file's name gets the
+    // pattern's extension when it has none.
+    QString ValjOppnafil(const QString &forval);
+    QString ValjSparfil(const QString &forval);
+
     // Runs a command; an error abandons it and its message is shown in a box.
     template <typename Kommando> bool Kor(Kommando &&kommando) {
         try {
