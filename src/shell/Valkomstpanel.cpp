@@ -22,11 +22,13 @@ QFrame *Block(QWidget *parent, const std::vector<Rad> &rader, bool ellips) {
     auto *layout = new QVBoxLayout(block);
     layout->setContentsMargins(ellips ? 30 : 16, 12, ellips ? 30 : 16, 12);
     layout->setSpacing(2);
+    layout->addStretch(1);
     for (const auto &rad : rader) {
         auto *label = new QLabel(rad.text, block);
         label->setObjectName(QString::fromUtf8(rad.namn));
         layout->addWidget(label);
     }
+    layout->addStretch(1);
     return block;
 }
 
