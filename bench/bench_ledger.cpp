@@ -10,16 +10,27 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
+// The generated ledgers, one per size, removed when the program ends.
+struct Benchfiler {
+    std::map<long, std::string> filer;
+    ~Benchfiler() {
+        for (const auto &[antal, fil] : filer)
+            std::remove(fil.c_str());
+    }
+};
+
 std::string Fil(long antal) {
-    static std::map<long, std::string> filer;
-    auto &fil = filer[antal];
+    static Benchfiler benchfiler;
+    auto &fil = benchfiler.filer[antal];
     if (fil.empty()) {
-        fil = (std::filesystem::temp_directory_path() /
-               ("tovana_bench_" + std::to_string(antal) + ".red"))
-                  .string();
+        fil =
+            (std::filesystem::temp_directory_path() /
+             ("tovana_bench_" + std::to_string(::getpid()) + "_" + std::to_string(antal) + ".red"))
+                .string();
         std::vector<tovana::TPost> poster;
         poster.reserve(static_cast<std::size_t>(antal));
         for (long i = 0; i < antal; ++i) {
@@ -63,7 +74,17 @@ void SkrivaRedovisning(benchmark::State &state) {
 
 } // namespace
 
-BENCHMARK(LasaRedovisning)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
-BENCHMARK(SkrivaRedovisning)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+BENCHMARK(LasaRedovisning)
+    ->Arg(1000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+BENCHMARK(SkrivaRedovisning)
+    ->Arg(1000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 
 BENCHMARK_MAIN();

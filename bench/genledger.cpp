@@ -14,7 +14,12 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "usage: %s POSTS FILE\n", argv[0]);
         return 2;
     }
-    const long antal = std::strtol(argv[1], nullptr, 10);
+    char *slut = nullptr;
+    const long antal = std::strtol(argv[1], &slut, 10);
+    if (slut == argv[1] || *slut != '\0' || antal < 0) {
+        std::fprintf(stderr, "%s: POSTS must be a whole number, 0 or more\n", argv[0]);
+        return 2;
+    }
     std::vector<tovana::TPost> poster;
     poster.reserve(static_cast<std::size_t>(antal));
     unsigned slump = 12345;
@@ -22,7 +27,10 @@ int main(int argc, char **argv) {
     for (long i = 0; i < antal; ++i) {
         tovana::TPost p;
         p.vernr = static_cast<int32_t>(i + 1);
-        p.datum = "12" + std::to_string(101 + (i % 12) * 100 + (i % 28));
+        char datum[16];
+        std::snprintf(datum, sizeof datum, "12%02d%02d", static_cast<int>(1 + i % 12),
+                      static_cast<int>(1 + i % 28));
+        p.datum = datum;
         p.belopp = static_cast<double>(nasta() % 10000000) / 100.0;
         p.debet = 1000 + static_cast<int32_t>(nasta() % 200) * 10;
         p.kredit = 1000 + static_cast<int32_t>(nasta() % 200) * 10;

@@ -13,10 +13,11 @@ Foretag LasForetagsfil(const std::string &sokvag) {
     Radlasare lasare(bytes);
     std::string_view rad;
     Foretag foretag;
-    if (!lasare.NastaRad(rad))
+    // A missing or empty line names no file: it is reported against the company file.
+    if (!lasare.NastaRad(rad) || rad.empty())
         throw Radfel(FilfelText(ENOENT), sokvag, 1);
     foretag.kontoplanfil = FranWindows1252(rad);
-    if (!lasare.NastaRad(rad))
+    if (!lasare.NastaRad(rad) || rad.empty())
         throw Radfel(FilfelText(ENOENT), sokvag, 2);
     foretag.redovisningsfil = FranWindows1252(rad);
     return foretag;

@@ -14,8 +14,8 @@ struct Foretag {
     std::string redovisningsfil;
 };
 
-// Reads both paths. A file with fewer than two lines is reported as a missing
-// file ("File not found", naming the company file and the missing line).
+// Reads both paths. A file with fewer than two lines, or an empty path line, is
+// reported as a missing file ("File not found", naming the company file and line).
 Foretag LasForetagsfil(const std::string &sokvag);
 
 void SkrivForetagsfil(const std::string &sokvag, const Foretag &foretag);

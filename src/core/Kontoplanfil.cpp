@@ -18,12 +18,16 @@ void LasKontoplan(Bokforingsdata &data, const std::string &sokvag) {
     std::vector<TKonto> konton;
     bool koder = false;
     while (lasare.NastaPostrad(rad)) {
+        // A field is the text before its ";"; without one the field is empty, so a
+        // line cut short fails its conversion instead of passing as an account.
         const auto forsta = rad.find(';');
-        const std::string_view klasstext = rad.substr(0, forsta);
+        const std::string_view klasstext =
+            forsta == std::string_view::npos ? std::string_view{} : rad.substr(0, forsta);
         std::string_view rest =
             forsta == std::string_view::npos ? std::string_view{} : rad.substr(forsta + 1);
         const auto andra = rest.find(';');
-        const std::string_view nummertext = rest.substr(0, andra);
+        const std::string_view nummertext =
+            andra == std::string_view::npos ? std::string_view{} : rest.substr(0, andra);
         const std::string_view namntext =
             andra == std::string_view::npos ? std::string_view{} : rest.substr(andra + 1);
         TKonto konto;

@@ -25,12 +25,13 @@ int32_t Heltal(std::string_view bytes) {
 }
 
 TPost LasPostrad(std::string_view rad) {
+    // Six fields each end at a ";"; a field without its ";" is empty, so a line cut
+    // short fails its conversion instead of passing as a post. The text is the rest.
     std::string_view falt[7];
     for (int i = 0; i < 6; ++i) {
         const auto semikolon = rad.find(';');
         if (semikolon == std::string_view::npos) {
-            falt[i] = rad;
-            rad = {};
+            falt[i] = {};
         } else {
             falt[i] = rad.substr(0, semikolon);
             rad.remove_prefix(semikolon + 1);

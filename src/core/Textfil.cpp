@@ -79,7 +79,17 @@ std::string LasFil(const std::string &sokvag) {
 }
 
 void SkrivFilSakert(const std::string &sokvag, std::string_view bytes) {
-    std::string tillfallig = sokvag + ".tmp-XXXXXX";
+    // Write where the file really lives, so that a link to it keeps pointing at
+    // the new content instead of being replaced by a copy.
+    std::string mal = sokvag;
+    if (char *verklig = ::realpath(sokvag.c_str(), nullptr)) {
+        mal = verklig;
+        std::free(verklig);
+    }
+    // A file the user may not write stays as it is, just as when it is truncated in place.
+    if (::faccessat(AT_FDCWD, mal.c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT)
+        throw Filfel(errno, sokvag);
+    std::string tillfallig = mal + ".tmp-XXXXXX";
     const int fd = ::mkostemp(tillfallig.data(), O_CLOEXEC);
     if (fd < 0)
         throw Filfel(errno, sokvag);
@@ -91,7 +101,7 @@ void SkrivFilSakert(const std::string &sokvag, std::string_view bytes) {
     };
     struct stat gammal {};
     const mode_t rattighet =
-        ::stat(sokvag.c_str(), &gammal) == 0 ? (gammal.st_mode & 07777) : NyFilrattighet();
+        ::stat(mal.c_str(), &gammal) == 0 ? (gammal.st_mode & 07777) : NyFilrattighet();
     if (::fchmod(fd, rattighet) != 0)
         avbryt(errno, true);
     if (!SkrivAllt(fd, bytes))
@@ -100,10 +110,10 @@ void SkrivFilSakert(const std::string &sokvag, std::string_view bytes) {
         avbryt(errno, true);
     if (::close(fd) != 0)
         avbryt(errno, false);
-    if (::rename(tillfallig.c_str(), sokvag.c_str()) != 0)
+    if (::rename(tillfallig.c_str(), mal.c_str()) != 0)
         avbryt(errno, false);
     // Make the rename itself durable.
-    const int mapp = ::open(Mapp(sokvag).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int mapp = ::open(Mapp(mal).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (mapp >= 0) {
         ::fsync(mapp);
         ::close(mapp);

@@ -3,7 +3,8 @@
 //
 // A rewrite goes to a temporary file beside the target that replaces it only
 // when every byte is written and synced; a failure at any step removes the
-// temporary file and leaves the old file as it was. An append that fails cuts
+// temporary file and leaves the old file as it was. A file the user may not
+// write is refused, and a link is followed so that it keeps its target. An append that fails cuts
 // the file back to its old length, so no partial line is left behind. Failures
 // raise Korningsfel with the runtime's text and the file's name.
 

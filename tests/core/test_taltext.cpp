@@ -113,3 +113,20 @@ TEST(ArOppetSaldo, OneHundredthIsOpenHalfAnOreIsNot) {
     EXPECT_FALSE(ArOppetSaldo(0.1 + 0.2 - 0.3));
     EXPECT_TRUE(ArOppetSaldo(300));
 }
+
+TEST(Taltext, ARewrittenLedgerKeepsEveryAmountThatWasTyped) {
+    // Amounts in öre up to ten thousand million, and values of 15 significant digits
+    // with every position of the decimal comma, read back exactly from their Taltext.
+    for (long ore = 0; ore < 2000000; ore += 7) {
+        const double v = static_cast<double>(ore) / 100.0;
+        ASSERT_EQ(TextTillBelopp(Taltext(v)), v) << Taltext(v);
+        ASSERT_EQ(TextTillBelopp(Taltext(-v)), -v) << Taltext(-v);
+    }
+    const double femton = 123456789012345.0;
+    for (int decimaler = 0; decimaler <= 20; ++decimaler) {
+        const double v = femton / std::pow(10.0, decimaler);
+        EXPECT_EQ(TextTillBelopp(Taltext(v)), v) << Taltext(v);
+    }
+    EXPECT_EQ(TextTillBelopp(Taltext(1e300)), 1e300);
+    EXPECT_EQ(TextTillBelopp(Taltext(1e-300)), 1e-300);
+}

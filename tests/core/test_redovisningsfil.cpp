@@ -1,0 +1,307 @@
+// The ledger file: post lines, appending, rewriting, and what a bad file leaves behind.
+
+#include "Testmapp.h"
+#include "core/Fel.h"
+#include "core/Redovisningsfil.h"
+#include "core/Teckentabell.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace tovana;
+using namespace tovana::test;
+
+namespace {
+
+std::vector<TPost> Poster(const Bokforingsdata &data) {
+    return {data.Poster.begin() + 1, data.Poster.begin() + 1 + data.Postantal};
+}
+
+class Redovisningsfil : public ::testing::Test {
+protected:
+    Testmapp mapp;
+    std::string fil = mapp.Sokvag("bok.red");
+
+    // A ledger already in memory, as a command finds it before opening another.
+    Bokforingsdata GammalRedovisning() {
+        const std::string gammal = mapp.Sokvag("gammal.red");
+        SkrivBytes(gammal, "Gammal bok\r\n1;120101;100;1930;3010;0;Ett\r\n"
+                           "2;120102;50,25;5010;1930;10;Tv\xE5\r\n");
+        Bokforingsdata data;
+        LasRedovisning(data, gammal);
+        return data;
+    }
+
+    Bokforingsdata Las(const std::string &bytes) {
+        SkrivBytes(fil, bytes);
+        Bokforingsdata data;
+        LasRedovisning(data, fil);
+        return data;
+    }
+};
+
+} // namespace
+
+TEST_F(Redovisningsfil, ReadsTheSevenFieldsInFileOrder) {
+    const auto data =
+        Las("Bokf\xF6ring 2012\r\n12;120315;1250,5;1930;3010;0;F\xF6rs\xE4ljning kontant\r\n"
+            "-3; 1 mars ;-0,5e2;0;2440;10;\r\n");
+    EXPECT_EQ(data.Redovisningsnamn, "Bokföring 2012");
+    ASSERT_EQ(data.Postantal, 2);
+    EXPECT_EQ(data.Poster[1], (TPost{12, "120315", 1930, 3010, 0, 1250.5, "Försäljning kontant"}));
+    EXPECT_EQ(data.Poster[2], (TPost{-3, " 1 mars ", 0, 2440, 10, -50, ""}));
+    EXPECT_EQ(data.Poster[0], TPost{});
+}
+
+TEST_F(Redovisningsfil, OneLineIsAnEmptyLedgerAndEmptiesTheOldOne) {
+    for (const char *bytes : {"Ny bok\r\n", "Ny bok", "Ny bok\r\n\r\n \r\n"}) {
+        auto data = GammalRedovisning();
+        SkrivBytes(fil, bytes);
+        LasRedovisning(data, fil);
+        EXPECT_EQ(data.Redovisningsnamn, "Ny bok");
+        EXPECT_EQ(data.Postantal, 0);
+        EXPECT_EQ(data.Poster[1], TPost{});
+        EXPECT_EQ(data.Poster[2], TPost{});
+    }
+}
+
+TEST_F(Redovisningsfil, BlankLinesAndLeadingBlanksDoNotMakePosts) {
+    const auto data = Las("Bok\r\n\r\n  1;d;1;1930;3010;0;a\r\n\t\r\n2;d;2;1930;3010;0;b \r\n"
+                          "\r\n\r\n   \r\n");
+    ASSERT_EQ(data.Postantal, 2);
+    EXPECT_EQ(data.Poster[1].text, "a");
+    EXPECT_EQ(data.Poster[2].text, "b ");
+}
+
+TEST_F(Redovisningsfil, LinesEndedByLfAloneReadTheSame) {
+    const auto crlf = Las("Bok\r\n1;120101;10,5;1930;3010;0;a;b\r\n\r\n2;120102;3;0;1930;0;c\r\n");
+    const auto lf = Las("Bok\n1;120101;10,5;1930;3010;0;a;b\n\n2;120102;3;0;1930;0;c\n");
+    EXPECT_EQ(lf.Redovisningsnamn, crlf.Redovisningsnamn);
+    EXPECT_EQ(Poster(lf), Poster(crlf));
+}
+
+TEST_F(Redovisningsfil, NameDateAndTextAreCutToTheirLengthsInCharacters) {
+    const std::string hundrafemtio_a(150, '\xE5');
+    const auto data = Las(std::string(100, '\xF6') +
+                          "\r\n1;\xE5\xE4\xF6\xE5\xE4\xF6\xE5\xE4\xF6\xE5;1;1930;3010;0;" +
+                          hundrafemtio_a + "\r\n");
+    std::string atti_o, hundra_a;
+    for (int i = 0; i < 80; ++i)
+        atti_o += "ö";
+    for (int i = 0; i < 100; ++i)
+        hundra_a += "å";
+    EXPECT_EQ(data.Redovisningsnamn, atti_o);
+    EXPECT_EQ(data.Poster[1].datum, "åäöåäöåä");
+    EXPECT_EQ(data.Poster[1].text, hundra_a);
+}
+
+TEST_F(Redovisningsfil, PostradWritesSevenFieldsWithTheSixthSemicolonAlways) {
+    const TPost post{12, "120315", 1930, 3010, 0, 1250.5, ""};
+    EXPECT_EQ(Postrad(post), "12;120315;1250,5;1930;3010;0;");
+    EXPECT_EQ(Postrad(post, "1250,50"), "12;120315;1250,50;1930;3010;0;");
+    EXPECT_EQ(Postrad(TPost{-1, "", 0, 0, 10, -0.25, "a;b"}), "-1;;-0,25;0;0;10;a;b");
+}
+
+TEST_F(Redovisningsfil, SemicolonsInTheTextSurviveAppendReadAndRewrite) {
+    SkapaRedovisningsfil(fil, "Bok");
+    const TPost post{1, "120101", 1930, 3010, 0, 99, "Hyra; mars;;  ; "};
+    LaggTillPostrad(fil, Postrad(post));
+    Bokforingsdata data;
+    LasRedovisning(data, fil);
+    ASSERT_EQ(data.Postantal, 1);
+    EXPECT_EQ(data.Poster[1], post);
+
+    SkrivRedovisning(data, fil);
+    Bokforingsdata igen;
+    LasRedovisning(igen, fil);
+    EXPECT_EQ(Poster(igen), std::vector<TPost>{post});
+}
+
+TEST_F(Redovisningsfil, AnAmountAppendedAsTypedIsRewrittenAsTaltextAndTheLongDateIsCut) {
+    SkapaRedovisningsfil(fil, "Bok");
+    const TPost post{7, "2012-03-15", 1930, 3010, 0, 0, "Kontant"};
+    LaggTillPostrad(fil, Postrad(post, "1250,50"));
+    EXPECT_EQ(LasBytes(fil), "Bok\r\n7;2012-03-15;1250,50;1930;3010;0;Kontant\r\n");
+
+    Bokforingsdata data;
+    LasRedovisning(data, fil);
+    EXPECT_EQ(data.Poster[1].datum, "2012-03-");
+    EXPECT_DOUBLE_EQ(data.Poster[1].belopp, 1250.5);
+    SkrivRedovisning(data, fil);
+    EXPECT_EQ(LasBytes(fil), "Bok\r\n7;2012-03-;1250,5;1930;3010;0;Kontant\r\n");
+}
+
+TEST_F(Redovisningsfil, AppendingAfterALastLineWithoutLineEndStartsANewLine) {
+    for (const char *bytes : {"Bok\r\n1;d;1;1930;3010;0;a", "Bok"}) {
+        SkrivBytes(fil, bytes);
+        LaggTillPostrad(fil, "2;d;2;1930;3010;0;b");
+        EXPECT_EQ(LasBytes(fil), std::string(bytes) + "\r\n2;d;2;1930;3010;0;b\r\n");
+        Bokforingsdata data;
+        LasRedovisning(data, fil);
+        EXPECT_EQ(data.Redovisningsnamn, "Bok");
+        EXPECT_EQ(data.Poster[data.Postantal].text, "b");
+    }
+}
+
+TEST_F(Redovisningsfil, SeveralLinesAreAppendedInOrderInWindows1252) {
+    SkapaRedovisningsfil(fil, "Bok");
+    LaggTillPostrader(fil, {"1;IB;100;1930;0;0;IB-post", "2;IB;5;0;2081;0;IB-post €"});
+    EXPECT_EQ(LasBytes(fil),
+              "Bok\r\n1;IB;100;1930;0;0;IB-post\r\n2;IB;5;0;2081;0;IB-post \x80\r\n");
+}
+
+TEST_F(Redovisningsfil, AppendingToAMissingFileFailsAndCreatesNothing) {
+    try {
+        LaggTillPostrad(fil, "1;d;1;1930;3010;0;a");
+        FAIL() << "appended to a missing file";
+    } catch (const Korningsfel &fel) {
+        EXPECT_EQ(ForstaRaden(fel.what()), "File not found");
+    }
+    EXPECT_TRUE(Filnamn(mapp.Mapp()).empty());
+}
+
+TEST_F(Redovisningsfil, ALineOutsideWindows1252IsRefusedAndTheFileKeptAsItWas) {
+    SkrivBytes(fil, "Bok\r\n1;d;1;1930;3010;0;a\r\n");
+    EXPECT_THROW(LaggTillPostrad(fil, "2;d;2;1930;3010;0;Ω"), Korningsfel);
+    EXPECT_EQ(LasBytes(fil), "Bok\r\n1;d;1;1930;3010;0;a\r\n");
+}
+
+TEST_F(Redovisningsfil, RewritingALedgerItWroteGivesTheSameBytes) {
+    Bokforingsdata data;
+    data.Redovisningsnamn = "Bokföring – 2012";
+    const std::vector<TPost> poster = {
+        {1, "120101", 1930, 3010, 0, 1250.5, "Försäljning; kontant"},
+        {2, "120102", 0, 2440, 10, 0.01, ""},
+        {3, "", 5010, 0, 0, 123456789012.34, " inledande blank"},
+        {-4, "31/12", 1930, 3010, 0, -17, "€"},
+        {5, "120105", 1930, 3010, 0, 0.00001, "litet"},
+        {6, "120106", 1930, 3010, 0, 1e15, "stort"},
+        {7, "120107", 1930, 3010, 0, 0.1 + 0.2, "summa"},
+    };
+    for (std::size_t i = 0; i < poster.size(); ++i)
+        data.Postplats(static_cast<int32_t>(i + 1)) = poster[i];
+    data.Postantal = static_cast<int32_t>(poster.size());
+    SkrivRedovisning(data, fil);
+    const std::string forsta = LasBytes(fil);
+    EXPECT_EQ(forsta.substr(0, forsta.find('\n') + 1), "Bokf\xF6ring \x96 2012\r\n");
+
+    Bokforingsdata last;
+    LasRedovisning(last, fil);
+    ASSERT_EQ(last.Postantal, 7);
+    const std::string andra = mapp.Sokvag("andra.red");
+    SkrivRedovisning(last, andra);
+    EXPECT_EQ(LasBytes(andra), forsta);
+}
+
+TEST_F(Redovisningsfil, MoreThanAThousandPostsAreReadAndWritten) {
+    std::vector<TPost> poster;
+    for (int i = 1; i <= 1500; ++i)
+        poster.push_back({i, "1201" + std::to_string(i % 30), 1930, 3010, i % 3 == 0 ? 10 : 0,
+                          i * 1.25, "Post " + std::to_string(i)});
+    SkrivRedovisningsfil(fil, "Stor bok", poster);
+    Bokforingsdata data;
+    LasRedovisning(data, fil);
+    ASSERT_EQ(data.Postantal, 1500);
+    EXPECT_EQ(Poster(data), poster);
+    EXPECT_EQ(data.Poster[0], TPost{});
+    EXPECT_EQ(RedovisningBytes("Stor bok", poster.data(), poster.size()), LasBytes(fil));
+}
+
+TEST_F(Redovisningsfil, SkapaRedovisningsfilReplacesAnyOldFileWithTheNameLine) {
+    SkrivBytes(fil, "Gammal\r\n1;d;1;1930;3010;0;a\r\n");
+    SkapaRedovisningsfil(fil, "Ny bok 2013");
+    EXPECT_EQ(LasBytes(fil), "Ny bok 2013\r\n");
+}
+
+namespace {
+
+struct Felrad {
+    const char *namn;
+    const char *rad; // the bad post line (Windows-1252), the file's line 7
+    const char *meddelande;
+};
+
+void PrintTo(const Felrad &f, std::ostream *os) {
+    *os << '"' << FranWindows1252(f.rad) << '"';
+}
+
+} // namespace
+
+class RedovisningsfilFelrad : public Redovisningsfil,
+                              public ::testing::WithParamInterface<Felrad> {};
+
+TEST_P(RedovisningsfilFelrad, NamesTheFileAndLineAndChangesNothingInMemory) {
+    // Four good posts and a blank line before the bad one, which is the file's seventh.
+    SkrivBytes(fil, std::string("Ny bok\r\n1;d;1;1930;3010;0;a\r\n2;d;2;1930;3010;0;b\r\n\r\n"
+                                "4;d;4;1930;3010;0;c\r\n5;d;5;1930;3010;0;d\r\n") +
+                        GetParam().rad + "\r\n8;d;8;1930;3010;0;e\r\n");
+    auto data = GammalRedovisning();
+    const auto fore = data;
+    try {
+        LasRedovisning(data, fil);
+        FAIL() << "the bad line was accepted";
+    } catch (const Korningsfel &fel) {
+        EXPECT_EQ(ForstaRaden(fel.what()), GetParam().meddelande);
+        const std::string var = AndraRaden(fel.what());
+        EXPECT_NE(var.find(fil), std::string::npos) << var;
+        EXPECT_NE(var.find("rad 7"), std::string::npos) << var;
+    }
+    EXPECT_EQ(data.Redovisningsnamn, "Gammal bok");
+    EXPECT_EQ(data.Postantal, 2);
+    EXPECT_EQ(data.Poster, fore.Poster);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, RedovisningsfilFelrad,
+    ::testing::Values(
+        Felrad{"PointInAmount", "  7;d;1.5;1930;3010;0;x",
+               "'1.5' is not a valid floating point value"},
+        Felrad{"GroupedAmount", "7;d;1 000,50;1930;3010;0;x",
+               "'1 000,50' is not a valid floating point value"},
+        Felrad{"EmptyAmount", "7;d;;1930;3010;0;x", "'' is not a valid floating point value"},
+        Felrad{"LetterInDebit", "7;d;15;19x0;3010;0;x", "'19x0' is not a valid integer value"},
+        Felrad{"LetterInVernr", "x7;d;15;1930;3010;0;x", "'x7' is not a valid integer value"},
+        Felrad{"BlankAfterCredit", "7;d;15;1930;3010 ;0;x", "'3010 ' is not a valid integer value"},
+        Felrad{"SwedishLetterAsCode", "7;d;15;1930;3010;\xE5;x",
+               "'å' is not a valid integer value"},
+        Felrad{"CutShort", "7;d;15;1930;3010", "'' is not a valid integer value"}),
+    [](const auto &info) { return std::string(info.param.namn); });
+
+// A line missing its sixth ";" was read as a post with the code as its last field and no text.
+TEST_F(Redovisningsfil, ALineWithoutTheSixthSemicolonIsRefused) {
+    SkrivBytes(fil, "Bok\r\n12;120315;1250,5;1930;3010;1\r\n");
+    Bokforingsdata data;
+    try {
+        LasRedovisning(data, fil);
+        FAIL() << "a line cut short was accepted";
+    } catch (const Korningsfel &fel) {
+        EXPECT_EQ(ForstaRaden(fel.what()), "'' is not a valid integer value");
+    }
+    EXPECT_EQ(data.Postantal, 0);
+}
+
+TEST_F(Redovisningsfil, AMissingFileIsReportedAndChangesNothing) {
+    auto data = GammalRedovisning();
+    const auto fore = data;
+    try {
+        LasRedovisning(data, mapp.Sokvag("saknas.red"));
+        FAIL() << "a missing file was read";
+    } catch (const Korningsfel &fel) {
+        EXPECT_EQ(ForstaRaden(fel.what()), "File not found");
+        EXPECT_NE(AndraRaden(fel.what()).find("saknas.red"), std::string::npos);
+    }
+    EXPECT_EQ(data.Redovisningsnamn, fore.Redovisningsnamn);
+    EXPECT_EQ(data.Postantal, fore.Postantal);
+    EXPECT_EQ(data.Poster, fore.Poster);
+}
+
+TEST_F(Redovisningsfil, LasRedovisningsfilGivesThePostsFromIndexZero) {
+    SkrivBytes(fil, "Fjol\r\n1;IB;100;1930;0;0;a\r\n2;IB;5;0;2081;0;b\r\n");
+    const auto innehall = LasRedovisningsfil(fil);
+    EXPECT_EQ(innehall.namn, "Fjol");
+    ASSERT_EQ(innehall.poster.size(), 2u);
+    EXPECT_EQ(innehall.poster[0].vernr, 1);
+    EXPECT_EQ(innehall.poster[1].kredit, 2081);
+}

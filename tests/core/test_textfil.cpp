@@ -1,0 +1,279 @@
+// Safe rewrites and appends: a failure at any step leaves the old file exactly as
+// it was and no temporary file behind. Faults are made real: a missing or
+// immutable folder, and a file size limit that makes writing fail half way.
+
+#include "Testmapp.h"
+#include "core/Bokforingsdata.h"
+#include "core/Fel.h"
+#include "core/Kontoplanfil.h"
+#include "core/Redovisningsfil.h"
+#include "core/Textfil.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <grp.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace tovana;
+using namespace tovana::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Runs `arbete` in a child process and returns the first line of the message it
+// raised, "OK" when it raised nothing. Before the work the child lowers its file
+// size limit to `storlek` bytes (with SIGXFSZ ignored, so a write past it fails
+// with EFBIG) and, when `somNobody`, runs as the unprivileged user.
+std::string IBarnprocess(const std::function<void()> &arbete, rlim_t storlek = RLIM_INFINITY,
+                         bool somNobody = false) {
+    int ror[2];
+    if (::pipe(ror) != 0)
+        return "pipe failed";
+    const pid_t pid = ::fork();
+    if (pid < 0)
+        return "fork failed";
+    if (pid == 0) {
+        ::close(ror[0]);
+        std::string svar = "OK";
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit grans{storlek, storlek};
+        if (storlek != RLIM_INFINITY && ::setrlimit(RLIMIT_FSIZE, &grans) != 0)
+            svar = "setrlimit failed";
+        else if (somNobody && ::geteuid() == 0 &&
+                 (::setgroups(0, nullptr) != 0 || ::setresgid(65534, 65534, 65534) != 0 ||
+                  ::setresuid(65534, 65534, 65534) != 0))
+            svar = "setresuid failed";
+        else {
+            try {
+                arbete();
+            } catch (const std::exception &fel) {
+                svar = ForstaRaden(fel.what());
+            }
+        }
+        const ssize_t n = ::write(ror[1], svar.data(), svar.size());
+        ::_exit(n == static_cast<ssize_t>(svar.size()) ? 0 : 1);
+    }
+    ::close(ror[1]);
+    std::string svar;
+    char buf[256];
+    for (ssize_t n; (n = ::read(ror[0], buf, sizeof buf)) != 0;) {
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            break;
+        }
+        svar.append(buf, static_cast<std::size_t>(n));
+    }
+    ::close(ror[0]);
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    if (!WIFEXITED(status))
+        return "the child died from signal " + std::to_string(WTERMSIG(status));
+    return svar;
+}
+
+// The message of the Korningsfel `arbete` raises, or "OK".
+std::string Meddelande(const std::function<void()> &arbete) {
+    try {
+        arbete();
+    } catch (const Korningsfel &fel) {
+        return fel.what();
+    }
+    return "OK";
+}
+
+class Textfil : public ::testing::Test {
+protected:
+    Testmapp mapp;
+    std::string fil = mapp.Sokvag("bok.red");
+    const std::string gammalt = "Bok\r\n1;120101;100;1930;3010;0;Ett\r\n";
+
+    void SetUp() override { SkrivBytes(fil, gammalt); }
+
+    std::vector<std::string> Kvarlamnat() const { return Filnamn(mapp.Mapp()); }
+};
+
+// Lifts `chattr +i` again whatever way the test ends.
+struct Oforanderlig {
+    std::string sokvag;
+    bool satt = false;
+    explicit Oforanderlig(std::string s) : sokvag(std::move(s)) {
+        satt = std::system(("chattr +i '" + sokvag + "' 2>/dev/null").c_str()) == 0;
+    }
+    ~Oforanderlig() {
+        if (satt && std::system(("chattr -i '" + sokvag + "'").c_str()) != 0)
+            ADD_FAILURE() << "could not lift chattr +i from " << sokvag;
+    }
+};
+
+} // namespace
+
+TEST_F(Textfil, RewriteReplacesTheContentKeepsThePermissionsAndLeavesNoTemporaryFile) {
+    ::chmod(fil.c_str(), 0640);
+    SkrivFilSakert(fil, "Ny\r\n");
+    EXPECT_EQ(LasBytes(fil), "Ny\r\n");
+    struct stat st {};
+    ASSERT_EQ(::stat(fil.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(Kvarlamnat(), std::vector<std::string>{"bok.red"});
+}
+
+TEST_F(Textfil, RewriteCreatesAMissingFileInAnExistingFolder) {
+    const std::string ny = mapp.Sokvag("ny.kpl");
+    SkrivFilSakert(ny, "Plan\r\n");
+    EXPECT_EQ(LasBytes(ny), "Plan\r\n");
+    EXPECT_EQ(Kvarlamnat(), (std::vector<std::string>{"bok.red", "ny.kpl"}));
+}
+
+TEST_F(Textfil, RewriteIntoAMissingFolderIsFileNotFound) {
+    const std::string saknas = mapp.Sokvag("saknas/bok.red");
+    const std::string fel = Meddelande([&] { SkrivFilSakert(saknas, "Ny\r\n"); });
+    EXPECT_EQ(ForstaRaden(fel), "File not found");
+    EXPECT_NE(AndraRaden(fel).find(saknas), std::string::npos);
+    EXPECT_EQ(Kvarlamnat(), std::vector<std::string>{"bok.red"});
+}
+
+TEST_F(Textfil, RewriteIntoAnImmutableFolderIsAccessDeniedAndKeepsTheOldFile) {
+    const Oforanderlig las(mapp.Mapp().string());
+    if (!las.satt)
+        GTEST_SKIP() << "chattr +i is not available here (needs root on a file system that has it)";
+    const std::string fel = Meddelande([&] { SkrivFilSakert(fil, "Ny\r\n"); });
+    EXPECT_EQ(ForstaRaden(fel), "File access denied");
+    EXPECT_EQ(LasBytes(fil), gammalt);
+    EXPECT_EQ(Kvarlamnat(), std::vector<std::string>{"bok.red"});
+}
+
+TEST_F(Textfil, RewriteThatFailsHalfWayKeepsTheOldFileAndReportsDiskFull) {
+    const std::string stor(1 << 20, 'x');
+    EXPECT_EQ(IBarnprocess([&] { SkrivFilSakert(fil, stor); }, 8192), "Disk full");
+    EXPECT_EQ(LasBytes(fil), gammalt);
+    EXPECT_EQ(Kvarlamnat(), std::vector<std::string>{"bok.red"});
+}
+
+TEST_F(Textfil, LedgerRewriteThatFailsHalfWayKeepsTheOldLedger) {
+    Bokforingsdata data;
+    data.Redovisningsnamn = "Bok";
+    for (int i = 1; i <= 3000; ++i)
+        data.Postplats(i) = TPost{i, "120101", 1930, 3010, 0, 100.5, "En ganska lång text"};
+    data.Postantal = 3000;
+    EXPECT_EQ(IBarnprocess([&] { SkrivRedovisning(data, fil); }, 16384), "Disk full");
+    EXPECT_EQ(LasBytes(fil), gammalt);
+    EXPECT_EQ(Kvarlamnat(), std::vector<std::string>{"bok.red"});
+}
+
+TEST_F(Textfil, AppendThatFailsHalfWayLeavesNoPartialLine) {
+    std::vector<std::string> rader;
+    for (int i = 0; i < 200; ++i)
+        rader.push_back(std::to_string(i) + ";IB;100;1930;0;0;IB-post");
+    const rlim_t grans = gammalt.size() + 40; // room for one line and a bit of the next
+    EXPECT_EQ(IBarnprocess([&] { LaggTillPostrader(fil, rader); }, grans), "Disk full");
+    EXPECT_EQ(LasBytes(fil), gammalt);
+}
+
+TEST_F(Textfil, AppendThatFailsAfterTheAddedLineEndLeavesTheFileAsItWas) {
+    const std::string utanRadslut = "Bok\r\n1;120101;100;1930;3010;0;Ett";
+    SkrivBytes(fil, utanRadslut);
+    const rlim_t grans = utanRadslut.size() + 10;
+    EXPECT_EQ(IBarnprocess([&] { LaggTillPostrad(fil, "2;120102;5;1930;3010;0;Två"); }, grans),
+              "Disk full");
+    EXPECT_EQ(LasBytes(fil), utanRadslut);
+}
+
+TEST_F(Textfil, AnAppendThatFitsIsWhole) {
+    EXPECT_EQ(IBarnprocess([&] { LaggTillPostrad(fil, "2;120102;5;1930;3010;0;b"); }, 4096), "OK");
+    EXPECT_EQ(LasBytes(fil), gammalt + "2;120102;5;1930;3010;0;b\r\n");
+}
+
+// A read-only file was silently replaced by a rewrite, while an append to it was refused.
+TEST_F(Textfil, RewriteOfAReadOnlyFileIsAccessDeniedAndKeepsIt) {
+    ASSERT_EQ(::chmod(mapp.Mapp().c_str(), 0777), 0);
+    ASSERT_EQ(::chmod(fil.c_str(), 0444), 0);
+    EXPECT_EQ(IBarnprocess([&] { SkrivFilSakert(fil, "Ny\r\n"); }, RLIM_INFINITY, true),
+              "File access denied");
+    EXPECT_EQ(LasBytes(fil), gammalt);
+    EXPECT_EQ(Kvarlamnat(), std::vector<std::string>{"bok.red"});
+}
+
+// A rewrite through a link replaced the link by a plain file and left its target unchanged.
+TEST_F(Textfil, RewriteThroughALinkUpdatesTheLinkedFile) {
+    const std::string lank = mapp.Sokvag("lank.red");
+    fs::create_symlink(fil, lank);
+    SkrivFilSakert(lank, "Ny\r\n");
+    EXPECT_TRUE(fs::is_symlink(lank));
+    EXPECT_EQ(LasBytes(fil), "Ny\r\n");
+    EXPECT_EQ(Kvarlamnat(), (std::vector<std::string>{"bok.red", "lank.red"}));
+}
+
+TEST_F(Textfil, RewriteOntoAFolderIsAccessDeniedAndLeavesNothing) {
+    const std::string undermapp = mapp.Sokvag("mapp");
+    fs::create_directory(undermapp);
+    EXPECT_EQ(ForstaRaden(Meddelande([&] { SkrivFilSakert(undermapp, "x"); })),
+              "File access denied");
+    EXPECT_TRUE(fs::is_directory(undermapp));
+    EXPECT_EQ(Kvarlamnat(), (std::vector<std::string>{"bok.red", "mapp"}));
+}
+
+TEST_F(Textfil, ReadingAMissingFileOrAFolderFailsWithTheRuntimeMessage) {
+    EXPECT_EQ(ForstaRaden(Meddelande([&] { LasFil(mapp.Sokvag("saknas.red")); })),
+              "File not found");
+    EXPECT_EQ(ForstaRaden(Meddelande([&] { LasFil(mapp.Mapp().string()); })), "File access denied");
+    EXPECT_EQ(LasFil(fil), gammalt);
+}
+
+TEST_F(Textfil, AFailedReadChangesNothingInMemory) {
+    Bokforingsdata data;
+    LasRedovisning(data, fil);
+    data.Kontoplannamn = "Plan";
+    data.Kontoplats(1) = {1, 1930, "Bank"};
+    data.Kontoantal = 1;
+    const auto fore = data;
+    const std::string undermapp = mapp.Sokvag("mapp");
+    fs::create_directory(undermapp);
+    for (const std::string &sokvag : {undermapp, mapp.Sokvag("saknas")}) {
+        EXPECT_THROW(LasRedovisning(data, sokvag), Korningsfel);
+        EXPECT_THROW(LasKontoplan(data, sokvag), Korningsfel);
+    }
+    EXPECT_EQ(data.Redovisningsnamn, fore.Redovisningsnamn);
+    EXPECT_EQ(data.Postantal, 1);
+    EXPECT_EQ(data.Poster, fore.Poster);
+    EXPECT_EQ(data.Kontoplannamn, "Plan");
+    EXPECT_EQ(data.Kontoantal, 1);
+    EXPECT_EQ(data.Konton, fore.Konton);
+}
+
+TEST(Radlasare, NumbersLinesAcrossBlankLinesWithCrLfOrLf) {
+    Radlasare lasare("Namn\r\n\r\n  a\n\t\r\nb\r\nc");
+    std::string_view rad;
+    ASSERT_TRUE(lasare.NastaRad(rad));
+    EXPECT_EQ(rad, "Namn");
+    EXPECT_EQ(lasare.Radnummer(), 1);
+    ASSERT_TRUE(lasare.NastaPostrad(rad));
+    EXPECT_EQ(rad, "a");
+    EXPECT_EQ(lasare.Radnummer(), 3);
+    ASSERT_TRUE(lasare.NastaPostrad(rad));
+    EXPECT_EQ(rad, "b");
+    EXPECT_EQ(lasare.Radnummer(), 5);
+    ASSERT_TRUE(lasare.NastaPostrad(rad));
+    EXPECT_EQ(rad, "c");
+    EXPECT_EQ(lasare.Radnummer(), 6);
+    EXPECT_FALSE(lasare.NastaPostrad(rad));
+}
+
+TEST(Radlasare, AFirstLineKeepsItsBlanksAndAnEmptyTextHasNoLines) {
+    Radlasare lasare("  Namn \r\n");
+    std::string_view rad;
+    ASSERT_TRUE(lasare.NastaRad(rad));
+    EXPECT_EQ(rad, "  Namn ");
+    EXPECT_FALSE(lasare.NastaPostrad(rad));
+    Radlasare tom("");
+    EXPECT_FALSE(tom.NastaRad(rad));
+}
