@@ -1,5 +1,33 @@
 #include "chart/ui/Kontoplanspaneler.h"
 
+#include "chart/ui/PanelKplanRedigera.h"
+#include "chart/ui/PanelOppnaKplan.h"
+#include "chart/ui/Panelnyakonton.h"
+#include "chart/ui/Panelnykontoplan.h"
 #include "shell/TForm1.h"
 
-void ByggKontoplanspaneler(TForm1 &) {}
+#include <QAction>
+
+void ByggKontoplanspaneler(TForm1 &form) {
+    auto *nyakonton = new Panelnyakonton(form);
+    auto *nykontoplan = new Panelnykontoplan(form, *nyakonton);
+    auto *oppna = new PanelOppnaKplan(form);
+    auto *redigera = new PanelKplanRedigera(form);
+    form.RegistreraArbetspanel(nykontoplan);
+    form.RegistreraArbetspanel(nyakonton);
+    form.RegistreraArbetspanel(oppna);
+    form.RegistreraArbetspanel(redigera);
+
+    QObject::connect(form.Menyval(QStringLiteral("Skapany1")), &QAction::triggered, nykontoplan,
+                     &Panelnykontoplan::Skapany1Click);
+    QObject::connect(form.Menyval(QStringLiteral("Nyttkonto1")), &QAction::triggered, nyakonton,
+                     &Panelnyakonton::Nyttkonto1Click);
+    QObject::connect(form.Menyval(QStringLiteral("Oppna1")), &QAction::triggered, oppna,
+                     &PanelOppnaKplan::Oppna1Click);
+    QObject::connect(form.Menyval(QStringLiteral("Visa1")), &QAction::triggered, oppna,
+                     &PanelOppnaKplan::Visa1Click);
+    QObject::connect(form.Menyval(QStringLiteral("SparasomKplan")), &QAction::triggered, oppna,
+                     &PanelOppnaKplan::SparasomKplanClick);
+    QObject::connect(form.Menyval(QStringLiteral("Redigera1")), &QAction::triggered, redigera,
+                     &PanelKplanRedigera::Redigera1Click);
+}

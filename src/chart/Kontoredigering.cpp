@@ -1,0 +1,63 @@
+#include "chart/Kontoredigering.h"
+
+#include "core/Kontoplanfil.h"
+#include "core/Teckentabell.h"
+
+#include <utility>
+
+namespace tovana {
+
+const std::string kRaderingsvarning =
+    "VARNING!! Det konto du raderat används i redovisningen. Utan åtgärder innebär raderingen "
+    "att många rapporter blir felaktiga. Använd Special-menyn för att få besked om vilka "
+    "verifikationer som måste ändras.";
+
+std::vector<std::string> Kontorader(const Bokforingsdata &data) {
+    std::vector<std::string> rader;
+    rader.reserve(static_cast<std::size_t>(data.Kontoantal));
+    for (int32_t i = 1; i <= data.Kontoantal; ++i)
+        rader.push_back(std::to_string(data.Konton[i].nummer) + " " + data.Konton[i].namn);
+    return rader;
+}
+
+bool ArKontoslot(const Bokforingsdata &data, int32_t slot) {
+    return slot >= 1 && slot <= data.Kontoantal;
+}
+
+bool BytKontonamn(Bokforingsdata &data, int32_t slot, const std::string &namn) {
+    if (!ArKontoslot(data, slot))
+        return false;
+    data.Konton[slot].namn = ForstaTecken(namn, kNamnlangd);
+    return true;
+}
+
+bool AnvandsIRedovisningen(const Bokforingsdata &data, int32_t nummer) {
+    for (int32_t i = 1; i <= data.Postantal; ++i)
+        if (data.Poster[i].debet == nummer || data.Poster[i].kredit == nummer)
+            return true;
+    return false;
+}
+
+bool TaBortKonto(Bokforingsdata &data, int32_t slot) {
+    if (!ArKontoslot(data, slot))
+        return false;
+    for (int32_t i = slot; i < data.Kontoantal; ++i)
+        data.Konton[i] = std::move(data.Konton[i + 1]);
+    data.Konton[data.Kontoantal] = TKonto{};
+    --data.Kontoantal;
+    return true;
+}
+
+void SparaAndradKontoplan(Bokforingsdata &data, const std::string &namn) {
+    std::string forra = std::exchange(data.Kontoplannamn, ForstaTecken(namn, kNamnlangd));
+    try {
+        SkrivKontoplan(data, data.Kontoplanfil);
+    } catch (...) {
+        data.Kontoplannamn = std::move(forra);
+        throw;
+    }
+    if (data.HarKoder())
+        data.KoderFinns = true;
+}
+
+} // namespace tovana

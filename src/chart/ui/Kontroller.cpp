@@ -1,0 +1,108 @@
+#include "chart/ui/Kontroller.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace kplan {
+
+namespace {
+
+class Lamnafilter final : public QObject {
+public:
+    Lamnafilter(QObject *parent, std::function<void()> handling)
+        : QObject(parent), handling_(std::move(handling)) {}
+
+    bool eventFilter(QObject *objekt, QEvent *handelse) override {
+        if (handelse->type() == QEvent::FocusOut) {
+            switch (static_cast<QFocusEvent *>(handelse)->reason()) {
+            case Qt::TabFocusReason:
+            case Qt::BacktabFocusReason:
+            case Qt::MouseFocusReason:
+            case Qt::OtherFocusReason:
+                handling_();
+                break;
+            default:
+                break;
+            }
+        }
+        return QObject::eventFilter(objekt, handelse);
+    }
+
+private:
+    std::function<void()> handling_;
+};
+
+} // namespace
+
+QLabel *Etikett(QWidget *parent, const char *namn, const QString &text) {
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromUtf8(namn));
+    return label;
+}
+
+QLineEdit *Ruta(QWidget *parent, const char *namn) {
+    auto *ruta = new QLineEdit(parent);
+    ruta->setObjectName(QString::fromUtf8(namn));
+    return ruta;
+}
+
+QPushButton *Knapp(QWidget *parent, const char *namn, const QString &text) {
+    auto *knapp = new QPushButton(text, parent);
+    knapp->setObjectName(QString::fromUtf8(namn));
+    knapp->setAutoDefault(false);
+    return knapp;
+}
+
+QListWidget *Lista(QWidget *parent, const char *namn) {
+    auto *lista = new QListWidget(parent);
+    lista->setObjectName(QString::fromUtf8(namn));
+    lista->setSelectionMode(QAbstractItemView::SingleSelection);
+    return lista;
+}
+
+QPlainTextEdit *Memo(QWidget *parent, const char *namn, const QStringList &rader) {
+    auto *memo = new QPlainTextEdit(parent);
+    memo->setObjectName(QString::fromUtf8(namn));
+    memo->setReadOnly(true);
+    memo->setTabChangesFocus(true);
+    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo->setPlainText(rader.join(QLatin1Char('\n')));
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->ensurePolished();
+    const QFontMetrics matt(memo->font());
+    int bredd = 0;
+    for (const auto &rad : rader)
+        bredd = std::max(bredd, matt.horizontalAdvance(rad));
+    // The frame, the document's margin on both sides, and room for the caret.
+    const int marginal =
+        2 * (memo->frameWidth() + static_cast<int>(memo->document()->documentMargin())) + 12;
+    memo->setMinimumWidth(bredd + marginal);
+    memo->setFixedHeight(static_cast<int>(rader.size()) * matt.lineSpacing() + marginal);
+    return memo;
+}
+
+void VidLamna(QWidget *ruta, std::function<void()> handling) {
+    ruta->installEventFilter(new Lamnafilter(ruta, std::move(handling)));
+}
+
+void FyllLista(QListWidget *lista, const std::vector<std::string> &rader) {
+    lista->clear();
+    QStringList texter;
+    texter.reserve(static_cast<qsizetype>(rader.size()));
+    for (const auto &rad : rader)
+        texter << QString::fromStdString(rad);
+    lista->addItems(texter);
+}
+
+} // namespace kplan

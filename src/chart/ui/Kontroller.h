@@ -1,0 +1,38 @@
+#pragma once
+// Small builders for the chart panels' controls: each control gets its
+// objectName and a size that shows its whole text, and a box can run a handler
+// when the user leaves it.
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QWidget;
+
+namespace kplan {
+
+QLabel *Etikett(QWidget *parent, const char *namn, const QString &text);
+QLineEdit *Ruta(QWidget *parent, const char *namn);
+QPushButton *Knapp(QWidget *parent, const char *namn, const QString &text);
+QListWidget *Lista(QWidget *parent, const char *namn);
+
+// A read-only instruction text, tall and wide enough for all its lines.
+QPlainTextEdit *Memo(QWidget *parent, const char *namn, const QStringList &rader);
+
+// Runs `handling` when the focus moves from `ruta` to another control (Tab,
+// Backtab, the mouse, or the program moving it), not when a message box or
+// another window takes it for a while.
+void VidLamna(QWidget *ruta, std::function<void()> handling);
+
+// Fills the list with the lines, replacing what it held.
+void FyllLista(QListWidget *lista, const std::vector<std::string> &rader);
+
+} // namespace kplan

@@ -1,0 +1,59 @@
+#include "chart/ui/PanelOppnaKplan.h"
+
+#include "chart/Kontoplan.h"
+#include "chart/ui/Kontroller.h"
+#include "shell/TForm1.h"
+
+#include <QListWidget>
+#include <QVBoxLayout>
+
+using namespace kplan;
+
+PanelOppnaKplan::PanelOppnaKplan(TForm1 &form)
+    : Arbetspanel(QStringLiteral("PanelOppnaKplan"), QStringLiteral("LabelKplanvisa"),
+                  QStringLiteral("Visa aktuell kontoplan ")),
+      form_(form) {
+    ListBoxVisaKplan_ = Lista(this, "ListBoxVisaKplan");
+    Innehall()->addWidget(ListBoxVisaKplan_, 1);
+}
+
+void PanelOppnaKplan::VisaKontoplan() {
+    FyllLista(ListBoxVisaKplan_, tovana::Klasslista(form_.Data(), tovana::Listform::Gemena));
+}
+
+void PanelOppnaKplan::Oppna1Click() {
+    form_.Kor([&] {
+        form_.VisaArbetspanel(this);
+        const QString sokvag = form_.ValjOppnafil(QStringLiteral("*.kpl"));
+        if (!sokvag.isEmpty()) {
+            auto &data = form_.Data();
+            ListBoxVisaKplan_->clear();
+            tovana::OppnaKontoplan(data, sokvag.toStdString());
+            form_.AktiveraKontoplansgrupp();
+            if (data.RedovisningInlast)
+                form_.AktiveraRedovisningsgrupp();
+        }
+    });
+    // Whether the file was read, the dialog cancelled or the reading failed,
+    // the list shows the chart now in memory.
+    if (form_.Data().KontoplanInlast)
+        form_.VisaAktuellKontoplan();
+    VisaKontoplan();
+}
+
+void PanelOppnaKplan::Visa1Click() {
+    form_.Kor([&] {
+        form_.VisaArbetspanel(this);
+        VisaKontoplan();
+    });
+}
+
+void PanelOppnaKplan::SparasomKplanClick() {
+    form_.Kor([&] {
+        const QString sokvag = form_.ValjSparfil(QStringLiteral("*.kpl"));
+        if (sokvag.isEmpty())
+            return;
+        tovana::SparaKontoplanSom(form_.Data(), sokvag.toStdString());
+        form_.VisaAktuellKontoplan();
+    });
+}

@@ -1,0 +1,29 @@
+#pragma once
+// The panel that lists the chart with mixed-case class names; it serves
+// "Öppna kontoplan" and "Visa kontoplanen", and the panel's owner also answers
+// "Spara som".
+
+#include "shell/Arbetspanel.h"
+
+class QListWidget;
+class TForm1;
+
+class PanelOppnaKplan final : public Arbetspanel {
+    Q_OBJECT
+public:
+    explicit PanelOppnaKplan(TForm1 &form);
+
+    // "Öppna kontoplan": reads a chart file and lists the chart in memory.
+    void Oppna1Click();
+    // "Visa kontoplanen".
+    void Visa1Click();
+    // "Spara som": writes the chart to a new file, which becomes its file;
+    // the visible panel stays.
+    void SparasomKplanClick();
+
+private:
+    void VisaKontoplan();
+
+    TForm1 &form_;
+    QListWidget *ListBoxVisaKplan_ = nullptr;
+};

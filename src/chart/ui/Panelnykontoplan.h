@@ -1,0 +1,26 @@
+#pragma once
+// The panel that starts a new chart: its internal name, and the button that
+// writes the new, empty chart to a file of the user's choosing and goes on to
+// the panel for adding accounts.
+
+#include "shell/Arbetspanel.h"
+
+class Panelnyakonton;
+class QLineEdit;
+class TForm1;
+
+class Panelnykontoplan final : public Arbetspanel {
+    Q_OBJECT
+public:
+    Panelnykontoplan(TForm1 &form, Panelnyakonton &nyakonton);
+
+    // "Skapa ny kontoplan": asks first when the chart in memory has accounts.
+    void Skapany1Click();
+    // "Spara den nya kontoplanen".
+    void BitBtnnykplanClick();
+
+private:
+    TForm1 &form_;
+    Panelnyakonton &nyakonton_;
+    QLineEdit *Editnykplannamn_ = nullptr;
+};

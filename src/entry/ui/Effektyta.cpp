@@ -1,0 +1,125 @@
+#include "entry/ui/Effektyta.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+
+namespace {
+
+QLabel *Rubriketikett(const QString &text, QWidget *parent) {
+    auto *etikett = new QLabel(text, parent);
+    QFont font = etikett->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.2);
+    etikett->setFont(font);
+    return etikett;
+}
+
+QLabel *Klassrubrik(const QString &text, QWidget *parent) {
+    auto *etikett = new QLabel(text, parent);
+    QFont font = etikett->font();
+    font.setUnderline(true);
+    etikett->setFont(font);
+    return etikett;
+}
+
+} // namespace
+
+Effektyta::Effektyta(QWidget *parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Effektyta"));
+
+    const auto &namn = tovana::Effektlabelnamn();
+    for (std::size_t i = 0; i < namn.size(); ++i) {
+        auto *etikett = new QLabel(this);
+        const QString objektnamn = QString::fromStdString(namn[i]);
+        etikett->setObjectName(objektnamn);
+        QFont font = etikett->font();
+        font.setBold(true);
+        etikett->setFont(font);
+        const bool belopp = objektnamn.endsWith(QLatin1String("Bel"));
+        etikett->setAlignment((belopp ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        // Room for the widest amount and a usual sentence, so the area keeps its
+        // shape as the texts come and go.
+        const QFontMetrics matt(font);
+        etikett->setMinimumWidth(belopp ? matt.horizontalAdvance(QStringLiteral("- 9 999 999 999,00"))
+                                        : matt.horizontalAdvance(QString(30, QLatin1Char('x'))));
+        etikett->setMinimumHeight(matt.height());
+        etiketter_[i] = etikett;
+    }
+    auto etikett = [this](const char *objektnamn) {
+        return findChild<QLabel *>(QLatin1String(objektnamn), Qt::FindDirectChildrenOnly);
+    };
+
+    // One column per statement; each class caption followed by its lines, a
+    // total's caption beside its amount.
+    auto *balans = new QGridLayout;
+    auto *resultat = new QGridLayout;
+    for (auto *rutnat : {balans, resultat}) {
+        rutnat->setColumnStretch(0, 1);
+        rutnat->setHorizontalSpacing(12);
+        rutnat->setVerticalSpacing(2);
+    }
+    auto rubrik = [](QGridLayout *rutnat, QLabel *text) {
+        rutnat->addWidget(text, rutnat->rowCount(), 0, 1, 2);
+    };
+    auto rad = [&](QGridLayout *rutnat, const char *stam) {
+        const int r = rutnat->rowCount();
+        rutnat->addWidget(etikett(stam), r, 0);
+        rutnat->addWidget(etikett((QByteArray(stam) + "Bel").constData()), r, 1);
+    };
+    auto summa = [&](QGridLayout *rutnat, const QString &text, const char *beloppnamn) {
+        const int r = rutnat->rowCount();
+        auto *rubriktext = new QLabel(text, this);
+        QFont font = rubriktext->font();
+        font.setBold(true);
+        rubriktext->setFont(font);
+        rutnat->addWidget(rubriktext, r, 0);
+        rutnat->addWidget(etikett(beloppnamn), r, 1);
+    };
+
+    rubrik(balans, Rubriketikett(QStringLiteral("Effekter i balansräkningen"), this));
+    rubrik(balans, Klassrubrik(QStringLiteral("Tillgångar"), this));
+    rad(balans, "LabelTeffekt1");
+    rad(balans, "LabelTeffekt2");
+    summa(balans, QStringLiteral("Summa tillgångar"), "LabelsummaTBel");
+    rubrik(balans, Klassrubrik(QStringLiteral("Eget kapital"), this));
+    rad(balans, "LabelEKeffekt1");
+    rad(balans, "LabelEKeffekt2");
+    rubrik(balans, Klassrubrik(QStringLiteral("Obeskattade reserver"), this));
+    rad(balans, "LabelOReffekt1");
+    rubrik(balans, Klassrubrik(QStringLiteral("Skulder"), this));
+    rad(balans, "LabelSeffekt1");
+    rad(balans, "LabelSeffekt2");
+    summa(balans, QStringLiteral("Summa eget kapital och skulder"), "LabelsummaEKSBel");
+    balans->setRowStretch(balans->rowCount(), 1);
+
+    rubrik(resultat, Rubriketikett(QStringLiteral("Effekter i resultaträkningen"), this));
+    rubrik(resultat, Klassrubrik(QStringLiteral("Intäkter"), this));
+    rad(resultat, "LabelIeffekt1");
+    rad(resultat, "LabelIeffekt2");
+    rubrik(resultat, Klassrubrik(QStringLiteral("Kostnader"), this));
+    rad(resultat, "LabelKeffekt1");
+    rad(resultat, "LabelKeffekt2");
+    rubrik(resultat, Klassrubrik(QStringLiteral("Bokslutsdispositioner"), this));
+    rad(resultat, "LabelBDeffekt1");
+    summa(resultat, QStringLiteral("Årets resultat ändras med"), "LabelAReffektBel");
+    resultat->setRowStretch(resultat->rowCount(), 1);
+
+    auto *yta = new QHBoxLayout(this);
+    yta->setContentsMargins(0, 0, 0, 0);
+    yta->setSpacing(24);
+    yta->addLayout(balans, 1);
+    yta->addLayout(resultat, 1);
+}
+
+void Effektyta::Visa(const tovana::Effekttexter &texter) {
+    for (std::size_t i = 0; i < etiketter_.size(); ++i)
+        etiketter_[i]->setText(QString::fromStdString(texter.text[i]));
+}
+
+void Effektyta::RensaEffekter() {
+    for (QLabel *etikett : etiketter_)
+        etikett->clear();
+}

@@ -1,0 +1,26 @@
+#pragma once
+// The effect area of the entry panel: what the post being keyed does to the
+// balance sheet and the income statement, one caption per class and the 27
+// labels that the effect texts are written into.
+
+#include "entry/Effekter.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+
+class Effektyta final : public QWidget {
+    Q_OBJECT
+public:
+    // The headings "Effekter i balansräkningen"/"Effekter i resultaträkningen", the class
+    // captions, and the 27 labels with their objectNames (text labels bold left, amounts bold right).
+    explicit Effektyta(QWidget *parent = nullptr);
+
+    void Visa(const tovana::Effekttexter &texter); // writes all 27 labels
+    void RensaEffekter();                          // empties all 27
+
+private:
+    std::array<QLabel *, tovana::kEffektlabelantal> etiketter_{};
+};

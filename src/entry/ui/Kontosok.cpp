@@ -1,0 +1,75 @@
+#include "entry/ui/Kontosok.h"
+
+#include "entry/Kontolistor.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+Kontosok::Kontosok(const tovana::Bokforingsdata &data, QWidget *parent)
+    : QWidget(parent), data_(data) {
+    setObjectName(QStringLiteral("Kontosok"));
+
+    auto *guide = new QLabel(QStringLiteral("Klicka på knapparna för att visa kontoplanen"), this);
+
+    struct Knapp {
+        const char *namn;
+        const char *text;
+    };
+    // Left to right in class order, 1..8.
+    static const Knapp kKnappar[] = {{"BitBtnT", "Tillg"},   {"BitBtnE", "EK"},
+                                     {"BitBtnOR", "OR"},     {"BitBtnS", "Skuld"},
+                                     {"BitBtnI", "Intäkt"},  {"BitBtnK", "Kost"},
+                                     {"BitBtnBD", "BD"},     {"BitBtnKod", "Kod"}};
+    auto *knapprad = new QHBoxLayout;
+    knapprad->setSpacing(4);
+    tovana::Kontotyp klass = 1;
+    for (const Knapp &k : kKnappar) {
+        auto *knapp = new QPushButton(QString::fromUtf8(k.text), this);
+        knapp->setObjectName(QLatin1String(k.namn));
+        knapp->setAutoDefault(false);
+        connect(knapp, &QPushButton::clicked, this,
+                [this, klass] { Visa(tovana::KontonIKlass(data_, klass)); });
+        knapprad->addWidget(knapp);
+        knappar_.append(knapp);
+        ++klass;
+    }
+    knapprad->addStretch(1);
+
+    lista_ = new QListWidget(this);
+    lista_->setObjectName(QStringLiteral("ListBoxvisaKonton"));
+    lista_->setFocusPolicy(Qt::NoFocus);
+    lista_->setStyleSheet(QStringLiteral("QListWidget { background-color: rgb(255, 251, 240); }"));
+
+    auto *yta = new QVBoxLayout(this);
+    yta->setContentsMargins(0, 0, 0, 0);
+    yta->addWidget(guide);
+    yta->addLayout(knapprad);
+    yta->addWidget(lista_, 1);
+}
+
+void Kontosok::Tom() { lista_->clear(); }
+
+void Kontosok::Visa(const std::vector<std::string> &rader) {
+    lista_->clear();
+    for (const std::string &rad : rader)
+        lista_->addItem(QString::fromStdString(rad));
+}
+
+void Kontosok::KontoAndrat(const QString &text) {
+    if (auto rader = tovana::ListaVidKontoandring(data_, text.toStdString()))
+        Visa(*rader);
+}
+
+void Kontosok::KodAndrad(const QString &text) {
+    if (auto rader = tovana::ListaVidKodandring(data_, text.toStdString()))
+        Visa(*rader);
+}
+
+void Kontosok::VisaKoder() { Visa(tovana::KontonIKlass(data_, tovana::kKoder)); }
+
+QListWidget *Kontosok::Lista() const { return lista_; }
+
+QList<QWidget *> Kontosok::Knappar() const { return knappar_; }

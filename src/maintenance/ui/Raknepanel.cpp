@@ -1,0 +1,85 @@
+#include "maintenance/ui/Raknepanel.h"
+
+#include "maintenance/Raknehjalp.h"
+#include "shell/TForm1.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+Raknepanel::Raknepanel(TForm1 &form, QLineEdit *editBelopp, QWidget *parent)
+    : QFrame(parent), form_(form), editBelopp_(editBelopp) {
+    setObjectName(QStringLiteral("Panelrakna"));
+    setFrameShape(QFrame::StyledPanel);
+
+    auto *rubrik = new QLabel(QStringLiteral("Beräkningshjälp"), this);
+    rubrik->setObjectName(QStringLiteral("LabelRaknaRubrik"));
+    QFont font = rubrik->font();
+    font.setBold(true);
+    rubrik->setFont(font);
+
+    EditRakna1_ = new QLineEdit(this);
+    EditRakna1_->setObjectName(QStringLiteral("EditRakna1"));
+    EditRaknaOperator_ = new QLineEdit(this);
+    EditRaknaOperator_->setObjectName(QStringLiteral("EditRaknaOperator"));
+    EditRaknaOperator_->setMaximumWidth(EditRaknaOperator_->fontMetrics().horizontalAdvance(
+                                            QStringLiteral("Räknetecken")) + 16);
+    EditRakna2_ = new QLineEdit(this);
+    EditRakna2_->setObjectName(QStringLiteral("EditRakna2"));
+    BitBtnRakna_ = new QPushButton(QStringLiteral("="), this);
+    BitBtnRakna_->setObjectName(QStringLiteral("BitBtnRakna"));
+    BitBtnRakna_->setAutoDefault(false);
+    connect(BitBtnRakna_, &QPushButton::clicked, this, &Raknepanel::BitBtnRaknaClick);
+
+    auto *rutor = new QGridLayout;
+    rutor->addWidget(new QLabel(QStringLiteral("Belopp 1"), this), 0, 0);
+    rutor->addWidget(new QLabel(QStringLiteral("Räknetecken"), this), 0, 1);
+    rutor->addWidget(new QLabel(QStringLiteral("Belopp 2"), this), 0, 2);
+    rutor->addWidget(EditRakna1_, 1, 0);
+    rutor->addWidget(EditRaknaOperator_, 1, 1);
+    rutor->addWidget(EditRakna2_, 1, 2);
+    rutor->addWidget(BitBtnRakna_, 1, 3);
+
+    auto *yta = new QVBoxLayout(this);
+    yta->addWidget(rubrik);
+    yta->addLayout(rutor);
+    static const char *const kGuide[] = {
+        "Skriv belopp i de två beloppsrutorna", "och skriv + - * eller/ i rutan för",
+        "räknetecken.",                         "Klicka på = knappen.",
+        "Svaret på beräkningen visas i ",       "konteringsradens beloppsruta.",
+        "Tryck Enter eller Tab för att ",       "acceptera svaret som belopp."};
+    for (const char *rad : kGuide)
+        yta->addWidget(new QLabel(QString::fromUtf8(rad), this));
+    yta->addStretch(1);
+
+    setTabOrder(EditRakna1_, EditRaknaOperator_);
+    setTabOrder(EditRaknaOperator_, EditRakna2_);
+    setTabOrder(EditRakna2_, BitBtnRakna_);
+}
+
+void Raknepanel::Tom() {
+    EditRakna1_->clear();
+    EditRaknaOperator_->clear();
+    EditRakna2_->clear();
+}
+
+void Raknepanel::BitBtnRaknaClick() {
+    if (EditRakna1_->text().isEmpty() || EditRakna2_->text().isEmpty()) {
+        form_.Meddelande(QStringLiteral("Någon av beloppsrutorna är tomma. Rutinen avbryts"));
+        return;
+    }
+    // The boxes show their cleaned texts; the operation cleans the typed texts itself.
+    const std::string a = EditRakna1_->text().toStdString();
+    const std::string b = EditRakna2_->text().toStdString();
+    EditRakna1_->setText(QString::fromStdString(tovana::RensaRaknebelopp(a)));
+    EditRakna2_->setText(QString::fromStdString(tovana::RensaRaknebelopp(b)));
+    form_.Kor([&] {
+        const auto svar = tovana::Raknehjalp(a, EditRaknaOperator_->text().toStdString(), b);
+        if (!svar)
+            return;
+        editBelopp_->setText(QString::fromStdString(*svar));
+        editBelopp_->setFocus(Qt::OtherFocusReason);
+    });
+}
