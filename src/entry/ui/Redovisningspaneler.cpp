@@ -1,5 +1,60 @@
 #include "entry/ui/Redovisningspaneler.h"
 
+#include "entry/Foretag.h"
+#include "entry/ui/Redovisapanel.h"
+#include "entry/ui/SkapaRedpanel.h"
 #include "shell/TForm1.h"
 
-void ByggRedovisningspaneler(TForm1 &) {}
+#include <QAction>
+
+namespace {
+
+// "Öppna företag": the chart and the ledger of a company file, read whole
+// before anything changes, then the entry panel with the newest posts.
+void oppnaforetagClick(TForm1 &form, Redovisapanel &redovisa) {
+    form.Kor([&] {
+        const QString fil = form.ValjOppnafil(QStringLiteral("*.ftg"));
+        if (fil.isEmpty())
+            return;
+        auto &data = form.Data();
+        tovana::OppnaForetag(data, fil.toStdString());
+        form.VisaAktuellKontoplan();
+        form.VisaAktuellRedovisning();
+        form.AktiveraKontoplansgrupp();
+        form.AktiveraRedovisningsgrupp();
+        data.Sexpostsida = 0;
+        redovisa.VisaOppnadRedovisning();
+        redovisa.VisaSaldoVidOppning();
+    });
+}
+
+// "Spara som företag": names the open chart and ledger files in a company file.
+void sparaforetagClick(TForm1 &form) {
+    form.Kor([&] {
+        const QString fil = form.ValjSparfil(QStringLiteral("*.ftg"));
+        if (fil.isEmpty())
+            return;
+        tovana::SparaForetag(form.Data(), fil.toStdString());
+        form.Meddelande(QString::fromStdString(tovana::ForetagSparatText(fil.toStdString())));
+    });
+}
+
+} // namespace
+
+void ByggRedovisningspaneler(TForm1 &form) {
+    auto *redovisa = new Redovisapanel(form);
+    auto *skapa = new SkapaRedpanel(form, *redovisa);
+    form.RegistreraArbetspanel(skapa);
+    form.RegistreraArbetspanel(redovisa);
+
+    QObject::connect(form.Menyval(QStringLiteral("Skapaennyredovisning2")), &QAction::triggered,
+                     skapa, &SkapaRedpanel::Skapaennyredovisning2Click);
+    QObject::connect(form.Menyval(QStringLiteral("Oppnared")), &QAction::triggered, redovisa,
+                     &Redovisapanel::OppnaredClick);
+    QObject::connect(form.Menyval(QStringLiteral("Redovisa")), &QAction::triggered, redovisa,
+                     &Redovisapanel::RedovisaClick);
+    QObject::connect(form.Menyval(QStringLiteral("oppnaforetag")), &QAction::triggered, redovisa,
+                     [&form, redovisa] { oppnaforetagClick(form, *redovisa); });
+    QObject::connect(form.Menyval(QStringLiteral("sparaforetag")), &QAction::triggered, redovisa,
+                     [&form] { sparaforetagClick(form); });
+}

@@ -1,0 +1,38 @@
+#include "entry/Foretag.h"
+
+#include "core/Foretagsfil.h"
+#include "core/Kontoplanfil.h"
+#include "entry/Redovisning.h"
+
+namespace tovana {
+
+void OppnaForetag(Bokforingsdata &data, const std::string &foretagsfil) {
+    const Foretag foretag = LasForetagsfil(foretagsfil);
+
+    // The chart is read into a scratch state so that a ledger that fails to
+    // read afterwards leaves the chart in memory untouched.
+    Bokforingsdata kontoplan;
+    kontoplan.Konton = data.Konton;
+    kontoplan.KoderFinns = data.KoderFinns;
+    LasKontoplan(kontoplan, foretag.kontoplanfil);
+    Redovisningsinnehall redovisning = LasRedovisningsfil(foretag.redovisningsfil);
+
+    data.Konton = std::move(kontoplan.Konton);
+    data.Kontoantal = kontoplan.Kontoantal;
+    data.Kontoplannamn = std::move(kontoplan.Kontoplannamn);
+    data.KoderFinns = kontoplan.KoderFinns;
+    data.Kontoplanfil = foretag.kontoplanfil;
+    data.KontoplanInlast = true;
+    SattRedovisning(data, std::move(redovisning), foretag.redovisningsfil);
+}
+
+void SparaForetag(const Bokforingsdata &data, const std::string &foretagsfil) {
+    SkrivForetagsfil(foretagsfil, Foretag{data.Kontoplanfil, data.Redovisningsfil});
+}
+
+std::string ForetagSparatText(const std::string &foretagsfil) {
+    return "I fortsättningen kan du öppna kontoplan och redovisning genom att öppna " +
+           foretagsfil;
+}
+
+} // namespace tovana

@@ -1,0 +1,114 @@
+#include "entry/Postinmatning.h"
+
+#include "core/Fel.h"
+#include "core/Redovisningsfil.h"
+#include "core/Taltext.h"
+#include "core/Teckentabell.h"
+
+#include <cmath>
+
+namespace tovana {
+
+namespace {
+
+bool ArSiffra(char c) { return c >= '0' && c <= '9'; }
+
+// A date or text that the ledger line cannot hold as one field: a line break
+// would split the post, and a ";" in the date would shift every later field.
+void KontrolleraFritext(const Postrutor &rutor) {
+    const auto radbrytning = [](const std::string &s) {
+        return s.find_first_of("\r\n") != std::string::npos;
+    };
+    if (radbrytning(rutor.datum) || radbrytning(rutor.text))
+        throw Korningsfel("Datum och text får inte innehålla radbrytningar.");
+    if (rutor.datum.find(';') != std::string::npos)
+        throw Korningsfel("Datumet får inte innehålla semikolon (;).");
+}
+
+} // namespace
+
+std::string BaraSiffror(std::string_view text) {
+    std::string siffror;
+    for (char c : text)
+        if (ArSiffra(c))
+            siffror += c;
+    return siffror;
+}
+
+std::string NormaliseraBelopp(std::string_view text) {
+    std::string s(text);
+    if (const auto punkt = s.find('.'); punkt != std::string::npos)
+        s[punkt] = ',';
+    std::string belopp;
+    for (char c : s)
+        if (ArSiffra(c) || c == ',')
+            belopp += c;
+    return belopp;
+}
+
+int64_t NastaVernr(const Bokforingsdata &data) {
+    if (data.Postantal <= 0)
+        return 1;
+    return int64_t{data.Poster[data.Postantal].vernr} + 1;
+}
+
+std::string ForegaendeDatum(const Bokforingsdata &data) {
+    if (data.Postantal <= 0)
+        return {};
+    return data.Poster[data.Postantal].datum;
+}
+
+void FyllStandardvarden(const Bokforingsdata &data, Postrutor &rutor) {
+    if (rutor.vernr.empty())
+        rutor.vernr = std::to_string(NastaVernr(data));
+    if (rutor.datum.empty())
+        rutor.datum = ForegaendeDatum(data);
+    for (std::string *ruta : {&rutor.belopp, &rutor.debet, &rutor.kredit, &rutor.kod})
+        if (ruta->empty())
+            *ruta = "0";
+}
+
+double Saldoandring(double saldo, const TPost &post) {
+    if (post.debet == 0)
+        saldo -= post.belopp;
+    if (post.kredit == 0)
+        saldo += post.belopp;
+    return saldo;
+}
+
+bool ArEnsidig(const TPost &post) { return post.debet == 0 || post.kredit == 0; }
+
+int32_t SparaPost(Bokforingsdata &data, const Postrutor &rutor) {
+    // Every box is converted before anything is written, in box order, so the
+    // first text that does not convert is the one reported.
+    TPost post;
+    post.vernr = TextTillHeltal(rutor.vernr);
+    post.belopp = TextTillBelopp(rutor.belopp);
+    post.debet = TextTillHeltal(rutor.debet);
+    post.kredit = TextTillHeltal(rutor.kredit);
+    post.kod = TextTillHeltal(rutor.kod);
+    KontrolleraFritext(rutor);
+
+    // The file keeps the date and the text whole and the amount as typed.
+    post.datum = rutor.datum;
+    post.text = rutor.text;
+    LaggTillPostrad(data.Redovisningsfil, Postrad(post, rutor.belopp));
+
+    post.datum = ForstaTecken(rutor.datum, kDatumlangd);
+    post.text = ForstaTecken(rutor.text, kTextlangd);
+    const int32_t plats = data.Postantal + 1;
+    data.Postplats(plats) = post;
+    data.Postantal = plats;
+    data.Konteringssaldo = Saldoandring(data.Konteringssaldo, post);
+    return plats;
+}
+
+std::string SaldotextEfterSparning(double saldo) {
+    if (!ArOppetSaldo(saldo))
+        return {};
+    if (saldo > 0)
+        return "Debetsaldo med " + Beloppstext(saldo);
+    return "Kreditsaldo med " + Beloppstext(std::fabs(saldo));
+}
+
+} // namespace tovana

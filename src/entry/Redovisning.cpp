@@ -1,0 +1,79 @@
+#include "entry/Redovisning.h"
+
+#include "core/Taltext.h"
+#include "core/Teckentabell.h"
+#include "entry/Postinmatning.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tovana {
+
+double BeraknaKonteringssaldo(Bokforingsdata &data) {
+    double saldo = 0.0;
+    for (int32_t i = 1; i <= data.Postantal; ++i)
+        saldo = Saldoandring(saldo, data.Poster[i]);
+    data.Konteringssaldo = saldo;
+    return saldo;
+}
+
+std::string SaldotextVidOppning(double saldo) {
+    if (!ArOppetSaldo(saldo))
+        return {};
+    if (saldo > 0)
+        return "Debetsaldo " + Taltext(saldo);
+    return "Kreditsaldo " + Taltext(std::fabs(saldo));
+}
+
+std::vector<Senasterad> Postblock(const Bokforingsdata &data, int32_t n) {
+    std::vector<Senasterad> rader;
+    n = std::clamp(n, 0, data.Postantal);
+    for (int k = 1; k <= kSenasteradantal; ++k) {
+        const int32_t plats = n - k + 1;
+        if (plats < 1 && k > 1)
+            break;
+        const TPost &post = data.Poster[plats];
+        Senasterad rad;
+        rad.vernr = std::to_string(post.vernr);
+        rad.datum = post.datum;
+        rad.belopp = Beloppstext(post.belopp);
+        rad.debet = std::to_string(post.debet);
+        rad.kredit = std::to_string(post.kredit);
+        if (data.KoderFinns)
+            rad.kod = std::to_string(post.kod);
+        rad.postnr = "[" + std::to_string(plats) + "]";
+        rad.text = post.text;
+        rader.push_back(std::move(rad));
+    }
+    return rader;
+}
+
+std::vector<Senasterad> SenastePoster(const Bokforingsdata &data) {
+    return Postblock(data, data.Postantal);
+}
+
+void SkapaNyRedovisning(Bokforingsdata &data, const std::string &namn, const std::string &sokvag) {
+    const std::string internt = ForstaTecken(namn, kNamnlangd);
+    SkapaRedovisningsfil(sokvag, internt);
+    SattRedovisning(data, Redovisningsinnehall{internt, {}}, sokvag);
+}
+
+void SattRedovisning(Bokforingsdata &data, Redovisningsinnehall innehall,
+                     const std::string &sokvag) {
+    data.Redovisningsnamn = std::move(innehall.namn);
+    data.TomPoster();
+    const auto antal = static_cast<int32_t>(innehall.poster.size());
+    if (antal > 0)
+        data.Postplats(antal);
+    for (int32_t i = 0; i < antal; ++i)
+        data.Poster[i + 1] = std::move(innehall.poster[i]);
+    data.Postantal = antal;
+    data.Redovisningsfil = sokvag;
+    data.RedovisningInlast = true;
+}
+
+void OppnaRedovisning(Bokforingsdata &data, const std::string &sokvag) {
+    SattRedovisning(data, LasRedovisningsfil(sokvag), sokvag);
+}
+
+} // namespace tovana

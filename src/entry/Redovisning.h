@@ -1,0 +1,60 @@
+#pragma once
+// Creating and opening a ledger, the open balance of its one-sided posts, and
+// the rows of last posts that the entry panel shows under the entry boxes:
+//
+//     12  120315  1 250,50  1930  3010  0  [17]  Försäljning kontant
+//
+// The commands read or write the file first and change the state only when that
+// succeeded, so a ledger that fails to open or to be created leaves the one in
+// memory as it was.
+
+#include "core/Bokforingsdata.h"
+#include "core/Redovisningsfil.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tovana {
+
+// The open balance of the one-sided posts, summed from the first post to the
+// last: a post without debit side subtracts its amount, one without credit side
+// adds it. Stores it in Konteringssaldo and returns it.
+double BeraknaKonteringssaldo(Bokforingsdata &data);
+
+// The balance line when a ledger or the entry panel opens: "Debetsaldo 150,5" or
+// "Kreditsaldo 200"; empty when the balance is closed.
+std::string SaldotextVidOppning(double saldo);
+
+// One row of the last posts: verification number, date, amount, debit, credit,
+// code (empty while the chart has no codes), "[slot]" and text.
+struct Senasterad {
+    std::string vernr, datum, belopp, debet, kredit, kod, postnr, text;
+
+    bool operator==(const Senasterad &) const = default;
+};
+
+constexpr int kSenasteradantal = 6;
+
+// The rows for the block ending at post `n`: row k shows post n - k + 1 where
+// that is at least 1; row 1 is always there (slot 0 when n is 0).
+std::vector<Senasterad> Postblock(const Bokforingsdata &data, int32_t n);
+
+// The rows that opening a ledger shows: the block ending at the last post.
+std::vector<Senasterad> SenastePoster(const Bokforingsdata &data);
+
+// Writes a new ledger file holding only the name line, then makes it the ledger
+// in memory: no posts, the name cut to 80 characters, the file, the flag.
+void SkapaNyRedovisning(Bokforingsdata &data, const std::string &namn, const std::string &sokvag);
+
+// Makes a ledger that has been read the one in memory: name, posts, count, file
+// and flag.
+void SattRedovisning(Bokforingsdata &data, Redovisningsinnehall innehall,
+                     const std::string &sokvag);
+
+// Reads the ledger file and, when the whole file was read, makes it the ledger
+// in memory. On failure nothing changes and the error names file and line.
+void OppnaRedovisning(Bokforingsdata &data, const std::string &sokvag);
+
+} // namespace tovana

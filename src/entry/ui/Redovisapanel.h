@@ -1,0 +1,100 @@
+#pragma once
+// The entry panel PanelRedovisa: the seven entry boxes of one post with their
+// help lines and clean-ups, the effect display, the account lookup with the
+// calculator over it, the open balance of the verification, "Nästa post", and
+// the last posts. Opening a ledger or a company ends on this panel.
+
+#include "shell/Arbetspanel.h"
+
+#include <array>
+
+class Effektyta;
+class Kontosok;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class Raknepanel;
+class Senasteposter;
+class TForm1;
+
+class Redovisapanel final : public Arbetspanel {
+    Q_OBJECT
+public:
+    explicit Redovisapanel(TForm1 &form);
+
+    // "Redovisa": opens the panel for keying, resetting the entry flags.
+    void RedovisaClick();
+    // "Öppna en redovisning".
+    void OppnaredClick();
+    // The panel after a ledger was read (alone or with its company): shown with
+    // the focus on the verification number and the newest posts.
+    void VisaOppnadRedovisning();
+    // "Nästa post".
+    void ButtonnastaClick();
+
+    // The code box, its caption and the code column, shown while the chart has codes.
+    void VisaKodrutor(bool synliga);
+    // The open balance as computed when a ledger or the panel opens.
+    void VisaSaldoVidOppning();
+
+    // The handlers of the entry boxes, run as the focus enters and leaves them.
+    void EditvernrEnter();
+    void EditvernrExit();
+    void EditDatumEnter();
+    void EditDatumExit();
+    void EditBeloppEnter();
+    void EditBeloppExit();
+    void EditDebitEnter();
+    void EditDebitExit();
+    void EditKreditEnter();
+    void EditKreditExit();
+    void EditKodEnter();
+    void EditKodExit();
+    void EditTextEnter();
+    void EditTextExit();
+
+protected:
+    bool eventFilter(QObject *objekt, QEvent *handelse) override;
+
+private:
+    enum Ruta { Vernr, Datum, Belopp, Debet, Kredit, Kod, Text, kRutantal };
+
+    void ByggPanel();
+    void SattTabbordning();
+    int Rutnummer(QObject *objekt) const;
+    // Runs a box's enter or exit behaviour (once per visit) inside form.Kor.
+    void Enter(int ruta);
+    void Exit(int ruta);
+    // Moves the focus from a handler and makes sure the target box's enter
+    // behaviour runs and the box left is painted white, whether or not the
+    // window is active at that moment (a message box may just have closed).
+    void FlyttaFokus(QLineEdit *till);
+    void Mala(QLineEdit *ruta, bool fokus);
+    void Hjalp(const char *rad1, const char *rad2);
+    void RensaEffekter();
+    void VisaSenastePoster(bool alltidForstaRaden);
+    void TomRutor(bool alla);
+
+    TForm1 &form_;
+    std::array<QLineEdit *, kRutantal> rutor_{};
+    QLineEdit *Editvernr_ = nullptr;
+    QLineEdit *EditDatum_ = nullptr;
+    QLineEdit *EditBelopp_ = nullptr;
+    QLineEdit *EditDebit_ = nullptr;
+    QLineEdit *EditKredit_ = nullptr;
+    QLineEdit *EditKod_ = nullptr;
+    QLineEdit *EditText_ = nullptr;
+    QLabel *LabelKod_ = nullptr;
+    QLabel *LabelSaldo_ = nullptr;
+    QLabel *LabelRedHjalp_ = nullptr;
+    QLabel *LabelRedHjalp2_ = nullptr;
+    QPushButton *Buttonnasta_ = nullptr;
+    Effektyta *effekter_ = nullptr;
+    Kontosok *kontosok_ = nullptr;
+    Raknepanel *Panelrakna_ = nullptr;
+    Senasteposter *senaste_ = nullptr;
+
+    std::array<unsigned, kRutantal> enterraknare_{}; // enter behaviours run, per box
+    int aktiv_ = -1;           // the box whose enter behaviour ran last, until it is left
+    bool programflytt_ = false; // a handler is moving the focus
+};

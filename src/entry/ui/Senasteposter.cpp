@@ -1,0 +1,138 @@
+#include "entry/ui/Senasteposter.h"
+
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+struct Kolumn {
+    const char *rubriknamn;
+    const char *rubrik;
+    const char *radnamn; // the row labels' names without the row number
+    bool hoger;
+};
+
+// The columns left to right; the code column is the sixth.
+constexpr Kolumn kKolumnlista[] = {
+    {"Label1", "Ver.nr.", "LV", true},         {"LabelDarubrik", "Datum", "LDa", false},
+    {"LabelBRubrik", "Belopp", "LB", true},    {"LabelDRubrik", "Debet", "LD", true},
+    {"LabelKrRubrik", "Kredit", "LK", true},   {"LabelKoRubrik", "Kod", "LKo", true},
+    {"LabelAndraRubrik", "Post nr.", "LP", true}, {"LabelTRubrik", "Text", "LT", false},
+};
+constexpr int kKodkolumn = 5;
+
+QLabel *FetEtikett(const QString &text, QWidget *parent) {
+    auto *etikett = new QLabel(text, parent);
+    QFont font = etikett->font();
+    font.setBold(true);
+    etikett->setFont(font);
+    return etikett;
+}
+
+} // namespace
+
+Senasteposter::Senasteposter(QWidget *parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Senasteposter"));
+
+    auto *rubrik = FetEtikett(QStringLiteral("Tidigare transaktioner:"), this);
+    rubrik->setObjectName(QStringLiteral("LabelTidigaretransaktioner"));
+    auto *guide1 = new QLabel(QStringLiteral("Dubbelklicka på postnumret för den "), this);
+    guide1->setObjectName(QStringLiteral("LabelDubbelklicka1"));
+    auto *guide2 = new QLabel(QStringLiteral("post du vill ändra eller radera."), this);
+    guide2->setObjectName(QStringLiteral("LabelDubbelklicka2"));
+    BitBtntidigare_ = new QPushButton(QStringLiteral("Bläddra bakåt"), this);
+    BitBtntidigare_->setObjectName(QStringLiteral("BitBtntidigare"));
+    BitBtnsenare_ = new QPushButton(QStringLiteral("Bläddra framåt"), this);
+    BitBtnsenare_->setObjectName(QStringLiteral("BitBtnsenare"));
+
+    auto *overst = new QHBoxLayout;
+    overst->addWidget(rubrik);
+    overst->addSpacing(24);
+    auto *guide = new QVBoxLayout;
+    guide->setSpacing(0);
+    guide->addWidget(guide1);
+    guide->addWidget(guide2);
+    overst->addLayout(guide);
+    overst->addStretch(1);
+    overst->addWidget(BitBtntidigare_);
+    overst->addWidget(BitBtnsenare_);
+
+    auto *rutnat = new QGridLayout;
+    rutnat->setHorizontalSpacing(14);
+    rutnat->setVerticalSpacing(1);
+    const QFontMetrics matt(font());
+    for (int c = 0; c < kKolumner; ++c) {
+        const Kolumn &kolumn = kKolumnlista[c];
+        const Qt::Alignment justering =
+            (kolumn.hoger ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+        auto *kolumnrubrik = FetEtikett(QString::fromUtf8(kolumn.rubrik), this);
+        kolumnrubrik->setObjectName(QString::fromUtf8(kolumn.rubriknamn));
+        kolumnrubrik->setAlignment(justering);
+        rutnat->addWidget(kolumnrubrik, 0, c);
+        if (c == kKodkolumn)
+            LabelKoRubrik_ = kolumnrubrik;
+        for (int r = 0; r < tovana::kSenasteradantal; ++r) {
+            auto *etikett = new QLabel(this);
+            etikett->setObjectName(QString::fromUtf8(kolumn.radnamn) + QString::number(r + 1));
+            etikett->setAlignment(justering);
+            etikett->setTextFormat(Qt::PlainText); // post texts are shown as typed
+            etikett->setMinimumHeight(matt.height());
+            rutnat->addWidget(etikett, r + 1, c);
+            etiketter_[r][c] = etikett;
+        }
+    }
+    rutnat->setColumnMinimumWidth(2, matt.horizontalAdvance(QStringLiteral("9 999 999 999,00")));
+    rutnat->setColumnStretch(kKolumner - 1, 1);
+
+    Edithoppavernr_ = new QLineEdit(this);
+    Edithoppavernr_->setObjectName(QStringLiteral("Edithoppavernr"));
+    Edithoppapostnr_ = new QLineEdit(this);
+    Edithoppapostnr_->setObjectName(QStringLiteral("Edithoppapostnr"));
+    const int hoppbredd = matt.horizontalAdvance(QStringLiteral("000000")) + 16;
+    Edithoppavernr_->setFixedWidth(hoppbredd);
+    Edithoppapostnr_->setFixedWidth(hoppbredd);
+    auto *hoppguide =
+        new QLabel(QStringLiteral("<- Ange Ver.nr. eller Post nr. för att hoppa i redovisningen ->"), this);
+    hoppguide->setObjectName(QStringLiteral("LabelHoppa"));
+    hoppguide->setAlignment(Qt::AlignCenter);
+    const int hopprad = tovana::kSenasteradantal + 1;
+    rutnat->addWidget(Edithoppavernr_, hopprad, 0, Qt::AlignRight);
+    rutnat->addWidget(hoppguide, hopprad, 1, 1, 5);
+    rutnat->addWidget(Edithoppapostnr_, hopprad, 6, Qt::AlignRight);
+
+    auto *yta = new QVBoxLayout(this);
+    yta->setContentsMargins(0, 0, 0, 0);
+    yta->addLayout(overst);
+    yta->addLayout(rutnat);
+}
+
+void Senasteposter::Rensa() {
+    for (auto &rad : etiketter_)
+        for (QLabel *etikett : rad)
+            etikett->clear();
+}
+
+void Senasteposter::Visa(const std::vector<tovana::Senasterad> &rader) {
+    const int antal = std::min<int>(static_cast<int>(rader.size()), tovana::kSenasteradantal);
+    for (int r = 0; r < antal; ++r) {
+        const tovana::Senasterad &rad = rader[r];
+        const std::string *texter[kKolumner] = {&rad.vernr,  &rad.datum, &rad.belopp,
+                                                &rad.debet,  &rad.kredit, &rad.kod,
+                                                &rad.postnr, &rad.text};
+        for (int c = 0; c < kKolumner; ++c)
+            etiketter_[r][c]->setText(QString::fromStdString(*texter[c]));
+    }
+}
+
+void Senasteposter::VisaKodkolumn(bool synlig) {
+    LabelKoRubrik_->setVisible(synlig);
+    for (auto &rad : etiketter_)
+        rad[kKodkolumn]->setVisible(synlig);
+}

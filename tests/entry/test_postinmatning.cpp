@@ -1,0 +1,225 @@
+// Keying a post: the box clean-ups, the defaults, and the save with the open
+// balance of a verification split over several posts.
+
+#include "../core/Testmapp.h"
+#include "core/Fel.h"
+#include "core/Redovisningsfil.h"
+#include "entry/Postinmatning.h"
+#include "entry/Redovisning.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <climits>
+
+using namespace tovana;
+using namespace tovana::test;
+
+namespace {
+
+struct Rensning {
+    const char *in;
+    const char *ut;
+};
+void PrintTo(const Rensning &r, std::ostream *os) { *os << '"' << r.in << '"'; }
+
+class BaraSiffrorTest : public ::testing::TestWithParam<Rensning> {};
+TEST_P(BaraSiffrorTest, KeepsOnlyDigits) { EXPECT_EQ(BaraSiffror(GetParam().in), GetParam().ut); }
+INSTANTIATE_TEST_SUITE_P(Examples, BaraSiffrorTest,
+                         ::testing::Values(Rensning{"12a3", "123"}, Rensning{"abc", ""},
+                                           Rensning{"", ""}, Rensning{"0012", "0012"},
+                                           Rensning{" 19-10 ", "1910"},
+                                           Rensning{"1\xC3\xA5" "2", "12"}));
+
+class NormaliseraBeloppTest : public ::testing::TestWithParam<Rensning> {};
+TEST_P(NormaliseraBeloppTest, KeepsDigitsAndCommas) {
+    EXPECT_EQ(NormaliseraBelopp(GetParam().in), GetParam().ut);
+}
+INSTANTIATE_TEST_SUITE_P(Examples, NormaliseraBeloppTest,
+                         ::testing::Values(Rensning{"1 234.50", "1234,50"},
+                                           Rensning{"12,50 kr", "12,50"}, Rensning{"-200", "200"},
+                                           Rensning{"-75", "75"}, Rensning{"1.234,50", "1,234,50"},
+                                           Rensning{"12.5.0", "12,50"}, Rensning{"", ""},
+                                           Rensning{"+1e5", "15"}));
+
+class Inmatning : public ::testing::Test {
+protected:
+    Testmapp mapp;
+    std::string fil = mapp.Sokvag("bok.red");
+    Bokforingsdata data;
+
+    void SetUp() override { SkapaNyRedovisning(data, "Bok 2012", fil); }
+
+    void LaggIn(int32_t vernr, const char *datum) {
+        TPost &post = data.Postplats(++data.Postantal);
+        post.vernr = vernr;
+        post.datum = datum;
+    }
+
+    // The boxes as the user leaves them, with the defaults filled in.
+    Postrutor Rutor(const char *belopp, const char *debet, const char *kredit,
+                    const char *text = "Kassa") {
+        Postrutor rutor{"", "120315", belopp, debet, kredit, "", text};
+        FyllStandardvarden(data, rutor);
+        return rutor;
+    }
+};
+
+TEST_F(Inmatning, NextNumberFollowsTheLastPostNotTheHighest) {
+    EXPECT_EQ(NastaVernr(data), 1);
+    EXPECT_EQ(ForegaendeDatum(data), "");
+    LaggIn(7, "120101");
+    LaggIn(12, "120102");
+    LaggIn(9, "120103");
+    EXPECT_EQ(NastaVernr(data), 10);
+    EXPECT_EQ(ForegaendeDatum(data), "120103");
+}
+
+TEST_F(Inmatning, DefaultsFillOnlyTheEmptyBoxes) {
+    LaggIn(17, "2012-01-");
+    Postrutor tomma;
+    FyllStandardvarden(data, tomma);
+    EXPECT_EQ(tomma, (Postrutor{"18", "2012-01-", "0", "0", "0", "0", ""}));
+
+    Postrutor ifyllda{"5", "120401", "12,5", "1930", "3010", "10", "Hyra"};
+    Postrutor kopia = ifyllda;
+    FyllStandardvarden(data, kopia);
+    EXPECT_EQ(kopia, ifyllda);
+}
+
+// The last possible verification number used to wrap round to a negative one.
+TEST_F(Inmatning, TheNumberAfterTheLargestFailsToConvertInsteadOfWrapping) {
+    LaggIn(INT32_MAX, "120101");
+    Postrutor rutor;
+    FyllStandardvarden(data, rutor);
+    EXPECT_EQ(rutor.vernr, "2147483648");
+    const std::string fore = LasBytes(fil);
+    try {
+        SparaPost(data, rutor);
+        FAIL() << "saved";
+    } catch (const Korningsfel &fel) {
+        EXPECT_STREQ(fel.what(), "'2147483648' is not a valid integer value");
+    }
+    EXPECT_EQ(LasBytes(fil), fore);
+}
+
+TEST_F(Inmatning, AVerificationSplitOverThreePostsBalancesOnTheLast) {
+    struct Steg {
+        const char *belopp, *debet, *kredit;
+        double saldo;
+        const char *saldotext;
+    };
+    const Steg steg[] = {{"1250", "1930", "", 1250, "Debetsaldo med 1 250,00"},
+                         {"1000", "", "3010", 250, "Debetsaldo med 250,00"},
+                         {"250", "", "2610", 0, ""}};
+    for (const Steg &s : steg) {
+        // The verification number and date are kept in the boxes while open.
+        Postrutor rutor{"1", "120315", s.belopp, s.debet, s.kredit, "", "Kassa"};
+        if (data.Postantal == 0)
+            rutor.vernr.clear();
+        FyllStandardvarden(data, rutor);
+        SparaPost(data, rutor);
+        EXPECT_DOUBLE_EQ(data.Konteringssaldo, s.saldo);
+        EXPECT_EQ(SaldotextEfterSparning(data.Konteringssaldo), s.saldotext);
+    }
+    EXPECT_EQ(LasBytes(fil), "Bok 2012\r\n"
+                             "1;120315;1250;1930;0;0;Kassa\r\n"
+                             "1;120315;1000;0;3010;0;Kassa\r\n"
+                             "1;120315;250;0;2610;0;Kassa\r\n");
+    EXPECT_EQ(data.Postantal, 3);
+    EXPECT_EQ(NastaVernr(data), 2);
+}
+
+TEST_F(Inmatning, TheFileKeepsTheTypedAmountAndWholeTextsTheTableCutsThem) {
+    const std::string lang(120, 'x');
+    Postrutor rutor{"3", "2012-01-15", "1250,50", "1930", "3010", "0", lang + ";mer"};
+    const int32_t plats = SparaPost(data, rutor);
+    EXPECT_EQ(plats, 1);
+    EXPECT_EQ(LasBytes(fil), "Bok 2012\r\n3;2012-01-15;1250,50;1930;3010;0;" + lang + ";mer\r\n");
+    const TPost &post = data.Poster[1];
+    EXPECT_EQ(post.datum, "2012-01-");
+    EXPECT_EQ(post.text, std::string(100, 'x'));
+    EXPECT_DOUBLE_EQ(post.belopp, 1250.5);
+    // A post with both sides leaves the open balance alone.
+    EXPECT_EQ(data.Konteringssaldo, 0);
+
+    Bokforingsdata igen;
+    LasRedovisning(igen, fil);
+    EXPECT_EQ(igen.Poster[1], post);
+}
+
+// A debit box holding "00" was saved as account 0 but left out of the balance,
+// which then disagreed with the balance computed when the ledger was reopened.
+TEST_F(Inmatning, TheBalanceAfterASaveAgreesWithTheBalanceOnReopening) {
+    SparaPost(data, Rutor("150,50", "00", "3010"));
+    SparaPost(data, Rutor("40", "1930", "000"));
+    EXPECT_DOUBLE_EQ(data.Konteringssaldo, -110.5);
+    EXPECT_EQ(SaldotextEfterSparning(data.Konteringssaldo), "Kreditsaldo med 110,50");
+
+    Bokforingsdata igen;
+    LasRedovisning(igen, fil);
+    EXPECT_EQ(BeraknaKonteringssaldo(igen), data.Konteringssaldo);
+    EXPECT_EQ(SaldotextVidOppning(igen.Konteringssaldo), "Kreditsaldo 110,5");
+}
+
+struct Felruta {
+    Postrutor rutor;
+    const char *meddelande;
+};
+void PrintTo(const Felruta &f, std::ostream *os) { *os << f.meddelande; }
+
+class SparaPostFel : public Inmatning, public ::testing::WithParamInterface<Felruta> {};
+
+// A box that does not convert used to reach the file before the conversion
+// failed, leaving a line the ledger could not be read back from.
+TEST_P(SparaPostFel, ABoxThatDoesNotConvertWritesAndStoresNothing) {
+    const std::string fore = LasBytes(fil);
+    data.Konteringssaldo = 12;
+    try {
+        SparaPost(data, GetParam().rutor);
+        FAIL() << "saved";
+    } catch (const Korningsfel &fel) {
+        EXPECT_EQ(ForstaRaden(fel.what()), GetParam().meddelande);
+    }
+    EXPECT_EQ(LasBytes(fil), fore);
+    EXPECT_EQ(data.Postantal, 0);
+    EXPECT_EQ(data.Konteringssaldo, 12);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, SparaPostFel,
+    ::testing::Values(
+        Felruta{{"1", "120315", "1,234,50", "1930", "0", "0", ""},
+                "'1,234,50' is not a valid floating point value"},
+        Felruta{{"1", "120315", "", "1930", "0", "0", ""}, "'' is not a valid floating point value"},
+        Felruta{{"1", "120315", "10", "1930", "0", "A1", ""}, "'A1' is not a valid integer value"},
+        Felruta{{"1", "120315", "10", "99999999999", "0", "0", ""},
+                "'99999999999' is not a valid integer value"},
+        Felruta{{"x", "120315", "10", "1930", "0", "0", ""}, "'x' is not a valid integer value"},
+        // A ";" in the date shifted every later field of the line.
+        Felruta{{"1", "12;03", "10", "1930", "0", "0", ""},
+                "Datumet får inte innehålla semikolon (;)."},
+        Felruta{{"1", "120315", "10", "1930", "0", "0", "två\nrader"},
+                "Datum och text får inte innehålla radbrytningar."}));
+
+TEST_F(Inmatning, AFailedAppendLeavesTableAndBalanceAsTheyWere) {
+    data.Redovisningsfil = mapp.Sokvag("saknas/bok.red");
+    try {
+        SparaPost(data, Rutor("100", "1930", ""));
+        FAIL() << "saved";
+    } catch (const Korningsfel &fel) {
+        EXPECT_EQ(ForstaRaden(fel.what()), "File not found");
+    }
+    EXPECT_EQ(data.Postantal, 0);
+    EXPECT_EQ(data.Poster[1], TPost{});
+    EXPECT_EQ(data.Konteringssaldo, 0);
+}
+
+TEST(Saldotext, AfterASaveGroupsTheAmountAndIgnoresLessThanAHundredth) {
+    EXPECT_EQ(SaldotextEfterSparning(1250), "Debetsaldo med 1 250,00");
+    EXPECT_EQ(SaldotextEfterSparning(-0.01), "Kreditsaldo med 0,01");
+    EXPECT_EQ(SaldotextEfterSparning(0.005), "");
+    EXPECT_EQ(SaldotextEfterSparning(0.1 + 0.2 - 0.3), "");
+}
+
+} // namespace
