@@ -10,7 +10,7 @@ Arbetspanel::Arbetspanel(const QString &namn, const QString &rubriknamn, const Q
     setFrameShape(QFrame::StyledPanel);
     setAutoFillBackground(true);
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(16, 12, 16, 12);
+    layout->setContentsMargins(10, 8, 10, 8);
     if (!rubrik.isEmpty()) {
         rubrik_ = new QLabel(rubrik, this);
         rubrik_->setObjectName(rubriknamn);

@@ -177,6 +177,9 @@ void TForm1::ByggFonster() {
                                                   QString::fromUtf8(rubrik.rubrik), panelyta_));
     }
     SkyddaInmatning(this);
+    // Names and texts are shown as typed, never read as formatting.
+    for (auto *etikett : findChildren<QLabel *>())
+        etikett->setTextFormat(Qt::PlainText);
 }
 
 void TForm1::ByggToppremsa(QWidget *yta) {

@@ -43,8 +43,12 @@ Effektyta::Effektyta(QWidget *parent) : QWidget(parent) {
         // Room for the widest amount and a usual sentence, so the area keeps its
         // shape as the texts come and go.
         const QFontMetrics matt(font);
-        etikett->setMinimumWidth(belopp ? matt.horizontalAdvance(QStringLiteral("- 9 999 999 999,00"))
-                                        : matt.horizontalAdvance(QString(30, QLatin1Char('x'))));
+        // A sentence takes the room its column has: an account's long name must
+        // not widen the window, and shows whole in the label's tooltip.
+        etikett->setMinimumWidth(belopp ? matt.horizontalAdvance(QStringLiteral("- 999 999 999,00"))
+                                        : matt.horizontalAdvance(QString(20, QLatin1Char('x'))));
+        if (!belopp)
+            etikett->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         etikett->setMinimumHeight(matt.height());
         etiketter_[i] = etikett;
     }
@@ -109,17 +113,22 @@ Effektyta::Effektyta(QWidget *parent) : QWidget(parent) {
 
     auto *yta = new QHBoxLayout(this);
     yta->setContentsMargins(0, 0, 0, 0);
-    yta->setSpacing(24);
+    yta->setSpacing(16);
     yta->addLayout(balans, 1);
     yta->addLayout(resultat, 1);
 }
 
 void Effektyta::Visa(const tovana::Effekttexter &texter) {
-    for (std::size_t i = 0; i < etiketter_.size(); ++i)
-        etiketter_[i]->setText(QString::fromStdString(texter.text[i]));
+    for (std::size_t i = 0; i < etiketter_.size(); ++i) {
+        const QString text = QString::fromStdString(texter.text[i]);
+        etiketter_[i]->setText(text);
+        etiketter_[i]->setToolTip(text);
+    }
 }
 
 void Effektyta::RensaEffekter() {
-    for (QLabel *etikett : etiketter_)
+    for (QLabel *etikett : etiketter_) {
         etikett->clear();
+        etikett->setToolTip(QString());
+    }
 }

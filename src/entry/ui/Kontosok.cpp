@@ -2,6 +2,7 @@
 
 #include "entry/Kontolistor.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -13,6 +14,7 @@ Kontosok::Kontosok(const tovana::Bokforingsdata &data, QWidget *parent)
     setObjectName(QStringLiteral("Kontosok"));
 
     auto *guide = new QLabel(QStringLiteral("Klicka på knapparna för att visa kontoplanen"), this);
+    guide->setWordWrap(true);
 
     struct Knapp {
         const char *namn;
@@ -24,19 +26,24 @@ Kontosok::Kontosok(const tovana::Bokforingsdata &data, QWidget *parent)
                                      {"BitBtnI", "Intäkt"},  {"BitBtnK", "Kost"},
                                      {"BitBtnBD", "BD"},     {"BitBtnKod", "Kod"}};
     auto *knapprad = new QHBoxLayout;
-    knapprad->setSpacing(4);
+    knapprad->setSpacing(2);
     tovana::Kontotyp klass = 1;
     for (const Knapp &k : kKnappar) {
         auto *knapp = new QPushButton(QString::fromUtf8(k.text), this);
         knapp->setObjectName(QLatin1String(k.namn));
         knapp->setAutoDefault(false);
+        // As narrow as the caption allows, so the row fits beside the effect area.
+        QFont liten = knapp->font();
+        liten.setPointSizeF(liten.pointSizeF() * 0.9);
+        knapp->setFont(liten);
+        knapp->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        knapp->setMinimumWidth(QFontMetrics(liten).horizontalAdvance(knapp->text()) + 18);
         connect(knapp, &QPushButton::clicked, this,
                 [this, klass] { Visa(tovana::KontonIKlass(data_, klass)); });
         knapprad->addWidget(knapp);
         knappar_.append(knapp);
         ++klass;
     }
-    knapprad->addStretch(1);
 
     lista_ = new QListWidget(this);
     lista_->setObjectName(QStringLiteral("ListBoxvisaKonton"));
