@@ -7,12 +7,14 @@ namespace tovana {
 namespace {
 
 const std::array<std::string, 9> kRubriker = {
-    "",        "TILLGÅNGAR", "EGET KAPITAL",          "OBESKATTADE RESERVER", "SKULDER",
-    "INTÄKTER", "KOSTNADER", "BOKSLUTSDISPOSITIONER", "KODER"};
+    "",        "TILLGÅNGAR", "EGET KAPITAL", "OBESKATTADE RESERVER",
+    "SKULDER", "INTÄKTER",   "KOSTNADER",    "BOKSLUTSDISPOSITIONER",
+    "KODER"};
 
 const std::array<std::string, 9> kNamn = {
-    "",         "Tillgångar", "Eget kapital",          "Obeskattade reserver", "Skulder",
-    "Intäkter", "Kostnader",  "Bokslutsdispositioner", "Koder"};
+    "",        "Tillgångar", "Eget kapital", "Obeskattade reserver",
+    "Skulder", "Intäkter",   "Kostnader",    "Bokslutsdispositioner",
+    "Koder"};
 
 const std::string kTom;
 
@@ -36,9 +38,15 @@ const std::string &Klassnamn(int typ) {
 
 Bokforingsdata::Bokforingsdata() : Konton(201), Poster(1001), Arbetsposter(2001) {}
 
-TKonto &Bokforingsdata::Kontoplats(int32_t slot) { return Plats(Konton, slot); }
-TPost &Bokforingsdata::Postplats(int32_t slot) { return Plats(Poster, slot); }
-TPost &Bokforingsdata::Arbetsplats(int32_t slot) { return Plats(Arbetsposter, slot); }
+TKonto &Bokforingsdata::Kontoplats(int32_t slot) {
+    return Plats(Konton, slot);
+}
+TPost &Bokforingsdata::Postplats(int32_t slot) {
+    return Plats(Poster, slot);
+}
+TPost &Bokforingsdata::Arbetsplats(int32_t slot) {
+    return Plats(Arbetsposter, slot);
+}
 
 bool Bokforingsdata::HarKoder() const {
     for (int32_t i = 1; i <= Kontoantal; ++i)

@@ -67,9 +67,9 @@ inline const std::string kLevereradFargtext = "$00EEDADA";
 struct Bokforingsdata {
     Bokforingsdata();
 
-    std::vector<TKonto> Konton;      // slots 0..; slot 0 the sentinel
+    std::vector<TKonto> Konton; // slots 0..; slot 0 the sentinel
     int32_t Kontoantal = 0;
-    std::vector<TPost> Poster;       // slots 0..; slot 0 stays zero
+    std::vector<TPost> Poster; // slots 0..; slot 0 stays zero
     int32_t Postantal = 0;
     std::vector<TPost> Arbetsposter; // work space for re-sorting and last year's ledger
 

@@ -24,8 +24,8 @@ Foretag LasForetagsfil(const std::string &sokvag) {
 }
 
 void SkrivForetagsfil(const std::string &sokvag, const Foretag &foretag) {
-    SkrivFilSakert(sokvag,
-                   TillWindows1252(foretag.kontoplanfil + "\r\n" + foretag.redovisningsfil + "\r\n"));
+    SkrivFilSakert(
+        sokvag, TillWindows1252(foretag.kontoplanfil + "\r\n" + foretag.redovisningsfil + "\r\n"));
 }
 
 } // namespace tovana

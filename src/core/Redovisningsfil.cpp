@@ -101,7 +101,9 @@ std::string Postrad(const TPost &post, std::string_view beloppstext) {
     return rad;
 }
 
-std::string Postrad(const TPost &post) { return Postrad(post, Taltext(post.belopp)); }
+std::string Postrad(const TPost &post) {
+    return Postrad(post, Taltext(post.belopp));
+}
 
 void LaggTillPostrader(const std::string &sokvag, const std::vector<std::string> &rader) {
     std::string text;

@@ -133,21 +133,31 @@ std::string Beloppstext(double v, int precision, std::string_view grupptecken) {
     return (d.negativ ? "-" : "") + Gruppera(heltal, grupptecken) + "," + decimaler;
 }
 
-bool ArBlank(char c) { return c == ' '; }
+bool ArBlank(char c) {
+    return c == ' ';
+}
 
 } // namespace
 
-void SattTusentalsavgransare(std::string tecken) { Grupptecken() = std::move(tecken); }
+void SattTusentalsavgransare(std::string tecken) {
+    Grupptecken() = std::move(tecken);
+}
 
-const std::string &Tusentalsavgransare() { return Grupptecken(); }
+const std::string &Tusentalsavgransare() {
+    return Grupptecken();
+}
 
-std::string Beloppstext(double v) { return Beloppstext(v, 10, Grupptecken()); }
+std::string Beloppstext(double v) {
+    return Beloppstext(v, 10, Grupptecken());
+}
 
 std::string Beloppstext(double v, std::string_view grupptecken) {
     return Beloppstext(v, 10, grupptecken);
 }
 
-std::string KortBeloppstext(double v) { return Beloppstext(v, 8, Grupptecken()); }
+std::string KortBeloppstext(double v) {
+    return Beloppstext(v, 8, Grupptecken());
+}
 
 std::string Taltext(double v) {
     if (std::isnan(v))
@@ -286,6 +296,8 @@ double TextTillBelopp(std::string_view text) {
     return v;
 }
 
-bool ArOppetSaldo(double saldo) { return saldo >= 0.01 || saldo <= -0.01; }
+bool ArOppetSaldo(double saldo) {
+    return saldo >= 0.01 || saldo <= -0.01;
+}
 
 } // namespace tovana

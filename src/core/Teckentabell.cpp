@@ -75,7 +75,9 @@ char32_t TeckenForByte(unsigned char byte) {
     return byte;
 }
 
-bool KanSkrivasSomWindows1252(char32_t tecken) { return ByteForTecken(tecken) >= 0; }
+bool KanSkrivasSomWindows1252(char32_t tecken) {
+    return ByteForTecken(tecken) >= 0;
+}
 
 std::string FranWindows1252(std::string_view bytes) {
     std::string ut;

@@ -9,13 +9,13 @@ namespace tovana {
 namespace {
 
 const std::array<std::string, kEffektlabelantal> kLabelnamn = {
-    "LabelTeffekt1",  "LabelTeffekt1Bel",  "LabelTeffekt2",  "LabelTeffekt2Bel",
-    "LabelsummaTBel", "LabelEKeffekt1",    "LabelEKeffekt1Bel", "LabelEKeffekt2",
-    "LabelEKeffekt2Bel", "LabelOReffekt1", "LabelOReffekt1Bel", "LabelSeffekt1",
-    "LabelSeffekt1Bel", "LabelSeffekt2",   "LabelSeffekt2Bel", "LabelsummaEKSBel",
-    "LabelIeffekt1",  "LabelIeffekt1Bel",  "LabelIeffekt2",  "LabelIeffekt2Bel",
-    "LabelKeffekt1",  "LabelKeffekt1Bel",  "LabelKeffekt2",  "LabelKeffekt2Bel",
-    "LabelBDeffekt1", "LabelBDeffekt1Bel", "LabelAReffektBel"};
+    "LabelTeffekt1",     "LabelTeffekt1Bel",  "LabelTeffekt2",     "LabelTeffekt2Bel",
+    "LabelsummaTBel",    "LabelEKeffekt1",    "LabelEKeffekt1Bel", "LabelEKeffekt2",
+    "LabelEKeffekt2Bel", "LabelOReffekt1",    "LabelOReffekt1Bel", "LabelSeffekt1",
+    "LabelSeffekt1Bel",  "LabelSeffekt2",     "LabelSeffekt2Bel",  "LabelsummaEKSBel",
+    "LabelIeffekt1",     "LabelIeffekt1Bel",  "LabelIeffekt2",     "LabelIeffekt2Bel",
+    "LabelKeffekt1",     "LabelKeffekt1Bel",  "LabelKeffekt2",     "LabelKeffekt2Bel",
+    "LabelBDeffekt1",    "LabelBDeffekt1Bel", "LabelAReffektBel"};
 
 std::size_t Labelindex(std::string_view namn) {
     for (std::size_t i = 0; i < kLabelnamn.size(); ++i)
@@ -39,12 +39,18 @@ Rad Effektrad(std::string_view stam, int rad) {
 // The label stem of a class's lines, for the classes that have two (1, 2, 4, 5, 6).
 std::string_view Radstam(Kontotyp typ) {
     switch (typ) {
-    case 1: return "LabelTeffekt";
-    case 2: return "LabelEKeffekt";
-    case 4: return "LabelSeffekt";
-    case 5: return "LabelIeffekt";
-    case 6: return "LabelKeffekt";
-    default: return {};
+    case 1:
+        return "LabelTeffekt";
+    case 2:
+        return "LabelEKeffekt";
+    case 4:
+        return "LabelSeffekt";
+    case 5:
+        return "LabelIeffekt";
+    case 6:
+        return "LabelKeffekt";
+    default:
+        return {};
     }
 }
 
@@ -65,8 +71,8 @@ public:
         case 2:
         case 3:
         case 4: {
-            const Rad rad = konto.typ == 3 ? Effektrad("LabelOReffekt", 1)
-                                           : Effektrad(Radstam(konto.typ), 1);
+            const Rad rad =
+                konto.typ == 3 ? Effektrad("LabelOReffekt", 1) : Effektrad(Radstam(konto.typ), 1);
             Skriv(rad, konto.namn + " minskar med", "- " + B);
             sEKS_ = 0.0 - A_;
             t_["LabelsummaEKSBel"] = Beloppstext(sEKS_);
@@ -159,7 +165,9 @@ Bokforingskonto SokBokforingskonto(const Bokforingsdata &data, int32_t nummer) {
     return funnet;
 }
 
-const std::array<std::string, kEffektlabelantal> &Effektlabelnamn() { return kLabelnamn; }
+const std::array<std::string, kEffektlabelantal> &Effektlabelnamn() {
+    return kLabelnamn;
+}
 
 const std::string &Effekttexter::operator[](std::string_view labelnamn) const {
     return text[Labelindex(labelnamn)];

@@ -34,7 +34,8 @@ constexpr std::size_t kEffektlabelantal = 27;
 const std::array<std::string, kEffektlabelantal> &Effektlabelnamn();
 
 struct Effekttexter {
-    std::array<std::string, kEffektlabelantal> text; // in Effektlabelnamn() order, empty = nothing said
+    std::array<std::string, kEffektlabelantal>
+        text; // in Effektlabelnamn() order, empty = nothing said
 
     // The text of one label by its objectName; an unknown name is a programming error
     // (std::out_of_range).

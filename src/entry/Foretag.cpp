@@ -31,8 +31,7 @@ void SparaForetag(const Bokforingsdata &data, const std::string &foretagsfil) {
 }
 
 std::string ForetagSparatText(const std::string &foretagsfil) {
-    return "I fortsättningen kan du öppna kontoplan och redovisning genom att öppna " +
-           foretagsfil;
+    return "I fortsättningen kan du öppna kontoplan och redovisning genom att öppna " + foretagsfil;
 }
 
 } // namespace tovana

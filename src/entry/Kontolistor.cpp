@@ -48,9 +48,12 @@ std::vector<std::string> KontonIKlass(const Bokforingsdata &data, Kontotyp klass
 std::optional<std::vector<std::string>> ListaVidKontoandring(const Bokforingsdata &data,
                                                              std::string_view text) {
     switch (Teckenantal(text)) {
-    case 1: return KontonSomBorjarMed(data, text, false);
-    case 2: return KontonSomBorjarMed(data, text, true);
-    default: return std::nullopt; // the two-digit list stays while the number is completed
+    case 1:
+        return KontonSomBorjarMed(data, text, false);
+    case 2:
+        return KontonSomBorjarMed(data, text, true);
+    default:
+        return std::nullopt; // the two-digit list stays while the number is completed
     }
 }
 

@@ -11,7 +11,9 @@ namespace tovana {
 
 namespace {
 
-bool ArSiffra(char c) { return c >= '0' && c <= '9'; }
+bool ArSiffra(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // A date or text that the ledger line cannot hold as one field: a line break
 // would split the post, and a ";" in the date would shift every later field.
@@ -76,7 +78,9 @@ double Saldoandring(double saldo, const TPost &post) {
     return saldo;
 }
 
-bool ArEnsidig(const TPost &post) { return post.debet == 0 || post.kredit == 0; }
+bool ArEnsidig(const TPost &post) {
+    return post.debet == 0 || post.kredit == 0;
+}
 
 int32_t SparaPost(Bokforingsdata &data, const Postrutor &rutor) {
     // Every box is converted before anything is written, in box order, so the

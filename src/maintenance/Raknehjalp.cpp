@@ -23,9 +23,15 @@ std::optional<std::string> Raknehjalp(std::string_view a, std::string_view tecke
     const double y = TextTillBelopp(RensaRaknebelopp(std::string(b)));
     double svar = 0;
     switch (tecken[0]) {
-    case '+': svar = x + y; break;
-    case '-': svar = x - y; break;
-    case '*': svar = x * y; break;
+    case '+':
+        svar = x + y;
+        break;
+    case '-':
+        svar = x - y;
+        break;
+    case '*':
+        svar = x * y;
+        break;
     default:
         if (y == 0)
             throw Korningsfel(x == 0 ? "Invalid floating point operation"

@@ -14,6 +14,7 @@ std::string RensaRaknebelopp(std::string text);
 // a <tecken> b; nullopt when the sign is not exactly "+", "-", "*" or "/". Raises Korningsfel
 // with the conversion message, or "Floating point division by zero" /
 // "Invalid floating point operation" (0/0). Result: two decimals, decimal comma, no grouping.
-std::optional<std::string> Raknehjalp(std::string_view a, std::string_view tecken, std::string_view b);
+std::optional<std::string> Raknehjalp(std::string_view a, std::string_view tecken,
+                                      std::string_view b);
 
 } // namespace tovana

@@ -80,9 +80,9 @@ const std::vector<Meny> &Huvudmeny() {
 const QStringList kKontoplansgrupp = {"Nyttkonto1", "Redigera1", "Visa1", "SparasomKplan"};
 
 const QStringList kRedovisningsgrupp = {
-    "Redovisa",          "RedSortera", "sparaforetag", "RapportRes",     "RapportBal",
-    "RapportKonto",      "Dagbok",     "Startsidautskrift", "RRmedKoder", "BRmedkoder",
-    "Dagbokmedkoder",    "KollKplan",  "HamtaIB",      "Oanv"};
+    "Redovisa",       "RedSortera", "sparaforetag",      "RapportRes", "RapportBal",
+    "RapportKonto",   "Dagbok",     "Startsidautskrift", "RRmedKoder", "BRmedkoder",
+    "Dagbokmedkoder", "KollKplan",  "HamtaIB",           "Oanv"};
 
 struct Panelrubrik {
     const char *panel;
@@ -200,11 +200,15 @@ void TForm1::ByggToppremsa(QWidget *yta) {
     };
     const QColor bla(0, 0, 255), rodbrun(128, 0, 0);
     etikett("LabelAktKplanrubrik", QStringLiteral("Aktuell kontoplan:"), bla, 0, 0);
-    LabelAktKplan_ = etikett("LabelAktKplan", QStringLiteral("Det finns ingen kontoplan"), bla, 0, 1);
-    LabelKplanFilnamn_ = etikett("LabelKplanFilnamn", QString(), palette().color(QPalette::WindowText), 0, 2);
+    LabelAktKplan_ =
+        etikett("LabelAktKplan", QStringLiteral("Det finns ingen kontoplan"), bla, 0, 1);
+    LabelKplanFilnamn_ =
+        etikett("LabelKplanFilnamn", QString(), palette().color(QPalette::WindowText), 0, 2);
     etikett("LabelAktRedRubrik", QStringLiteral("Aktuell redovisning:"), rodbrun, 1, 0);
-    LabelAktRed_ = etikett("LabelAktRed", QStringLiteral("Det finns ingen redovisning"), rodbrun, 1, 1);
-    LabelRedFilnamn_ = etikett("LabelRedFilnamn", QString(), palette().color(QPalette::WindowText), 1, 2);
+    LabelAktRed_ =
+        etikett("LabelAktRed", QStringLiteral("Det finns ingen redovisning"), rodbrun, 1, 1);
+    LabelRedFilnamn_ =
+        etikett("LabelRedFilnamn", QString(), palette().color(QPalette::WindowText), 1, 2);
     QFont fet = LabelAktKplan_->font();
     fet.setBold(true);
     LabelAktKplan_->setFont(fet);
@@ -300,7 +304,9 @@ void TForm1::FargaArbetspaneler() {
         panel->SattFarg(farg);
 }
 
-QString TForm1::ValjOppnafil(const QString &forval) { return Desktop().OppnaFil(this, forval); }
+QString TForm1::ValjOppnafil(const QString &forval) {
+    return Desktop().OppnaFil(this, forval);
+}
 
 QString TForm1::ValjSparfil(const QString &forval) {
     QString sokvag = Desktop().SparaFil(this, forval);
@@ -311,9 +317,13 @@ QString TForm1::ValjSparfil(const QString &forval) {
     return sokvag;
 }
 
-void TForm1::VisaFel(const std::exception &fel) { Meddelande(QString::fromUtf8(fel.what())); }
+void TForm1::VisaFel(const std::exception &fel) {
+    Meddelande(QString::fromUtf8(fel.what()));
+}
 
-void TForm1::Meddelande(const QString &text) { Desktop().Meddelande(this, text); }
+void TForm1::Meddelande(const QString &text) {
+    Desktop().Meddelande(this, text);
+}
 
 void TForm1::FormCreate() {
     // A missing or unreadable settings file gives a normal start with the

@@ -39,27 +39,29 @@ Valkomstpanel::Valkomstpanel(const QString &support, QWidget *parent)
                   QStringLiteral("Välkommen till Tovana"), parent) {
     auto *grid = new QGridLayout;
     grid->setSpacing(18);
-    grid->addWidget(Block(this,
-                          {{"Label10", QStringLiteral("Tovana kan användas av mindre företag och")},
-                           {"LabelV11", QStringLiteral("föreningar, men läs inledningen av manualen")},
-                           {"LabelV12", QStringLiteral("innan du använder programmet i skarpt läge.")}},
-                          false),
-                    0, 0);
-    grid->addWidget(Block(this,
-                          {{"LabelV20", QStringLiteral("Du kan använda Tovana för att öka förståelsen")},
-                           {"LabelV21", QStringLiteral("för bokföring. Programmet visar löpande hur")},
-                           {"LabelV22", QStringLiteral("dina konteringar påverkar resultaträkningen")},
-                           {"LabelV23", QStringLiteral("och balansräkningen.")}},
-                          false),
-                    1, 0);
-    grid->addWidget(Block(this,
-                          {{"LabelV30", QStringLiteral("Använd menyerna ovan för att skapa en ny")},
-                           {"LabelV31", QStringLiteral("kontoplan eller öppna en befintlig kontoplan")},
-                           {"Label40", QStringLiteral("Via menyerna kan du därefter skapa en ny")},
-                           {"LabelV41",
-                            QStringLiteral("redovisning eller öppna en befintlig redovisning.")}},
-                          false),
-                    2, 0);
+    grid->addWidget(
+        Block(this,
+              {{"Label10", QStringLiteral("Tovana kan användas av mindre företag och")},
+               {"LabelV11", QStringLiteral("föreningar, men läs inledningen av manualen")},
+               {"LabelV12", QStringLiteral("innan du använder programmet i skarpt läge.")}},
+              false),
+        0, 0);
+    grid->addWidget(
+        Block(this,
+              {{"LabelV20", QStringLiteral("Du kan använda Tovana för att öka förståelsen")},
+               {"LabelV21", QStringLiteral("för bokföring. Programmet visar löpande hur")},
+               {"LabelV22", QStringLiteral("dina konteringar påverkar resultaträkningen")},
+               {"LabelV23", QStringLiteral("och balansräkningen.")}},
+              false),
+        1, 0);
+    grid->addWidget(
+        Block(this,
+              {{"LabelV30", QStringLiteral("Använd menyerna ovan för att skapa en ny")},
+               {"LabelV31", QStringLiteral("kontoplan eller öppna en befintlig kontoplan")},
+               {"Label40", QStringLiteral("Via menyerna kan du därefter skapa en ny")},
+               {"LabelV41", QStringLiteral("redovisning eller öppna en befintlig redovisning.")}},
+              false),
+        2, 0);
     grid->addWidget(Block(this,
                           {{"LabelV60", QStringLiteral("Manualer är ofta tröttsam")},
                            {"LabelV61", QStringLiteral("läsning, men att skumma igenom")},
@@ -67,15 +69,16 @@ Valkomstpanel::Valkomstpanel(const QString &support, QWidget *parent)
                            {"LabelV63", QStringLiteral("med programmet och spara tid.")}},
                           true),
                     0, 1);
-    grid->addWidget(Block(this,
-                          {{"LabelV80", QStringLiteral(" ")},
-                           {"LabelV81", QStringLiteral("Om du stöter på problem eller har förslag")},
-                           {"LabelV82", QStringLiteral("på ändringar eller kompletteringar är du")},
-                           {"LabelV83", QStringLiteral("välkommen med dina frågor/synpunkter via ")},
-                           {"LabelV84", QStringLiteral("E-post adressen:")},
-                           {"LabelV85", support}},
-                          true),
-                    1, 1, 2, 1);
+    grid->addWidget(
+        Block(this,
+              {{"LabelV80", QStringLiteral(" ")},
+               {"LabelV81", QStringLiteral("Om du stöter på problem eller har förslag")},
+               {"LabelV82", QStringLiteral("på ändringar eller kompletteringar är du")},
+               {"LabelV83", QStringLiteral("välkommen med dina frågor/synpunkter via ")},
+               {"LabelV84", QStringLiteral("E-post adressen:")},
+               {"LabelV85", support}},
+              true),
+        1, 1, 2, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     Innehall()->addLayout(grid);

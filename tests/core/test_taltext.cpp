@@ -14,7 +14,9 @@ struct Exempel {
     const char *text;
 };
 
-void PrintTo(const Exempel &e, std::ostream *os) { *os << e.text; }
+void PrintTo(const Exempel &e, std::ostream *os) {
+    *os << e.text;
+}
 
 class BeloppstextTest : public ::testing::TestWithParam<Exempel> {};
 
@@ -22,16 +24,17 @@ TEST_P(BeloppstextTest, GivesTheAmountText) {
     EXPECT_EQ(Beloppstext(GetParam().varde), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Examples, BeloppstextTest,
-    ::testing::Values(Exempel{1234567.5, "1 234 567,50"}, Exempel{0, "0,00"},
-                      Exempel{0.005, "0,01"}, Exempel{123456789.125, "123 456 789,10"},
-                      Exempel{12345678901.0, "1,23456789E10"}, Exempel{0.5, "0,50"},
-                      Exempel{-1250.5, "-1 250,50"}, Exempel{999.995, "1 000,00"},
-                      Exempel{0.125, "0,13"}, Exempel{-0.125, "-0,13"},
-                      Exempel{0.285, "0,29"}, Exempel{-0.004, "0,00"},
-                      Exempel{9999999999.999, "1E10"}, Exempel{100, "100,00"},
-                      Exempel{0.1 + 0.2, "0,30"}, Exempel{-12345678901.0, "-1,23456789E10"}));
+INSTANTIATE_TEST_SUITE_P(Examples, BeloppstextTest,
+                         ::testing::Values(Exempel{1234567.5, "1 234 567,50"}, Exempel{0, "0,00"},
+                                           Exempel{0.005, "0,01"},
+                                           Exempel{123456789.125, "123 456 789,10"},
+                                           Exempel{12345678901.0, "1,23456789E10"},
+                                           Exempel{0.5, "0,50"}, Exempel{-1250.5, "-1 250,50"},
+                                           Exempel{999.995, "1 000,00"}, Exempel{0.125, "0,13"},
+                                           Exempel{-0.125, "-0,13"}, Exempel{0.285, "0,29"},
+                                           Exempel{-0.004, "0,00"}, Exempel{9999999999.999, "1E10"},
+                                           Exempel{100, "100,00"}, Exempel{0.1 + 0.2, "0,30"},
+                                           Exempel{-12345678901.0, "-1,23456789E10"}));
 
 TEST(KortBeloppstext, RoundsToEightDigits) {
     EXPECT_EQ(KortBeloppstext(123456789), "1,2345679E8");
@@ -79,7 +82,8 @@ TEST(TextTillHeltal, RefusesWithTheRuntimeMessage) {
             TextTillHeltal(fel);
             ADD_FAILURE() << "accepted '" << fel << "'";
         } catch (const Korningsfel &e) {
-            EXPECT_EQ(std::string(e.what()), "'" + std::string(fel) + "' is not a valid integer value");
+            EXPECT_EQ(std::string(e.what()),
+                      "'" + std::string(fel) + "' is not a valid integer value");
         }
     }
 }
@@ -94,7 +98,8 @@ TEST(TextTillBelopp, ReadsDecimalCommaAndExponent) {
 }
 
 TEST(TextTillBelopp, RefusesGroupingPointsAndJunk) {
-    for (const char *fel : {"1 000,50", "1000.50", "", "  ", "abc", "1,5,0", "E5", "1e", "--1", "1e999"}) {
+    for (const char *fel :
+         {"1 000,50", "1000.50", "", "  ", "abc", "1,5,0", "E5", "1e", "--1", "1e999"}) {
         try {
             TextTillBelopp(fel);
             ADD_FAILURE() << "accepted '" << fel << "'";

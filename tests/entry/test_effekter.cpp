@@ -79,12 +79,11 @@ TEST_F(EffekterTest, DebitHyraCreditBank) {
 }
 
 TEST_F(EffekterTest, DebitKassaCreditBank) {
-    JamforAlla(KonteringsEffekter(data, 1910, 1930, 1000),
-               {{"LabelTeffekt1", "Kassa ökar med"},
-                {"LabelTeffekt1Bel", "+ 1 000,00"},
-                {"LabelTeffekt2", "Bank minskar med"},
-                {"LabelTeffekt2Bel", "- 1 000,00"},
-                {"LabelsummaTBel", "0,00"}});
+    JamforAlla(KonteringsEffekter(data, 1910, 1930, 1000), {{"LabelTeffekt1", "Kassa ökar med"},
+                                                            {"LabelTeffekt1Bel", "+ 1 000,00"},
+                                                            {"LabelTeffekt2", "Bank minskar med"},
+                                                            {"LabelTeffekt2Bel", "- 1 000,00"},
+                                                            {"LabelsummaTBel", "0,00"}});
 }
 
 TEST_F(EffekterTest, DebitHyraCreditLeverantorsskulder) {
@@ -150,10 +149,9 @@ TEST_F(EffekterTest, CodesAndUnknownNumbersShowNothing) {
     JamforAlla(DebetEffekter(data, 11, 1000), {});
     JamforAlla(DebetEffekter(data, 9999, 1000), {});
     // An unknown debit leaves the credit on the first line of its class.
-    JamforAlla(KonteringsEffekter(data, 9999, 1930, 1000),
-               {{"LabelTeffekt1", "Bank minskar med"},
-                {"LabelTeffekt1Bel", "- 1 000,00"},
-                {"LabelsummaTBel", "-1 000,00"}});
+    JamforAlla(KonteringsEffekter(data, 9999, 1930, 1000), {{"LabelTeffekt1", "Bank minskar med"},
+                                                            {"LabelTeffekt1Bel", "- 1 000,00"},
+                                                            {"LabelsummaTBel", "-1 000,00"}});
 }
 
 TEST_F(EffekterTest, LookupSkipsCodesAndTakesTheLastMatch) {
@@ -183,9 +181,14 @@ class Klasspar : public ::testing::TestWithParam<std::tuple<int, int>> {};
 namespace {
 
 std::string Stam(int klass) {
-    static const char *const kStam[] = {"",        "LabelTeffekt", "LabelEKeffekt",
-                                        "LabelOReffekt", "LabelSeffekt", "LabelIeffekt",
-                                        "LabelKeffekt", "LabelBDeffekt"};
+    static const char *const kStam[] = {"",
+                                        "LabelTeffekt",
+                                        "LabelEKeffekt",
+                                        "LabelOReffekt",
+                                        "LabelSeffekt",
+                                        "LabelIeffekt",
+                                        "LabelKeffekt",
+                                        "LabelBDeffekt"};
     return kStam[klass];
 }
 

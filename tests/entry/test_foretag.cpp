@@ -20,8 +20,10 @@ protected:
     Bokforingsdata data;
 
     void SetUp() override {
-        SkrivBytes(kpl, "AB:s kontoplan\r\n1;1930;Bank\r\n5;3010;F\xF6rs\xE4ljning\r\n8;10;Projekt\r\n");
-        SkrivBytes(red, "AB 2012\r\n1;120101;100;1930;3010;10;Ett\r\n2;120102;40;1930;0;0;Tv\xE5\r\n");
+        SkrivBytes(kpl,
+                   "AB:s kontoplan\r\n1;1930;Bank\r\n5;3010;F\xF6rs\xE4ljning\r\n8;10;Projekt\r\n");
+        SkrivBytes(red,
+                   "AB 2012\r\n1;120101;100;1930;3010;10;Ett\r\n2;120102;40;1930;0;0;Tv\xE5\r\n");
         data.Kontoplannamn = "Gammal plan";
         data.Kontoplanfil = "gammal.kpl";
         data.Redovisningsnamn = "Gammal bok";

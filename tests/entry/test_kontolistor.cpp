@@ -14,13 +14,12 @@ class KontolistorTest : public ::testing::Test {
 protected:
     void SetUp() override {
         // Deliberately not in number order: the lists keep table order.
-        for (const TKonto &k : {TKonto{1, 1910, "Kassa"}, TKonto{1, 150, "Kundfordringar"},
-                                TKonto{1, 1, "Ett"}, TKonto{1, 10, "Tio"},
-                                TKonto{1, 19, "Nitton"}, TKonto{1, 190, "Etthundranittio"},
-                                TKonto{2, 2010, "Eget kapital"}, TKonto{5, 5, "Fem"},
-                                TKonto{5, 500, "Femhundra"}, TKonto{6, 50, "Femtio"},
-                                TKonto{8, 1, "Kod ett"}, TKonto{8, 12, "Kod tolv"},
-                                TKonto{8, 2, "Kod två"}})
+        for (const TKonto &k :
+             {TKonto{1, 1910, "Kassa"}, TKonto{1, 150, "Kundfordringar"}, TKonto{1, 1, "Ett"},
+              TKonto{1, 10, "Tio"}, TKonto{1, 19, "Nitton"}, TKonto{1, 190, "Etthundranittio"},
+              TKonto{2, 2010, "Eget kapital"}, TKonto{5, 5, "Fem"}, TKonto{5, 500, "Femhundra"},
+              TKonto{6, 50, "Femtio"}, TKonto{8, 1, "Kod ett"}, TKonto{8, 12, "Kod tolv"},
+              TKonto{8, 2, "Kod två"}})
             data.Kontoplats(++data.Kontoantal) = k;
     }
     Bokforingsdata data;
@@ -32,8 +31,9 @@ TEST_F(KontolistorTest, PrefixesCompareNumberTexts) {
     EXPECT_EQ(KontonSomBorjarMed(data, "1", false),
               (Rader{"Konton som börjar med 1", "1910 Kassa", "150 Kundfordringar", "1 Ett",
                      "10 Tio", "19 Nitton", "190 Etthundranittio"}));
-    EXPECT_EQ(KontonSomBorjarMed(data, "19", false),
-              (Rader{"Konton som börjar med 19", "1910 Kassa", "19 Nitton", "190 Etthundranittio"}));
+    EXPECT_EQ(
+        KontonSomBorjarMed(data, "19", false),
+        (Rader{"Konton som börjar med 19", "1910 Kassa", "19 Nitton", "190 Etthundranittio"}));
     EXPECT_EQ(KontonSomBorjarMed(data, "5", false),
               (Rader{"Konton som börjar med 5", "5 Fem", "500 Femhundra", "50 Femtio"}));
     EXPECT_EQ(KontonSomBorjarMed(data, "50", false),

@@ -21,15 +21,21 @@ struct Rensning {
     const char *in;
     const char *ut;
 };
-void PrintTo(const Rensning &r, std::ostream *os) { *os << '"' << r.in << '"'; }
+void PrintTo(const Rensning &r, std::ostream *os) {
+    *os << '"' << r.in << '"';
+}
 
 class BaraSiffrorTest : public ::testing::TestWithParam<Rensning> {};
-TEST_P(BaraSiffrorTest, KeepsOnlyDigits) { EXPECT_EQ(BaraSiffror(GetParam().in), GetParam().ut); }
+TEST_P(BaraSiffrorTest, KeepsOnlyDigits) {
+    EXPECT_EQ(BaraSiffror(GetParam().in), GetParam().ut);
+}
 INSTANTIATE_TEST_SUITE_P(Examples, BaraSiffrorTest,
                          ::testing::Values(Rensning{"12a3", "123"}, Rensning{"abc", ""},
                                            Rensning{"", ""}, Rensning{"0012", "0012"},
                                            Rensning{" 19-10 ", "1910"},
-                                           Rensning{"1\xC3\xA5" "2", "12"}));
+                                           Rensning{"1\xC3\xA5"
+                                                    "2",
+                                                    "12"}));
 
 class NormaliseraBeloppTest : public ::testing::TestWithParam<Rensning> {};
 TEST_P(NormaliseraBeloppTest, KeepsDigitsAndCommas) {
@@ -166,7 +172,9 @@ struct Felruta {
     Postrutor rutor;
     const char *meddelande;
 };
-void PrintTo(const Felruta &f, std::ostream *os) { *os << f.meddelande; }
+void PrintTo(const Felruta &f, std::ostream *os) {
+    *os << f.meddelande;
+}
 
 class SparaPostFel : public Inmatning, public ::testing::WithParamInterface<Felruta> {};
 
@@ -191,7 +199,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Felruta{{"1", "120315", "1,234,50", "1930", "0", "0", ""},
                 "'1,234,50' is not a valid floating point value"},
-        Felruta{{"1", "120315", "", "1930", "0", "0", ""}, "'' is not a valid floating point value"},
+        Felruta{{"1", "120315", "", "1930", "0", "0", ""},
+                "'' is not a valid floating point value"},
         Felruta{{"1", "120315", "10", "1930", "0", "A1", ""}, "'A1' is not a valid integer value"},
         Felruta{{"1", "120315", "10", "99999999999", "0", "0", ""},
                 "'99999999999' is not a valid integer value"},

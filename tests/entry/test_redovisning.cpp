@@ -56,8 +56,8 @@ TEST(Konteringssaldo, SumsTheOneSidedPosts) {
 }
 
 TEST(Senasteposter, ShowTheNewestPostFirstWithItsSlot) {
-    Bokforingsdata data = Med({Post(1, 100, 1930, 3010), Post(2, 1234.5, 5010, 1930, 10),
-                               Post(3, 0.5, 0, 2440)});
+    Bokforingsdata data =
+        Med({Post(1, 100, 1930, 3010), Post(2, 1234.5, 5010, 1930, 10), Post(3, 0.5, 0, 2440)});
     const auto rader = SenastePoster(data);
     ASSERT_EQ(rader.size(), 3u);
     EXPECT_EQ(rader[0], (Senasterad{"3", "12033", "0,50", "0", "2440", "", "[3]", "Post 3"}));

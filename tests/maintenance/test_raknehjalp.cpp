@@ -22,7 +22,9 @@ struct Rakning {
     const char *a, *tecken, *b, *svar;
 };
 
-void PrintTo(const Rakning &r, std::ostream *os) { *os << r.a << ' ' << r.tecken << ' ' << r.b; }
+void PrintTo(const Rakning &r, std::ostream *os) {
+    *os << r.a << ' ' << r.tecken << ' ' << r.b;
+}
 
 } // namespace
 

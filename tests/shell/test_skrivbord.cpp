@@ -28,8 +28,8 @@ void Besvara(std::function<void(QWidget *)> svar) {
             timer->stop();
             timer->deleteLater();
             // Queued: an answer may itself open the next dialog.
-            QMetaObject::invokeMethod(dialog, [dialog, svar] { svar(dialog); },
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                dialog, [dialog, svar] { svar(dialog); }, Qt::QueuedConnection);
         }
     });
     timer->start(20);

@@ -49,15 +49,26 @@ private slots:
 
     void startsWithOnlyTheAlwaysEnabledItems() {
         auto form = NyttFonster();
-        const QStringList pa = {"Skapany1",  "Oppna1",     "Skapaennyredovisning2",
-                                "Oppnared",  "oppnaforetag", "farger",
-                                "Anvndpunktsomdecimaltecken1", "lamnatovana", "Kortverion",
-                                "Kontoplan", "Redovisning", "foretagM", "Rapporter",
-                                "UtskriftM", "SpecialM", "helamanualen"};
-        const QStringList av = {"Nyttkonto1", "Redigera1",  "Visa1",          "SparasomKplan",
-                                "Redovisa",   "RedSortera", "sparaforetag",   "RapportRes",
-                                "RapportBal", "RapportKonto", "Dagbok",       "Startsidautskrift",
-                                "RRmedKoder", "BRmedkoder", "Dagbokmedkoder", "KollKplan",
+        const QStringList pa = {"Skapany1",
+                                "Oppna1",
+                                "Skapaennyredovisning2",
+                                "Oppnared",
+                                "oppnaforetag",
+                                "farger",
+                                "Anvndpunktsomdecimaltecken1",
+                                "lamnatovana",
+                                "Kortverion",
+                                "Kontoplan",
+                                "Redovisning",
+                                "foretagM",
+                                "Rapporter",
+                                "UtskriftM",
+                                "SpecialM",
+                                "helamanualen"};
+        const QStringList av = {"Nyttkonto1", "Redigera1",    "Visa1",          "SparasomKplan",
+                                "Redovisa",   "RedSortera",   "sparaforetag",   "RapportRes",
+                                "RapportBal", "RapportKonto", "Dagbok",         "Startsidautskrift",
+                                "RRmedKoder", "BRmedkoder",   "Dagbokmedkoder", "KollKplan",
                                 "HamtaIB",    "Oanv"};
         for (const auto &namn : pa) {
             QAction *val = form->Menyval(namn);
@@ -73,7 +84,8 @@ private slots:
                  QStringLiteral("Det finns ingen kontoplan"));
         QCOMPARE(form->findChild<QLabel *>("LabelAktRed")->text(),
                  QStringLiteral("Det finns ingen redovisning"));
-        QCOMPARE(form->windowTitle().left(35), QStringLiteral("Tovana ver 2, 1 Feb 2012  Support: "));
+        QCOMPARE(form->windowTitle().left(35),
+                 QStringLiteral("Tovana ver 2, 1 Feb 2012  Support: "));
     }
 
     void showsExactlyOneWorkPanel() {
@@ -86,7 +98,8 @@ private slots:
             QCOMPARE(SynligaArbetspaneler(*form), 1);
             QVERIFY(form->Panel(namn)->isVisible());
         }
-        QCOMPARE(form->findChild<QLabel *>("LabelV85")->text(), QStringLiteral("support@tovana.se"));
+        QCOMPARE(form->findChild<QLabel *>("LabelV85")->text(),
+                 QStringLiteral("support@tovana.se"));
     }
 
     void startsWithTheDeliveredColourWithoutASettingsFile() {
@@ -94,7 +107,8 @@ private slots:
         auto form = NyttFonster(&desktop);
         QVERIFY(desktop->meddelanden.isEmpty());
         QCOMPARE(form->Data().Fargtext, std::string("$00EEDADA"));
-        QCOMPARE(form->Panel("PanelRR")->palette().color(QPalette::Window), QColor(0xDA, 0xDA, 0xEE));
+        QCOMPARE(form->Panel("PanelRR")->palette().color(QPalette::Window),
+                 QColor(0xDA, 0xDA, 0xEE));
     }
 
     void readsTheColourFromTheSettingsFile() {
@@ -138,9 +152,9 @@ private slots:
         }
         ruta->setFocus();
         // Typed as the keyboard would (QTest::keyClicks handles Latin-1 only).
-        for (const QString &tecken : {QStringLiteral("Å"), QStringLiteral("s"), QStringLiteral("a"),
-                                      QStringLiteral(" "), QStringLiteral("€"),
-                                      QString::fromUtf8("\xe2\x88\x9a")}) {
+        for (const QString &tecken :
+             {QStringLiteral("Å"), QStringLiteral("s"), QStringLiteral("a"), QStringLiteral(" "),
+              QStringLiteral("€"), QString::fromUtf8("\xe2\x88\x9a")}) {
             QKeyEvent tryck(QEvent::KeyPress, 0, Qt::NoModifier, tecken);
             QApplication::sendEvent(ruta, &tryck);
         }
@@ -152,8 +166,8 @@ private slots:
         auto form = NyttFonster(&desktop);
         form->Menyval("Kortverion")->trigger();
         form->Menyval("helamanualen")->trigger();
-        QCOMPARE(desktop->dokument,
-                 QStringList({QStringLiteral("kortversion.html"), QStringLiteral("manualTovana.pdf")}));
+        QCOMPARE(desktop->dokument, QStringList({QStringLiteral("kortversion.html"),
+                                                 QStringLiteral("manualTovana.pdf")}));
     }
 
 private:
@@ -161,7 +175,9 @@ private:
 };
 
 #include "shell/Inmatning.h"
-void TForm1Test::SkyddaInmatningFor(QLineEdit *ruta) { SkyddaInmatning(ruta->parentWidget()); }
+void TForm1Test::SkyddaInmatningFor(QLineEdit *ruta) {
+    SkyddaInmatning(ruta->parentWidget());
+}
 
 QTEST_MAIN(TForm1Test)
 #include "test_tform1.moc"

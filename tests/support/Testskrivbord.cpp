@@ -1,6 +1,8 @@
 #include "support/Testskrivbord.h"
 
-void Testskrivbord::Meddelande(QWidget *, const QString &text) { meddelanden << text; }
+void Testskrivbord::Meddelande(QWidget *, const QString &text) {
+    meddelanden << text;
+}
 
 bool Testskrivbord::Fraga(QWidget *, const QString &text) {
     fragor << text;
@@ -20,6 +22,10 @@ QString Testskrivbord::OppnaFil(QWidget *, const QString &f) {
     return val;
 }
 
-QString Testskrivbord::SparaFil(QWidget *agare, const QString &f) { return OppnaFil(agare, f); }
+QString Testskrivbord::SparaFil(QWidget *agare, const QString &f) {
+    return OppnaFil(agare, f);
+}
 
-void Testskrivbord::OppnaDokument(const QString &sokvag) { dokument << sokvag; }
+void Testskrivbord::OppnaDokument(const QString &sokvag) {
+    dokument << sokvag;
+}

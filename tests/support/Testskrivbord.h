@@ -17,10 +17,10 @@ public:
     QString SparaFil(QWidget *agare, const QString &forval) override;
     void OppnaDokument(const QString &sokvag) override;
 
-    QStringList meddelanden;       // every message shown, in order
-    QStringList fragor;            // every question asked
-    QStringList forval;            // every file dialog's preset
-    QStringList dokument;          // every document opened
-    std::deque<bool> svar;         // answers to questions (No when empty)
-    std::deque<QString> filval;    // chosen paths (cancel when empty)
+    QStringList meddelanden;    // every message shown, in order
+    QStringList fragor;         // every question asked
+    QStringList forval;         // every file dialog's preset
+    QStringList dokument;       // every document opened
+    std::deque<bool> svar;      // answers to questions (No when empty)
+    std::deque<QString> filval; // chosen paths (cancel when empty)
 };

@@ -15,7 +15,8 @@ class Effektyta final : public QWidget {
     Q_OBJECT
 public:
     // The headings "Effekter i balansräkningen"/"Effekter i resultaträkningen", the class
-    // captions, and the 27 labels with their objectNames (text labels bold left, amounts bold right).
+    // captions, and the 27 labels with their objectNames (text labels bold left, amounts bold
+    // right).
     explicit Effektyta(QWidget *parent = nullptr);
 
     void Visa(const tovana::Effekttexter &texter); // writes all 27 labels

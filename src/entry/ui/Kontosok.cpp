@@ -21,10 +21,9 @@ Kontosok::Kontosok(const tovana::Bokforingsdata &data, QWidget *parent)
         const char *text;
     };
     // Left to right in class order, 1..8.
-    static const Knapp kKnappar[] = {{"BitBtnT", "Tillg"},   {"BitBtnE", "EK"},
-                                     {"BitBtnOR", "OR"},     {"BitBtnS", "Skuld"},
-                                     {"BitBtnI", "Intäkt"},  {"BitBtnK", "Kost"},
-                                     {"BitBtnBD", "BD"},     {"BitBtnKod", "Kod"}};
+    static const Knapp kKnappar[] = {
+        {"BitBtnT", "Tillg"},  {"BitBtnE", "EK"},   {"BitBtnOR", "OR"}, {"BitBtnS", "Skuld"},
+        {"BitBtnI", "Intäkt"}, {"BitBtnK", "Kost"}, {"BitBtnBD", "BD"}, {"BitBtnKod", "Kod"}};
     auto *knapprad = new QHBoxLayout;
     knapprad->setSpacing(2);
     tovana::Kontotyp klass = 1;
@@ -57,7 +56,9 @@ Kontosok::Kontosok(const tovana::Bokforingsdata &data, QWidget *parent)
     yta->addWidget(lista_, 1);
 }
 
-void Kontosok::Tom() { lista_->clear(); }
+void Kontosok::Tom() {
+    lista_->clear();
+}
 
 void Kontosok::Visa(const std::vector<std::string> &rader) {
     lista_->clear();
@@ -75,8 +76,14 @@ void Kontosok::KodAndrad(const QString &text) {
         Visa(*rader);
 }
 
-void Kontosok::VisaKoder() { Visa(tovana::KontonIKlass(data_, tovana::kKoder)); }
+void Kontosok::VisaKoder() {
+    Visa(tovana::KontonIKlass(data_, tovana::kKoder));
+}
 
-QListWidget *Kontosok::Lista() const { return lista_; }
+QListWidget *Kontosok::Lista() const {
+    return lista_;
+}
 
-QList<QWidget *> Kontosok::Knappar() const { return knappar_; }
+QList<QWidget *> Kontosok::Knappar() const {
+    return knappar_;
+}

@@ -21,13 +21,13 @@ public:
     // BitBtnKod (left to right) and the cream list ListBoxvisaKonton (QListWidget, Qt::NoFocus).
     Kontosok(const tovana::Bokforingsdata &data, QWidget *parent = nullptr);
 
-    void Tom();                                   // empties the list
+    void Tom(); // empties the list
     void Visa(const std::vector<std::string> &rader);
-    void KontoAndrat(const QString &text);        // EditDebitChange / EditKreditChange
-    void KodAndrad(const QString &text);          // EditKodChange
-    void VisaKoder();                             // EditKodEnter: "Koder" + every code
+    void KontoAndrat(const QString &text); // EditDebitChange / EditKreditChange
+    void KodAndrad(const QString &text);   // EditKodChange
+    void VisaKoder();                      // EditKodEnter: "Koder" + every code
     QListWidget *Lista() const;
-    QList<QWidget *> Knappar() const;             // the eight buttons in order, for the tab order
+    QList<QWidget *> Knappar() const; // the eight buttons in order, for the tab order
 
 private:
     const tovana::Bokforingsdata &data_;

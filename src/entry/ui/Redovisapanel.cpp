@@ -27,8 +27,12 @@ namespace {
 const QColor kFokusfarg(166, 194, 233);
 const QColor kVit(255, 255, 255);
 
-QString Q(const std::string &text) { return QString::fromStdString(text); }
-std::string S(const QString &text) { return text.toStdString(); }
+QString Q(const std::string &text) {
+    return QString::fromStdString(text);
+}
+std::string S(const QString &text) {
+    return text.toStdString();
+}
 
 // Focus that moves between controls; a message box or another window taking
 // and giving back the focus is not entering or leaving a box.
@@ -102,8 +106,8 @@ void Redovisapanel::ByggPanel() {
     Buttonnasta_->setAutoDefault(false);
     connect(Buttonnasta_, &QPushButton::clicked, this, &Redovisapanel::ButtonnastaClick);
 
-    auto *tabbguide =
-        new QLabel(QStringLiteral("Använd Tab- eller Enter-tangent för att flytta mellan rutorna"), this);
+    auto *tabbguide = new QLabel(
+        QStringLiteral("Använd Tab- eller Enter-tangent för att flytta mellan rutorna"), this);
     tabbguide->setObjectName(QStringLiteral("LabelTabEnter"));
     tabbguide->setFont(fet);
 
@@ -127,9 +131,11 @@ void Redovisapanel::ByggPanel() {
     auto *rad = new QGridLayout;
     rad->setHorizontalSpacing(8);
     rad->setVerticalSpacing(2);
-    const std::pair<const char *, const char *> rubriker[] = {
-        {"LabelVernr", "Ver.nr."}, {"LabelDatum", "Datum"},   {"LabelBelopp", "Belopp"},
-        {"LabelDebet", "Debet"},   {"LabelKredit", "Kredit"}};
+    const std::pair<const char *, const char *> rubriker[] = {{"LabelVernr", "Ver.nr."},
+                                                              {"LabelDatum", "Datum"},
+                                                              {"LabelBelopp", "Belopp"},
+                                                              {"LabelDebet", "Debet"},
+                                                              {"LabelKredit", "Kredit"}};
     for (int k = 0; k < 5; ++k)
         rad->addWidget(rubrik(rubriker[k].first, rubriker[k].second), 0, k);
     rad->addWidget(LabelKod_, 0, Kod);
@@ -233,13 +239,27 @@ void Redovisapanel::Enter(int ruta) {
     ++enterraknare_[ruta];
     form_.Kor([&] {
         switch (ruta) {
-        case Vernr: EditvernrEnter(); break;
-        case Datum: EditDatumEnter(); break;
-        case Belopp: EditBeloppEnter(); break;
-        case Debet: EditDebitEnter(); break;
-        case Kredit: EditKreditEnter(); break;
-        case Kod: EditKodEnter(); break;
-        case Text: EditTextEnter(); break;
+        case Vernr:
+            EditvernrEnter();
+            break;
+        case Datum:
+            EditDatumEnter();
+            break;
+        case Belopp:
+            EditBeloppEnter();
+            break;
+        case Debet:
+            EditDebitEnter();
+            break;
+        case Kredit:
+            EditKreditEnter();
+            break;
+        case Kod:
+            EditKodEnter();
+            break;
+        case Text:
+            EditTextEnter();
+            break;
         }
     });
 }
@@ -249,13 +269,27 @@ void Redovisapanel::Exit(int ruta) {
         aktiv_ = -1;
     form_.Kor([&] {
         switch (ruta) {
-        case Vernr: EditvernrExit(); break;
-        case Datum: EditDatumExit(); break;
-        case Belopp: EditBeloppExit(); break;
-        case Debet: EditDebitExit(); break;
-        case Kredit: EditKreditExit(); break;
-        case Kod: EditKodExit(); break;
-        case Text: EditTextExit(); break;
+        case Vernr:
+            EditvernrExit();
+            break;
+        case Datum:
+            EditDatumExit();
+            break;
+        case Belopp:
+            EditBeloppExit();
+            break;
+        case Debet:
+            EditDebitExit();
+            break;
+        case Kredit:
+            EditKreditExit();
+            break;
+        case Kod:
+            EditKodExit();
+            break;
+        case Text:
+            EditTextExit();
+            break;
         }
     });
 }
@@ -441,7 +475,9 @@ void Redovisapanel::EditTextExit() {
 
 // --- Opening and saving --------------------------------------------------------
 
-void Redovisapanel::RensaEffekter() { effekter_->RensaEffekter(); }
+void Redovisapanel::RensaEffekter() {
+    effekter_->RensaEffekter();
+}
 
 void Redovisapanel::VisaKodrutor(bool synliga) {
     LabelKod_->setVisible(synliga);
@@ -450,7 +486,8 @@ void Redovisapanel::VisaKodrutor(bool synliga) {
 }
 
 void Redovisapanel::VisaSaldoVidOppning() {
-    const std::string text = tovana::SaldotextVidOppning(tovana::BeraknaKonteringssaldo(form_.Data()));
+    const std::string text =
+        tovana::SaldotextVidOppning(tovana::BeraknaKonteringssaldo(form_.Data()));
     LabelSaldo_->setText(Q(text));
     LabelSaldo_->setVisible(!text.empty());
 }
@@ -518,7 +555,8 @@ void Redovisapanel::ButtonnastaClick() {
         }
         const bool utanKonton = EditDebit_->text().isEmpty() && EditKredit_->text().isEmpty();
         if (utanKonton) {
-            form_.Meddelande(QStringLiteral("Både debetrutan och kreditrutan kan inte lämnas tom!"));
+            form_.Meddelande(
+                QStringLiteral("Både debetrutan och kreditrutan kan inte lämnas tom!"));
             data.PostGodkand = false;
         }
         if (!data.PostGodkand) {
@@ -530,7 +568,7 @@ void Redovisapanel::ButtonnastaClick() {
         }
 
         // The defaults stand in the boxes, so the user sees what was saved.
-        tovana::Postrutor rutor{S(Editvernr_->text()), S(EditDatum_->text()),
+        tovana::Postrutor rutor{S(Editvernr_->text()),  S(EditDatum_->text()),
                                 S(EditBelopp_->text()), S(EditDebit_->text()),
                                 S(EditKredit_->text()), S(EditKod_->text()),
                                 S(EditText_->text())};

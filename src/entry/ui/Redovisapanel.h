@@ -95,6 +95,6 @@ private:
     Senasteposter *senaste_ = nullptr;
 
     std::array<unsigned, kRutantal> enterraknare_{}; // enter behaviours run, per box
-    int aktiv_ = -1;           // the box whose enter behaviour ran last, until it is left
+    int aktiv_ = -1;            // the box whose enter behaviour ran last, until it is left
     bool programflytt_ = false; // a handler is moving the focus
 };

@@ -21,10 +21,14 @@ struct Kolumn {
 
 // The columns left to right; the code column is the sixth.
 constexpr Kolumn kKolumnlista[] = {
-    {"Label1", "Ver.nr.", "LV", true},         {"LabelDarubrik", "Datum", "LDa", false},
-    {"LabelBRubrik", "Belopp", "LB", true},    {"LabelDRubrik", "Debet", "LD", true},
-    {"LabelKrRubrik", "Kredit", "LK", true},   {"LabelKoRubrik", "Kod", "LKo", true},
-    {"LabelAndraRubrik", "Post nr.", "LP", true}, {"LabelTRubrik", "Text", "LT", false},
+    {"Label1", "Ver.nr.", "LV", true},
+    {"LabelDarubrik", "Datum", "LDa", false},
+    {"LabelBRubrik", "Belopp", "LB", true},
+    {"LabelDRubrik", "Debet", "LD", true},
+    {"LabelKrRubrik", "Kredit", "LK", true},
+    {"LabelKoRubrik", "Kod", "LKo", true},
+    {"LabelAndraRubrik", "Post nr.", "LP", true},
+    {"LabelTRubrik", "Text", "LT", false},
 };
 constexpr int kKodkolumn = 5;
 
@@ -98,8 +102,8 @@ Senasteposter::Senasteposter(QWidget *parent) : QWidget(parent) {
     const int hoppbredd = matt.horizontalAdvance(QStringLiteral("000000")) + 16;
     Edithoppavernr_->setFixedWidth(hoppbredd);
     Edithoppapostnr_->setFixedWidth(hoppbredd);
-    auto *hoppguide =
-        new QLabel(QStringLiteral("<- Ange Ver.nr. eller Post nr. för att hoppa i redovisningen ->"), this);
+    auto *hoppguide = new QLabel(
+        QStringLiteral("<- Ange Ver.nr. eller Post nr. för att hoppa i redovisningen ->"), this);
     hoppguide->setObjectName(QStringLiteral("LabelHoppa"));
     hoppguide->setAlignment(Qt::AlignCenter);
     const int hopprad = tovana::kSenasteradantal + 1;
@@ -123,9 +127,8 @@ void Senasteposter::Visa(const std::vector<tovana::Senasterad> &rader) {
     const int antal = std::min<int>(static_cast<int>(rader.size()), tovana::kSenasteradantal);
     for (int r = 0; r < antal; ++r) {
         const tovana::Senasterad &rad = rader[r];
-        const std::string *texter[kKolumner] = {&rad.vernr,  &rad.datum, &rad.belopp,
-                                                &rad.debet,  &rad.kredit, &rad.kod,
-                                                &rad.postnr, &rad.text};
+        const std::string *texter[kKolumner] = {&rad.vernr,  &rad.datum, &rad.belopp, &rad.debet,
+                                                &rad.kredit, &rad.kod,   &rad.postnr, &rad.text};
         for (int c = 0; c < kKolumner; ++c)
             etiketter_[r][c]->setText(QString::fromStdString(*texter[c]));
     }

@@ -19,8 +19,8 @@ SkapaRedpanel::SkapaRedpanel(TForm1 &form, Redovisapanel &redovisa)
     ledtext->setObjectName(QStringLiteral("LabelRedAngenamn"));
     EditAngeRedNamn_ = new QLineEdit(this);
     EditAngeRedNamn_->setObjectName(QStringLiteral("EditAngeRedNamn"));
-    EditAngeRedNamn_->setMinimumWidth(EditAngeRedNamn_->fontMetrics().horizontalAdvance(
-                                          QString(40, u'x')));
+    EditAngeRedNamn_->setMinimumWidth(
+        EditAngeRedNamn_->fontMetrics().horizontalAdvance(QString(40, u'x')));
     BitBtnSparaNyRed_ = new QPushButton(QStringLiteral("Spara den nya redovisningen"), this);
     BitBtnSparaNyRed_->setObjectName(QStringLiteral("BitBtnSparaNyRed"));
     BitBtnSparaNyRed_->setAutoDefault(false);
@@ -30,16 +30,16 @@ SkapaRedpanel::SkapaRedpanel(TForm1 &form, Redovisapanel &redovisa)
     memo->setObjectName(QStringLiteral("Memo1"));
     memo->setReadOnly(true);
     memo->setFocusPolicy(Qt::NoFocus);
-    memo->setPlainText(QStringLiteral(
-        "Varje redovisning har ett eget INTERNT namn som visas inom Tovana. Du kan\n"
-        "använda svenska tecken, blanksteg och flera ord för detta namn.\n"
-        "\n"
-        "Varje redovisning ska också ha ett FILNAMN som du kommer att få ange\n"
-        "i den dialogruta som visas när du klickar på knappen här nedan.\n"
-        "\n"
-        "För god kompatibilitet bör du endast använda a - z och siffror. \n"
-        "Inga blanktecken, punkter eller bindestreck och liknande. \n"
-        "Tovana infogar automatiskt filändelsen .RED."));
+    memo->setPlainText(
+        QStringLiteral("Varje redovisning har ett eget INTERNT namn som visas inom Tovana. Du kan\n"
+                       "använda svenska tecken, blanksteg och flera ord för detta namn.\n"
+                       "\n"
+                       "Varje redovisning ska också ha ett FILNAMN som du kommer att få ange\n"
+                       "i den dialogruta som visas när du klickar på knappen här nedan.\n"
+                       "\n"
+                       "För god kompatibilitet bör du endast använda a - z och siffror. \n"
+                       "Inga blanktecken, punkter eller bindestreck och liknande. \n"
+                       "Tovana infogar automatiskt filändelsen .RED."));
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo->setMinimumHeight(memo->fontMetrics().lineSpacing() * 10 + 12);
 

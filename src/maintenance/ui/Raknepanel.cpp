@@ -24,8 +24,8 @@ Raknepanel::Raknepanel(TForm1 &form, QLineEdit *editBelopp, QWidget *parent)
     EditRakna1_->setObjectName(QStringLiteral("EditRakna1"));
     EditRaknaOperator_ = new QLineEdit(this);
     EditRaknaOperator_->setObjectName(QStringLiteral("EditRaknaOperator"));
-    EditRaknaOperator_->setMaximumWidth(EditRaknaOperator_->fontMetrics().horizontalAdvance(
-                                            QStringLiteral("Räknetecken")) + 16);
+    EditRaknaOperator_->setMaximumWidth(
+        EditRaknaOperator_->fontMetrics().horizontalAdvance(QStringLiteral("Räknetecken")) + 16);
     EditRakna2_ = new QLineEdit(this);
     EditRakna2_->setObjectName(QStringLiteral("EditRakna2"));
     BitBtnRakna_ = new QPushButton(QStringLiteral("="), this);
@@ -45,11 +45,14 @@ Raknepanel::Raknepanel(TForm1 &form, QLineEdit *editBelopp, QWidget *parent)
     auto *yta = new QVBoxLayout(this);
     yta->addWidget(rubrik);
     yta->addLayout(rutor);
-    static const char *const kGuide[] = {
-        "Skriv belopp i de två beloppsrutorna", "och skriv + - * eller/ i rutan för",
-        "räknetecken.",                         "Klicka på = knappen.",
-        "Svaret på beräkningen visas i ",       "konteringsradens beloppsruta.",
-        "Tryck Enter eller Tab för att ",       "acceptera svaret som belopp."};
+    static const char *const kGuide[] = {"Skriv belopp i de två beloppsrutorna",
+                                         "och skriv + - * eller/ i rutan för",
+                                         "räknetecken.",
+                                         "Klicka på = knappen.",
+                                         "Svaret på beräkningen visas i ",
+                                         "konteringsradens beloppsruta.",
+                                         "Tryck Enter eller Tab för att ",
+                                         "acceptera svaret som belopp."};
     for (const char *rad : kGuide)
         yta->addWidget(new QLabel(QString::fromUtf8(rad), this));
     yta->addStretch(1);

@@ -16,7 +16,7 @@ public:
     // box the focus (setFocus(Qt::OtherFocusReason)); messages through form.Meddelande / form.Kor.
     Raknepanel(TForm1 &form, QLineEdit *editBelopp, QWidget *parent = nullptr);
 
-    void Tom();          // empties the three boxes
+    void Tom(); // empties the three boxes
     void BitBtnRaknaClick();
 
 private:

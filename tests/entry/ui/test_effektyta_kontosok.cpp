@@ -43,9 +43,8 @@ private slots:
             auto *etikett = yta.findChild<QLabel *>(QString::fromStdString(namn));
             QVERIFY2(etikett, namn.c_str());
             QVERIFY(etikett->font().bold());
-            const Qt::Alignment sida = QString::fromStdString(namn).endsWith("Bel")
-                                           ? Qt::AlignRight
-                                           : Qt::AlignLeft;
+            const Qt::Alignment sida =
+                QString::fromStdString(namn).endsWith("Bel") ? Qt::AlignRight : Qt::AlignLeft;
             QCOMPARE(etikett->alignment() & Qt::AlignHorizontal_Mask, sida);
         }
         QStringList texter;
@@ -94,7 +93,8 @@ private slots:
         }
         QCOMPARE(namn, (QStringList{"BitBtnT", "BitBtnE", "BitBtnOR", "BitBtnS", "BitBtnI",
                                     "BitBtnK", "BitBtnBD", "BitBtnKod"}));
-        QCOMPARE(texter, (QStringList{"Tillg", "EK", "OR", "Skuld", "Intäkt", "Kost", "BD", "Kod"}));
+        QCOMPARE(texter,
+                 (QStringList{"Tillg", "EK", "OR", "Skuld", "Intäkt", "Kost", "BD", "Kod"}));
 
         sok.findChild<QPushButton *>("BitBtnT")->click();
         QCOMPARE(Rader(sok.Lista()), (QStringList{"Tillgångar", "1910 Kassa", "1930 Bank"}));

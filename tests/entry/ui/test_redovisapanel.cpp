@@ -25,7 +25,8 @@ const QColor kVit(255, 255, 255);
 const QByteArray kKontoplan = "AB:s kontoplan\r\n"
                               "1;1910;Kassa\r\n"
                               "1;1930;Bank\r\n"
-                              "4;2610;Utg\xE5" "ende moms\r\n"
+                              "4;2610;Utg\xE5"
+                              "ende moms\r\n"
                               "5;3010;F\xF6rs\xE4ljning\r\n"
                               "6;5010;Hyra\r\n";
 
@@ -195,8 +196,8 @@ private slots:
 
         QVERIFY(Meddelanden().isEmpty());
         QVERIFY(!saldo->isVisible());
-        for (const char *tom :
-             {"Editvernr", "EditDatum", "EditBelopp", "EditDebit", "EditKredit", "EditKod", "EditText"})
+        for (const char *tom : {"Editvernr", "EditDatum", "EditBelopp", "EditDebit", "EditKredit",
+                                "EditKod", "EditText"})
             QVERIFY2(Ruta(tom)->text().isEmpty(), tom);
         QCOMPARE(Fokus(), Ruta("Editvernr"));
         QCOMPARE(Farg(belopp), kVit);
@@ -209,10 +210,11 @@ private slots:
                 QCOMPARE(Text(kolumner[c] + QString::number(r + 1)), radtexter[r][c]);
         QCOMPARE(Text("LT3"), QStringLiteral("Kassa; dag 1"));
         QVERIFY(Text("LV4").isEmpty());
-        QCOMPARE(Las(QStringLiteral("ab.red")), QByteArray("AB 2012\r\n"
-                                                           "1;120315;1250;1930;0;0;Kassa; dag 1\r\n"
-                                                           "1;120315;1000;0;3010;0;Kassa; dag 1\r\n"
-                                                           "1;120315;250;0;2610;0;Kassa; dag 1\r\n"));
+        QCOMPARE(Las(QStringLiteral("ab.red")),
+                 QByteArray("AB 2012\r\n"
+                            "1;120315;1250;1930;0;0;Kassa; dag 1\r\n"
+                            "1;120315;1000;0;3010;0;Kassa; dag 1\r\n"
+                            "1;120315;250;0;2610;0;Kassa; dag 1\r\n"));
 
         // The next post takes number 2 and the date before it.
         Skriv(QStringLiteral("x"));
@@ -257,10 +259,12 @@ private slots:
                                    "konton som börjar med angiven siffra."
                                 << "Lämna rutan tom om du inte vill kreditera. Tovana kommer att "
                                    "visa saldot i konteringen.";
-        QTest::newRow("kod") << "EditKod" << "Lämna rutan tom om du inte vill ange någon kod."
+        QTest::newRow("kod") << "EditKod"
+                             << "Lämna rutan tom om du inte vill ange någon kod."
                              << "";
         QTest::newRow("text") << "EditText"
-                              << "Du kan ange en beskrivande text med helt fritt format." << "";
+                              << "Du kan ange en beskrivande text med helt fritt format."
+                              << "";
     }
 
     void everyBoxExplainsItselfAndIsBlueWhileFocused() {
@@ -316,7 +320,8 @@ private slots:
                  QStringLiteral("I beloppsrutan får inga bokstäver eller blanktecken skrivas in."));
 
         QTest::mouseClick(Ruta("EditKredit"), Qt::LeftButton);
-        QCOMPARE(Meddelanden().last(), QStringLiteral("Det finns inget belopp! Inget kommer att sparas."));
+        QCOMPARE(Meddelanden().last(),
+                 QStringLiteral("Det finns inget belopp! Inget kommer att sparas."));
         QCOMPARE(Meddelanden().size(), 2);
         QCOMPARE(Fokus(), Ruta("EditBelopp"));
         QCOMPARE(Farg(Ruta("EditKredit")), kVit);
@@ -339,7 +344,8 @@ private slots:
         Skriv(QStringLiteral("10")); // a code is no bookkeeping account
         Tangent(Qt::Key_Tab);
         QCOMPARE(Meddelanden().size(), 2);
-        QVERIFY(Meddelanden().last().startsWith(QStringLiteral("Kontot 10 finns inte i kontoplanen.")));
+        QVERIFY(
+            Meddelanden().last().startsWith(QStringLiteral("Kontot 10 finns inte i kontoplanen.")));
         QVERIFY(form_->Data().KreditKontrollerad);
         QCOMPARE(Fokus(), Ruta("EditKod"));
         QCOMPARE(Lista().first(), QStringLiteral("Koder"));
@@ -368,7 +374,8 @@ private slots:
         QCOMPARE(Ruta("EditText")->text(), QStringLiteral("Text"));
         QVERIFY(Ruta("Editvernr")->text().isEmpty());
         QCOMPARE(form_->Data().Postantal, 1);
-        QCOMPARE(Las(QStringLiteral("ab.red")), QByteArray("AB 2012\r\n1;120101;50;1930;0;0;Ett\r\n"));
+        QCOMPARE(Las(QStringLiteral("ab.red")),
+                 QByteArray("AB 2012\r\n1;120101;50;1930;0;0;Ett\r\n"));
     }
 
     void theFirstPostNeedsBothAccountBoxesLeft() {
@@ -423,11 +430,11 @@ private slots:
     void theTabOrderRunsThroughTheBoxesThenTheButtons() {
         Starta(kKontoplan + "8;10;Projekt\r\n", "AB 2012\r\n");
         Ruta("EditBelopp")->setText(QStringLiteral("1"));
-        const QStringList ordning = {"EditDatum", "EditBelopp", "EditDebit", "EditKredit",
-                                     "EditKod", "EditText", "Buttonnasta", "BitBtntidigare",
-                                     "BitBtnsenare", "BitBtnT", "BitBtnE", "BitBtnOR", "BitBtnS",
-                                     "BitBtnI", "BitBtnK", "BitBtnBD", "BitBtnKod",
-                                     "Edithoppapostnr", "Edithoppavernr"};
+        const QStringList ordning = {
+            "EditDatum", "EditBelopp",  "EditDebit",       "EditKredit",    "EditKod",
+            "EditText",  "Buttonnasta", "BitBtntidigare",  "BitBtnsenare",  "BitBtnT",
+            "BitBtnE",   "BitBtnOR",    "BitBtnS",         "BitBtnI",       "BitBtnK",
+            "BitBtnBD",  "BitBtnKod",   "Edithoppapostnr", "Edithoppavernr"};
         Ruta("Editvernr")->setFocus(Qt::TabFocusReason);
         for (const auto &namn : ordning) {
             Tangent(Qt::Key_Tab);

@@ -74,7 +74,8 @@ private slots:
     void init() {
         SkrivFil(QStringLiteral("ab.kpl"), kKontoplan);
         SkrivFil(QStringLiteral("ab.red"), kTrePoster);
-        SkrivFil(QStringLiteral("ab.ftg"), (Sokvag("ab.kpl") + "\r\n" + Sokvag("ab.red") + "\r\n").toUtf8());
+        SkrivFil(QStringLiteral("ab.ftg"),
+                 (Sokvag("ab.kpl") + "\r\n" + Sokvag("ab.red") + "\r\n").toUtf8());
         Starta();
     }
     void cleanup() { form_.reset(); }
@@ -90,9 +91,11 @@ private slots:
         const QStringList memo =
             form_->findChild<QPlainTextEdit *>("Memo1")->toPlainText().split(QLatin1Char('\n'));
         QCOMPARE(memo.size(), 9);
-        QCOMPARE(memo[6], QStringLiteral("För god kompatibilitet bör du endast använda a - z och siffror. "));
+        QCOMPARE(memo[6], QStringLiteral(
+                              "För god kompatibilitet bör du endast använda a - z och siffror. "));
         QCOMPARE(memo[8], QStringLiteral("Tovana infogar automatiskt filändelsen .RED."));
-        QVERIFY(!form_->findChild<QWidget *>("EditKod")->isVisibleTo(form_->Panel("PanelRedovisa")));
+        QVERIFY(
+            !form_->findChild<QWidget *>("EditKod")->isVisibleTo(form_->Panel("PanelRedovisa")));
 
         auto *namn = form_->findChild<QLineEdit *>("EditAngeRedNamn");
         auto *spara = form_->findChild<QPushButton *>("BitBtnSparaNyRed");
@@ -159,7 +162,8 @@ private slots:
     // with the posts read before the bad line.
     void aLedgerThatFailsToOpenChangesNothing() {
         Val("Oppnared", Sokvag("ab.red"));
-        SkrivFil(QStringLiteral("trasig.red"), "Trasig\r\n1;120101;100;1930;0;0;Ett\r\n2;120102;1,2,3;1930;0;0;\r\n");
+        SkrivFil(QStringLiteral("trasig.red"),
+                 "Trasig\r\n1;120101;100;1930;0;0;Ett\r\n2;120102;1,2,3;1930;0;0;\r\n");
         form_->VisaArbetspanel(form_->Panel("PanelRR"));
         Val("Oppnared", Sokvag("trasig.red"));
         QCOMPARE(skrivbord_->meddelanden,
@@ -200,16 +204,19 @@ private slots:
         QCOMPARE(Las(QStringLiteral("kopia.ftg")), Las(QStringLiteral("ab.ftg")));
         QCOMPARE(skrivbord_->meddelanden,
                  QStringList{"I fortsättningen kan du öppna kontoplan och redovisning genom att "
-                             "öppna " + Sokvag("kopia.ftg")});
+                             "öppna " +
+                             Sokvag("kopia.ftg")});
         QCOMPARE(form_->Data().Kontoplanfil, Sokvag("ab.kpl").toStdString());
     }
 
     // A company whose ledger was missing used to leave its chart loaded and
     // the missing ledger named as the current one.
     void aCompanyWithAMissingLedgerChangesNothing() {
-        SkrivFil(QStringLiteral("halv.ftg"), (Sokvag("ab.kpl") + "\r\n" + Sokvag("borta.red") + "\r\n").toUtf8());
+        SkrivFil(QStringLiteral("halv.ftg"),
+                 (Sokvag("ab.kpl") + "\r\n" + Sokvag("borta.red") + "\r\n").toUtf8());
         Val("oppnaforetag", Sokvag("halv.ftg"));
-        QCOMPARE(skrivbord_->meddelanden, QStringList{"File not found\nFil: " + Sokvag("borta.red")});
+        QCOMPARE(skrivbord_->meddelanden,
+                 QStringList{"File not found\nFil: " + Sokvag("borta.red")});
         QCOMPARE(Text("LabelAktKplan"), QStringLiteral("Det finns ingen kontoplan"));
         QCOMPARE(Text("LabelAktRed"), QStringLiteral("Det finns ingen redovisning"));
         QVERIFY(!Pa("Visa1"));

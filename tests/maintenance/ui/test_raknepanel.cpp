@@ -31,7 +31,9 @@ class RaknepanelTest : public QObject {
             QTest::keyClicks(Ruta("EditRaknaOperator"), tecken);
             QTest::keyClicks(Ruta("EditRakna2"), b);
         }
-        void Rakna() { QTest::mouseClick(panel->findChild<QPushButton *>("BitBtnRakna"), Qt::LeftButton); }
+        void Rakna() {
+            QTest::mouseClick(panel->findChild<QPushButton *>("BitBtnRakna"), Qt::LeftButton);
+        }
     };
 
     Uppstallning Ny() {
@@ -90,10 +92,25 @@ private slots:
         QTest::addColumn<QString>("b");
         QTest::addColumn<QString>("svar");
         QTest::addColumn<QString>("rensatA");
-        QTest::newRow("point") << "1.5" << "+" << "2" << "3,50" << "1,5";
-        QTest::newRow("one blank") << "1 000" << "-" << "250" << "750,00" << "1000";
-        QTest::newRow("negative") << "5" << "-" << "8" << "-3,00" << "5";
-        QTest::newRow("ten significant") << "1234567,891" << "*" << "10" << "12345678,91"
+        QTest::newRow("point") << "1.5"
+                               << "+"
+                               << "2"
+                               << "3,50"
+                               << "1,5";
+        QTest::newRow("one blank") << "1 000"
+                                   << "-"
+                                   << "250"
+                                   << "750,00"
+                                   << "1000";
+        QTest::newRow("negative") << "5"
+                                  << "-"
+                                  << "8"
+                                  << "-3,00"
+                                  << "5";
+        QTest::newRow("ten significant") << "1234567,891"
+                                         << "*"
+                                         << "10"
+                                         << "12345678,91"
                                          << "1234567,891";
     }
     void writesTheAnswer() {
@@ -123,17 +140,28 @@ private slots:
         QTest::addColumn<QString>("b");
         QTest::addColumn<QStringList>("meddelanden");
         QTest::addColumn<QString>("rensatA");
-        QTest::newRow("empty box") << "12" << "+" << "" << QStringList{
-            "Någon av beloppsrutorna är tomma. Rutinen avbryts"} << "12";
+        QTest::newRow("empty box")
+            << "12"
+            << "+"
+            << "" << QStringList{"Någon av beloppsrutorna är tomma. Rutinen avbryts"} << "12";
         QTest::newRow("second blank")
-            << "1 000 000" << "+" << "1"
-            << QStringList{"'1000 000' is not a valid floating point value"} << "1000 000";
-        QTest::newRow("division by zero") << "7" << "/" << "0"
-                                          << QStringList{"Floating point division by zero"} << "7";
-        QTest::newRow("zero by zero") << "0" << "/" << "0"
-                                      << QStringList{"Invalid floating point operation"} << "0";
-        QTest::newRow("blank before sign") << "1" << " +" << "2" << QStringList{} << "1";
-        QTest::newRow("word") << "1" << "plus" << "2" << QStringList{} << "1";
+            << "1 000 000"
+            << "+"
+            << "1" << QStringList{"'1000 000' is not a valid floating point value"} << "1000 000";
+        QTest::newRow("division by zero")
+            << "7"
+            << "/"
+            << "0" << QStringList{"Floating point division by zero"} << "7";
+        QTest::newRow("zero by zero")
+            << "0"
+            << "/"
+            << "0" << QStringList{"Invalid floating point operation"} << "0";
+        QTest::newRow("blank before sign") << "1"
+                                           << " +"
+                                           << "2" << QStringList{} << "1";
+        QTest::newRow("word") << "1"
+                              << "plus"
+                              << "2" << QStringList{} << "1";
     }
     void failuresLeaveTheAmountBox() {
         QFETCH(QString, a);
