@@ -6,6 +6,7 @@
 #include "maintenance/ui/Underhallspaneler.h"
 #include "reports/ui/Rapportpaneler.h"
 #include "shell/Arbetspanel.h"
+#include "shell/Fargpanel.h"
 #include "shell/Inmatning.h"
 #include "shell/Manual.h"
 #include "shell/Valkomstpanel.h"
@@ -170,6 +171,7 @@ void TForm1::ByggFonster() {
     ByggRedovisningspaneler(*this);
     ByggUnderhallspaneler(*this);
     ByggRapportpaneler(*this);
+    ByggFargpanel(*this);
     for (const auto &rubrik : Panelrubriker()) {
         if (!Panel(QString::fromUtf8(rubrik.panel)))
             RegistreraArbetspanel(new Arbetspanel(QString::fromUtf8(rubrik.panel),

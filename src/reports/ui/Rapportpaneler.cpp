@@ -1,5 +1,10 @@
 #include "reports/ui/Rapportpaneler.h"
 
+#include "reports/ui/Kontoutdragspaneler.h"
+#include "reports/ui/Resultatpaneler.h"
 #include "shell/TForm1.h"
 
-void ByggRapportpaneler(TForm1 &) {}
+void ByggRapportpaneler(TForm1 &form) {
+    ByggResultatpaneler(form);
+    ByggKontoutdragspaneler(form);
+}

@@ -1,0 +1,5 @@
+#include "maintenance/ui/Sorteringspaneler.h"
+
+#include "shell/TForm1.h"
+
+void ByggSorteringspaneler(TForm1 &) {}

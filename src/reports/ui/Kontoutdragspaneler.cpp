@@ -1,0 +1,5 @@
+#include "reports/ui/Kontoutdragspaneler.h"
+
+#include "shell/TForm1.h"
+
+void ByggKontoutdragspaneler(TForm1 &) {}

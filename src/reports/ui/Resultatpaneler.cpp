@@ -1,0 +1,5 @@
+#include "reports/ui/Resultatpaneler.h"
+
+#include "shell/TForm1.h"
+
+void ByggResultatpaneler(TForm1 &) {}

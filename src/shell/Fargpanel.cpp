@@ -1,0 +1,5 @@
+#include "shell/Fargpanel.h"
+
+#include "shell/TForm1.h"
+
+void ByggFargpanel(TForm1 &) {}
