@@ -2,4 +2,210 @@
 
 #include "shell/TForm1.h"
 
-void ByggSorteringspaneler(TForm1 &) {}
+#include <QAction>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+const QStringList kGuide = {
+    QStringLiteral("Du kan sortera om redovisningens poster efter:"),
+    QStringLiteral("  Verifikationsnummer, eller"),
+    QStringLiteral("  Datum"),
+    QString(),
+    QStringLiteral("Datumsorteringen görs utifrån datum som ren text, vilket "),
+    QStringLiteral("innebär att datum måste ha angetts med någon av formerna"),
+    QStringLiteral("  ÅÅMMDD"),
+    QStringLiteral("  MMDD"),
+    QStringLiteral("  D/M, DD/M, D/MM"),
+    QString(),
+    QStringLiteral("När du klickar för att Visa sortering sparas inget. För att "),
+    QStringLiteral("spara den omsorterade redovisningen ska du först "),
+    QStringLiteral("klicka fram den sortering du vill ha och granska "),
+    QStringLiteral("sorteringen i den vänstra  rutan."),
+    QString(),
+    QStringLiteral("Därefter klickar du på Spara knappen längst ned till höger."),
+};
+
+QPushButton *Knapp(QWidget *parent, const char *namn, const QString &text) {
+    auto *knapp = new QPushButton(text, parent);
+    knapp->setObjectName(QString::fromUtf8(namn));
+    knapp->setAutoDefault(false);
+    return knapp;
+}
+
+QLabel *Etikett(QWidget *parent, const char *namn) {
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromUtf8(namn));
+    label->setWordWrap(true);
+    return label;
+}
+
+QPlainTextEdit *Memo(QWidget *parent, const char *namn, const QStringList &rader) {
+    auto *memo = new QPlainTextEdit(parent);
+    memo->setObjectName(QString::fromUtf8(namn));
+    memo->setReadOnly(true);
+    memo->setTabChangesFocus(true);
+    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo->setPlainText(rader.join(QLatin1Char('\n')));
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const QFontMetrics matt(memo->font());
+    int bredd = 0;
+    for (const auto &rad : rader)
+        bredd = std::max(bredd, matt.horizontalAdvance(rad));
+    const int marginal =
+        2 * (memo->frameWidth() + static_cast<int>(memo->document()->documentMargin())) + 12;
+    memo->setMinimumWidth(bredd + marginal);
+    memo->setFixedHeight(static_cast<int>(rader.size()) * matt.lineSpacing() + marginal);
+    return memo;
+}
+
+// "Courier New" where it exists, otherwise the system's fixed-pitch font, so
+// that the padded columns line up.
+QFont Fastbredd() {
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    if (!QFontInfo(font).fixedPitch())
+        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    return font;
+}
+
+} // namespace
+
+PanelSortera::PanelSortera(TForm1 &form)
+    : Arbetspanel(QStringLiteral("PanelSortera"), QStringLiteral("LabelSorteraRubrik"),
+                  QStringLiteral("Rutin för att sortera om redovisningens poster")),
+      form_(form) {
+    BitBtnSorteraorginal_ =
+        Knapp(this, "BitBtnSorteraorginal", QStringLiteral("Visa ursprungssorteringen"));
+    BitBtnSorteraVernr_ =
+        Knapp(this, "BitBtnSorteraVernr", QStringLiteral("Visa sortering efter Ver.nr."));
+    BitBtnSorteraDatum_ =
+        Knapp(this, "BitBtnSorteraDatum", QStringLiteral("Visa sortering efter Datum"));
+    LabelsorteraDelrubrik_ = Etikett(this, "LabelsorteraDelrubrik");
+    QFont fet = LabelsorteraDelrubrik_->font();
+    fet.setBold(true);
+    LabelsorteraDelrubrik_->setFont(fet);
+
+    ListBoxSortera_ = new QListWidget(this);
+    ListBoxSortera_->setObjectName(QStringLiteral("ListBoxSortera"));
+    ListBoxSortera_->setFont(Fastbredd());
+    {
+        const QFontMetrics matt(ListBoxSortera_->font());
+        ListBoxSortera_->setMinimumWidth(matt.horizontalAdvance(QString(44, QLatin1Char('0'))) +
+                                         40);
+    }
+
+    BitBtnSorteraSpara_ =
+        Knapp(this, "BitBtnSorteraSpara", QStringLiteral("Spara den sortering som visas just nu"));
+    LabelSorteraSparaBesked_ = Etikett(this, "LabelSorteraSparaBesked");
+    LabelSorteraSparabesked2_ = Etikett(this, "LabelSorteraSparabesked2");
+
+    auto *knappar = new QHBoxLayout;
+    knappar->addWidget(BitBtnSorteraorginal_);
+    knappar->addWidget(BitBtnSorteraVernr_);
+    knappar->addWidget(BitBtnSorteraDatum_);
+    knappar->addStretch(1);
+    Innehall()->addLayout(knappar);
+    Innehall()->addWidget(LabelsorteraDelrubrik_);
+
+    auto *hoger = new QVBoxLayout;
+    hoger->addWidget(Memo(this, "MemoSortera", kGuide));
+    hoger->addStretch(1);
+    hoger->addWidget(LabelSorteraSparaBesked_);
+    hoger->addWidget(LabelSorteraSparabesked2_);
+    hoger->addWidget(BitBtnSorteraSpara_, 0, Qt::AlignRight);
+
+    auto *rad = new QHBoxLayout;
+    rad->addWidget(ListBoxSortera_, 1);
+    rad->addLayout(hoger);
+    Innehall()->addLayout(rad, 1);
+
+    connect(BitBtnSorteraorginal_, &QPushButton::clicked, this,
+            &PanelSortera::BitBtnSorteraorginalClick);
+    connect(BitBtnSorteraVernr_, &QPushButton::clicked, this,
+            &PanelSortera::BitBtnSorteraVernrClick);
+    connect(BitBtnSorteraDatum_, &QPushButton::clicked, this,
+            &PanelSortera::BitBtnSorteraDatumClick);
+    connect(BitBtnSorteraSpara_, &QPushButton::clicked, this,
+            &PanelSortera::BitBtnSorteraSparaClick);
+}
+
+void PanelSortera::SattKnapparSynliga(bool synliga) {
+    for (auto *knapp :
+         {BitBtnSorteraSpara_, BitBtnSorteraDatum_, BitBtnSorteraVernr_, BitBtnSorteraorginal_})
+        knapp->setVisible(synliga);
+}
+
+void PanelSortera::RedSorteraClick() {
+    form_.VisaArbetspanel(this);
+    ListBoxSortera_->clear();
+    LabelSorteraSparaBesked_->clear();
+    LabelSorteraSparabesked2_->clear();
+    SattKnapparSynliga(true);
+    // The work table holds no order of this visit yet.
+    BitBtnSorteraSpara_->setEnabled(false);
+}
+
+void PanelSortera::VisaOrdning(tovana::Sorteringsordning ordning, const QString &delrubrik) {
+    ListBoxSortera_->clear();
+    BitBtnSorteraSpara_->setEnabled(false);
+    form_.Kor([&] {
+        auto &data = form_.Data();
+        tovana::SorteraPoster(data, ordning);
+        QStringList rader;
+        rader.reserve(data.Postantal + 1);
+        rader << QString::fromStdString(tovana::kSorteringsrubrik);
+        for (int32_t i = 1; i <= data.Postantal; ++i)
+            rader << QString::fromStdString(
+                tovana::Sorteringsrad(data.Arbetsposter[static_cast<std::size_t>(i)]));
+        ListBoxSortera_->addItems(rader);
+        LabelsorteraDelrubrik_->setText(delrubrik);
+        BitBtnSorteraSpara_->setEnabled(true);
+    });
+}
+
+void PanelSortera::BitBtnSorteraorginalClick() {
+    VisaOrdning(tovana::Sorteringsordning::Inmatning,
+                QStringLiteral("Sortering enligt hur du redovisat"));
+}
+
+void PanelSortera::BitBtnSorteraVernrClick() {
+    VisaOrdning(tovana::Sorteringsordning::Vernr,
+                QStringLiteral("Sortering efter verifikationsnummer"));
+}
+
+void PanelSortera::BitBtnSorteraDatumClick() {
+    VisaOrdning(tovana::Sorteringsordning::Datum, QStringLiteral("Sortering efter datum"));
+}
+
+void PanelSortera::BitBtnSorteraSparaClick() {
+    if (!BitBtnSorteraSpara_->isEnabled())
+        return;
+    form_.Kor([&] {
+        // The result lines and the hidden buttons follow a rewrite that succeeded.
+        tovana::SparaSortering(form_.Data());
+        LabelSorteraSparaBesked_->setText(
+            QStringLiteral("Redovisningen är sparad med den sortering som visas i rutan."));
+        LabelSorteraSparabesked2_->setText(QStringLiteral("Använd menyerna för fortsatt arbete."));
+        SattKnapparSynliga(false);
+    });
+}
+
+void ByggSorteringspaneler(TForm1 &form) {
+    auto *panel = new PanelSortera(form);
+    form.RegistreraArbetspanel(panel);
+    QObject::connect(form.Menyval(QStringLiteral("RedSortera")), &QAction::triggered, panel,
+                     &PanelSortera::RedSorteraClick);
+}

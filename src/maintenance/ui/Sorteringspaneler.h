@@ -1,6 +1,42 @@
 #pragma once
-// Builds the re-sorting panel onto the main window and wires their menu items.
+// The re-sorting panel: shows the ledger's posts in the order they were keyed,
+// by verification number or by date, and saves the order shown into the ledger
+// and its file. Showing an order changes nothing; only the save button does.
 
+#include "maintenance/Sortering.h"
+#include "shell/Arbetspanel.h"
+
+class QLabel;
+class QListWidget;
+class QPushButton;
 class TForm1;
+
+class PanelSortera final : public Arbetspanel {
+    Q_OBJECT
+public:
+    explicit PanelSortera(TForm1 &form);
+
+    // "Sortera om redovisningen": an empty list and the four buttons.
+    void RedSorteraClick();
+    void BitBtnSorteraorginalClick();
+    void BitBtnSorteraVernrClick();
+    void BitBtnSorteraDatumClick();
+    // Saves the order shown; offered only while the list shows an order.
+    void BitBtnSorteraSparaClick();
+
+private:
+    void VisaOrdning(tovana::Sorteringsordning ordning, const QString &delrubrik);
+    void SattKnapparSynliga(bool synliga);
+
+    TForm1 &form_;
+    QPushButton *BitBtnSorteraorginal_ = nullptr;
+    QPushButton *BitBtnSorteraVernr_ = nullptr;
+    QPushButton *BitBtnSorteraDatum_ = nullptr;
+    QLabel *LabelsorteraDelrubrik_ = nullptr;
+    QListWidget *ListBoxSortera_ = nullptr;
+    QPushButton *BitBtnSorteraSpara_ = nullptr;
+    QLabel *LabelSorteraSparaBesked_ = nullptr;
+    QLabel *LabelSorteraSparabesked2_ = nullptr;
+};
 
 void ByggSorteringspaneler(TForm1 &form);
