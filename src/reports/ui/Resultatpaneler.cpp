@@ -1,5 +1,21 @@
 #include "reports/ui/Resultatpaneler.h"
 
+#include "reports/ui/PanelRR.h"
+#include "reports/ui/PanelRapport.h"
 #include "shell/TForm1.h"
 
-void ByggResultatpaneler(TForm1 &) {}
+#include <QAction>
+
+void ByggResultatpaneler(TForm1 &form) {
+    auto *rr = new PanelRR(form);
+    auto *rapport = new PanelRapport(form);
+    form.RegistreraArbetspanel(rr);
+    form.RegistreraArbetspanel(rapport);
+
+    QObject::connect(form.Menyval(QStringLiteral("RapportRes")), &QAction::triggered, rr,
+                     &PanelRR::RapportResClick);
+    QObject::connect(form.Menyval(QStringLiteral("RapportBal")), &QAction::triggered, rr,
+                     &PanelRR::RapportBalClick);
+    QObject::connect(form.Menyval(QStringLiteral("Startsidautskrift")), &QAction::triggered,
+                     rapport, &PanelRapport::StartsidautskriftClick);
+}

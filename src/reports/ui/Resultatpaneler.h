@@ -1,5 +1,6 @@
 #pragma once
-// Builds the statement panels (income statement and balance sheet) onto the main window and wires their menu items.
+// Builds the statement screen (income statement and balance sheet) and the
+// printout start page onto the main window and wires their menu items.
 
 class TForm1;
 

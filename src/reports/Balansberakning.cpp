@@ -1,0 +1,186 @@
+#include "reports/Balansberakning.h"
+
+#include "core/Taltext.h"
+
+namespace tovana {
+
+namespace {
+
+// Debits minus credits; classes 2 to 7 take the opposite sign. Subtracting
+// from 0,0 (rather than negating) keeps a zero balance +0, as summing credits
+// minus debits from 0,0 gives.
+double MedTecken(double debetsaldo, Kontotyp typ) {
+    return typ == 1 ? debetsaldo : 0.0 - debetsaldo;
+}
+
+// The writer of a build's lines, with the form's spacer.
+class Radskrivare {
+public:
+    explicit Radskrivare(Rapportform form) : form_(form) { rader_.resize(1); }
+
+    // The index the next line gets.
+    int Nasta() const { return static_cast<int>(rader_.size()); }
+
+    void Skriv(std::string namn, std::string belopp) {
+        rader_.push_back({std::move(namn), std::move(belopp)});
+    }
+    void Mellanrum() { Skriv(form_ == Rapportform::Utskrift ? "." : "", ""); }
+
+    Trapport &Rad(int index) { return rader_[static_cast<std::size_t>(index)]; }
+    Rapportrader Rader() && { return std::move(rader_); }
+
+private:
+    Rapportform form_;
+    Rapportrader rader_;
+};
+
+Kontotyp Foregaende(const Bokforingsdata &data, int32_t slot) {
+    return data.Konton[static_cast<std::size_t>(slot - 1)].typ;
+}
+
+} // namespace
+
+double Kontosaldo(const Bokforingsdata &data, int32_t nummer, Kontotyp typ,
+                  std::optional<int32_t> kod) {
+    const double tecken = typ == 1 ? 1.0 : -1.0;
+    double saldo = 0.0;
+    for (int32_t i = 1; i <= data.Postantal; ++i) {
+        const TPost &post = data.Poster[static_cast<std::size_t>(i)];
+        if (kod && post.kod != *kod)
+            continue;
+        if (post.debet == nummer)
+            saldo += tecken * post.belopp;
+        if (post.kredit == nummer)
+            saldo -= tecken * post.belopp;
+    }
+    return saldo;
+}
+
+Saldotabell::Saldotabell(const Bokforingsdata &data, std::optional<int32_t> kod) {
+    for (int32_t slot = 1; slot <= data.Kontoantal; ++slot)
+        debetsaldo_.emplace(data.Konton[static_cast<std::size_t>(slot)].nummer, 0.0);
+    const auto slut = debetsaldo_.end();
+    for (int32_t i = 1; i <= data.Postantal; ++i) {
+        const TPost &post = data.Poster[static_cast<std::size_t>(i)];
+        if (kod && post.kod != *kod)
+            continue;
+        if (auto d = debetsaldo_.find(post.debet); d != slut)
+            d->second += post.belopp;
+        if (auto k = debetsaldo_.find(post.kredit); k != slut)
+            k->second -= post.belopp;
+    }
+}
+
+double Saldotabell::Saldo(int32_t nummer, Kontotyp typ) const {
+    const auto it = debetsaldo_.find(nummer);
+    return it == debetsaldo_.end() ? 0.0 : MedTecken(it->second, typ);
+}
+
+Rapportrader ByggResultatrakning(const Bokforingsdata &data, Rapportform form) {
+    const Saldotabell saldon(data);
+    const auto belopp = [form](double v) {
+        return form == Rapportform::Utskrift ? Beloppstext(v) : KortBeloppstext(v);
+    };
+    Radskrivare ut(form);
+    double intakter = 0.0, kostnader = 0.0, dispositioner = 0.0;
+
+    for (int32_t slot = 1; slot <= data.Kontoantal; ++slot) {
+        const TKonto &konto = data.Konton[static_cast<std::size_t>(slot)];
+        if (konto.typ == 5) {
+            const double s = saldon.Saldo(konto.nummer, 5);
+            if (s != 0) {
+                ut.Skriv(konto.namn, belopp(s));
+                intakter += s;
+            }
+        }
+        if (konto.typ == 6 && Foregaende(data, slot) == 5) {
+            ut.Skriv("Summa intäkter", belopp(intakter));
+            ut.Mellanrum();
+        }
+        if (konto.typ == 6) {
+            const double s = saldon.Saldo(konto.nummer, 6);
+            if (s != 0) {
+                ut.Skriv(konto.namn, belopp(s));
+                kostnader += s;
+            }
+        }
+    }
+    ut.Skriv("Summa kostnader", belopp(kostnader));
+    ut.Mellanrum();
+
+    for (int32_t slot = 1; slot <= data.Kontoantal; ++slot) {
+        const TKonto &konto = data.Konton[static_cast<std::size_t>(slot)];
+        if (konto.typ != 7)
+            continue;
+        const double s = saldon.Saldo(konto.nummer, 7);
+        if (s != 0) {
+            ut.Skriv(konto.namn, belopp(s));
+            dispositioner += s;
+        }
+    }
+    if (form == Rapportform::Utskrift)
+        ut.Mellanrum();
+    ut.Skriv("Periodens resultat", belopp(intakter + kostnader + dispositioner));
+    return std::move(ut).Rader();
+}
+
+Rapportrader ByggBalansrakning(const Bokforingsdata &data, Rapportform form) {
+    const Saldotabell saldon(data);
+    const auto listas = [form](double s) {
+        return form == Rapportform::Utskrift ? s != 0 : ArOppetSaldo(s);
+    };
+    Radskrivare ut(form);
+    double t1 = 0.0, t2 = 0.0, t3 = 0.0, t4 = 0.0;
+    int resultatrad = 0, egetkapitalrad = 0;
+
+    // Lists the account when its balance is listed and adds it to the total.
+    const auto konto = [&](const TKonto &k, double &summa) {
+        const double s = saldon.Saldo(k.nummer, k.typ);
+        if (listas(s)) {
+            ut.Skriv(k.namn, KortBeloppstext(s));
+            summa += s;
+        }
+    };
+
+    for (int32_t slot = 1; slot <= data.Kontoantal; ++slot) {
+        const TKonto &k = data.Konton[static_cast<std::size_t>(slot)];
+        const Kontotyp p = Foregaende(data, slot);
+        if (k.typ == 1)
+            konto(k, t1);
+        if (k.typ == 2 && p < 2) {
+            ut.Skriv("Summa tillgångar", KortBeloppstext(t1));
+            ut.Mellanrum();
+        }
+        if (k.typ == 2)
+            konto(k, t2);
+        if (k.typ > 2 && p < 3) {
+            resultatrad = ut.Nasta();
+            ut.Skriv("Periodens resultat", "");
+            egetkapitalrad = ut.Nasta();
+            ut.Skriv("Summa eget kapital", "");
+            ut.Mellanrum();
+        }
+        if (k.typ == 3)
+            konto(k, t3);
+        if (k.typ == 4 && p < 4) {
+            ut.Skriv("Summa obeskattade reserver", KortBeloppstext(t3));
+            ut.Mellanrum();
+        }
+        if (k.typ == 4)
+            konto(k, t4);
+    }
+    ut.Skriv("Summa skulder", KortBeloppstext(t4));
+    ut.Skriv("", "");
+
+    // The period's result is the balancing figure, and equity includes it.
+    const double d = t1 - t2 - t3 - t4;
+    t2 = t2 + d;
+    if (resultatrad != 0) {
+        ut.Rad(resultatrad).radbelopp = KortBeloppstext(d);
+        ut.Rad(egetkapitalrad).radbelopp = KortBeloppstext(t2);
+    }
+    ut.Skriv("Summa eget kapital och skulder", KortBeloppstext(t1));
+    return std::move(ut).Rader();
+}
+
+} // namespace tovana

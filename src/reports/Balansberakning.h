@@ -1,0 +1,75 @@
+#pragma once
+// The income statement and the balance sheet, computed on demand from the chart
+// and the ledger. A build returns its lines; nothing is kept between builds.
+//
+// An account's balance runs over the posts in ledger order: a post with the
+// account on its debit side is a debit, on its credit side a credit (a post with
+// the account on both sides gives both, debit first). Assets (class 1) count
+// debits up and credits down; classes 2 to 7 the other way, so revenues and
+// liabilities come out positive and costs negative.
+//
+// The screen form and the printout form of a build differ in the spacer line
+// after a sum, the amount text of the income statement, which small balances the
+// balance sheet lists, and a spacer before "Periodens resultat".
+
+#include "core/Bokforingsdata.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace tovana {
+
+// One statement line: the left column (an account's name, a sum heading, the
+// spacer text or empty) and the right column (an amount text or empty).
+struct Trapport {
+    std::string radnamn;
+    std::string radbelopp;
+
+    bool operator==(const Trapport &) const = default;
+};
+
+// The lines of a build, 1-based: slot 0 is always empty, the lines stand in
+// slots 1..Sistarad(). The table grows with the chart, so no line is dropped.
+using Rapportrader = std::vector<Trapport>;
+
+inline int Sistarad(const Rapportrader &rader) {
+    return rader.empty() ? 0 : static_cast<int>(rader.size()) - 1;
+}
+
+enum class Rapportform { Skarm, Utskrift };
+
+// The balance of account number `nummer` with the sign rule of class `typ`,
+// walking every post. With `kod`, only posts with that code count (0: the posts
+// without a code).
+double Kontosaldo(const Bokforingsdata &data, int32_t nummer, Kontotyp typ,
+                  std::optional<int32_t> kod = std::nullopt);
+
+// The balances of every account of the chart from one pass over the ledger.
+// Each balance is accumulated in ledger order exactly as Kontosaldo does, so the
+// two give the same doubles.
+class Saldotabell {
+public:
+    explicit Saldotabell(const Bokforingsdata &data, std::optional<int32_t> kod = std::nullopt);
+
+    // As Kontosaldo(data, nummer, typ, kod); 0 for a number not in the chart.
+    double Saldo(int32_t nummer, Kontotyp typ) const;
+
+private:
+    // Debits minus credits per account number, in ledger order.
+    std::unordered_map<int32_t, double> debetsaldo_;
+};
+
+// The income statement: revenues with "Summa intäkter" where a cost account
+// directly follows a revenue account, costs with "Summa kostnader", then the
+// appropriations and "Periodens resultat" as the last line.
+Rapportrader ByggResultatrakning(const Bokforingsdata &data, Rapportform form);
+
+// The balance sheet: assets, equity with the period's result as the balancing
+// figure, untaxed reserves, liabilities, and "Summa eget kapital och skulder"
+// as the last line.
+Rapportrader ByggBalansrakning(const Bokforingsdata &data, Rapportform form);
+
+} // namespace tovana

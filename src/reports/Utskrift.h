@@ -1,0 +1,69 @@
+#pragma once
+// The printout frame shared by every printout: a small HTML page in the file
+// "utskrift.html" of the current folder, Windows-1252, CR LF, that the desktop
+// opens in the web browser for printing or saving. A printout is built in
+// memory and written whole at the end, so a failed write leaves the earlier
+// printout as it was:
+//
+//     <html>
+//     <head>
+//     ...
+//     <body>
+//     <p align="center"><font face="Verdana" size="4">Dagbok för Bokföring 2012 (sida 1)</font>...
+//
+// Names and texts from the chart and the ledger are escaped (HtmlText), so a
+// name holding "<" or "&" shows as written instead of being read as markup.
+
+#include <ctime>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tovana {
+
+// The printout file's name, written and opened relative to the current folder.
+inline const std::string kUtskriftsfil = "utskrift.html";
+
+// The printout stamp's date text: year, month and day joined by "-".
+std::string Utskriftsdatum(std::time_t tid);
+
+// The text with "&", "<", ">" and '"' written as HTML entities.
+std::string HtmlText(std::string_view text);
+
+class Utskrift {
+public:
+    // BorjaUtskrift: the six head lines up to "<body>"; `datum` is the stamp's
+    // date text, taken once for the whole printout.
+    explicit Utskrift(std::string datum);
+
+    // One line of the page (UTF-8, no line end), written as given.
+    void Rad(std::string rad);
+
+    // The heading line: the title words ("Dagbok för ") and the name (escaped
+    // here), " (sida N)" for a paged printout, and the date stamp when `stampel`.
+    void Utskriftsrubrik(std::string_view titelord, std::string_view namn, std::optional<int> sida,
+                         bool stampel);
+
+    // The lines between two pages of a paged printout (after the finished
+    // page's "</table>"), ending with the new page's heading line.
+    void Sidbrytning(std::string_view titelord, std::string_view namn, int sida, bool stampel);
+
+    // AvslutaUtskrift, first half: closes the page (once) and returns the file's
+    // bytes (Windows-1252, every line ended by CR LF).
+    std::string Avsluta();
+
+    const std::vector<std::string> &Rader() const { return rader_; }
+
+private:
+    std::string datum_;
+    std::vector<std::string> rader_;
+    bool avslutad_ = false;
+};
+
+// AvslutaUtskrift, second half: closes the page and replaces "utskrift.html"
+// in the current folder with it, whole or not at all. Opening the file in the
+// browser is the window's part.
+void SkrivUtskrift(Utskrift &utskrift);
+
+} // namespace tovana

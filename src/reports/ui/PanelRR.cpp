@@ -1,0 +1,80 @@
+#include "reports/ui/PanelRR.h"
+
+#include "shell/TForm1.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+namespace {
+
+QFont Verdana(int pixlar) {
+    QFont font(QStringLiteral("Verdana"));
+    font.setPixelSize(pixlar);
+    return font;
+}
+
+} // namespace
+
+PanelRR::PanelRR(TForm1 &form)
+    : Arbetspanel(QStringLiteral("PanelRR"), QStringLiteral("LabelRRrubrik"),
+                  QStringLiteral("Resultaträkning")),
+      form_(form) {
+    Rubrik()->setFont(Verdana(19));
+    auto *rutnat = new QGridLayout;
+    rutnat->setContentsMargins(94, 8, 0, 0);
+    rutnat->setVerticalSpacing(0);
+    rutnat->setHorizontalSpacing(24);
+    for (int k = 1; k <= kRader; ++k) {
+        auto *namn = new QLabel(this);
+        namn->setObjectName(QStringLiteral("Ln%1").arg(k));
+        auto *belopp = new QLabel(this);
+        belopp->setObjectName(k == 9 ? QStringLiteral("LBB9") : QStringLiteral("Lbb%1").arg(k));
+        belopp->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        for (auto *etikett : {namn, belopp}) {
+            etikett->setFont(Verdana(13));
+            etikett->setTextFormat(Qt::PlainText);
+            etikett->setMinimumHeight(16);
+        }
+        rutnat->addWidget(namn, k - 1, 0);
+        rutnat->addWidget(belopp, k - 1, 1);
+        Ln_ << namn;
+        Lbb_ << belopp;
+    }
+    rutnat->setColumnStretch(2, 1);
+    rutnat->setRowStretch(kRader, 1);
+    Innehall()->addLayout(rutnat, 1);
+}
+
+void PanelRR::Visa(const QString &rubrik, const tovana::Rapportrader &rader) {
+    for (int k = 0; k < kRader; ++k) {
+        Ln_[k]->clear();
+        Lbb_[k]->clear();
+    }
+    Rubrik()->setText(rubrik);
+    const int sista = tovana::Sistarad(rader);
+    for (int k = 1; k <= kRader && k <= sista; ++k) {
+        const auto &rad = rader[static_cast<std::size_t>(k)];
+        Ln_[k - 1]->setText(QString::fromStdString(rad.radnamn));
+        Lbb_[k - 1]->setText(QString::fromStdString(rad.radbelopp));
+    }
+    if (sista > kRader)
+        form_.Meddelande(QStringLiteral("De sista %1 posterna kan inte visas i denna rutin. Välj "
+                                        "Utskrifter i menyerna för att se hela rapporten")
+                             .arg(sista - kRader));
+}
+
+void PanelRR::RapportResClick() {
+    form_.Kor([&] {
+        form_.VisaArbetspanel(this);
+        Visa(QStringLiteral("Resultaträkning"),
+             tovana::ByggResultatrakning(form_.Data(), tovana::Rapportform::Skarm));
+    });
+}
+
+void PanelRR::RapportBalClick() {
+    form_.Kor([&] {
+        form_.VisaArbetspanel(this);
+        Visa(QStringLiteral("Balansräkning"),
+             tovana::ByggBalansrakning(form_.Data(), tovana::Rapportform::Skarm));
+    });
+}

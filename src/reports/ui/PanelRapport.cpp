@@ -1,0 +1,125 @@
+#include "reports/ui/PanelRapport.h"
+
+#include "reports/Resultatutskrift.h"
+#include "reports/ui/Utskriftsvisning.h"
+#include "shell/TForm1.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+QFont Verdana(int pixlar) {
+    QFont font(QStringLiteral("Verdana"));
+    font.setPixelSize(pixlar);
+    return font;
+}
+
+QPushButton *Knapp(QWidget *panel, const char *namn, const QString &text) {
+    auto *knapp = new QPushButton(text, panel);
+    knapp->setObjectName(QString::fromUtf8(namn));
+    knapp->setFont(Verdana(13));
+    knapp->setMinimumWidth(257);
+    return knapp;
+}
+
+} // namespace
+
+PanelRapport::PanelRapport(TForm1 &form)
+    : Arbetspanel(QStringLiteral("PanelRapport"), QStringLiteral("Labelrapportrubrik"),
+                  QStringLiteral("Välj vilken rapport du vill visa")),
+      form_(form) {
+    Rubrik()->setFont(Verdana(19));
+
+    auto *memo = new QPlainTextEdit(this);
+    memo->setObjectName(QStringLiteral("Memo3"));
+    memo->setFont(Verdana(13));
+    memo->setReadOnly(true);
+    memo->setFocusPolicy(Qt::NoFocus);
+    memo->setPlainText(QStringLiteral(
+        "Tovana hanterar utskrifter via din webbläsare. Välj rapport via knapparna nedan.\n"
+        "\n"
+        "Vill du skriva ut eller spara rapporten som en fil så välj detta i webbläsaren.\n"
+        "\n"
+        "Stäng webbläsarfönstret för att återgå till Tovana:"));
+    const QFontMetrics matt(memo->font());
+    memo->setMinimumHeight(matt.lineSpacing() * 6 + 12);
+    memo->setMaximumHeight(matt.lineSpacing() * 6 + 12);
+
+    auto *res = Knapp(this, "BitBtnResRapp", QStringLiteral("Resultaträkning"));
+    auto *bal = Knapp(this, "BitBtnBalRapp", QStringLiteral("Balansräkning"));
+    auto *dagbok = Knapp(this, "BitBtnDagbok", QStringLiteral("Dagbok"));
+    EditHuvudboknummer_ = new QLineEdit(this);
+    EditHuvudboknummer_->setObjectName(QStringLiteral("EditHuvudboknummer"));
+    EditHuvudboknummer_->setFixedWidth(105);
+    EditHuvudboknummer_->installEventFilter(this);
+    auto *kontosaldo =
+        Knapp(this, "BitBtnkontosaldo", QStringLiteral("Kontoutdrag för valt konto"));
+    auto *kontoplan = Knapp(this, "BitBtnkontoplan", QStringLiteral("Kontoplanen"));
+    ListBoxKontoutdragKplan_ = new QListWidget(this);
+    ListBoxKontoutdragKplan_->setObjectName(QStringLiteral("ListBoxKontoutdragKplan"));
+    ListBoxKontoutdragKplan_->setFont(Verdana(11));
+    ListBoxKontoutdragKplan_->setMinimumWidth(297);
+
+    auto *rutnat = new QGridLayout;
+    rutnat->setContentsMargins(46, 8, 46, 0);
+    rutnat->setVerticalSpacing(14);
+    rutnat->addWidget(memo, 0, 0, 1, 4);
+    rutnat->addWidget(res, 1, 0, 1, 2);
+    rutnat->addWidget(bal, 2, 0, 1, 2);
+    rutnat->addWidget(dagbok, 3, 0, 1, 2);
+    rutnat->addWidget(EditHuvudboknummer_, 4, 0);
+    rutnat->addWidget(kontosaldo, 4, 1);
+    rutnat->addWidget(kontoplan, 5, 0, 1, 2);
+    rutnat->addWidget(ListBoxKontoutdragKplan_, 1, 3, 7, 1);
+    rutnat->setRowStretch(6, 1);
+    rutnat->setColumnStretch(2, 1);
+    Innehall()->addLayout(rutnat, 1);
+
+    connect(res, &QPushButton::clicked, this, &PanelRapport::BitBtnResRappClick);
+    connect(bal, &QPushButton::clicked, this, &PanelRapport::BitBtnBalRappClick);
+}
+
+void PanelRapport::StartsidautskriftClick() {
+    form_.VisaArbetspanel(this);
+    ListBoxKontoutdragKplan_->clear();
+}
+
+void PanelRapport::BitBtnResRappClick() {
+    form_.Kor([&] {
+        form_.VisaArbetspanel(this);
+        auto utskrift = tovana::ResultatrakningUtskrift(form_.Data(), Utskriftsdatum());
+        AvslutaUtskrift(form_, utskrift);
+    });
+}
+
+void PanelRapport::BitBtnBalRappClick() {
+    form_.Kor([&] {
+        auto utskrift = tovana::BalansrakningUtskrift(form_.Data(), Utskriftsdatum());
+        AvslutaUtskrift(form_, utskrift);
+    });
+}
+
+void PanelRapport::EditHuvudboknummerEnter() {
+    ListBoxKontoutdragKplan_->clear();
+    for (const auto &rad : tovana::Utskriftskonton(form_.Data()))
+        ListBoxKontoutdragKplan_->addItem(QString::fromStdString(rad));
+}
+
+bool PanelRapport::eventFilter(QObject *objekt, QEvent *handelse) {
+    // Only focus that moves between controls: a message box or another window
+    // giving the focus back is not entering the box.
+    if (objekt == EditHuvudboknummer_ && handelse->type() == QEvent::FocusIn) {
+        const auto orsak = static_cast<QFocusEvent *>(handelse)->reason();
+        if (orsak == Qt::TabFocusReason || orsak == Qt::BacktabFocusReason ||
+            orsak == Qt::MouseFocusReason || orsak == Qt::OtherFocusReason)
+            EditHuvudboknummerEnter();
+    }
+    return Arbetspanel::eventFilter(objekt, handelse);
+}

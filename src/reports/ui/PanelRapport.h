@@ -1,0 +1,34 @@
+#pragma once
+// The printout start page: a button per printout, and the account-number box of
+// the account statement printout with the chart beside it. The income statement
+// and balance sheet printouts are made here; the journal, chart and account
+// statement buttons are wired by their own printouts.
+
+#include "shell/Arbetspanel.h"
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class TForm1;
+
+class PanelRapport final : public Arbetspanel {
+    Q_OBJECT
+public:
+    explicit PanelRapport(TForm1 &form);
+
+    // "Utskrifter", "Startsida".
+    void StartsidautskriftClick();
+    // The income statement and balance sheet printouts.
+    void BitBtnResRappClick();
+    void BitBtnBalRappClick();
+    // Entering the account-number box lists the accounts to choose from.
+    void EditHuvudboknummerEnter();
+
+protected:
+    bool eventFilter(QObject *objekt, QEvent *handelse) override;
+
+private:
+    TForm1 &form_;
+    QLineEdit *EditHuvudboknummer_ = nullptr;
+    QListWidget *ListBoxKontoutdragKplan_ = nullptr;
+};
