@@ -1,0 +1,103 @@
+#include "reports/Kontoutdrag.h"
+
+#include "core/Taltext.h"
+
+namespace tovana {
+
+namespace {
+
+// How a posting moves the balance of an account of this class: +1 when a debit
+// adds to it, -1 when a debit subtracts from it, 0 when the class has no
+// statement (appropriations, codes, or no account at all).
+int Debetriktning(Kontotyp typ) {
+    switch (typ) {
+    case 1: // assets
+    case 6: // costs
+        return 1;
+    case 2: // equity
+    case 3: // untaxed reserves
+    case 4: // liabilities
+    case 5: // revenues
+        return -1;
+    default:
+        return 0;
+    }
+}
+
+std::string Kontorad(const TKonto &konto) {
+    return std::to_string(konto.nummer) + " " + konto.namn;
+}
+
+} // namespace
+
+Kontoutdrag ByggKontoutdrag(const Bokforingsdata &data, int32_t nummer) {
+    Kontoutdrag utdrag;
+    for (int32_t i = 1; i <= data.Kontoantal; ++i) {
+        const TKonto &konto = data.Konton[i];
+        if (konto.nummer == nummer) {
+            utdrag.hittat = true;
+            utdrag.namn = konto.namn;
+            utdrag.typ = konto.typ;
+        }
+    }
+    const int riktning = Debetriktning(utdrag.typ);
+    if (riktning == 0)
+        return utdrag;
+
+    double saldo = 0.0;
+    auto rad = [&](const TPost &post, bool debet) {
+        saldo += (debet ? riktning : -riktning) * post.belopp;
+        Trapport2 r;
+        r.vernr = std::to_string(post.vernr);
+        r.datum = post.datum;
+        (debet ? r.debet : r.kredit) = KortBeloppstext(post.belopp);
+        r.saldo = KortBeloppstext(saldo);
+        utdrag.Kontoutdragsrader.push_back(std::move(r));
+    };
+    for (int32_t i = 1; i <= data.Postantal; ++i) {
+        const TPost &post = data.Poster[i];
+        if (post.debet == nummer)
+            rad(post, true);
+        if (post.kredit == nummer)
+            rad(post, false);
+    }
+    return utdrag;
+}
+
+std::vector<std::string> Kontovalslista(const Bokforingsdata &data) {
+    std::vector<std::string> rader{"Kontonplanen"};
+    for (int32_t i = 1; i <= data.Kontoantal; ++i)
+        rader.push_back(Kontorad(data.Konton[i]));
+    return rader;
+}
+
+std::vector<std::string> KontonSomBorjarMed(const Bokforingsdata &data, std::string_view tecken) {
+    std::vector<std::string> rader{"Konton som börjar med " + std::string(tecken)};
+    for (int32_t i = 1; i <= data.Kontoantal; ++i) {
+        const TKonto &konto = data.Konton[i];
+        if (konto.typ >= kForstaKlass && konto.typ < kKoder &&
+            std::to_string(konto.nummer).starts_with(tecken))
+            rader.push_back(Kontorad(konto));
+    }
+    return rader;
+}
+
+std::string NummerIValrad(std::string_view rad) {
+    return std::string(rad.substr(0, rad.find(' ')));
+}
+
+bool Rapportsida::Framat(int radantal) {
+    if (Sidstart + kSidrader >= radantal)
+        return false;
+    Sidstart += kSidrader;
+    return true;
+}
+
+bool Rapportsida::Bakat() {
+    if (Sidstart <= 0)
+        return false;
+    Sidstart -= kSidrader;
+    return true;
+}
+
+} // namespace tovana

@@ -1,0 +1,78 @@
+#pragma once
+// The report panel shared by the account statement and the journal: a heading,
+// a grid of a header row and 25 line rows, the account box with its pick list,
+// and one pair of paging buttons for each report. The panel keeps the lines of
+// the report last built and the page offset; the builds themselves are plain
+// functions beside it.
+
+#include "reports/Dagbok.h"
+#include "reports/Kontoutdrag.h"
+#include "shell/Arbetspanel.h"
+
+#include <array>
+#include <vector>
+
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class TForm1;
+
+class Panelrapport2 final : public Arbetspanel {
+    Q_OBJECT
+public:
+    explicit Panelrapport2(TForm1 &form);
+
+    // "Kontoutdrag": the statement screen with an empty grid and account box.
+    void RapportKontoClick();
+    void EditvisakontoChange(const QString &text);
+    void EditvisakontoEnter();
+    void ListBoxrappEnter();
+    void ListBoxrappDblClick();
+    // "Visa kontoutdraget": builds the statement of the typed account.
+    void BitBtnvisakontoClick();
+    void BitBtnframatClick();
+    void BitBtnBakatClick();
+
+    // "Dagbok": builds the journal and shows its first page.
+    void DagbokClick();
+    void BitBtnDagbokFramatClick();
+    void BitBtnDagbokBakatClick();
+
+    // Empties line rows 1..25 of every column and the code and text headers.
+    void RensaRapportrutor();
+
+    int Sidstart() const { return sida_.Sidstart; }
+    int Radantal() const { return static_cast<int>(Kontoutdragsrader_.size()); }
+
+protected:
+    bool eventFilter(QObject *objekt, QEvent *handelse) override;
+
+private:
+    enum Kolumn { Ve, Dm, De, Kr, Sa, Kd, Te, Kolumner };
+
+    void ByggRutnat(QGridLayout *rutnat);
+    void VisaKontoutdragssida();
+    void VisaDagbokssida();
+    void FyllValslista(const std::vector<std::string> &rader);
+    QLabel *Cell(Kolumn kolumn, int rad) const { return celler_[kolumn][rad]; }
+    void SattCell(Kolumn kolumn, int rad, const std::string &text);
+
+    TForm1 &form_;
+    std::array<std::array<QLabel *, tovana::kSidrader + 1>, Kolumner> celler_{};
+    QLabel *Labelrubrik_ = nullptr;
+    QLabel *Labelanvisning_ = nullptr;
+    QLineEdit *Editvisakonto_ = nullptr;
+    QPushButton *BitBtnvisakonto_ = nullptr;
+    QLabel *LabelRappVisaKontonRubrik_ = nullptr;
+    QListWidget *ListBoxrapp_ = nullptr;
+    QPushButton *BitBtnframat_ = nullptr;
+    QPushButton *BitBtnBakat_ = nullptr;
+    QPushButton *BitBtnDagbokFramat_ = nullptr;
+    QPushButton *BitBtnDagbokBakat_ = nullptr;
+
+    std::vector<tovana::Trapport2> Kontoutdragsrader_;
+    std::vector<tovana::Dagboksrad> Dagboksrader_;
+    tovana::Rapportsida sida_;
+};
