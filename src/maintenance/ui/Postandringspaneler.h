@@ -1,5 +1,6 @@
 #pragma once
-// Builds the post browsing, changing and deleting panel onto the main window and wires their menu items.
+// Builds the panel that changes and deletes posts and renames the ledger, and
+// wires the paging, jump and post-number controls of the entry panel's rows.
 
 class TForm1;
 

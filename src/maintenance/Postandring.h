@@ -1,0 +1,77 @@
+#pragma once
+// Finding and correcting posts already in the ledger: paging the six last-posts
+// rows of the entry panel back and forward, jumping to a post or verification
+// number, opening a post for change, changing or deleting it, and renaming the
+// ledger. Every change rewrites the whole ledger file,
+//
+//     Bokföring 2012
+//     12;120315;1250,5;1930;3010;0;Försäljning kontant
+//
+// and only once the file is written does the ledger in memory change, so a
+// failed write leaves both the file and the table as they were.
+
+#include "core/Bokforingsdata.h"
+#include "entry/Postinmatning.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tovana {
+
+// "Bläddra bakåt": Sexpostsida one group of six older, but never past the
+// oldest group, which may hold fewer than six posts. Returns the post number
+// the rows' block ends at, or nothing to show when the ledger has no posts.
+std::optional<int32_t> BladdraBakat(Bokforingsdata &data);
+
+// "Bläddra framåt": Sexpostsida one group newer. At the newest group nothing
+// happens (no block).
+std::optional<int32_t> BladdraFramat(Bokforingsdata &data);
+
+// The jump box of post numbers: the block ends at that post, or at the last post
+// when the number is beyond it. An empty box, a number below 1 and a ledger
+// without posts give nothing to show. A text that is not an integer raises the
+// runtime's conversion message.
+std::optional<int32_t> HoppTillPostnr(const Bokforingsdata &data, std::string_view text);
+
+// The jump box of verification numbers: the block ends at the last post that
+// carries the number, or at the last post when none does. An empty box and a
+// ledger without posts give nothing to show.
+std::optional<int32_t> HoppTillVernr(const Bokforingsdata &data, std::string_view text);
+
+// The post of a post-number label ("[17]"): its slot when that holds a post
+// (1..Postantal); nothing for an empty label, "[0]" or a post no longer there.
+std::optional<int32_t> PostnummerIEtikett(const Bokforingsdata &data, std::string_view etikett);
+
+// The post's fields as the editing boxes show them: the numbers in decimal, the
+// amount as Taltext (1500 -> "1500", 12.5 -> "12,5").
+Postrutor Andringsrutor(const TPost &post);
+
+// Whether a number may stand in a debit, credit or code box of a changed post:
+// 0 or the number of any account of the chart, codes included. With no accounts
+// in the chart nothing passes, 0 included.
+bool GodtagbartKontonummer(const Bokforingsdata &data, int32_t nummer);
+
+// The box whose number did not pass the chart check.
+enum class Andringsfel { Inget, Debet, Kredit, Kod };
+
+// Changes post `plats` (1..Postantal) to the boxes' texts and rewrites the ledger
+// file. The debit, credit and code texts are converted and checked against the
+// chart first (a number not in the chart returns its box), then the verification
+// number and the amount; a text that does not convert raises the runtime's
+// message. The date is cut to 8 characters and the text to 100. Nothing changes
+// unless every text converts, every number passes and the file is written.
+Andringsfel AndraPost(Bokforingsdata &data, int32_t plats, const Postrutor &rutor);
+
+// Removes post `plats` (1..Postantal): the posts after it move one slot down
+// with their own verification numbers, Postantal decreases by 1 and the ledger
+// file is rewritten. A failed write changes nothing.
+void RaderaPost(Bokforingsdata &data, int32_t plats);
+
+// Gives the ledger the name, cut to 80 characters, and rewrites the ledger file.
+// A failed write changes nothing.
+void BytRedovisningsnamn(Bokforingsdata &data, std::string_view namn);
+
+} // namespace tovana

@@ -1,0 +1,62 @@
+#pragma once
+// The panel for changing a post already in the ledger, opened by a double-click
+// on a post number of the entry panel's last-posts rows: the post's seven
+// fields, the buttons that save the changed post or delete it, the ledger's
+// internal name with its own save button, and the account list shown while an
+// account or code box has the focus. Every change rewrites the ledger file.
+
+#include "shell/Arbetspanel.h"
+
+#include <cstdint>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class TForm1;
+
+class PanelRedRedigera final : public Arbetspanel {
+    Q_OBJECT
+public:
+    explicit PanelRedRedigera(TForm1 &form);
+
+    // LP1DblClick .. LP6DblClick: opens the post whose number the label shows
+    // ("[17]"). A label with no post ("", "[0]") opens nothing.
+    void LPDblClick(const QString &etikettext);
+    // The account list refilled as an account or code box receives the focus.
+    void EditAndradebetEnter();
+    void EditAndraKreditEnter();
+    void EditAndraKodEnter();
+    // "Spara den ändrade posten".
+    void BitBtnAndraSparaClick();
+    // "Radera denna post (kan inte ångras)", with no question asked.
+    void BitBtnRedAndraRaderaClick();
+    // "Spara redovisningens interna namn".
+    void BitBtnSparaRedNamnClick();
+
+    // The slot of the post opened for change; 0 before any.
+    int32_t Aktuellpost() const { return Aktuellpost_; }
+
+protected:
+    bool eventFilter(QObject *objekt, QEvent *handelse) override;
+
+private:
+    void VisaKontolista();
+    void DoljPostknappar();
+
+    TForm1 &form_;
+    int32_t Aktuellpost_ = 0;
+    QLineEdit *EditAndraVernr_ = nullptr;
+    QLineEdit *EditAndraDatum_ = nullptr;
+    QLineEdit *EditAndrabelopp_ = nullptr;
+    QLineEdit *EditAndradebet_ = nullptr;
+    QLineEdit *EditAndraKredit_ = nullptr;
+    QLineEdit *EditAndraKod_ = nullptr;
+    QLineEdit *EditAndraText_ = nullptr;
+    QPushButton *BitBtnAndraSpara_ = nullptr;
+    QPushButton *BitBtnRedAndraRadera_ = nullptr;
+    QLabel *LabelAndraRedBesked_ = nullptr;
+    QLineEdit *EditAndraRedNamn_ = nullptr;
+    QLabel *LabelAndraRedNamnBesked_ = nullptr;
+    QListWidget *ListBoxvisaKplanRedRed_ = nullptr;
+};
