@@ -1,5 +1,7 @@
 #include "maintenance/ui/Underhallspaneler.h"
 
+#include "maintenance/ui/IBpaneler.h"
+#include "maintenance/ui/Kontrollpaneler.h"
 #include "maintenance/ui/Postandringspaneler.h"
 #include "maintenance/ui/Sorteringspaneler.h"
 #include "shell/TForm1.h"
@@ -7,4 +9,6 @@
 void ByggUnderhallspaneler(TForm1 &form) {
     ByggPostandringspaneler(form);
     ByggSorteringspaneler(form);
+    ByggIBpaneler(form);
+    ByggKontrollpaneler(form);
 }

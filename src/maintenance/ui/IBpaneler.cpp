@@ -1,0 +1,5 @@
+#include "maintenance/ui/IBpaneler.h"
+
+#include "shell/TForm1.h"
+
+void ByggIBpaneler(TForm1 &) {}
