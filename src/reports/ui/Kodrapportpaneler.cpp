@@ -1,5 +1,155 @@
 #include "reports/ui/Kodrapportpaneler.h"
 
+#include "reports/Kodrapporter.h"
+#include "reports/ui/Utskriftsvisning.h"
 #include "shell/TForm1.h"
 
-void ByggKodrapportpaneler(TForm1 &) {}
+#include <QAction>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+QFont Verdana(int pixlar) {
+    QFont font(QStringLiteral("Verdana"));
+    font.setPixelSize(pixlar);
+    return font;
+}
+
+QLabel *Etikett(QWidget *panel, const char *namn, const QString &text) {
+    auto *etikett = new QLabel(text, panel);
+    etikett->setObjectName(QString::fromUtf8(namn));
+    etikett->setFont(Verdana(13));
+    etikett->setWordWrap(true);
+    return etikett;
+}
+
+QPushButton *Knapp(QWidget *panel, const char *namn, const QString &text) {
+    auto *knapp = new QPushButton(text, panel);
+    knapp->setObjectName(QString::fromUtf8(namn));
+    knapp->setFont(Verdana(13));
+    knapp->setMinimumSize(441, 33);
+    return knapp;
+}
+
+} // namespace
+
+PanelRappkod::PanelRappkod(TForm1 &form)
+    : Arbetspanel(QStringLiteral("PanelRappkod"), QStringLiteral("LabelrappkodRubrik"),
+                  QStringLiteral("Resultat- och balansräkning med koder")),
+      form_(form) {
+    Rubrik()->setFont(Verdana(19));
+
+    auto *rubrik2 = Etikett(this, "LabelRappKodRubrik2",
+                            QStringLiteral("Ange vilka koder som ska särredovisas i rapporterna "
+                                           "och klicka sedan på respektive knapp."));
+    auto *rubrik3 = Etikett(this, "LabelRappKodRubrik3",
+                            QStringLiteral("(Rapporterna kommer att visas i din webbläsare för "
+                                           "att förenkla ev. utskrift.)"));
+    auto *koder = Etikett(this, "LabelRappKod", QStringLiteral("Koder:"));
+    koder->setWordWrap(false);
+
+    auto *rutrad = new QHBoxLayout;
+    rutrad->addWidget(koder);
+    const char *const namn[] = {"EditRappKod1", "EditRappkod2", "EditRappKod3",
+                                "EditRappKod4", "EditRappKod5", "EditRappKod6"};
+    for (std::size_t k = 0; k < rutor_.size(); ++k) {
+        rutor_[k] = new QLineEdit(this);
+        rutor_[k]->setObjectName(QString::fromUtf8(namn[k]));
+        rutor_[k]->setFixedWidth(57);
+        rutrad->addWidget(rutor_[k]);
+    }
+    rutrad->addStretch(1);
+
+    auto *rr = Knapp(this, "BitBtnRRkod",
+                     QStringLiteral("Visa Resultaträkningen med uppdelning på koder"));
+    auto *br =
+        Knapp(this, "BitBtnBRkod", QStringLiteral("Visa Balansräkingen med uppdelning på koder"));
+
+    ListBoxRappKod_ = new QListWidget(this);
+    ListBoxRappKod_->setObjectName(QStringLiteral("ListBoxRappKod"));
+    ListBoxRappKod_->setFont(Verdana(13));
+    ListBoxRappKod_->setMinimumSize(225, 345);
+
+    auto *rutnat = new QGridLayout;
+    rutnat->setContentsMargins(56, 8, 24, 0);
+    rutnat->setVerticalSpacing(10);
+    rutnat->addWidget(rubrik2, 0, 0, 1, 3);
+    rutnat->addWidget(rubrik3, 1, 0, 1, 3);
+    rutnat->addLayout(rutrad, 2, 0, 1, 2);
+    rutnat->addWidget(rr, 3, 0, Qt::AlignLeft);
+    rutnat->addWidget(br, 4, 0, Qt::AlignLeft);
+    rutnat->addWidget(ListBoxRappKod_, 2, 2, 4, 1, Qt::AlignTop);
+    rutnat->setRowMinimumHeight(3, 60);
+    rutnat->setRowStretch(5, 1);
+    rutnat->setColumnStretch(1, 1);
+    Innehall()->addLayout(rutnat, 1);
+
+    connect(rr, &QPushButton::clicked, this, &PanelRappkod::BitBtnRRkodClick);
+    connect(br, &QPushButton::clicked, this, &PanelRappkod::BitBtnBRkodClick);
+}
+
+void PanelRappkod::VisaKoder(bool fyllRutor) {
+    form_.VisaArbetspanel(this);
+    ListBoxRappKod_->clear();
+    const tovana::Kodlista lista = tovana::KoderIKontoplanen(form_.Data());
+    for (const auto &rad : lista.rader)
+        ListBoxRappKod_->addItem(QString::fromStdString(rad));
+    if (fyllRutor)
+        for (std::size_t k = 0; k < lista.forsta.size(); ++k)
+            rutor_[k]->setText(QString::number(lista.forsta[k]));
+}
+
+void PanelRappkod::RRmedKoderClick() {
+    VisaKoder(true);
+}
+
+void PanelRappkod::BRmedkoderClick() {
+    VisaKoder(false);
+}
+
+void PanelRappkod::BitBtnRRkodClick() {
+    form_.Kor([&] {
+        std::array<std::string, tovana::kKodkolumner> texter;
+        for (std::size_t k = 0; k < rutor_.size(); ++k)
+            texter[k] = rutor_[k]->text().toStdString();
+        const auto koder = tovana::LasValdakoder(form_.Data(), texter);
+        auto utskrift =
+            tovana::ResultatrakningMedKoderUtskrift(form_.Data(), koder, Utskriftsdatum());
+        AvslutaUtskrift(form_, utskrift);
+    });
+}
+
+void PanelRappkod::BitBtnBRkodClick() {
+    form_.Kor([&] {
+        std::array<std::string, tovana::kKodkolumner> texter;
+        for (std::size_t k = 0; k < rutor_.size(); ++k)
+            texter[k] = rutor_[k]->text().toStdString();
+        const auto koder = tovana::LasValdakoder(form_.Data(), texter);
+        auto utskrift =
+            tovana::BalansrakningMedKoderUtskrift(form_.Data(), koder, Utskriftsdatum());
+        AvslutaUtskrift(form_, utskrift);
+    });
+}
+
+void PanelRappkod::DagbokmedkoderClick() {
+    form_.Kor([&] {
+        auto utskrift = tovana::DagbokMedKoderUtskrift(form_.Data(), Utskriftsdatum());
+        AvslutaUtskrift(form_, utskrift);
+    });
+}
+
+void ByggKodrapportpaneler(TForm1 &form) {
+    auto *panel = new PanelRappkod(form);
+    form.RegistreraArbetspanel(panel);
+    QObject::connect(form.Menyval(QStringLiteral("RRmedKoder")), &QAction::triggered, panel,
+                     &PanelRappkod::RRmedKoderClick);
+    QObject::connect(form.Menyval(QStringLiteral("BRmedkoder")), &QAction::triggered, panel,
+                     &PanelRappkod::BRmedkoderClick);
+    QObject::connect(form.Menyval(QStringLiteral("Dagbokmedkoder")), &QAction::triggered, panel,
+                     &PanelRappkod::DagbokmedkoderClick);
+}
