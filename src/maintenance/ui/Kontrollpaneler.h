@@ -1,6 +1,54 @@
 #pragma once
-// Builds the consistency check panels onto the main window and wires their menu items.
+// The two panels that check the chart against the ledger: the numbers posts
+// use that the chart lacks, and the chart's accounts and codes no post uses,
+// where a double-click removes one and a button saves the reduced chart.
 
+#include "shell/Arbetspanel.h"
+
+#include <cstdint>
+#include <vector>
+
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
 class TForm1;
+
+// "Kontrollera att alla använda konton finns i kontoplanen".
+class PanelKollaRed final : public Arbetspanel {
+    Q_OBJECT
+public:
+    explicit PanelKollaRed(TForm1 &form);
+
+    void KollKplanClick();
+
+private:
+    TForm1 &form_;
+    QListWidget *ListBoxKoll_ = nullptr;
+};
+
+// "Visa konton/koder som inte används".
+class Paneloanvandakonton final : public Arbetspanel {
+    Q_OBJECT
+public:
+    explicit Paneloanvandakonton(TForm1 &form);
+
+    void OanvClick();
+    // Removes the double-clicked account from the chart in memory.
+    void ListBoxOanvDblClick(QListWidgetItem *rad);
+    // "Spara den ändrade kontoplanen": writes the chart to its file.
+    void BitBtnOanvSparaClick();
+
+private:
+    void VisaOanvanda();
+
+    TForm1 &form_;
+    QListWidget *ListBoxOanv_ = nullptr;
+    QLabel *Labelraderabesked_ = nullptr;
+    QPushButton *BitBtnOanvSpara_ = nullptr;
+    QLabel *LabelOanvSpara_ = nullptr;
+    // The chart slot of each line of the list.
+    std::vector<int32_t> slots_;
+};
 
 void ByggKontrollpaneler(TForm1 &form);

@@ -1,0 +1,51 @@
+#pragma once
+// Checking the chart against the ledger. A post refers to its accounts and its
+// code by number only, and a ledger may be kept with more than one chart, so
+// the two drift apart: a post may use a number the chart lacks, and the chart
+// may hold accounts and codes no post uses. The missing numbers are listed one
+// line per post and side ("1234 debiterat i verifikation 17"); the unused ones
+// one line per account, class, number and name ("6 5010 Lokalhyra"), and an
+// unused account may be removed from the chart in memory.
+
+#include "core/Bokforingsdata.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tovana {
+
+// The single line shown when every number the ledger uses is in the chart.
+extern const std::string kAllaKontonFinns;
+
+// One line per post (ledger order) and side whose number the chart lacks:
+// debit, then credit, then code. A number counts as present when it is 0 (an
+// empty side or no code) or the number of some account, of any class; with no
+// accounts at all nothing is present, 0 included.
+std::vector<std::string> SaknadeKonton(const Bokforingsdata &data);
+
+// An account no post uses as debit, credit or code: its slot and its line.
+struct OanvantKonto {
+    int32_t slot = 0;
+    std::string rad;
+
+    bool operator==(const OanvantKonto &) const = default;
+};
+
+// The accounts and codes no post uses, in table order.
+std::vector<OanvantKonto> OanvandaKontoplatser(const Bokforingsdata &data);
+
+// The lines of OanvandaKontoplatser.
+std::vector<std::string> OanvandaKonton(const Bokforingsdata &data);
+
+// Removes the account in `slot` from the chart (later accounts move one slot
+// down) and returns the message "Kontot 1510 Kundfordringar har raderats!".
+// An empty text, and nothing changed, when the slot holds no account or some
+// post uses its number. Only memory changes.
+std::string TaBortOanvantKonto(Bokforingsdata &data, int32_t slot);
+
+// Writes the chart to its file, Kontoplanfil. A failure raises Korningsfel and
+// leaves both the file and the chart in memory as they were.
+void SparaReduceradKontoplan(const Bokforingsdata &data);
+
+} // namespace tovana
