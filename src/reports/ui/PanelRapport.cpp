@@ -1,5 +1,8 @@
 #include "reports/ui/PanelRapport.h"
 
+#include "core/Taltext.h"
+#include "core/Teckentabell.h"
+#include "reports/Listutskrifter.h"
 #include "reports/Resultatutskrift.h"
 #include "reports/ui/Utskriftsvisning.h"
 #include "shell/TForm1.h"
@@ -84,6 +87,9 @@ PanelRapport::PanelRapport(TForm1 &form)
 
     connect(res, &QPushButton::clicked, this, &PanelRapport::BitBtnResRappClick);
     connect(bal, &QPushButton::clicked, this, &PanelRapport::BitBtnBalRappClick);
+    connect(dagbok, &QPushButton::clicked, this, &PanelRapport::BitBtnDagbokClick);
+    connect(kontoplan, &QPushButton::clicked, this, &PanelRapport::BitBtnkontoplanClick);
+    connect(kontosaldo, &QPushButton::clicked, this, &PanelRapport::BitBtnkontosaldoClick);
 }
 
 void PanelRapport::StartsidautskriftClick() {
@@ -102,6 +108,36 @@ void PanelRapport::BitBtnResRappClick() {
 void PanelRapport::BitBtnBalRappClick() {
     form_.Kor([&] {
         auto utskrift = tovana::BalansrakningUtskrift(form_.Data(), Utskriftsdatum());
+        AvslutaUtskrift(form_, utskrift);
+    });
+}
+
+void PanelRapport::BitBtnDagbokClick() {
+    form_.Kor([&] {
+        auto utskrift = tovana::DagbokUtskrift(form_.Data(), Utskriftsdatum());
+        AvslutaUtskrift(form_, utskrift);
+    });
+}
+
+void PanelRapport::BitBtnkontoplanClick() {
+    form_.Kor([&] {
+        auto utskrift = tovana::KontoplanUtskrift(form_.Data(), Utskriftsdatum());
+        AvslutaUtskrift(form_, utskrift);
+    });
+}
+
+void PanelRapport::BitBtnkontosaldoClick() {
+    const std::string text = EditHuvudboknummer_->text().toStdString();
+    if (tovana::Teckenantal(text) < 2) {
+        form_.Meddelande(
+            QStringLiteral("Du måste ange numret för det konto där du vill se kontoutdraget"));
+        EditHuvudboknummer_->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    form_.Kor([&] {
+        // A text that is not a whole number stops here, before any file is written.
+        const int32_t nummer = tovana::TextTillHeltal(text);
+        auto utskrift = tovana::KontoutdragUtskrift(form_.Data(), nummer, Utskriftsdatum());
         AvslutaUtskrift(form_, utskrift);
     });
 }

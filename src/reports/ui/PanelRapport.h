@@ -21,6 +21,10 @@ public:
     // The income statement and balance sheet printouts.
     void BitBtnResRappClick();
     void BitBtnBalRappClick();
+    // The journal, the chart and the statement of the account in the number box.
+    void BitBtnDagbokClick();
+    void BitBtnkontoplanClick();
+    void BitBtnkontosaldoClick();
     // Entering the account-number box lists the accounts to choose from.
     void EditHuvudboknummerEnter();
 
