@@ -1,6 +1,7 @@
 #include "shell/Fargpanel.h"
 
 #include "core/Installningar.h"
+#include "shell/Kontroller.h"
 #include "shell/TForm1.h"
 
 #include <QAction>
@@ -43,27 +44,6 @@ QLineEdit *Falt(QWidget *parent, const char *namn) {
     ruta->setMinimumWidth(matt.horizontalAdvance(QStringLiteral("WWWW")) + 12);
     ruta->setMaximumWidth(matt.horizontalAdvance(QStringLiteral("WWWWWW")) + 12);
     return ruta;
-}
-
-// A read-only text, tall and wide enough for all its lines.
-QPlainTextEdit *Memo(QWidget *parent, const char *namn, const QStringList &rader) {
-    auto *memo = new QPlainTextEdit(parent);
-    memo->setObjectName(QString::fromUtf8(namn));
-    memo->setReadOnly(true);
-    memo->setTabChangesFocus(true);
-    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    memo->setPlainText(rader.join(QLatin1Char('\n')));
-    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    const QFontMetrics matt(memo->font());
-    int bredd = 0;
-    for (const auto &rad : rader)
-        bredd = std::max(bredd, matt.horizontalAdvance(rad));
-    const int marginal =
-        2 * (memo->frameWidth() + static_cast<int>(memo->document()->documentMargin())) + 12;
-    memo->setMinimumWidth(bredd + marginal);
-    memo->setFixedHeight(static_cast<int>(rader.size()) * matt.lineSpacing() + marginal);
-    return memo;
 }
 
 QColor TillQColor(const tovana::Farg &farg) {
@@ -116,7 +96,7 @@ PanelFarg::PanelFarg(TForm1 &form)
     falt->setColumnStretch(4, 1);
     Innehall()->addLayout(falt);
 
-    Innehall()->addWidget(Memo(this, "MemoFarg", kFargtext), 0, Qt::AlignLeft);
+    Innehall()->addWidget(kontroller::Memo(this, "MemoFarg", kFargtext), 0, Qt::AlignLeft);
 
     TestPanel_ = new Testyta(QStringLiteral("Klicka här för att visa  inställd färg"), this);
     TestPanel_->setObjectName(QStringLiteral("TestPanel"));

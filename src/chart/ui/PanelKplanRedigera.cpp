@@ -1,7 +1,7 @@
 #include "chart/ui/PanelKplanRedigera.h"
 
 #include "chart/Kontoredigering.h"
-#include "chart/ui/Kontroller.h"
+#include "shell/Kontroller.h"
 #include "shell/TForm1.h"
 
 #include <QGridLayout>
@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-using namespace kplan;
+using namespace kontroller;
 
 PanelKplanRedigera::PanelKplanRedigera(TForm1 &form)
     : Arbetspanel(QStringLiteral("PanelKplanRedigera"), QStringLiteral("LabelKplanredigera"),

@@ -1,13 +1,13 @@
 #include "chart/ui/PanelOppnaKplan.h"
 
 #include "chart/Kontoplan.h"
-#include "chart/ui/Kontroller.h"
+#include "shell/Kontroller.h"
 #include "shell/TForm1.h"
 
 #include <QListWidget>
 #include <QVBoxLayout>
 
-using namespace kplan;
+using namespace kontroller;
 
 PanelOppnaKplan::PanelOppnaKplan(TForm1 &form)
     : Arbetspanel(QStringLiteral("PanelOppnaKplan"), QStringLiteral("LabelKplanvisa"),

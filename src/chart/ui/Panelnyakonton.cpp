@@ -2,7 +2,7 @@
 
 #include "chart/Kontoplan.h"
 #include "chart/Nyttkonto.h"
-#include "chart/ui/Kontroller.h"
+#include "shell/Kontroller.h"
 #include "shell/TForm1.h"
 
 #include <QGridLayout>
@@ -14,7 +14,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-using namespace kplan;
+using namespace kontroller;
 
 Panelnyakonton::Panelnyakonton(TForm1 &form)
     : Arbetspanel(QStringLiteral("Panelnyakonton"), QStringLiteral("LabelKrubrik"),

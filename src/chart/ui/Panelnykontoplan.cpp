@@ -1,7 +1,7 @@
 #include "chart/ui/Panelnykontoplan.h"
 
 #include "chart/Kontoplan.h"
-#include "chart/ui/Kontroller.h"
+#include "shell/Kontroller.h"
 #include "chart/ui/Panelnyakonton.h"
 #include "shell/TForm1.h"
 
@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-using namespace kplan;
+using namespace kontroller;
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include "core/Taltext.h"
 #include "maintenance/Sortering.h"
+#include "shell/Kontroller.h"
 #include "shell/TForm1.h"
 
 #include <QAction>
@@ -33,8 +34,8 @@ const QStringList kGuide = {
     QStringLiteral("\"Spara IB-posterna\" för att godkänna dem."),
 };
 
-const QString kOpnaKplan = QStringLiteral(
-    "OBS! Denna rutin förutsätter att du öppnat en kontoplan! Måste åtgärdas!");
+const QString kOpnaKplan =
+    QStringLiteral("OBS! Denna rutin förutsätter att du öppnat en kontoplan! Måste åtgärdas!");
 const QString kOppnaRed = QStringLiteral(
     "OBS! Denna rutin förutsätter att du öppnat eller skapat årets redovisning! Måste åtgärdas!");
 
@@ -56,26 +57,6 @@ QLineEdit *Ruta(QWidget *parent, const char *namn) {
     auto *ruta = new QLineEdit(parent);
     ruta->setObjectName(QString::fromUtf8(namn));
     return ruta;
-}
-
-QPlainTextEdit *Memo(QWidget *parent, const char *namn, const QStringList &rader) {
-    auto *memo = new QPlainTextEdit(parent);
-    memo->setObjectName(QString::fromUtf8(namn));
-    memo->setReadOnly(true);
-    memo->setTabChangesFocus(true);
-    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    memo->setPlainText(rader.join(QLatin1Char('\n')));
-    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    const QFontMetrics matt(memo->font());
-    int bredd = 0;
-    for (const auto &rad : rader)
-        bredd = std::max(bredd, matt.horizontalAdvance(rad));
-    const int marginal =
-        2 * (memo->frameWidth() + static_cast<int>(memo->document()->documentMargin())) + 12;
-    memo->setMinimumWidth(bredd + marginal);
-    memo->setFixedHeight(static_cast<int>(rader.size()) * matt.lineSpacing() + marginal);
-    return memo;
 }
 
 // "Courier New" where it exists, otherwise the system's fixed-pitch font, so
@@ -100,8 +81,8 @@ PanelIB::PanelIB(TForm1 &form)
     EditIBkonto_ = Ruta(this, "EditIBkonto");
     EditIBkonto_->setText(QStringLiteral("0"));
     EditIBarsvinst_ = Ruta(this, "EditIBarsvinst");
-    BitBtnfjolar_ = Knapp(this, "BitBtnfjolar",
-                          QStringLiteral("Peka ut och öppna fjolårets redovisning"));
+    BitBtnfjolar_ =
+        Knapp(this, "BitBtnfjolar", QStringLiteral("Peka ut och öppna fjolårets redovisning"));
     BitBtnfjolar_->setEnabled(false);
     ListBoxIB_ = new QListWidget(this);
     ListBoxIB_->setObjectName(QStringLiteral("ListBoxIB"));
@@ -119,23 +100,24 @@ PanelIB::PanelIB(TForm1 &form)
                              QStringLiteral("Ange vilket verifikationsnummer du vill ha för "
                                             "IB-posterna")));
     rutor->addWidget(EditIBvernr_);
-    rutor->addWidget(
-        Etikett(this, "LabelIBdatum", QStringLiteral("Ange vilket datum du vill ha för IB-posterna")));
+    rutor->addWidget(Etikett(this, "LabelIBdatum",
+                             QStringLiteral("Ange vilket datum du vill ha för IB-posterna")));
     rutor->addWidget(EditIBdatum_);
     rutor->addWidget(
         Etikett(this, "LabelIBkonto", QStringLiteral("Ange ev. kontonummer för IB-kontot")));
     rutor->addWidget(Etikett(this, "LabelIBkonto2",
                              QStringLiteral("(Skriv 0 om du inte har ett särskilt IB-konto)")));
     rutor->addWidget(EditIBkonto_);
-    rutor->addWidget(Etikett(this, "LabelIBarsvinst",
-                             QStringLiteral("Ange vilket konto som ska ta emot fjolårets resultat")));
+    rutor->addWidget(
+        Etikett(this, "LabelIBarsvinst",
+                QStringLiteral("Ange vilket konto som ska ta emot fjolårets resultat")));
     rutor->addWidget(EditIBarsvinst_);
     rutor->addWidget(BitBtnfjolar_);
     rutor->addStretch(1);
 
     auto *overst = new QHBoxLayout;
     overst->addLayout(rutor, 1);
-    overst->addWidget(Memo(this, "MemoIB", kGuide), 0, Qt::AlignTop);
+    overst->addWidget(kontroller::Memo(this, "MemoIB", kGuide), 0, Qt::AlignTop);
     Innehall()->addLayout(overst);
     Innehall()->addWidget(ListBoxIB_, 1);
     auto *nederst = new QHBoxLayout;

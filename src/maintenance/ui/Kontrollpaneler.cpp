@@ -1,6 +1,6 @@
 #include "maintenance/ui/Kontrollpaneler.h"
 
-#include "chart/ui/Kontroller.h"
+#include "shell/Kontroller.h"
 #include "maintenance/Kontroll.h"
 #include "shell/TForm1.h"
 
@@ -11,9 +11,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-using kplan::Etikett;
-using kplan::Knapp;
-using kplan::Lista;
+using kontroller::Etikett;
+using kontroller::Knapp;
+using kontroller::Lista;
 
 PanelKollaRed::PanelKollaRed(TForm1 &form)
     : Arbetspanel(QStringLiteral("PanelKollaRed"), QStringLiteral("LabelKollRubrik"),
@@ -49,7 +49,7 @@ void PanelKollaRed::KollKplanClick() {
         auto rader = tovana::SaknadeKonton(form_.Data());
         if (rader.empty())
             rader.push_back(tovana::kAllaKontonFinns);
-        kplan::FyllLista(ListBoxKoll_, rader);
+        kontroller::FyllLista(ListBoxKoll_, rader);
     });
 }
 
@@ -93,7 +93,7 @@ void Paneloanvandakonton::VisaOanvanda() {
         slots_.push_back(konto.slot);
         rader.push_back(std::move(konto.rad));
     }
-    kplan::FyllLista(ListBoxOanv_, rader);
+    kontroller::FyllLista(ListBoxOanv_, rader);
 }
 
 void Paneloanvandakonton::OanvClick() {

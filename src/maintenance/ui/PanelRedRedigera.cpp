@@ -1,7 +1,7 @@
 #include "maintenance/ui/PanelRedRedigera.h"
 
 #include "chart/Kontoredigering.h"
-#include "chart/ui/Kontroller.h"
+#include "shell/Kontroller.h"
 #include "maintenance/Postandring.h"
 #include "shell/TForm1.h"
 
@@ -15,7 +15,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-using namespace kplan;
+using namespace kontroller;
 
 namespace {
 

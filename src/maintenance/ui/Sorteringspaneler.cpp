@@ -1,5 +1,6 @@
 #include "maintenance/ui/Sorteringspaneler.h"
 
+#include "shell/Kontroller.h"
 #include "shell/TForm1.h"
 
 #include <QAction>
@@ -48,26 +49,6 @@ QLabel *Etikett(QWidget *parent, const char *namn) {
     label->setObjectName(QString::fromUtf8(namn));
     label->setWordWrap(true);
     return label;
-}
-
-QPlainTextEdit *Memo(QWidget *parent, const char *namn, const QStringList &rader) {
-    auto *memo = new QPlainTextEdit(parent);
-    memo->setObjectName(QString::fromUtf8(namn));
-    memo->setReadOnly(true);
-    memo->setTabChangesFocus(true);
-    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    memo->setPlainText(rader.join(QLatin1Char('\n')));
-    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    const QFontMetrics matt(memo->font());
-    int bredd = 0;
-    for (const auto &rad : rader)
-        bredd = std::max(bredd, matt.horizontalAdvance(rad));
-    const int marginal =
-        2 * (memo->frameWidth() + static_cast<int>(memo->document()->documentMargin())) + 12;
-    memo->setMinimumWidth(bredd + marginal);
-    memo->setFixedHeight(static_cast<int>(rader.size()) * matt.lineSpacing() + marginal);
-    return memo;
 }
 
 // "Courier New" where it exists, otherwise the system's fixed-pitch font, so
@@ -121,7 +102,7 @@ PanelSortera::PanelSortera(TForm1 &form)
     Innehall()->addWidget(LabelsorteraDelrubrik_);
 
     auto *hoger = new QVBoxLayout;
-    hoger->addWidget(Memo(this, "MemoSortera", kGuide));
+    hoger->addWidget(kontroller::Memo(this, "MemoSortera", kGuide));
     hoger->addStretch(1);
     hoger->addWidget(LabelSorteraSparaBesked_);
     hoger->addWidget(LabelSorteraSparabesked2_);

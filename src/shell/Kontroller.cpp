@@ -1,4 +1,4 @@
-#include "chart/ui/Kontroller.h"
+#include "shell/Kontroller.h"
 
 #include <QEvent>
 #include <QFocusEvent>
@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-namespace kplan {
+namespace kontroller {
 
 namespace {
 
@@ -105,4 +105,4 @@ void FyllLista(QListWidget *lista, const std::vector<std::string> &rader) {
     lista->addItems(texter);
 }
 
-} // namespace kplan
+} // namespace kontroller

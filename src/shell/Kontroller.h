@@ -1,5 +1,5 @@
 #pragma once
-// Small builders for the chart panels' controls: each control gets its
+// Small builders for the work panels' controls: each control gets its
 // objectName and a size that shows its whole text, and a box can run a handler
 // when the user leaves it.
 
@@ -17,7 +17,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QWidget;
 
-namespace kplan {
+namespace kontroller {
 
 QLabel *Etikett(QWidget *parent, const char *namn, const QString &text);
 QLineEdit *Ruta(QWidget *parent, const char *namn);
@@ -35,4 +35,4 @@ void VidLamna(QWidget *ruta, std::function<void()> handling);
 // Fills the list with the lines, replacing what it held.
 void FyllLista(QListWidget *lista, const std::vector<std::string> &rader);
 
-} // namespace kplan
+} // namespace kontroller
