@@ -2,6 +2,9 @@
 
 #include <QEvent>
 #include <QFocusEvent>
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -103,6 +106,15 @@ void FyllLista(QListWidget *lista, const std::vector<std::string> &rader) {
     for (const auto &rad : rader)
         texter << QString::fromStdString(rad);
     lista->addItems(texter);
+}
+
+QFont Fastbredd() {
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    if (!QFontInfo(font).fixedPitch())
+        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    return font;
 }
 
 } // namespace kontroller

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+class QFont;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -26,6 +27,10 @@ QListWidget *Lista(QWidget *parent, const char *namn);
 
 // A read-only instruction text, tall and wide enough for all its lines.
 QPlainTextEdit *Memo(QWidget *parent, const char *namn, const QStringList &rader);
+
+// "Courier New" where it exists, otherwise the system's fixed-pitch font, so
+// that padded columns line up.
+QFont Fastbredd();
 
 // Runs `handling` when the focus moves from `ruta` to another control (Tab,
 // Backtab, the mouse, or the program moving it), not when a message box or

@@ -59,17 +59,6 @@ QLineEdit *Ruta(QWidget *parent, const char *namn) {
     return ruta;
 }
 
-// "Courier New" where it exists, otherwise the system's fixed-pitch font, so
-// that the padded columns line up.
-QFont Fastbredd() {
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::Monospace);
-    font.setFixedPitch(true);
-    if (!QFontInfo(font).fixedPitch())
-        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    return font;
-}
-
 } // namespace
 
 PanelIB::PanelIB(TForm1 &form)
@@ -86,7 +75,7 @@ PanelIB::PanelIB(TForm1 &form)
     BitBtnfjolar_->setEnabled(false);
     ListBoxIB_ = new QListWidget(this);
     ListBoxIB_->setObjectName(QStringLiteral("ListBoxIB"));
-    ListBoxIB_->setFont(Fastbredd());
+    ListBoxIB_->setFont(kontroller::Fastbredd());
     {
         const QFontMetrics matt(ListBoxIB_->font());
         ListBoxIB_->setMinimumWidth(matt.horizontalAdvance(QString(44, QLatin1Char('0'))) + 40);

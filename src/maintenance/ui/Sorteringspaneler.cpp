@@ -51,17 +51,6 @@ QLabel *Etikett(QWidget *parent, const char *namn) {
     return label;
 }
 
-// "Courier New" where it exists, otherwise the system's fixed-pitch font, so
-// that the padded columns line up.
-QFont Fastbredd() {
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::Monospace);
-    font.setFixedPitch(true);
-    if (!QFontInfo(font).fixedPitch())
-        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    return font;
-}
-
 } // namespace
 
 PanelSortera::PanelSortera(TForm1 &form)
@@ -81,7 +70,7 @@ PanelSortera::PanelSortera(TForm1 &form)
 
     ListBoxSortera_ = new QListWidget(this);
     ListBoxSortera_->setObjectName(QStringLiteral("ListBoxSortera"));
-    ListBoxSortera_->setFont(Fastbredd());
+    ListBoxSortera_->setFont(kontroller::Fastbredd());
     {
         const QFontMetrics matt(ListBoxSortera_->font());
         ListBoxSortera_->setMinimumWidth(matt.horizontalAdvance(QString(44, QLatin1Char('0'))) +
