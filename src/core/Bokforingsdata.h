@@ -81,6 +81,9 @@ struct Bokforingsdata {
     bool KontoplanInlast = false;
     bool RedovisningInlast = false;
     bool KoderFinns = false;
+    // The ledger file was read as UTF-8: the next new post rewrites it whole as
+    // Windows-1252 instead of appending, so that one file never mixes the two.
+    bool RedovisningLastSomUtf8 = false;
 
     // The entry form's flags: the debit and the credit side of the post being
     // keyed have been examined, and the post may be saved.

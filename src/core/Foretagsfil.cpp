@@ -9,23 +9,25 @@
 namespace tovana {
 
 Foretag LasForetagsfil(const std::string &sokvag) {
-    const std::string bytes = LasFil(sokvag);
-    Radlasare lasare(bytes);
+    const Filtext fil = Tolka(LasFil(sokvag), sokvag);
+    Radlasare lasare(fil.bytes);
     std::string_view rad;
     Foretag foretag;
     // A missing or empty line names no file: it is reported against the company file.
     if (!lasare.NastaRad(rad) || rad.empty())
         throw Radfel(FilfelText(ENOENT), sokvag, 1);
-    foretag.kontoplanfil = FranWindows1252(rad);
+    foretag.kontoplanfil = Avkoda(rad, fil.kodning);
     if (!lasare.NastaRad(rad) || rad.empty())
         throw Radfel(FilfelText(ENOENT), sokvag, 2);
-    foretag.redovisningsfil = FranWindows1252(rad);
+    foretag.redovisningsfil = Avkoda(rad, fil.kodning);
     return foretag;
 }
 
 void SkrivForetagsfil(const std::string &sokvag, const Foretag &foretag) {
-    SkrivFilSakert(
-        sokvag, TillWindows1252(foretag.kontoplanfil + "\r\n" + foretag.redovisningsfil + "\r\n"));
+    KontrolleraUtanRadbrytning(foretag.kontoplanfil, "Kontoplanens sökväg");
+    KontrolleraUtanRadbrytning(foretag.redovisningsfil, "Redovisningens sökväg");
+    SkrivFilSakert(sokvag, TillWindows1252Fil(foretag.kontoplanfil + "\r\n" +
+                                              foretag.redovisningsfil + "\r\n"));
 }
 
 } // namespace tovana

@@ -1,5 +1,6 @@
 #pragma once
-// The company file (.ftg): two lines, Windows-1252, CR LF, naming the chart file
+// The company file (.ftg): two lines, Windows-1252, CR LF (read also as UTF-8
+// and with other line ends, see Teckentabell.h), naming the chart file
 // and the ledger file that open together. Anything after line 2 is ignored:
 //
 //     /home/anna/bok/foretag.kpl
@@ -18,6 +19,9 @@ struct Foretag {
 // reported as a missing file ("File not found", naming the company file and line).
 Foretag LasForetagsfil(const std::string &sokvag);
 
+// Writes both paths (no copy of the old file is kept). A path holding a line
+// break, or a character Windows-1252 cannot hold, raises Korningsfel and
+// writes nothing.
 void SkrivForetagsfil(const std::string &sokvag, const Foretag &foretag);
 
 } // namespace tovana

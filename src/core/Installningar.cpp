@@ -42,12 +42,12 @@ Farg AvkodaFarg(const std::string &text) {
 }
 
 void LasInstallningar(Bokforingsdata &data, const std::string &sokvag) {
-    const std::string bytes = LasFil(sokvag);
-    Radlasare lasare(bytes);
+    const Filtext fil = Tolka(LasFil(sokvag), sokvag);
+    Radlasare lasare(fil.bytes);
     std::string_view rad;
     std::string text;
     if (lasare.NastaRad(rad))
-        text = FranWindows1252(rad);
+        text = Avkoda(rad, fil.kodning);
     Farg farg;
     try {
         farg = AvkodaFarg(text);
@@ -59,7 +59,8 @@ void LasInstallningar(Bokforingsdata &data, const std::string &sokvag) {
 }
 
 void SkrivInstallningar(const Bokforingsdata &data, const std::string &sokvag) {
-    SkrivFilSakert(sokvag, TillWindows1252(data.Fargtext + "\r\n"));
+    KontrolleraUtanRadbrytning(data.Fargtext, "Färginställningen");
+    SkrivFilSakert(sokvag, TillWindows1252Fil(data.Fargtext + "\r\n"));
 }
 
 } // namespace tovana

@@ -8,12 +8,13 @@
 namespace tovana {
 
 void LasKontoplan(Bokforingsdata &data, const std::string &sokvag) {
-    const std::string bytes = LasFil(sokvag);
-    Radlasare lasare(bytes);
+    const Filtext fil = Tolka(LasFil(sokvag), sokvag);
+    const auto text = [&](std::string_view falt) { return Avkoda(falt, fil.kodning); };
+    Radlasare lasare(fil.bytes);
     std::string_view rad;
     std::string namn;
     if (lasare.NastaRad(rad))
-        namn = ForstaTecken(FranWindows1252(rad), kNamnlangd);
+        namn = ForstaTecken(text(rad), kNamnlangd);
 
     std::vector<TKonto> konton;
     bool koder = false;
@@ -32,12 +33,16 @@ void LasKontoplan(Bokforingsdata &data, const std::string &sokvag) {
             andra == std::string_view::npos ? std::string_view{} : rest.substr(andra + 1);
         TKonto konto;
         try {
-            konto.typ = static_cast<Kontotyp>(TextTillHeltal(FranWindows1252(klasstext)));
-            konto.nummer = TextTillHeltal(FranWindows1252(nummertext));
+            const int32_t klass = TextTillHeltal(text(klasstext));
+            if (klass < kForstaKlass || klass > kSistaKlass)
+                throw Korningsfel("'" + Visningstext(text(klasstext)) +
+                                  "' är ingen kontoklass (1–8)");
+            konto.typ = static_cast<Kontotyp>(klass);
+            konto.nummer = TextTillHeltal(text(nummertext));
         } catch (const Korningsfel &fel) {
             throw Radfel(fel.what(), sokvag, lasare.Radnummer());
         }
-        konto.namn = ForstaTecken(FranWindows1252(namntext), kNamnlangd);
+        konto.namn = ForstaTecken(text(namntext), kNamnlangd);
         koder = koder || konto.typ == kKoder;
         konton.push_back(std::move(konto));
     }
@@ -52,16 +57,18 @@ void LasKontoplan(Bokforingsdata &data, const std::string &sokvag) {
 }
 
 std::string KontoplanBytes(const Bokforingsdata &data) {
+    KontrolleraUtanRadbrytning(data.Kontoplannamn, "Kontoplanens namn");
     std::string text = data.Kontoplannamn + "\r\n";
     for (int32_t i = 1; i <= data.Kontoantal; ++i) {
         const TKonto &k = data.Konton[i];
+        KontrolleraUtanRadbrytning(k.namn, "Kontonamnet för " + std::to_string(k.nummer));
         text += std::to_string(k.typ) + ";" + std::to_string(k.nummer) + ";" + k.namn + "\r\n";
     }
-    return TillWindows1252(text);
+    return TillWindows1252Fil(text);
 }
 
 void SkrivKontoplan(const Bokforingsdata &data, const std::string &sokvag) {
-    SkrivFilSakert(sokvag, KontoplanBytes(data));
+    SkrivFilSakertMedKopior(sokvag, KontoplanBytes(data));
 }
 
 } // namespace tovana

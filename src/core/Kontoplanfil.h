@@ -1,7 +1,9 @@
 #pragma once
-// The chart-of-accounts file (.kpl): Windows-1252, CR LF. The first line is the
-// chart's internal name; then one account a line, class;number;name, in table
-// order. The name runs to the end of the line and may itself hold ";":
+// The chart-of-accounts file (.kpl): Windows-1252, CR LF (a UTF-8 file and other
+// line ends are read too, see Teckentabell.h and Textfil.h). The first line is
+// the chart's internal name; then one account a line, class;number;name, in
+// table order. The class is 1..8. The name runs to the end of the line and may
+// itself hold ";":
 //
 //     Företagets kontoplan
 //     1;1510;Kundfordringar
@@ -15,15 +17,18 @@ namespace tovana {
 
 // Replaces the chart in `data` with the file's: Kontoplannamn, slots 1..n,
 // Kontoantal; sets KoderFinns when a class-8 account is read (never clears it).
-// A file that cannot be read, or a line that does not convert, raises
-// Korningsfel naming the file and line, and changes nothing in `data`.
+// A file that cannot be read, or a line that does not convert or whose class is
+// not 1..8, raises Korningsfel naming the file and line, and changes nothing in
+// `data`.
 // The caller sets Kontoplanfil, KontoplanInlast and the captions.
 void LasKontoplan(Bokforingsdata &data, const std::string &sokvag);
 
-// Writes the name line and slots 1..Kontoantal; changes nothing in `data`.
+// Writes the name line and slots 1..Kontoantal; changes nothing in `data`. The
+// file being replaced is kept as "<file>.1" (SkrivFilSakertMedKopior).
 void SkrivKontoplan(const Bokforingsdata &data, const std::string &sokvag);
 
-// The file's bytes for the chart (what SkrivKontoplan writes).
+// The file's bytes for the chart (what SkrivKontoplan writes). A name holding a
+// line break, or a character Windows-1252 cannot hold, raises Korningsfel.
 std::string KontoplanBytes(const Bokforingsdata &data);
 
 } // namespace tovana

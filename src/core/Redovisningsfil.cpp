@@ -10,21 +10,23 @@ namespace tovana {
 namespace {
 
 // The text of a field straight from the file: pure ASCII needs no conversion.
-std::string Faltets(std::string_view bytes) {
+std::string Faltets(std::string_view bytes, Filkodning kodning) {
     for (char c : bytes)
         if (static_cast<unsigned char>(c) >= 0x80)
-            return FranWindows1252(bytes);
+            return Avkoda(bytes, kodning);
     return std::string(bytes);
 }
 
-int32_t Heltal(std::string_view bytes) {
+int32_t Heltal(std::string_view bytes, Filkodning kodning) {
     int32_t v = 0;
     if (ForsokTextTillHeltal(bytes, v))
         return v;
-    return TextTillHeltal(Faltets(bytes)); // raises with the field's text
+    return TextTillHeltal(Faltets(bytes, kodning)); // raises with the field's text
 }
 
-TPost LasPostrad(std::string_view rad) {
+const std::string kDatumOchText = "Datum och text";
+
+TPost LasPostrad(std::string_view rad, Filkodning kodning) {
     // Six fields each end at a ";"; a field without its ";" is empty, so a line cut
     // short fails its conversion instead of passing as a post. The text is the rest.
     std::string_view falt[7];
@@ -39,31 +41,32 @@ TPost LasPostrad(std::string_view rad) {
     }
     falt[6] = rad;
     TPost post;
-    post.vernr = Heltal(falt[0]);
-    post.datum = ForstaTecken(Faltets(falt[1]), kDatumlangd);
+    post.vernr = Heltal(falt[0], kodning);
+    post.datum = ForstaTecken(Faltets(falt[1], kodning), kDatumlangd);
     double belopp = 0;
     if (!ForsokTextTillBelopp(falt[2], belopp))
-        belopp = TextTillBelopp(Faltets(falt[2]));
+        belopp = TextTillBelopp(Faltets(falt[2], kodning));
     post.belopp = belopp;
-    post.debet = Heltal(falt[3]);
-    post.kredit = Heltal(falt[4]);
-    post.kod = Heltal(falt[5]);
-    post.text = ForstaTecken(Faltets(falt[6]), kTextlangd);
+    post.debet = Heltal(falt[3], kodning);
+    post.kredit = Heltal(falt[4], kodning);
+    post.kod = Heltal(falt[5], kodning);
+    post.text = ForstaTecken(Faltets(falt[6], kodning), kTextlangd);
     return post;
 }
 
 } // namespace
 
 Redovisningsinnehall LasRedovisningsfil(const std::string &sokvag) {
-    const std::string bytes = LasFil(sokvag);
-    Radlasare lasare(bytes);
+    const Filtext fil = Tolka(LasFil(sokvag), sokvag);
+    Radlasare lasare(fil.bytes);
     std::string_view rad;
     Redovisningsinnehall innehall;
+    innehall.kodning = fil.kodning;
     if (lasare.NastaRad(rad))
-        innehall.namn = ForstaTecken(FranWindows1252(rad), kNamnlangd);
+        innehall.namn = ForstaTecken(Avkoda(rad, fil.kodning), kNamnlangd);
     while (lasare.NastaPostrad(rad)) {
         try {
-            innehall.poster.push_back(LasPostrad(rad));
+            innehall.poster.push_back(LasPostrad(rad, fil.kodning));
         } catch (const Korningsfel &fel) {
             throw Radfel(fel.what(), sokvag, lasare.Radnummer());
         }
@@ -80,6 +83,7 @@ void LasRedovisning(Bokforingsdata &data, const std::string &sokvag) {
     for (int32_t i = 0; i < antal; ++i)
         data.Poster[i + 1] = std::move(innehall.poster[i]);
     data.Postantal = antal;
+    data.RedovisningLastSomUtf8 = innehall.kodning == Filkodning::Utf8;
 }
 
 std::string Postrad(const TPost &post, std::string_view beloppstext) {
@@ -105,11 +109,37 @@ std::string Postrad(const TPost &post) {
     return Postrad(post, Taltext(post.belopp));
 }
 
-void LaggTillPostrader(const std::string &sokvag, const std::vector<std::string> &rader) {
+namespace {
+
+// The lines, each ending in CR LF; a line break inside one is refused.
+std::string Radtext(const std::vector<std::string> &rader) {
     std::string text;
-    for (const auto &rad : rader)
+    for (const auto &rad : rader) {
+        KontrolleraUtanRadbrytning(rad, kDatumOchText);
         text += rad + "\r\n";
-    LaggTillIFil(sokvag, TillWindows1252(text));
+    }
+    return text;
+}
+
+} // namespace
+
+void LaggTillPostrader(const std::string &sokvag, const std::vector<std::string> &rader) {
+    LaggTillIFil(sokvag, TillWindows1252Fil(Radtext(rader), 0));
+}
+
+void SparaNyaPostrader(Bokforingsdata &data, const std::vector<std::string> &rader) {
+    if (!data.RedovisningLastSomUtf8) {
+        LaggTillIFil(data.Redovisningsfil,
+                     TillWindows1252Fil(Radtext(rader), long{data.Postantal} + 2));
+        return;
+    }
+    // Appending Windows-1252 to a UTF-8 file would mix the encodings: the whole
+    // ledger is written again in the program's own encoding, the new lines last.
+    const std::string bytes = RedovisningBytes(data.Redovisningsnamn, data.Poster.data() + 1,
+                                               static_cast<std::size_t>(data.Postantal)) +
+                              TillWindows1252Fil(Radtext(rader), long{data.Postantal} + 2);
+    SkrivFilSakertMedKopior(data.Redovisningsfil, bytes);
+    data.RedovisningLastSomUtf8 = false;
 }
 
 void LaggTillPostrad(const std::string &sokvag, const std::string &rad) {
@@ -117,26 +147,29 @@ void LaggTillPostrad(const std::string &sokvag, const std::string &rad) {
 }
 
 std::string RedovisningBytes(const std::string &namn, const TPost *forsta, std::size_t antal) {
+    KontrolleraUtanRadbrytning(namn, "Redovisningens namn");
     std::string text = namn + "\r\n";
     for (std::size_t i = 0; i < antal; ++i) {
+        KontrolleraUtanRadbrytning(forsta[i].datum, kDatumOchText);
+        KontrolleraUtanRadbrytning(forsta[i].text, kDatumOchText);
         text += Postrad(forsta[i]);
         text += "\r\n";
     }
-    return TillWindows1252(text);
+    return TillWindows1252Fil(text);
 }
 
 void SkrivRedovisning(const Bokforingsdata &data, const std::string &sokvag) {
-    SkrivFilSakert(sokvag, RedovisningBytes(data.Redovisningsnamn, data.Poster.data() + 1,
-                                            static_cast<std::size_t>(data.Postantal)));
+    SkrivFilSakertMedKopior(sokvag, RedovisningBytes(data.Redovisningsnamn, data.Poster.data() + 1,
+                                                     static_cast<std::size_t>(data.Postantal)));
 }
 
 void SkrivRedovisningsfil(const std::string &sokvag, const std::string &namn,
                           const std::vector<TPost> &poster) {
-    SkrivFilSakert(sokvag, RedovisningBytes(namn, poster.data(), poster.size()));
+    SkrivFilSakertMedKopior(sokvag, RedovisningBytes(namn, poster.data(), poster.size()));
 }
 
 void SkapaRedovisningsfil(const std::string &sokvag, const std::string &namn) {
-    SkrivFilSakert(sokvag, TillWindows1252(namn + "\r\n"));
+    SkrivFilSakertMedKopior(sokvag, RedovisningBytes(namn, nullptr, 0));
 }
 
 } // namespace tovana

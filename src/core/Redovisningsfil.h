@@ -1,5 +1,6 @@
 #pragma once
-// The ledger file (.red): Windows-1252, CR LF. The first line is the ledger's
+// The ledger file (.red): Windows-1252, CR LF (a UTF-8 file and other line ends
+// are read too, see Teckentabell.h and Textfil.h). The first line is the ledger's
 // internal name; then one post a line with seven fields: verification number,
 // date, amount (decimal comma), debit, credit, code (0 for none) and the text,
 // which runs to the end of the line and may hold ";":
@@ -8,9 +9,13 @@
 //     12;120315;1250,5;1930;3010;0;Försäljning kontant
 //
 // A new post is appended the moment it is saved; every other change rewrites
-// the whole file.
+// the whole file, keeping the file it replaces as "<file>.1" (see
+// SkrivFilSakertMedKopior). An empty file is a ledger with an empty name and no
+// posts. A name, date or text holding a line break is refused by every writer,
+// as is a character Windows-1252 cannot hold, before anything is written.
 
 #include "core/Bokforingsdata.h"
+#include "core/Teckentabell.h"
 
 #include <string>
 #include <string_view>
@@ -20,7 +25,8 @@ namespace tovana {
 
 struct Redovisningsinnehall {
     std::string namn;
-    std::vector<TPost> poster; // in file order, from index 0
+    std::vector<TPost> poster;                    // in file order, from index 0
+    Filkodning kodning = Filkodning::Windows1252; // how the file was read
 };
 
 // Reads a ledger file. A file that cannot be read, or a field that does not
@@ -29,7 +35,8 @@ Redovisningsinnehall LasRedovisningsfil(const std::string &sokvag);
 
 // Replaces the ledger in `data` with the file's: Redovisningsnamn, every slot of
 // Poster emptied and slots 1..n filled, Postantal = n. On failure nothing in
-// `data` changes. The caller sets Redovisningsfil and the flags.
+// `data` changes. Sets RedovisningLastSomUtf8; the caller sets Redovisningsfil
+// and the other flags.
 void LasRedovisning(Bokforingsdata &data, const std::string &sokvag);
 
 // One post line without its line end, the amount as Taltext.
@@ -43,6 +50,13 @@ void LaggTillPostrad(const std::string &sokvag, const std::string &rad);
 
 // Appends several post lines at once: all of them or none.
 void LaggTillPostrader(const std::string &sokvag, const std::vector<std::string> &rader);
+
+// Saves new post lines (UTF-8, no line ends) after the posts of the ledger in
+// `data`, all or none: appended to its file, or, when the ledger was read as
+// UTF-8, by rewriting the whole file as Windows-1252 (posts 1..Postantal, then
+// the new lines) and clearing RedovisningLastSomUtf8. The posts in `data` are
+// not changed; the caller adds them once this returns.
+void SparaNyaPostrader(Bokforingsdata &data, const std::vector<std::string> &rader);
 
 // Rewrites the ledger file: the name line and slots 1..Postantal.
 void SkrivRedovisning(const Bokforingsdata &data, const std::string &sokvag);

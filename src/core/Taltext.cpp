@@ -1,6 +1,7 @@
 #include "core/Taltext.h"
 
 #include "core/Fel.h"
+#include "core/Teckentabell.h"
 
 #include <charconv>
 #include <cmath>
@@ -133,6 +134,14 @@ std::string Beloppstext(double v, int precision, std::string_view grupptecken) {
     return (d.negativ ? "-" : "") + Gruppera(heltal, grupptecken) + "," + decimaler;
 }
 
+// A number text with "." for its decimal comma, as from_chars reads it.
+std::string UtanKomma(std::string text) {
+    for (char &c : text)
+        if (c == ',')
+            c = '.';
+    return text;
+}
+
 bool ArBlank(char c) {
     return c == ' ';
 }
@@ -232,7 +241,7 @@ bool ForsokTextTillHeltal(std::string_view text, int32_t &varde) {
 int32_t TextTillHeltal(std::string_view text) {
     int32_t v = 0;
     if (!ForsokTextTillHeltal(text, v))
-        throw Korningsfel("'" + std::string(text) + "' is not a valid integer value");
+        throw Korningsfel("'" + Visningstext(text) + "' is not a valid integer value");
     return v;
 }
 
@@ -285,6 +294,14 @@ bool ForsokTextTillBelopp(std::string_view text, double &varde) {
     const auto [slut, fel] = std::from_chars(start, c.data() + c.size(), v);
     if (fel != std::errc() || slut != c.data() + c.size() || std::isinf(v))
         return false;
+    // Every amount is written back as Taltext's 15 digits; one whose 15-digit
+    // text would overflow (just below the largest double) could not be read again.
+    if (std::fabs(v) > 1e308) {
+        const std::string igen = UtanKomma(Taltext(v));
+        double w = 0;
+        if (std::from_chars(igen.data(), igen.data() + igen.size(), w).ec != std::errc())
+            return false;
+    }
     varde = v;
     return true;
 }
@@ -292,7 +309,7 @@ bool ForsokTextTillBelopp(std::string_view text, double &varde) {
 double TextTillBelopp(std::string_view text) {
     double v = 0;
     if (!ForsokTextTillBelopp(text, v))
-        throw Korningsfel("'" + std::string(text) + "' is not a valid floating point value");
+        throw Korningsfel("'" + Visningstext(text) + "' is not a valid floating point value");
     return v;
 }
 

@@ -32,6 +32,9 @@ std::string KortBeloppstext(double v);
 // trailing zeros ("100,5", "100"); scientific from 10^15 and below 0,0001.
 std::string Taltext(double v);
 
+// In both failure messages the text is shown by Visningstext: at most 40
+// characters, control characters replaced.
+
 // Reads an integer: leading blanks, an optional sign, decimal digits (or "$" and
 // hexadecimal digits) and nothing after. Failure raises Korningsfel with
 // "'<text>' is not a valid integer value".
@@ -41,7 +44,9 @@ int32_t TextTillHeltal(std::string_view text);
 bool ForsokTextTillHeltal(std::string_view text, int32_t &varde);
 
 // Reads an amount: blanks, optional sign, digits with a decimal comma, optional
-// exponent, blanks. No thousands separator. Failure raises Korningsfel with
+// exponent, blanks. No thousands separator. An amount so near the largest double
+// that its Taltext would overflow is refused, so that every amount read can be
+// written and read again. Failure raises Korningsfel with
 // "'<text>' is not a valid floating point value".
 double TextTillBelopp(std::string_view text);
 

@@ -3,6 +3,7 @@
 #include "core/Fel.h"
 
 #include <array>
+#include <cstring>
 
 namespace tovana {
 
@@ -67,7 +68,125 @@ char32_t LasUtf8(std::string_view text, std::size_t &pos) {
     return c;
 }
 
+// Whether the bytes are valid UTF-8 holding at least one multi-byte sequence.
+bool ArUtf8MedFlerbyte(std::string_view bytes) {
+    bool flerbyte = false;
+    std::size_t i = 0;
+    const std::size_t n = bytes.size();
+    while (i < n) {
+        const auto b0 = static_cast<unsigned char>(bytes[i]);
+        if (b0 < 0x80) {
+            ++i;
+            continue;
+        }
+        int langd;
+        char32_t minsta;
+        if (b0 >= 0xC2 && b0 <= 0xDF) {
+            langd = 2;
+            minsta = 0x80;
+        } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+            langd = 3;
+            minsta = 0x800;
+        } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+            langd = 4;
+            minsta = 0x10000;
+        } else {
+            return false;
+        }
+        if (i + langd > n)
+            return false;
+        char32_t c = b0 & (0x7F >> langd);
+        for (int k = 1; k < langd; ++k) {
+            const auto b = static_cast<unsigned char>(bytes[i + k]);
+            if ((b & 0xC0) != 0x80)
+                return false;
+            c = (c << 6) | (b & 0x3F);
+        }
+        // Overlong forms, surrogates and values beyond Unicode are not UTF-8.
+        if (c < minsta || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)
+            return false;
+        flerbyte = true;
+        i += langd;
+    }
+    return flerbyte;
+}
+
 } // namespace
+
+Filtext Tolka(std::string bytes, const std::string &sokvag) {
+    const auto borjar = [&](std::string_view bom) {
+        return std::string_view(bytes).starts_with(bom);
+    };
+    if (borjar("\xFF\xFE") || borjar("\xFE\xFF") ||
+        std::memchr(bytes.data(), 0, bytes.size()) != nullptr)
+        throw Korningsfel("Filen är sparad som UTF-16 och kan inte läsas. Spara den som "
+                          "Windows-1252 (ANSI) eller UTF-8.\nFil: " +
+                          sokvag);
+    Filtext text;
+    if (borjar("\xEF\xBB\xBF")) {
+        bytes.erase(0, 3);
+        text.kodning = Filkodning::Utf8;
+    } else if (ArUtf8MedFlerbyte(bytes)) {
+        text.kodning = Filkodning::Utf8;
+    }
+    text.bytes = std::move(bytes);
+    return text;
+}
+
+std::string Avkoda(std::string_view bytes, Filkodning kodning) {
+    if (kodning == Filkodning::Utf8)
+        return std::string(bytes);
+    return FranWindows1252(bytes);
+}
+
+std::string TillWindows1252Fil(std::string_view text, long forstaRad) {
+    std::string ut;
+    ut.reserve(text.size());
+    std::size_t pos = 0;
+    long rad = forstaRad;
+    while (pos < text.size()) {
+        const auto b = static_cast<unsigned char>(text[pos]);
+        if (b < 0x80) {
+            ut += static_cast<char>(b);
+            if (b == '\n')
+                ++rad;
+            ++pos;
+            continue;
+        }
+        const std::size_t start = pos;
+        const int byte = ByteForTecken(LasUtf8(text, pos));
+        if (byte < 0) {
+            const std::string tecken = Visningstext(text.substr(start, pos - start), 1);
+            throw Korningsfel("Tecknet '" + tecken + "' kan inte sparas i filen (Windows-1252)" +
+                              (forstaRad > 0 ? ", rad " + std::to_string(rad) : std::string{}) +
+                              ".");
+        }
+        ut += static_cast<char>(byte);
+    }
+    return ut;
+}
+
+void KontrolleraUtanRadbrytning(std::string_view text, const std::string &vad) {
+    if (text.find_first_of("\r\n") != std::string_view::npos)
+        throw Korningsfel(vad + " får inte innehålla radbrytningar.");
+}
+
+std::string Visningstext(std::string_view text, std::size_t antal) {
+    std::string ut;
+    std::size_t pos = 0, tecken = 0;
+    while (pos < text.size()) {
+        if (tecken == antal)
+            return ut + "…";
+        const std::size_t start = pos;
+        const char32_t c = LasUtf8(text, pos);
+        if (c < 0x20 || (c >= 0x7F && c < 0xA0) || c == 0xFFFD)
+            ut += '?';
+        else
+            ut.append(text.substr(start, pos - start));
+        ++tecken;
+    }
+    return ut;
+}
 
 char32_t TeckenForByte(unsigned char byte) {
     if (byte >= 0x80 && byte < 0xA0)

@@ -4,6 +4,11 @@
 // byte: the five bytes Windows-1252 leaves undefined (81, 8D, 8F, 90, 9D) map to
 // the control characters with the same numbers.
 //
+// A file saved as UTF-8 by another editor is read as well: a file that is valid
+// UTF-8 and holds at least one multi-byte sequence, or that starts with the
+// UTF-8 byte order mark (which is dropped), is read as UTF-8; anything else as
+// Windows-1252. A UTF-16 file is refused. The program writes only Windows-1252.
+//
 // The limits of names and texts (80, 100 and 8) count characters, not bytes.
 
 #include <cstddef>
@@ -25,6 +30,38 @@ std::string FranWindows1252(std::string_view bytes);
 // program's boxes refuse them at input) raises a Korningsfel rather than being
 // silently replaced.
 std::string TillWindows1252(std::string_view text);
+
+// How a file's bytes are to be read.
+enum class Filkodning { Windows1252, Utf8 };
+
+// A file's text: its bytes (without a UTF-8 byte order mark) and how to read them.
+struct Filtext {
+    std::string bytes;
+    Filkodning kodning = Filkodning::Windows1252;
+};
+
+// Decides how the file's bytes are read and drops a UTF-8 byte order mark. A
+// UTF-16 file (byte order mark FF FE or FE FF, or any NUL byte) raises
+// Korningsfel naming the file.
+Filtext Tolka(std::string bytes, const std::string &sokvag);
+
+// A field's bytes as UTF-8 text: unchanged from a UTF-8 file, converted from a
+// Windows-1252 one.
+std::string Avkoda(std::string_view bytes, Filkodning kodning);
+
+// UTF-8 text of a whole file (lines ending in CR LF) to Windows-1252 bytes. A
+// character Windows-1252 cannot hold raises Korningsfel naming it and its line,
+// counting from `forstaRad` for the text's first line (0: no line is named, as
+// for lines appended to a file).
+std::string TillWindows1252Fil(std::string_view text, long forstaRad = 1);
+
+// Raises Korningsfel "<vad> får inte innehålla radbrytningar." when the text
+// holds a CR or an LF, which would split its line in a file.
+void KontrolleraUtanRadbrytning(std::string_view text, const std::string &vad);
+
+// The text for a message: at most `antal` characters, each control character
+// (NUL included) replaced by "?", and "…" when it was cut.
+std::string Visningstext(std::string_view text, std::size_t antal = 40);
 
 // Whether every character of the UTF-8 text can be written to a file.
 bool ArWindows1252Text(std::string_view text);

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -46,19 +47,111 @@ mode_t NyFilrattighet() {
     return 0666 & ~mask;
 }
 
+// Opens a file without blocking (a FIFO would wait for a writer) and refuses
+// anything but a regular file; the descriptor, or a raised Filfel.
+int OppnaVanligFil(const std::string &sokvag, int flaggor) {
+    const int fd = ::open(sokvag.c_str(), flaggor | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0)
+        throw Filfel(errno == ENXIO ? EACCES : errno, sokvag);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        const int fel = errno;
+        ::close(fd);
+        throw Filfel(fel, sokvag);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        throw Filfel(EACCES, sokvag);
+    }
+    return fd;
+}
+
+// Moves the copies one step and keeps the current file as "<mal>.1". Every step
+// that fails is passed over: a copy is a help, never a reason to lose a save.
+void BeharKopia(const std::string &mal) {
+    struct stat st {};
+    if (::lstat(mal.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return;
+    const auto kopia = [&](int n) { return mal + "." + std::to_string(n); };
+    for (int n = 4; n >= 1; --n)
+        ::rename(kopia(n).c_str(), kopia(n + 1).c_str());
+    const std::string forsta = kopia(1);
+    ::unlink(forsta.c_str()); // left only when it could not move on
+    if (::link(mal.c_str(), forsta.c_str()) == 0)
+        return;
+    try {
+        SkrivFilSakert(forsta, LasFil(mal));
+    } catch (const Korningsfel &) {
+        // The save goes ahead without this copy.
+    }
+}
+
+void SkrivFil(const std::string &sokvag, std::string_view bytes, bool kopior) {
+    // Write where the file really lives, so that a link to it keeps pointing at
+    // the new content instead of being replaced by a copy.
+    std::string mal = sokvag;
+    if (char *verklig = ::realpath(sokvag.c_str(), nullptr)) {
+        mal = verklig;
+        std::free(verklig);
+    }
+    struct stat gammal {};
+    const bool finns = ::stat(mal.c_str(), &gammal) == 0;
+    // Only a regular file is replaced: a folder, a FIFO or a device stays as it is.
+    if (finns && !S_ISREG(gammal.st_mode))
+        throw Filfel(EACCES, sokvag);
+    // A file the user may not write stays as it is, just as when it is truncated in place.
+    if (::faccessat(AT_FDCWD, mal.c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT)
+        throw Filfel(errno, sokvag);
+    std::string tillfallig = mal + ".tmp-XXXXXX";
+    const int fd = ::mkostemp(tillfallig.data(), O_CLOEXEC);
+    if (fd < 0)
+        throw Filfel(errno, sokvag);
+    auto avbryt = [&](int fel, bool stang) {
+        if (stang)
+            ::close(fd);
+        ::unlink(tillfallig.c_str());
+        throw Filfel(fel, sokvag);
+    };
+    const mode_t rattighet = finns ? (gammal.st_mode & 07777) : NyFilrattighet();
+    if (::fchmod(fd, rattighet) != 0)
+        avbryt(errno, true);
+    if (!SkrivAllt(fd, bytes))
+        avbryt(errno, true);
+    if (::fsync(fd) != 0)
+        avbryt(errno, true);
+    if (::close(fd) != 0)
+        avbryt(errno, false);
+    if (kopior && finns)
+        BeharKopia(mal);
+    if (::rename(tillfallig.c_str(), mal.c_str()) != 0)
+        avbryt(errno, false);
+    // Make the rename itself durable.
+    const int mapp = ::open(Mapp(mal).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (mapp >= 0) {
+        ::fsync(mapp);
+        ::close(mapp);
+    }
+}
+
+// Whether a name is "<bas>.tmp-" and six characters of the temporary-file alphabet.
+bool ArTemporarnamn(std::string_view namn, std::string_view bas) {
+    constexpr std::string_view kTillagg = ".tmp-";
+    if (namn.size() != bas.size() + kTillagg.size() + 6 || !namn.starts_with(bas) ||
+        namn.substr(bas.size(), kTillagg.size()) != kTillagg)
+        return false;
+    for (char c : namn.substr(bas.size() + kTillagg.size()))
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')))
+            return false;
+    return true;
+}
+
 } // namespace
 
 std::string LasFil(const std::string &sokvag) {
-    const int fd = ::open(sokvag.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        throw Filfel(errno, sokvag);
+    const int fd = OppnaVanligFil(sokvag, O_RDONLY);
     std::string bytes;
     struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        throw Filfel(EISDIR, sokvag);
-    }
-    if (st.st_size > 0)
+    if (::fstat(fd, &st) == 0 && st.st_size > 0)
         bytes.reserve(static_cast<std::size_t>(st.st_size));
     char buf[1 << 16];
     for (;;) {
@@ -79,68 +172,35 @@ std::string LasFil(const std::string &sokvag) {
 }
 
 void SkrivFilSakert(const std::string &sokvag, std::string_view bytes) {
-    // Write where the file really lives, so that a link to it keeps pointing at
-    // the new content instead of being replaced by a copy.
-    std::string mal = sokvag;
-    if (char *verklig = ::realpath(sokvag.c_str(), nullptr)) {
-        mal = verklig;
-        std::free(verklig);
-    }
-    // A file the user may not write stays as it is, just as when it is truncated in place.
-    if (::faccessat(AT_FDCWD, mal.c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT)
-        throw Filfel(errno, sokvag);
-    std::string tillfallig = mal + ".tmp-XXXXXX";
-    const int fd = ::mkostemp(tillfallig.data(), O_CLOEXEC);
-    if (fd < 0)
-        throw Filfel(errno, sokvag);
-    auto avbryt = [&](int fel, bool stang) {
-        if (stang)
-            ::close(fd);
-        ::unlink(tillfallig.c_str());
-        throw Filfel(fel, sokvag);
-    };
-    struct stat gammal {};
-    const mode_t rattighet =
-        ::stat(mal.c_str(), &gammal) == 0 ? (gammal.st_mode & 07777) : NyFilrattighet();
-    if (::fchmod(fd, rattighet) != 0)
-        avbryt(errno, true);
-    if (!SkrivAllt(fd, bytes))
-        avbryt(errno, true);
-    if (::fsync(fd) != 0)
-        avbryt(errno, true);
-    if (::close(fd) != 0)
-        avbryt(errno, false);
-    if (::rename(tillfallig.c_str(), mal.c_str()) != 0)
-        avbryt(errno, false);
-    // Make the rename itself durable.
-    const int mapp = ::open(Mapp(mal).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (mapp >= 0) {
-        ::fsync(mapp);
-        ::close(mapp);
-    }
+    SkrivFil(sokvag, bytes, false);
+}
+
+void SkrivFilSakertMedKopior(const std::string &sokvag, std::string_view bytes) {
+    SkrivFil(sokvag, bytes, true);
 }
 
 void LaggTillIFil(const std::string &sokvag, std::string_view bytes) {
-    const int fd = ::open(sokvag.c_str(), O_RDWR | O_CLOEXEC);
-    if (fd < 0)
-        throw Filfel(errno, sokvag);
+    const int fd = OppnaVanligFil(sokvag, O_RDWR | O_APPEND);
     struct stat st {};
     if (::fstat(fd, &st) != 0) {
         const int fel = errno;
         ::close(fd);
         throw Filfel(fel, sokvag);
     }
-    if (S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        throw Filfel(EISDIR, sokvag);
-    }
     const off_t langd = st.st_size;
+    // Complete the last line's end so that no text of the file changes.
     std::string rad;
-    if (langd > 0) {
-        char sista = '\n';
-        if (::pread(fd, &sista, 1, langd - 1) == 1 && sista != '\n')
-            rad = "\r\n";
-    }
+    char sista = 0;
+    if (langd == 0)
+        rad = "\r\n";
+    else if (::pread(fd, &sista, 1, langd - 1) != 1) {
+        const int fel = errno;
+        ::close(fd);
+        throw Filfel(fel, sokvag);
+    } else if (sista == '\r')
+        rad = "\n";
+    else if (sista != '\n')
+        rad = "\r\n";
     rad.append(bytes);
     auto aterstall = [&](int fel) {
         // Cut the file back to what it was; a partial line must not remain.
@@ -149,32 +209,60 @@ void LaggTillIFil(const std::string &sokvag, std::string_view bytes) {
         ::close(fd);
         throw Filfel(fel, sokvag);
     };
-    if (::lseek(fd, 0, SEEK_END) < 0)
-        aterstall(errno);
     if (!SkrivAllt(fd, rad))
         aterstall(errno);
     if (::fsync(fd) != 0)
         aterstall(errno);
-    if (::close(fd) != 0)
-        throw Filfel(errno, sokvag);
+    // The line is on disk: a failing close cannot take it back, so it is saved.
+    ::close(fd);
+}
+
+int RensaTemporarfiler(const std::string &sokvag) {
+    std::string mal = sokvag;
+    if (char *verklig = ::realpath(sokvag.c_str(), nullptr)) {
+        mal = verklig;
+        std::free(verklig);
+    }
+    const std::string mapp = Mapp(mal);
+    const std::string bas =
+        mal.substr(mal.rfind('/') == std::string::npos ? 0 : mal.rfind('/') + 1);
+    DIR *katalog = ::opendir(mapp.c_str());
+    if (katalog == nullptr)
+        return 0;
+    int borttagna = 0;
+    while (const dirent *post = ::readdir(katalog)) {
+        if (!ArTemporarnamn(post->d_name, bas))
+            continue;
+        struct stat st {};
+        if (::fstatat(::dirfd(katalog), post->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(st.st_mode) && ::unlinkat(::dirfd(katalog), post->d_name, 0) == 0)
+            ++borttagna;
+    }
+    ::closedir(katalog);
+    return borttagna;
 }
 
 bool Radlasare::NastaRad(std::string_view &rad) {
     if (pos_ >= text_.size())
         return false;
-    const auto slut = text_.find('\n', pos_);
-    const std::size_t radslut = slut == std::string_view::npos ? text_.size() : slut;
-    rad = text_.substr(pos_, radslut - pos_);
-    if (!rad.empty() && rad.back() == '\r')
-        rad.remove_suffix(1);
-    pos_ = slut == std::string_view::npos ? text_.size() : slut + 1;
+    const auto slut = text_.find_first_of("\r\n", pos_);
+    if (slut == std::string_view::npos) {
+        rad = text_.substr(pos_);
+        pos_ = text_.size();
+    } else {
+        rad = text_.substr(pos_, slut - pos_);
+        pos_ = slut + 1;
+        if (text_[slut] == '\r' && pos_ < text_.size() && text_[pos_] == '\n')
+            ++pos_;
+    }
     radnummer_ = nastaRad_++;
     return true;
 }
 
 bool Radlasare::NastaPostrad(std::string_view &rad) {
     while (pos_ < text_.size() && static_cast<unsigned char>(text_[pos_]) <= 32) {
-        if (text_[pos_] == '\n')
+        // A CR ends a line; an LF too, unless it completes a CR LF.
+        if (text_[pos_] == '\r' || (text_[pos_] == '\n' && (pos_ == 0 || text_[pos_ - 1] != '\r')))
             ++nastaRad_;
         ++pos_;
     }

@@ -96,7 +96,7 @@ int32_t SparaPost(Bokforingsdata &data, const Postrutor &rutor) {
     // The file keeps the date and the text whole and the amount as typed.
     post.datum = rutor.datum;
     post.text = rutor.text;
-    LaggTillPostrad(data.Redovisningsfil, Postrad(post, rutor.belopp));
+    SparaNyaPostrader(data, {Postrad(post, rutor.belopp)});
 
     post.datum = ForstaTecken(rutor.datum, kDatumlangd);
     post.text = ForstaTecken(rutor.text, kTextlangd);

@@ -70,6 +70,7 @@ void SattRedovisning(Bokforingsdata &data, Redovisningsinnehall innehall,
     data.Postantal = antal;
     data.Redovisningsfil = sokvag;
     data.RedovisningInlast = true;
+    data.RedovisningLastSomUtf8 = innehall.kodning == Filkodning::Utf8;
 }
 
 void OppnaRedovisning(Bokforingsdata &data, const std::string &sokvag) {

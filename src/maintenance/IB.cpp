@@ -20,9 +20,8 @@ std::string Hogerstallt(const std::string &text, std::size_t bredd) {
 
 } // namespace
 
-void BeraknaIBposter(Bokforingsdata &data, IBtabell &ib, const std::string &fjolfil,
-                     int32_t vernr, const std::string &datum, int32_t ibkonto,
-                     int32_t resultatkonto) {
+void BeraknaIBposter(Bokforingsdata &data, IBtabell &ib, const std::string &fjolfil, int32_t vernr,
+                     const std::string &datum, int32_t ibkonto, int32_t resultatkonto) {
     // The date becomes a field of every ledger line written on saving.
     if (datum.find_first_of("\r\n") != std::string::npos)
         throw Korningsfel("Datum och text får inte innehålla radbrytningar.");
@@ -89,7 +88,7 @@ int32_t SparaIBposter(Bokforingsdata &data, IBtabell &ib) {
         nya.push_back(std::move(post));
     }
     // The file first, all lines at once: a failed write leaves Poster untouched.
-    LaggTillPostrader(data.Redovisningsfil, rader);
+    SparaNyaPostrader(data, rader);
     for (std::size_t k = 0; k < nya.size(); ++k)
         data.Postplats(data.Postantal + 1 + static_cast<int32_t>(k)) = std::move(nya[k]);
     data.Postantal += ib.IBantal;

@@ -135,6 +135,7 @@ Andringsfel AndraPost(Bokforingsdata &data, int32_t plats, const Postrutor &ruto
     std::vector<TPost> poster = Postlista(data);
     poster[static_cast<std::size_t>(plats - 1)] = post;
     SkrivRedovisningsfil(data.Redovisningsfil, data.Redovisningsnamn, poster);
+    data.RedovisningLastSomUtf8 = false;
     data.Poster[plats] = std::move(post);
     return Andringsfel::Inget;
 }
@@ -146,6 +147,7 @@ void RaderaPost(Bokforingsdata &data, int32_t plats) {
     std::vector<TPost> poster = Postlista(data);
     poster.erase(poster.begin() + (plats - 1));
     SkrivRedovisningsfil(data.Redovisningsfil, data.Redovisningsnamn, poster);
+    data.RedovisningLastSomUtf8 = false;
     for (int32_t i = plats; i < data.Postantal; ++i)
         data.Poster[i] = std::move(data.Poster[i + 1]);
     data.Poster[data.Postantal] = TPost{}; // the freed slot is empty like every slot beyond
@@ -157,6 +159,7 @@ void BytRedovisningsnamn(Bokforingsdata &data, std::string_view namn) {
     if (nytt.find_first_of("\r\n") != std::string::npos)
         throw Korningsfel("Namnet får inte innehålla radbrytningar.");
     SkrivRedovisningsfil(data.Redovisningsfil, nytt, Postlista(data));
+    data.RedovisningLastSomUtf8 = false;
     data.Redovisningsnamn = std::move(nytt);
 }
 

@@ -101,6 +101,7 @@ void SparaSortering(Bokforingsdata &data) {
         std::copy(forra.begin(), forra.end(), data.Poster.begin() + 1);
         throw;
     }
+    data.RedovisningLastSomUtf8 = false;
 }
 
 } // namespace tovana

@@ -277,3 +277,127 @@ TEST(Radlasare, AFirstLineKeepsItsBlanksAndAnEmptyTextHasNoLines) {
     Radlasare tom("");
     EXPECT_FALSE(tom.NastaRad(rad));
 }
+
+// A file whose lines ended in a lone CR read as one line: the whole file was its name line.
+TEST(Radlasare, CrLfLfAndALoneCrEachEndOneLine) {
+    struct Fall {
+        std::string_view text;
+        std::vector<std::string_view> rader;
+        std::vector<long> nummer;
+    };
+    const Fall fall[] = {
+        {"N\ra\rb\r", {"a", "b"}, {2, 3}},
+        {"N\r\na\nb\rc", {"a", "b", "c"}, {2, 3, 4}},
+        {"N\r\r\n\n\ra\r\n", {"a"}, {5}},
+        {"N\n\r\r\na\r", {"a"}, {4}}, // LF, then CR LF as one end
+        {"N\rx\r \r\t\ny", {"x", "y"}, {2, 5}},
+    };
+    for (const auto &f : fall) {
+        Radlasare lasare(f.text);
+        std::string_view rad;
+        ASSERT_TRUE(lasare.NastaRad(rad));
+        EXPECT_EQ(rad, "N");
+        std::vector<std::string_view> rader;
+        std::vector<long> nummer;
+        while (lasare.NastaPostrad(rad)) {
+            rader.push_back(rad);
+            nummer.push_back(lasare.Radnummer());
+        }
+        EXPECT_EQ(rader, f.rader) << f.text;
+        EXPECT_EQ(nummer, f.nummer) << f.text;
+    }
+}
+
+// An append completed a last line ending in a lone CR with CR LF, adding an empty line.
+TEST_F(Textfil, AnAppendCompletesTheLastLineEndSoThatNoTextChanges) {
+    const std::pair<std::string, std::string> fall[] = {
+        {"Bok\r\n1;a", "Bok\r\n1;a\r\n2;b\r\n"},
+        {"Bok\r\n1;a\r", "Bok\r\n1;a\r\n2;b\r\n"},
+        {"Bok\r\n1;a\n", "Bok\r\n1;a\n2;b\r\n"},
+        {"Bok\r\n", "Bok\r\n2;b\r\n"},
+        {"", "\r\n2;b\r\n"}, // an empty ledger: its empty name line gets its end first
+    };
+    for (const auto &[fore, efter] : fall) {
+        SkrivBytes(fil, fore);
+        LaggTillIFil(fil, "2;b\r\n");
+        EXPECT_EQ(LasBytes(fil), efter);
+    }
+}
+
+// A FIFO chosen as a file blocked the program for ever; a device was read without end.
+TEST_F(Textfil, AFifoOrADeviceIsRefusedAsAccessDeniedWithoutBlocking) {
+    const std::string fifo = mapp.Sokvag("ror.red");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string &sokvag : {fifo, std::string("/dev/zero")}) {
+        EXPECT_EQ(ForstaRaden(Meddelande([&] { LasFil(sokvag); })), "File access denied");
+        EXPECT_EQ(ForstaRaden(Meddelande([&] { LaggTillIFil(sokvag, "x\r\n"); })),
+                  "File access denied");
+    }
+    EXPECT_EQ(ForstaRaden(Meddelande([&] { SkrivFilSakert(fifo, "x\r\n"); })),
+              "File access denied");
+    struct stat st {};
+    ASSERT_EQ(::lstat(fifo.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+}
+
+TEST_F(Textfil, EachRewriteWithCopiesKeepsTheReplacedFileAndFiveAtMost) {
+    const std::string nyfil = mapp.Sokvag("ny.red");
+    SkrivFilSakertMedKopior(nyfil, "v0");
+    EXPECT_EQ(Kvarlamnat(), (std::vector<std::string>{"bok.red", "ny.red"})); // nothing to keep
+    for (int i = 1; i <= 7; ++i)
+        SkrivFilSakertMedKopior(fil, "v" + std::to_string(i));
+    EXPECT_EQ(LasBytes(fil), "v7");
+    EXPECT_EQ(LasBytes(fil + ".1"), "v6");
+    EXPECT_EQ(LasBytes(fil + ".5"), "v2");
+    EXPECT_FALSE(fs::exists(fil + ".6"));
+    EXPECT_EQ(Kvarlamnat(),
+              (std::vector<std::string>{"bok.red", "bok.red.1", "bok.red.2", "bok.red.3",
+                                        "bok.red.4", "bok.red.5", "ny.red"}));
+    // A plain rewrite and an append keep no copy.
+    SkrivFilSakert(fil, "v8");
+    LaggTillIFil(fil, "x\r\n");
+    EXPECT_EQ(LasBytes(fil + ".1"), "v6");
+}
+
+TEST_F(Textfil, ACopyThatCannotBeMadeStillSavesTheNewContent) {
+    // Folders that are not empty where the copies belong: none can move, and
+    // neither a link nor a copy can be made.
+    for (int n = 1; n <= 5; ++n)
+        fs::create_directories(fil + "." + std::to_string(n) + "/inne");
+    SkrivFilSakertMedKopior(fil, "Ny\r\n");
+    EXPECT_EQ(LasBytes(fil), "Ny\r\n");
+    for (int n = 1; n <= 5; ++n)
+        EXPECT_TRUE(fs::is_directory(fil + "." + std::to_string(n) + "/inne"));
+    EXPECT_EQ(Kvarlamnat().size(), 6u); // no temporary file left
+}
+
+TEST_F(Textfil, LedgerAndChartRewritesKeepACopyButCreatingOneDoesNotNeedOne) {
+    Bokforingsdata data;
+    data.Redovisningsnamn = "Bok";
+    SkrivRedovisning(data, fil);
+    EXPECT_EQ(LasBytes(fil + ".1"), gammalt);
+    const std::string plan = mapp.Sokvag("plan.kpl");
+    data.Kontoplannamn = "Plan";
+    SkrivKontoplan(data, plan);
+    EXPECT_FALSE(fs::exists(plan + ".1"));
+    SkrivKontoplan(data, plan);
+    EXPECT_EQ(LasBytes(plan + ".1"), "Plan\r\n");
+}
+
+// A kill during a rewrite left its temporary file beside the ledger for ever.
+TEST_F(Textfil, RensaTemporarfilerRemovesOnlyThisFilesOwnTemporaryFiles) {
+    for (const char *namn : {"bok.red.tmp-a1B2c3", "bok.red.tmp-ZZZZZZ"})
+        SkrivBytes(mapp.Sokvag(namn), "halv");
+    for (const char *namn : {"bok.red.tmp-abc", "bok.red.tmp-abcdefg", "bok.red.tmp-ab_c.d",
+                             "annan.red.tmp-a1B2c3", "bok.red.1", "xbok.red.tmp-a1B2c3"})
+        SkrivBytes(mapp.Sokvag(namn), "annat");
+    fs::create_directory(mapp.Sokvag("bok.red.tmp-MAPPEN"));
+    fs::create_symlink(fil, mapp.Sokvag("bok.red.tmp-LANKEN"));
+    EXPECT_EQ(RensaTemporarfiler(fil), 2);
+    EXPECT_EQ(Kvarlamnat(), (std::vector<std::string>{
+                                "annan.red.tmp-a1B2c3", "bok.red", "bok.red.1",
+                                "bok.red.tmp-LANKEN", "bok.red.tmp-MAPPEN", "bok.red.tmp-ab_c.d",
+                                "bok.red.tmp-abc", "bok.red.tmp-abcdefg", "xbok.red.tmp-a1B2c3"}));
+    EXPECT_EQ(LasBytes(fil), gammalt);
+    EXPECT_EQ(RensaTemporarfiler(mapp.Sokvag("saknas/bok.red")), 0);
+}
