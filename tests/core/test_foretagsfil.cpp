@@ -82,3 +82,13 @@ TEST_F(Foretagsfil, AMissingCompanyFileIsFileNotFound) {
         EXPECT_NE(AndraRaden(fel.what()).find("saknas.ftg"), std::string::npos);
     }
 }
+
+TEST_F(Foretagsfil, AUtf8FileAndALoneCrReadAndPathsWithLineBreaksAreNotWritten) {
+    SkrivBytes(fil, "/hem/\xC3\xA5r.kpl\r/hem/\xC3\xA5r.red\r");
+    const Foretag foretag = LasForetagsfil(fil);
+    EXPECT_EQ(foretag.kontoplanfil, "/hem/år.kpl");
+    EXPECT_EQ(foretag.redovisningsfil, "/hem/år.red");
+    EXPECT_THROW(SkrivForetagsfil(fil, Foretag{"/a.kpl\n/b.red", "/c.red"}), Korningsfel);
+    EXPECT_THROW(SkrivForetagsfil(fil, Foretag{"/a.kpl", "/c.red\r"}), Korningsfel);
+    EXPECT_EQ(LasBytes(fil), "/hem/\xC3\xA5r.kpl\r/hem/\xC3\xA5r.red\r");
+}

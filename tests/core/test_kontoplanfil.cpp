@@ -258,3 +258,31 @@ TEST_F(Kontoplanfil, ANameOutsideWindows1252IsRefusedBeforeTheFileIsTouched) {
     EXPECT_THROW(SkrivKontoplan(data, fil), Korningsfel);
     EXPECT_EQ(LasBytes(fil), "Gammal\r\n");
 }
+
+// A chart whose lines end in CR alone opened as an empty chart; one saved as UTF-8 as mojibake.
+TEST_F(Kontoplanfil, ALoneCrAndUtf8ReadAsTheWindows1252CrLfChart) {
+    const auto crlf = Las("F\xF6retag\r\n1;1510;Kundfordringar\r\n8;10;Projekt \x80\r\n");
+    for (const char *bytes : {"F\xF6retag\r1;1510;Kundfordringar\r8;10;Projekt \x80\r",
+                              "F\xC3\xB6retag\n1;1510;Kundfordringar\r8;10;Projekt \xE2\x82\xAC",
+                              "\xEF\xBB\xBF"
+                              "F\xC3\xB6retag\r\n1;1510;Kundfordringar\r\n"
+                              "8;10;Projekt \xE2\x82\xAC\r\n"}) {
+        const auto data = Las(bytes);
+        EXPECT_EQ(data.Kontoplannamn, "Företag");
+        EXPECT_EQ(Konton(data), Konton(crlf));
+        EXPECT_EQ(KontoplanBytes(data), KontoplanBytes(crlf));
+    }
+}
+
+// An account name with a line break ("Kund\r\n2;2081;Smuggel") added an account on the next open.
+TEST_F(Kontoplanfil, LineBreaksInTheChartNameOrAnAccountNameAreRefusedBeforeWriting) {
+    SkrivBytes(fil, "Gammal\r\n");
+    auto namn = GammalKontoplan();
+    namn.Kontoplannamn = "Plan\r";
+    auto konto = GammalKontoplan();
+    konto.Konton[2].namn = "Kund\r\n2;2081;Smuggel";
+    for (const auto &data : {namn, konto})
+        EXPECT_THROW(SkrivKontoplan(data, fil), Korningsfel);
+    EXPECT_EQ(LasBytes(fil), "Gammal\r\n");
+    EXPECT_EQ(Filnamn(mapp.Mapp()), std::vector<std::string>{"plan.kpl"});
+}

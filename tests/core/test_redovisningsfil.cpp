@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -304,4 +306,103 @@ TEST_F(Redovisningsfil, LasRedovisningsfilGivesThePostsFromIndexZero) {
     ASSERT_EQ(innehall.poster.size(), 2u);
     EXPECT_EQ(innehall.poster[0].vernr, 1);
     EXPECT_EQ(innehall.poster[1].kredit, 2081);
+}
+
+// A ledger whose lines end in CR alone opened as an empty ledger, and the next save
+// replaced every post on disk; a lone CR at the end was glued to the last text.
+TEST_F(Redovisningsfil, LinesEndedByALoneCrOrMixedEndsReadTheSame) {
+    const auto crlf = Las("Bok\r\n1;d;1;1930;3010;0;a\r\n2;d;2;1930;3010;0;b\r\n");
+    for (const char *bytes : {"Bok\r1;d;1;1930;3010;0;a\r2;d;2;1930;3010;0;b\r",
+                              "Bok\n1;d;1;1930;3010;0;a\r2;d;2;1930;3010;0;b\r",
+                              "Bok\r\n1;d;1;1930;3010;0;a\n\r2;d;2;1930;3010;0;b"}) {
+        const auto data = Las(bytes);
+        EXPECT_EQ(data.Redovisningsnamn, "Bok");
+        EXPECT_EQ(Poster(data), Poster(crlf));
+    }
+    try {
+        Las("Bok\r1;d;1;1930;3010;0;a\r\r2;d;x;1930;3010;0;b\r");
+        FAIL() << "a bad line was accepted";
+    } catch (const Korningsfel &fel) {
+        EXPECT_NE(AndraRaden(fel.what()).find("rad 4"), std::string::npos) << fel.what();
+    }
+}
+
+// A 0-byte ledger opened, and the first saved post became its name line.
+TEST_F(Redovisningsfil, AnEmptyFileIsAnUnnamedLedgerWhoseFirstPostStaysAPost) {
+    auto data = Las("");
+    EXPECT_EQ(data.Redovisningsnamn, "");
+    EXPECT_EQ(data.Postantal, 0);
+    data.Redovisningsfil = fil;
+    SparaNyaPostrader(data, {"1;d;5;1930;3010;0;a"});
+    const auto igen = Las(LasBytes(fil));
+    EXPECT_EQ(igen.Redovisningsnamn, "");
+    ASSERT_EQ(igen.Postantal, 1);
+    EXPECT_EQ(igen.Poster[1].text, "a");
+}
+
+// A ledger saved as UTF-8 by an editor was read as mojibake and written back so.
+TEST_F(Redovisningsfil, AUtf8LedgerIsReadAsUtf8AndItsNextPostRewritesItInWindows1252) {
+    for (const std::string bom : {"", "\xEF\xBB\xBF"}) {
+        auto data = Las(bom + "Bok \xC3\xA5r\r\n1;d;5;1930;3010;0;T\xC3\xA5g\r");
+        EXPECT_EQ(data.Redovisningsnamn, "Bok år");
+        EXPECT_EQ(data.Poster[1].text, "Tåg");
+        EXPECT_TRUE(data.RedovisningLastSomUtf8);
+        data.Redovisningsfil = fil;
+        SparaNyaPostrader(data, {"2;d;6;1930;3010;0;B\xC3\xA5t"});
+        EXPECT_FALSE(data.RedovisningLastSomUtf8);
+        EXPECT_EQ(LasBytes(fil),
+                  "Bok \xE5r\r\n1;d;5;1930;3010;0;T\xE5g\r\n2;d;6;1930;3010;0;B\xE5t\r\n");
+        EXPECT_EQ(LasBytes(fil + ".1"), bom + "Bok \xC3\xA5r\r\n1;d;5;1930;3010;0;T\xC3\xA5g\r");
+        // Once in Windows-1252 the next post is appended.
+        SparaNyaPostrader(data, {"3;d;7;1930;3010;0;c"});
+        EXPECT_EQ(LasBytes(fil + ".1"), bom + "Bok \xC3\xA5r\r\n1;d;5;1930;3010;0;T\xC3\xA5g\r");
+        EXPECT_EQ(Las(LasBytes(fil)).Postantal, 3);
+        std::filesystem::remove(fil + ".1");
+    }
+}
+
+TEST_F(Redovisningsfil, AUtf8LedgerLineWindows1252CannotHoldIsRefusedNamingItsLine) {
+    auto data = Las("Bok\r\n1;d;5;1930;3010;0;\xCE\xA9mega\r\n");
+    data.Redovisningsfil = fil;
+    try {
+        SparaNyaPostrader(data, {"2;d;6;1930;3010;0;b"});
+        FAIL() << "a character outside Windows-1252 was written";
+    } catch (const Korningsfel &fel) {
+        EXPECT_STREQ(fel.what(), "Tecknet 'Ω' kan inte sparas i filen (Windows-1252), rad 2.");
+    }
+    EXPECT_EQ(LasBytes(fil), "Bok\r\n1;d;5;1930;3010;0;\xCE\xA9mega\r\n");
+    EXPECT_TRUE(data.RedovisningLastSomUtf8);
+}
+
+// A name or text written with a line break added a post on the next open.
+TEST_F(Redovisningsfil, WritersRefuseLineBreaksInTheNameDateAndTextAndWriteNothing) {
+    SkrivBytes(fil, "Bok\r\n");
+    const TPost bra{1, "d", 1930, 3010, 0, 5, "a"};
+    TPost text = bra, datum = bra;
+    text.text = "a\r\n2;d;9;1930;3010;0;smuggel";
+    datum.datum = "d\r";
+    const std::vector<std::function<void()>> skrivare = {
+        [&] { SkrivRedovisningsfil(fil, "Bok\nNy", {bra}); },
+        [&] {
+            SkrivRedovisningsfil(fil, "Bok", {bra, text});
+        },
+        [&] { SkrivRedovisningsfil(fil, "Bok", {datum}); },
+        [&] { SkapaRedovisningsfil(fil, "Ny\r"); },
+        [&] { LaggTillPostrad(fil, Postrad(text)); },
+        [&] {
+            LaggTillPostrader(fil, {Postrad(bra), Postrad(datum)});
+        },
+    };
+    for (const auto &skriv : skrivare) {
+        try {
+            skriv();
+            ADD_FAILURE() << "a line break was written";
+        } catch (const Korningsfel &fel) {
+            EXPECT_NE(std::string(fel.what()).find("får inte innehålla radbrytningar"),
+                      std::string::npos)
+                << fel.what();
+        }
+        EXPECT_EQ(LasBytes(fil), "Bok\r\n");
+    }
+    EXPECT_EQ(Filnamn(mapp.Mapp()), (std::vector<std::string>{"bok.red"}));
 }

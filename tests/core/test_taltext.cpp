@@ -6,6 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <vector>
 
 using namespace tovana;
 
@@ -134,4 +139,86 @@ TEST(Taltext, ARewrittenLedgerKeepsEveryAmountThatWasTyped) {
     }
     EXPECT_EQ(TextTillBelopp(Taltext(1e300)), 1e300);
     EXPECT_EQ(TextTillBelopp(Taltext(1e-300)), 1e-300);
+}
+
+namespace {
+
+// A value's 15 significant digits; -0 is the same value as 0 and is written so.
+std::string Femton(double v) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14e", v == 0 ? 0.0 : v);
+    return buf;
+}
+
+} // namespace
+
+// 1,7976931348623157E308 was read, then rewritten as a 15-digit text that overflows and
+// that the reader refused, so one delete made the ledger unreadable.
+TEST(TextTillBelopp, EveryAmountReadIsWrittenBackAsATextThatReadsTheSame) {
+    const double storsta = std::numeric_limits<double>::max();
+    for (const char *nara : {"1,7976931348623157E308", "-1,7976931348623157E308",
+                             "1,79769313486232E308", "1,797693134862316E308"})
+        EXPECT_THROW(TextTillBelopp(nara), Korningsfel) << nara;
+    // The largest value whose 15-digit text still reads, and the awkward small ones.
+    const double kanter[] = {1.79769313486231e308,
+                             -1.79769313486231e308,
+                             1.7976931348623149e308,
+                             std::numeric_limits<double>::denorm_min(),
+                             -std::numeric_limits<double>::denorm_min(),
+                             std::numeric_limits<double>::min(),
+                             -0.0,
+                             0.0,
+                             1e15,
+                             999999999999999.9};
+    // Values from random bits: each that the reader accepts comes back the same to 15 digits.
+    std::mt19937_64 slump(20261208);
+    std::vector<double> varden(std::begin(kanter), std::end(kanter));
+    for (int i = 0; i < 200000; ++i) {
+        const uint64_t bitar = slump();
+        double v;
+        std::memcpy(&v, &bitar, sizeof v);
+        varden.push_back(v);
+    }
+    int lasta = 0;
+    for (const double v : varden) {
+        char buf[64];
+        std::snprintf(buf, sizeof buf, "%.17g", v);
+        std::string text = buf;
+        for (char &c : text)
+            if (c == '.')
+                c = ',';
+        double last = 0;
+        if (!std::isfinite(v) || !ForsokTextTillBelopp(text, last))
+            continue;
+        ++lasta;
+        ASSERT_LE(std::fabs(last), storsta);
+        const std::string skriven = Taltext(last);
+        double igen = 0;
+        ASSERT_TRUE(ForsokTextTillBelopp(skriven, igen)) << text << " -> " << skriven;
+        ASSERT_EQ(Femton(igen), Femton(last)) << text << " -> " << skriven;
+    }
+    EXPECT_GT(lasta, 100000);
+}
+
+// A 1 MB bad field gave a 1 MB message, and a NUL byte cut the message short.
+TEST(TextTillHeltal, TheMessageShowsFortyCharactersWithoutControlCharacters) {
+    const auto meddelande = [](auto &&las, std::string_view text) {
+        try {
+            las(text);
+        } catch (const Korningsfel &fel) {
+            return std::string(fel.what());
+        }
+        return std::string("OK");
+    };
+    const auto heltal = [](std::string_view t) { TextTillHeltal(t); };
+    const auto belopp = [](std::string_view t) { TextTillBelopp(t); };
+    const std::string stor(1 << 20, 'x');
+    EXPECT_EQ(meddelande(heltal, stor),
+              "'" + std::string(40, 'x') + "…' is not a valid integer value");
+    EXPECT_EQ(meddelande(belopp, std::string_view("1\0x\r\n\x7F", 6)),
+              "'1?x???' is not a valid floating point value");
+    EXPECT_EQ(meddelande(heltal, std::string(39, 'a') + "åäö"),
+              "'" + std::string(39, 'a') + "å…' is not a valid integer value");
+    EXPECT_EQ(meddelande(heltal, std::string(40, 'a')),
+              "'" + std::string(40, 'a') + "' is not a valid integer value");
 }

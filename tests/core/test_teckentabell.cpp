@@ -124,3 +124,82 @@ TEST(ForstaTecken, CutsAtACharacterBoundary) {
     EXPECT_EQ(Teckenantal(kortad), 80u);
     EXPECT_EQ(kortad, hundra.substr(0, 160));
 }
+
+// A file saved as UTF-8 by another editor was read as mojibake and written back so.
+TEST(Tolka, ValidUtf8WithAMultiByteSequenceOrABomIsUtf8AnythingElseWindows1252) {
+    struct Fall {
+        std::string bytes;
+        Filkodning kodning;
+        std::string text; // the bytes as read
+    };
+    const Fall fall[] = {
+        {"F\xC3\xB6retag\r\n", Filkodning::Utf8, "F\xC3\xB6retag\r\n"},
+        {"\xEF\xBB\xBF"
+         "Bok\r\n",
+         Filkodning::Utf8, "Bok\r\n"},
+        {"\xEF\xBB\xBF", Filkodning::Utf8, ""},
+        {"Bok\r\n", Filkodning::Windows1252, "Bok\r\n"},
+        {"", Filkodning::Windows1252, ""},
+        {"F\xF6retag", Filkodning::Windows1252, "F\xF6retag"},
+        {"\xC3\xB6 och \xF6", Filkodning::Windows1252, "\xC3\xB6 och \xF6"}, // mixed: not UTF-8
+        {"\xC3", Filkodning::Windows1252, "\xC3"},                           // cut short
+        {"\xC0\xAF", Filkodning::Windows1252, "\xC0\xAF"},                   // overlong
+        {"\xED\xA0\x80", Filkodning::Windows1252, "\xED\xA0\x80"},           // a surrogate
+        {"\xE2\x82\xAC 5", Filkodning::Utf8, "\xE2\x82\xAC 5"},
+        {"\xF0\x9F\x98\x80", Filkodning::Utf8, "\xF0\x9F\x98\x80"},
+    };
+    for (const auto &f : fall) {
+        const Filtext t = Tolka(f.bytes, "fil");
+        EXPECT_EQ(t.kodning, f.kodning) << f.bytes;
+        EXPECT_EQ(t.bytes, f.text);
+    }
+    EXPECT_EQ(Avkoda("F\xC3\xB6r", Filkodning::Utf8), "För");
+    EXPECT_EQ(Avkoda("F\xF6r", Filkodning::Windows1252), "För");
+}
+
+// A UTF-16 file's message showed only "'1": its NUL bytes cut the message short.
+TEST(Tolka, AUtf16FileIsRefusedNamingTheFile) {
+    for (const std::string bytes : {std::string("\xFF\xFE"
+                                                "B\0",
+                                                4),
+                                    std::string("\xFE\xFF\0B", 4), std::string("1\0;\0", 4)}) {
+        try {
+            Tolka(bytes, "/hem/bok.red");
+            ADD_FAILURE() << "a UTF-16 file was read";
+        } catch (const Korningsfel &fel) {
+            EXPECT_EQ(std::string(fel.what()),
+                      "Filen är sparad som UTF-16 och kan inte läsas. Spara den som "
+                      "Windows-1252 (ANSI) eller UTF-8.\nFil: /hem/bok.red");
+        }
+    }
+}
+
+TEST(TillWindows1252Fil, NamesTheCharacterAndItsLine) {
+    EXPECT_EQ(TillWindows1252Fil("Bok\r\nF\xC3\xB6r \xE2\x82\xAC\r\n"), "Bok\r\nF\xF6r \x80\r\n");
+    const auto meddelande = [](std::string_view text, long forsta) {
+        try {
+            TillWindows1252Fil(text, forsta);
+        } catch (const Korningsfel &fel) {
+            return std::string(fel.what());
+        }
+        return std::string("OK");
+    };
+    EXPECT_EQ(meddelande("Bok\r\na\r\nb \xCE\xA9\r\n", 1),
+              "Tecknet 'Ω' kan inte sparas i filen (Windows-1252), rad 3.");
+    EXPECT_EQ(meddelande("a\r\nb \xCE\xA9\r\n", 7),
+              "Tecknet 'Ω' kan inte sparas i filen (Windows-1252), rad 8.");
+    EXPECT_EQ(meddelande("b \xCE\xA9\r\n", 0),
+              "Tecknet 'Ω' kan inte sparas i filen (Windows-1252).");
+}
+
+TEST(KontrolleraUtanRadbrytning, RefusesCrAndLfAnywhere) {
+    EXPECT_NO_THROW(KontrolleraUtanRadbrytning("Kund; 1\t2", "Namnet"));
+    for (const char *text : {"a\rb", "a\nb", "\r\n", "Kund\r\n2;2081;Smuggel"}) {
+        try {
+            KontrolleraUtanRadbrytning(text, "Namnet");
+            ADD_FAILURE() << "accepted a line break";
+        } catch (const Korningsfel &fel) {
+            EXPECT_STREQ(fel.what(), "Namnet får inte innehålla radbrytningar.");
+        }
+    }
+}
