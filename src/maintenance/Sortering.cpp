@@ -43,7 +43,7 @@ int32_t Datumnyckel(const std::string &datum) {
     }
     int32_t nyckel = 0;
     if (!ForsokTextTillHeltal(text, nyckel))
-        throw Korningsfel("'" + datum + "' is not a valid integer value");
+        throw Korningsfel("'" + Visningstext(datum) + "' is not a valid integer value");
     return nyckel;
 }
 

@@ -232,3 +232,18 @@ TEST(Saldotext, AfterASaveGroupsTheAmountAndIgnoresLessThanAHundredth) {
 }
 
 } // namespace
+
+// A post appended in Windows-1252 to a ledger saved as UTF-8 mixed the two encodings.
+TEST_F(Inmatning, TheFirstPostAfterReadingAUtf8LedgerRewritesItInWindows1252) {
+    SkrivBytes(fil, "\xEF\xBB\xBF"
+                    "Bok 2012\r\n1;0101;5;1930;3010;0;T\xC3\xA5g\r\n");
+    OppnaRedovisning(data, fil);
+    SparaPost(data, Postrutor{"2", "0102", "7,50", "1930", "3010", "0", "B\xC3\xA5t"});
+    EXPECT_EQ(LasBytes(fil),
+              "Bok 2012\r\n1;0101;5;1930;3010;0;T\xE5g\r\n2;0102;7,50;1930;3010;0;B\xE5t\r\n");
+    SparaPost(data, Postrutor{"3", "0103", "1", "1930", "3010", "0", "x"});
+    EXPECT_EQ(data.Postantal, 3);
+    Bokforingsdata igen;
+    LasRedovisning(igen, fil);
+    EXPECT_EQ(igen.Poster, data.Poster);
+}

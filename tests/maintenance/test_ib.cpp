@@ -3,6 +3,7 @@
 
 #include "core/Fel.h"
 #include "core/Redovisningsfil.h"
+#include "entry/Redovisning.h"
 #include "maintenance/IB.h"
 
 #include "../core/Testmapp.h"
@@ -204,7 +205,8 @@ protected:
         data_.Redovisningsnamn = "Bok 2012";
         data_.Redovisningsfil = mapp_.Sokvag("bok.red");
         data_.RedovisningInlast = true;
-        data_.Postplats(++data_.Postantal) = TPost{1, "120105", 1930, 3010, 0, 100, "Sålt; kontant"};
+        data_.Postplats(++data_.Postantal) =
+            TPost{1, "120105", 1930, 3010, 0, 100, "Sålt; kontant"};
         SkrivRedovisning(data_, data_.Redovisningsfil);
         SkrivFjol({Fjol(1930, 2081, 50000), Fjol(1930, 3010, 1000), Fjol(5010, 1930, 400)});
     }
@@ -264,3 +266,17 @@ TEST(IBrad, PreviewColumnsWithGroupedAmount) {
 }
 
 } // namespace
+
+// Opening posts appended in Windows-1252 to a ledger saved as UTF-8 mixed the two encodings.
+TEST_F(SparaIBTest, ALedgerReadAsUtf8IsRewrittenWholeInWindows1252WithTheOpeningPosts) {
+    SkrivBytes(data_.Redovisningsfil, "Bok 2012\r\n1;120105;100;1930;3010;0;S\xC3\xA5lt\r\n");
+    OppnaRedovisning(data_, data_.Redovisningsfil);
+    ASSERT_TRUE(data_.RedovisningLastSomUtf8);
+    IBtabell ib = Berakna(data_);
+    EXPECT_EQ(SparaIBposter(data_, ib), 3);
+    EXPECT_FALSE(data_.RedovisningLastSomUtf8);
+    EXPECT_EQ(LasBytes(data_.Redovisningsfil), "Bok 2012\r\n1;120105;100;1930;3010;0;S\xe5lt\r\n"
+                                               "1;120101;50600;1930;0;0;IB-post\r\n"
+                                               "1;120101;50000;0;2081;0;IB-post\r\n"
+                                               "1;120101;600;0;2099;0;IB-post\r\n");
+}
