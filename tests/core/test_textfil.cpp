@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -19,12 +20,31 @@
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 using namespace tovana;
 using namespace tovana::test;
 namespace fs = std::filesystem;
+
+namespace {
+
+// When set, the next close of a file closes it and then reports an I/O error, as
+// a network file system may when it writes back late.
+std::atomic<bool> gStangningFelar{false};
+
+} // namespace
+
+// Every close in this program goes through here; it does the real close.
+extern "C" int close(int fd) {
+    const long svar = ::syscall(SYS_close, fd);
+    if (svar == 0 && gStangningFelar.exchange(false)) {
+        errno = EIO;
+        return -1;
+    }
+    return static_cast<int>(svar);
+}
 
 namespace {
 
@@ -400,4 +420,18 @@ TEST_F(Textfil, RensaTemporarfilerRemovesOnlyThisFilesOwnTemporaryFiles) {
                                 "bok.red.tmp-abc", "bok.red.tmp-abcdefg", "xbok.red.tmp-a1B2c3"}));
     EXPECT_EQ(LasBytes(fil), gammalt);
     EXPECT_EQ(RensaTemporarfiler(mapp.Sokvag("saknas/bok.red")), 0);
+}
+
+// A close that failed after the appended line was synced was reported as a failed
+// save, so that a retry saved the post twice.
+TEST_F(Textfil, AnAppendWhoseCloseFailsAfterTheSyncIsSavedOnce) {
+    gStangningFelar = true;
+    EXPECT_NO_THROW(LaggTillPostrad(fil, "2;120102;5;1930;3010;0;b"));
+    EXPECT_FALSE(gStangningFelar);
+    EXPECT_EQ(LasBytes(fil), gammalt + "2;120102;5;1930;3010;0;b\r\n");
+    // A rewrite whose close fails before the rename keeps the old file.
+    gStangningFelar = true;
+    EXPECT_EQ(ForstaRaden(Meddelande([&] { SkrivFilSakert(fil, "Ny\r\n"); })), "I/O error 5");
+    EXPECT_EQ(LasBytes(fil), gammalt + "2;120102;5;1930;3010;0;b\r\n");
+    EXPECT_EQ(Kvarlamnat(), std::vector<std::string>{"bok.red"});
 }
