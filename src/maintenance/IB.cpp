@@ -2,6 +2,7 @@
 
 #include "core/Fel.h"
 #include "core/Redovisningsfil.h"
+#include "core/Skrivlas.h"
 #include "core/Taltext.h"
 #include "core/Teckentabell.h"
 #include "reports/Balansberakning.h"
@@ -20,9 +21,8 @@ std::string Hogerstallt(const std::string &text, std::size_t bredd) {
 
 } // namespace
 
-void BeraknaIBposter(Bokforingsdata &data, IBtabell &ib, const std::string &fjolfil,
-                     int32_t vernr, const std::string &datum, int32_t ibkonto,
-                     int32_t resultatkonto) {
+void BeraknaIBposter(Bokforingsdata &data, IBtabell &ib, const std::string &fjolfil, int32_t vernr,
+                     const std::string &datum, int32_t ibkonto, int32_t resultatkonto) {
     // The date becomes a field of every ledger line written on saving.
     if (datum.find_first_of("\r\n") != std::string::npos)
         throw Korningsfel("Datum och text får inte innehålla radbrytningar.");
@@ -78,6 +78,7 @@ void BeraknaIBposter(Bokforingsdata &data, IBtabell &ib, const std::string &fjol
 }
 
 int32_t SparaIBposter(Bokforingsdata &data, IBtabell &ib) {
+    KontrolleraSkrivbarRedovisning(data);
     if (ib.Sparade || ib.IBantal <= 0)
         return 0;
     std::vector<TPost> nya;
