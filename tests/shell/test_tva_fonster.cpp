@@ -124,16 +124,21 @@ private slots:
         QCOMPARE(W<QLabel>(*forsta, "LabelRedFilnamn")->text(), QStringLiteral("ab.red"));
         QCOMPARE(W<QLabel>(*andra, "LabelAktRed")->text(), QStringLiteral("AB 2012"));
 
-        // The second window's save, rename and new account are refused.
+        // The second window's save, rename, new account and removal are refused.
         andra_skrivbord->meddelanden.clear();
         SparaPost(*andra, QStringLiteral("2"));
         BytNamn(*andra, QStringLiteral("Omdöpt"));
         NyttKonto(*andra);
-        QCOMPARE(andra_skrivbord->meddelanden.size(), 4);
+        // Removing an account the posts use warned first, then was refused.
+        andra->Menyval(QStringLiteral("Redigera1"))->trigger();
+        andra->Data().ValtKonto = 1;
+        W<QPushButton>(*andra, "BitBtnKplanRedRadera")->click();
+        QCOMPARE(andra_skrivbord->meddelanden.size(), 5);
         for (const QString &meddelande : andra_skrivbord->meddelanden)
             QVERIFY2(meddelande.contains(QStringLiteral("skrivskyddad och kan inte ändras")),
                      qPrintable(meddelande));
         QCOMPARE(andra->Data().Postantal, 1);
+        QCOMPARE(andra->Data().Kontoantal, 2);
         QCOMPARE(W<QLabel>(*andra, "LabelAktRed")->text(), QStringLiteral("AB 2012"));
         QCOMPARE(Las(QStringLiteral("ab.red")), kRedovisning);
         QCOMPARE(Las(QStringLiteral("ab.kpl")), kKontoplan);
