@@ -136,8 +136,8 @@ Skrivlas::Skrivlas(const std::string &sokvag) : fil_(Kanonisk(sokvag)), lasfil_(
         }
         // A holder removes its lock file before letting go, so a locked file no
         // longer at the path was let go to nobody: try the one there now.
-        struct stat last {
-        }, pa_platsen{};
+        struct stat last {};
+        struct stat pa_platsen {};
         if (::fstat(fd, &last) != 0 || ::lstat(lasfil_.c_str(), &pa_platsen) != 0 ||
             last.st_ino != pa_platsen.st_ino || last.st_dev != pa_platsen.st_dev) {
             ::close(fd);
