@@ -1,11 +1,13 @@
 #include "chart/Kontoplan.h"
 
 #include "core/Kontoplanfil.h"
+#include "core/Skrivlas.h"
 #include "core/Teckentabell.h"
 
 namespace tovana {
 
 void SkapaNyKontoplan(Bokforingsdata &data, const std::string &namn, const std::string &sokvag) {
+    auto las = KravSkrivlas(data.Kontoplanslas, sokvag);
     Bokforingsdata ny;
     ny.Kontoplannamn = ForstaTecken(namn, kNamnlangd);
     SkrivKontoplan(ny, sokvag);
@@ -16,23 +18,30 @@ void SkapaNyKontoplan(Bokforingsdata &data, const std::string &namn, const std::
     data.Kontoantal = 0;
     data.Kontoplanfil = sokvag;
     data.KontoplanInlast = true;
+    SattKontoplanslas(data, std::move(las));
 }
 
-void OppnaKontoplan(Bokforingsdata &data, const std::string &sokvag) {
+std::string OppnaKontoplan(Bokforingsdata &data, const std::string &sokvag) {
+    // Locked before it is read, so that no other window changes it in between.
+    auto las = TaSkrivlas(data.Kontoplanslas, sokvag);
     LasKontoplan(data, sokvag);
     data.Kontoplanfil = sokvag;
     data.KontoplanInlast = true;
+    return SattKontoplanslas(data, std::move(las));
 }
 
 void SparaKontoplan(const Bokforingsdata &data) {
+    KontrolleraSkrivbarKontoplan(data);
     SkrivKontoplan(data, data.Kontoplanfil);
 }
 
 void SparaKontoplanSom(Bokforingsdata &data, const std::string &sokvag) {
+    auto las = KravSkrivlas(data.Kontoplanslas, sokvag);
     SkrivKontoplan(data, sokvag);
     data.Kontoplanfil = sokvag;
     if (data.HarKoder())
         data.KoderFinns = true;
+    SattKontoplanslas(data, std::move(las));
 }
 
 } // namespace tovana

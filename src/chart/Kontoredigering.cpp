@@ -1,6 +1,7 @@
 #include "chart/Kontoredigering.h"
 
 #include "core/Kontoplanfil.h"
+#include "core/Skrivlas.h"
 #include "core/Teckentabell.h"
 
 #include <utility>
@@ -25,6 +26,7 @@ bool ArKontoslot(const Bokforingsdata &data, int32_t slot) {
 }
 
 bool BytKontonamn(Bokforingsdata &data, int32_t slot, const std::string &namn) {
+    KontrolleraSkrivbarKontoplan(data);
     if (!ArKontoslot(data, slot))
         return false;
     data.Konton[slot].namn = ForstaTecken(namn, kNamnlangd);
@@ -39,6 +41,7 @@ bool AnvandsIRedovisningen(const Bokforingsdata &data, int32_t nummer) {
 }
 
 bool TaBortKonto(Bokforingsdata &data, int32_t slot) {
+    KontrolleraSkrivbarKontoplan(data);
     if (!ArKontoslot(data, slot))
         return false;
     for (int32_t i = slot; i < data.Kontoantal; ++i)
@@ -49,6 +52,7 @@ bool TaBortKonto(Bokforingsdata &data, int32_t slot) {
 }
 
 void SparaAndradKontoplan(Bokforingsdata &data, const std::string &namn) {
+    KontrolleraSkrivbarKontoplan(data);
     std::string forra = std::exchange(data.Kontoplannamn, ForstaTecken(namn, kNamnlangd));
     try {
         SkrivKontoplan(data, data.Kontoplanfil);

@@ -2,7 +2,8 @@
 // Editing the chart in memory: the plain account list of the editing panel,
 // renaming and removing an account, and saving the chart under a changed
 // internal name. An account's class and number never change here; an account
-// that should have another number is removed and added anew.
+// that should have another number is removed and added anew. Every change is
+// refused (Korningsfel) while the chart is open read-only.
 
 #include "core/Bokforingsdata.h"
 

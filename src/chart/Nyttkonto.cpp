@@ -1,5 +1,6 @@
 #include "chart/Nyttkonto.h"
 
+#include "core/Skrivlas.h"
 #include "core/Taltext.h"
 #include "core/Teckentabell.h"
 
@@ -27,6 +28,7 @@ std::string RensaKontonummer(std::string_view text) {
 
 bool KontrolleraNyttKonto(const Bokforingsdata &data, const Kontoforslag &forslag,
                           const std::function<void(const Kontofel &)> &fel) {
+    KontrolleraSkrivbarKontoplan(data);
     bool godkand = true;
     auto underkann = [&](Kontofalt falt, std::string meddelande) {
         godkand = false;
@@ -60,6 +62,7 @@ bool KontrolleraNyttKonto(const Bokforingsdata &data, const Kontoforslag &forsla
 }
 
 int32_t LaggTillKonto(Bokforingsdata &data, const Kontoforslag &forslag) {
+    KontrolleraSkrivbarKontoplan(data);
     TKonto konto;
     konto.typ = static_cast<Kontotyp>(TextTillHeltal(forslag.typ));
     konto.nummer = TextTillHeltal(forslag.nummer);

@@ -35,7 +35,8 @@ struct Kontofel {
 std::string RensaKontotyp(std::string_view text);
 std::string RensaKontonummer(std::string_view text);
 
-// Runs the four checks in order and calls `fel` for each that fails:
+// Runs the four checks in order and calls `fel` for each that fails (a chart
+// open read-only raises Korningsfel before any check):
 //   1. the class is not 1..8,
 //   2. the number has fewer than two characters,
 //   3. the name has fewer than two characters,
@@ -47,7 +48,8 @@ bool KontrolleraNyttKonto(const Bokforingsdata &data, const Kontoforslag &forsla
                           const std::function<void(const Kontofel &)> &fel);
 
 // Adds the account (name cut to 80 characters) at its place in class and number
-// order and returns the slot; a class-8 account sets KoderFinns.
+// order and returns the slot; a class-8 account sets KoderFinns. Refused
+// (Korningsfel) while the chart is open read-only.
 int32_t LaggTillKonto(Bokforingsdata &data, const Kontoforslag &forslag);
 
 } // namespace tovana

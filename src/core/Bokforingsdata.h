@@ -10,10 +10,13 @@
 // so no count is ever refused or written past.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace tovana {
+
+class Skrivlas;
 
 // Account class 1..8; 0 only in the sentinel slot.
 using Kontotyp = uint8_t;
@@ -84,6 +87,14 @@ struct Bokforingsdata {
     // The ledger file was read as UTF-8: the next new post rewrites it whole as
     // Windows-1252 instead of appending, so that one file never mixes the two.
     bool RedovisningLastSomUtf8 = false;
+
+    // The write locks of the open chart and ledger files (see Skrivlas.h): held
+    // while this window may change them. A file that opened without its lock is
+    // read-only, and every command that would change it is refused.
+    std::shared_ptr<Skrivlas> Kontoplanslas;
+    std::shared_ptr<Skrivlas> Redovisningslas;
+    bool KontoplanSkrivskyddad = false;
+    bool RedovisningSkrivskyddad = false;
 
     // The entry form's flags: the debit and the credit side of the post being
     // keyed have been examined, and the post may be saved.

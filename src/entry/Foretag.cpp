@@ -2,12 +2,15 @@
 
 #include "core/Foretagsfil.h"
 #include "core/Kontoplanfil.h"
+#include "core/Skrivlas.h"
 #include "entry/Redovisning.h"
 
 namespace tovana {
 
-void OppnaForetag(Bokforingsdata &data, const std::string &foretagsfil) {
+std::string OppnaForetag(Bokforingsdata &data, const std::string &foretagsfil) {
     const Foretag foretag = LasForetagsfil(foretagsfil);
+    auto kontoplanslas = TaSkrivlas(data.Kontoplanslas, foretag.kontoplanfil);
+    auto redovisningslas = TaSkrivlas(data.Redovisningslas, foretag.redovisningsfil);
 
     // The chart is read into a scratch state so that a ledger that fails to
     // read afterwards leaves the chart in memory untouched.
@@ -24,6 +27,12 @@ void OppnaForetag(Bokforingsdata &data, const std::string &foretagsfil) {
     data.Kontoplanfil = foretag.kontoplanfil;
     data.KontoplanInlast = true;
     SattRedovisning(data, std::move(redovisning), foretag.redovisningsfil);
+
+    std::string besked = SattKontoplanslas(data, std::move(kontoplanslas));
+    const std::string redovisningsbesked = SattRedovisningslas(data, std::move(redovisningslas));
+    if (!besked.empty() && !redovisningsbesked.empty())
+        besked += "\n\n";
+    return besked + redovisningsbesked;
 }
 
 void SparaForetag(const Bokforingsdata &data, const std::string &foretagsfil) {

@@ -12,8 +12,10 @@ namespace tovana {
 // when all three were read makes them the chart and ledger in memory: names,
 // tables, counts, both paths, both loaded flags, and KoderFinns set when the
 // chart holds a code (never cleared here). A file that fails to read changes
-// nothing; its error names the file and line.
-void OppnaForetag(Bokforingsdata &data, const std::string &foretagsfil);
+// nothing; its error names the file and line. Both files are locked as
+// OppnaKontoplan and OppnaRedovisning lock them; the returned text tells the
+// user which of them opened read-only (empty when both may be changed).
+std::string OppnaForetag(Bokforingsdata &data, const std::string &foretagsfil);
 
 // Writes the company file naming the chart and ledger files in memory; the
 // paths themselves do not change.

@@ -2,6 +2,7 @@
 
 #include "core/Fel.h"
 #include "core/Redovisningsfil.h"
+#include "core/Skrivlas.h"
 #include "core/Taltext.h"
 #include "core/Teckentabell.h"
 
@@ -83,6 +84,7 @@ bool ArEnsidig(const TPost &post) {
 }
 
 int32_t SparaPost(Bokforingsdata &data, const Postrutor &rutor) {
+    KontrolleraSkrivbarRedovisning(data);
     // Every box is converted before anything is written, in box order, so the
     // first text that does not convert is the one reported.
     TPost post;

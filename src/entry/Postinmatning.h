@@ -61,7 +61,8 @@ bool ArEnsidig(const TPost &post);
 // seven texts first (a text that does not convert raises the runtime's message
 // and nothing is written), appends the line with the amount as typed, then adds
 // the post to the table and updates Konteringssaldo. A failed append leaves the
-// table and the balance as they were. Returns the new post's slot.
+// table and the balance as they were. Returns the new post's slot. Refused
+// (Korningsfel) while the ledger is open read-only.
 int32_t SparaPost(Bokforingsdata &data, const Postrutor &rutor);
 
 // The balance line after a save: "Debetsaldo med 1 250,00" or

@@ -1,5 +1,6 @@
 #include "entry/Redovisning.h"
 
+#include "core/Skrivlas.h"
 #include "core/Taltext.h"
 #include "core/Teckentabell.h"
 #include "entry/Postinmatning.h"
@@ -53,9 +54,11 @@ std::vector<Senasterad> SenastePoster(const Bokforingsdata &data) {
 }
 
 void SkapaNyRedovisning(Bokforingsdata &data, const std::string &namn, const std::string &sokvag) {
+    auto las = KravSkrivlas(data.Redovisningslas, sokvag);
     const std::string internt = ForstaTecken(namn, kNamnlangd);
     SkapaRedovisningsfil(sokvag, internt);
     SattRedovisning(data, Redovisningsinnehall{internt, {}}, sokvag);
+    SattRedovisningslas(data, std::move(las));
 }
 
 void SattRedovisning(Bokforingsdata &data, Redovisningsinnehall innehall,
@@ -73,8 +76,11 @@ void SattRedovisning(Bokforingsdata &data, Redovisningsinnehall innehall,
     data.RedovisningLastSomUtf8 = innehall.kodning == Filkodning::Utf8;
 }
 
-void OppnaRedovisning(Bokforingsdata &data, const std::string &sokvag) {
+std::string OppnaRedovisning(Bokforingsdata &data, const std::string &sokvag) {
+    // Locked before it is read, so that no other window changes it in between.
+    auto las = TaSkrivlas(data.Redovisningslas, sokvag);
     SattRedovisning(data, LasRedovisningsfil(sokvag), sokvag);
+    return SattRedovisningslas(data, std::move(las));
 }
 
 } // namespace tovana

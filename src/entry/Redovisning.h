@@ -45,16 +45,22 @@ std::vector<Senasterad> Postblock(const Bokforingsdata &data, int32_t n);
 std::vector<Senasterad> SenastePoster(const Bokforingsdata &data);
 
 // Writes a new ledger file holding only the name line, then makes it the ledger
-// in memory: no posts, the name cut to 80 characters, the file, the flag.
+// in memory: no posts, the name cut to 80 characters, the file, the flag. The
+// new file is locked for this window first (see Skrivlas.h): a file open
+// elsewhere raises and is not written. The old ledger's lock is released.
 void SkapaNyRedovisning(Bokforingsdata &data, const std::string &namn, const std::string &sokvag);
 
 // Makes a ledger that has been read the one in memory: name, posts, count, file
-// and flag.
+// and flag (not its lock).
 void SattRedovisning(Bokforingsdata &data, Redovisningsinnehall innehall,
                      const std::string &sokvag);
 
 // Reads the ledger file and, when the whole file was read, makes it the ledger
-// in memory. On failure nothing changes and the error names file and line.
-void OppnaRedovisning(Bokforingsdata &data, const std::string &sokvag);
+// in memory. On failure nothing changes and the error names file and line. The
+// file is locked for this window before it is read; when the lock is not taken
+// (open elsewhere, or a folder that cannot hold the lock file) it opens
+// read-only, and the returned text tells the user so (empty when it may be
+// changed).
+std::string OppnaRedovisning(Bokforingsdata &data, const std::string &sokvag);
 
 } // namespace tovana

@@ -2,6 +2,7 @@
 
 #include "core/Fel.h"
 #include "core/Redovisningsfil.h"
+#include "core/Skrivlas.h"
 #include "core/Taltext.h"
 #include "core/Teckentabell.h"
 #include "reports/Balansberakning.h"
@@ -77,6 +78,7 @@ void BeraknaIBposter(Bokforingsdata &data, IBtabell &ib, const std::string &fjol
 }
 
 int32_t SparaIBposter(Bokforingsdata &data, IBtabell &ib) {
+    KontrolleraSkrivbarRedovisning(data);
     if (ib.Sparade || ib.IBantal <= 0)
         return 0;
     std::vector<TPost> nya;

@@ -39,14 +39,14 @@ struct IBtabell {
 // read, or a line that does not convert, raises Korningsfel naming the file and
 // line, and then neither `ib` nor Arbetsposter changes. Poster and every file
 // are left as they are.
-void BeraknaIBposter(Bokforingsdata &data, IBtabell &ib, const std::string &fjolfil,
-                     int32_t vernr, const std::string &datum, int32_t ibkonto,
-                     int32_t resultatkonto);
+void BeraknaIBposter(Bokforingsdata &data, IBtabell &ib, const std::string &fjolfil, int32_t vernr,
+                     const std::string &datum, int32_t ibkonto, int32_t resultatkonto);
 
 // Appends the prepared posts, with the text "IB-post", to the ledger file in
 // one write and then to Poster after the last post; returns how many. When the
 // file cannot be written, it raises and Poster, Postantal and the file stay as
-// they were. A run already saved appends nothing and returns 0.
+// they were. A run already saved appends nothing and returns 0. Refused
+// (Korningsfel) while the ledger is open read-only.
 int32_t SparaIBposter(Bokforingsdata &data, IBtabell &ib);
 
 // One line of the preview list: the re-sorting preview's columns, the amount as

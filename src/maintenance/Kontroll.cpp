@@ -2,6 +2,7 @@
 
 #include "chart/Kontoredigering.h"
 #include "core/Kontoplanfil.h"
+#include "core/Skrivlas.h"
 
 #include <unordered_set>
 
@@ -62,8 +63,8 @@ std::vector<OanvantKonto> OanvandaKontoplatser(const Bokforingsdata &data) {
         const TKonto &konto = data.Konton[i];
         if (anvanda.contains(konto.nummer))
             continue;
-        oanvanda.push_back({i, std::to_string(konto.typ) + " " + std::to_string(konto.nummer) +
-                                   " " + konto.namn});
+        oanvanda.push_back(
+            {i, std::to_string(konto.typ) + " " + std::to_string(konto.nummer) + " " + konto.namn});
     }
     return oanvanda;
 }
@@ -76,6 +77,7 @@ std::vector<std::string> OanvandaKonton(const Bokforingsdata &data) {
 }
 
 std::string TaBortOanvantKonto(Bokforingsdata &data, int32_t slot) {
+    KontrolleraSkrivbarKontoplan(data);
     if (!ArKontoslot(data, slot))
         return {};
     const TKonto konto = data.Konton[slot];
@@ -86,6 +88,7 @@ std::string TaBortOanvantKonto(Bokforingsdata &data, int32_t slot) {
 }
 
 void SparaReduceradKontoplan(const Bokforingsdata &data) {
+    KontrolleraSkrivbarKontoplan(data);
     SkrivKontoplan(data, data.Kontoplanfil);
 }
 

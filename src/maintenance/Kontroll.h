@@ -41,7 +41,8 @@ std::vector<std::string> OanvandaKonton(const Bokforingsdata &data);
 // Removes the account in `slot` from the chart (later accounts move one slot
 // down) and returns the message "Kontot 1510 Kundfordringar har raderats!".
 // An empty text, and nothing changed, when the slot holds no account or some
-// post uses its number. Only memory changes.
+// post uses its number. Only memory changes. Both this and the save below are
+// refused (Korningsfel) while the chart is open read-only.
 std::string TaBortOanvantKonto(Bokforingsdata &data, int32_t slot);
 
 // Writes the chart to its file, Kontoplanfil. A failure raises Korningsfel and

@@ -2,6 +2,7 @@
 
 #include "core/Fel.h"
 #include "core/Redovisningsfil.h"
+#include "core/Skrivlas.h"
 #include "core/Taltext.h"
 #include "core/Teckentabell.h"
 #include "entry/Redovisning.h"
@@ -113,6 +114,7 @@ bool GodtagbartKontonummer(const Bokforingsdata &data, int32_t nummer) {
 }
 
 Andringsfel AndraPost(Bokforingsdata &data, int32_t plats, const Postrutor &rutor) {
+    KontrolleraSkrivbarRedovisning(data);
     if (plats < 1 || plats > data.Postantal)
         throw Korningsfel("Det finns ingen post nummer " + std::to_string(plats) +
                           " i redovisningen.");
@@ -141,6 +143,7 @@ Andringsfel AndraPost(Bokforingsdata &data, int32_t plats, const Postrutor &ruto
 }
 
 void RaderaPost(Bokforingsdata &data, int32_t plats) {
+    KontrolleraSkrivbarRedovisning(data);
     if (plats < 1 || plats > data.Postantal)
         throw Korningsfel("Det finns ingen post nummer " + std::to_string(plats) +
                           " i redovisningen.");
@@ -155,6 +158,7 @@ void RaderaPost(Bokforingsdata &data, int32_t plats) {
 }
 
 void BytRedovisningsnamn(Bokforingsdata &data, std::string_view namn) {
+    KontrolleraSkrivbarRedovisning(data);
     std::string nytt = ForstaTecken(namn, kNamnlangd);
     if (nytt.find_first_of("\r\n") != std::string::npos)
         throw Korningsfel("Namnet får inte innehålla radbrytningar.");

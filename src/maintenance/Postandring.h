@@ -8,7 +8,8 @@
 //     12;120315;1250,5;1930;3010;0;Försäljning kontant
 //
 // and only once the file is written does the ledger in memory change, so a
-// failed write leaves both the file and the table as they were.
+// failed write leaves both the file and the table as they were. A ledger open
+// read-only refuses every change (Korningsfel) before anything is written.
 
 #include "core/Bokforingsdata.h"
 #include "entry/Postinmatning.h"

@@ -2,6 +2,7 @@
 
 #include "core/Fel.h"
 #include "core/Redovisningsfil.h"
+#include "core/Skrivlas.h"
 #include "core/Taltext.h"
 #include "core/Teckentabell.h"
 
@@ -91,6 +92,7 @@ void SorteraPoster(Bokforingsdata &data, Sorteringsordning ordning) {
 }
 
 void SparaSortering(Bokforingsdata &data) {
+    KontrolleraSkrivbarRedovisning(data);
     const int32_t antal = data.Postantal;
     std::vector<TPost> forra(data.Poster.begin() + 1, data.Poster.begin() + 1 + antal);
     for (int32_t i = 1; i <= antal; ++i)

@@ -34,8 +34,8 @@ std::string Sorteringsrad(const TPost &post);
 void SorteraPoster(Bokforingsdata &data, Sorteringsordning ordning);
 
 // Copies Arbetsposter slots 1..Postantal into Poster and rewrites the ledger
-// file in that order. When the file cannot be rewritten, it raises and Poster
-// and the file are left as they were.
+// file in that order. When the file cannot be rewritten, or the ledger is open
+// read-only, it raises and Poster and the file are left as they were.
 void SparaSortering(Bokforingsdata &data);
 
 } // namespace tovana

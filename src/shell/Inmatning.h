@@ -1,6 +1,9 @@
 #pragma once
 // Input that the files can hold: every text box of the window refuses
-// characters that Windows-1252 cannot store, so nothing is altered on save.
+// characters that Windows-1252 cannot store, so nothing is altered on save, and
+// never holds a line break, which would split a name or a post over two lines
+// of its file. A line break that arrives by paste or drop becomes one blank
+// (CR LF together, CR or LF alone).
 
 #include <QValidator>
 
@@ -10,6 +13,7 @@ class Windows1252Validator : public QValidator {
     Q_OBJECT
 public:
     explicit Windows1252Validator(QObject *parent = nullptr) : QValidator(parent) {}
+    // Replaces the line breaks and then judges the characters.
     State validate(QString &text, int &pos) const override;
 };
 

@@ -289,14 +289,26 @@ void TForm1::AktiveraMenyval(const QString &namn) {
         val->setEnabled(true);
 }
 
+namespace {
+
+// The file name of the top strip, marked when the file may not be changed.
+QString Filnamnstext(const std::string &fil, bool skrivskyddad) {
+    QString text = QString::fromStdString(fil);
+    if (skrivskyddad)
+        text += QStringLiteral("  (skrivskyddad)");
+    return text;
+}
+
+} // namespace
+
 void TForm1::VisaAktuellKontoplan() {
     LabelAktKplan_->setText(QString::fromStdString(data_.Kontoplannamn));
-    LabelKplanFilnamn_->setText(QString::fromStdString(data_.Kontoplanfil));
+    LabelKplanFilnamn_->setText(Filnamnstext(data_.Kontoplanfil, data_.KontoplanSkrivskyddad));
 }
 
 void TForm1::VisaAktuellRedovisning() {
     LabelAktRed_->setText(QString::fromStdString(data_.Redovisningsnamn));
-    LabelRedFilnamn_->setText(QString::fromStdString(data_.Redovisningsfil));
+    LabelRedFilnamn_->setText(Filnamnstext(data_.Redovisningsfil, data_.RedovisningSkrivskyddad));
 }
 
 void TForm1::FargaArbetspaneler() {

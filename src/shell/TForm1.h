@@ -1,7 +1,8 @@
 #pragma once
 // The main window: the menu, the top strip naming the current chart and ledger,
 // and the eighteen work panels that share one rectangle, of which exactly one is
-// shown at a time. The window owns the bookkeeping state and the seam to the
+// shown at a time. The window owns the bookkeeping state, with the write locks of
+// its chart and ledger (released when the window goes), and the seam to the
 // desktop; each subsystem builds its own panels onto it and wires its menu items.
 
 #include "core/Bokforingsdata.h"

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -159,6 +160,61 @@ private slots:
             QApplication::sendEvent(ruta, &tryck);
         }
         QCOMPARE(ruta->text(), QStringLiteral("Åsa €"));
+    }
+
+    // A name pasted with a line break was written as it stood, and the next open
+    // read the rest of it as an account of its own.
+    void aLineBreakNeverReachesABox_data() {
+        QTest::addColumn<QString>("ruta");
+        QTest::addColumn<bool>("klistra");
+        QTest::addColumn<QString>("fore");
+        QTest::addColumn<int>("markor");
+        QTest::addColumn<QString>("in");
+        QTest::addColumn<QString>("efter");
+        QTest::addColumn<int>("markorEfter");
+        const QString smuggel = QStringLiteral("Kund\r\n2;2081;Smuggel");
+        const QString rensad = QStringLiteral("Kund 2;2081;Smuggel");
+        struct Rad {
+            const char *ruta;
+            bool klistra;
+        };
+        for (const Rad &rad :
+             {Rad{"Editnykplannamn", true}, Rad{"EditAngeRedNamn", false}, Rad{"Knamn", true},
+              Rad{"EditKplanRedNamn", false}, Rad{"EditKplannamn", true},
+              Rad{"EditAndraRedNamn", true}, Rad{"EditText", false}, Rad{"EditDatum", true}})
+            QTest::addRow("%s %s", rad.ruta, rad.klistra ? "paste" : "insert")
+                << QString::fromUtf8(rad.ruta) << rad.klistra << QString() << 0 << smuggel << rensad
+                << int(rensad.size());
+        QTest::newRow("lone CR and LF, each a blank")
+            << "Knamn" << true << QString() << 0 << QStringLiteral("a\rb\nc\n\r") << "a b c  " << 7;
+        QTest::newRow("into the middle: the cursor after the pasted text")
+            << "EditAndraRedNamn" << true << QStringLiteral("AB") << 1
+            << QStringLiteral("x\r\ny\r\n") << "Ax y B" << 5;
+        QTest::newRow("a character the files cannot hold still refuses the paste")
+            << "EditText" << true << QStringLiteral("AB") << 1 << QStringLiteral("x\n\u221a")
+            << "AB" << 1;
+    }
+    void aLineBreakNeverReachesABox() {
+        QFETCH(QString, ruta);
+        QFETCH(bool, klistra);
+        QFETCH(QString, fore);
+        QFETCH(int, markor);
+        QFETCH(QString, in);
+        QFETCH(QString, efter);
+        QFETCH(int, markorEfter);
+        auto form = NyttFonster();
+        auto *box = form->findChild<QLineEdit *>(ruta);
+        QVERIFY(box);
+        box->setText(fore);
+        box->setCursorPosition(markor);
+        if (klistra) {
+            QApplication::clipboard()->setText(in);
+            box->paste();
+        } else {
+            box->insert(in);
+        }
+        QCOMPARE(box->text(), efter);
+        QCOMPARE(box->cursorPosition(), markorEfter);
     }
 
     void manualItemsOpenTheirPages() {

@@ -1,6 +1,7 @@
 #include "chart/ui/PanelKplanRedigera.h"
 
 #include "chart/Kontoredigering.h"
+#include "core/Skrivlas.h"
 #include "shell/Kontroller.h"
 #include "shell/TForm1.h"
 
@@ -129,6 +130,8 @@ void PanelKplanRedigera::BitBtnKplanRedRaderaClick() {
         auto &data = form_.Data();
         if (!tovana::ArKontoslot(data, data.ValtKonto))
             return;
+        // A read-only chart refuses before the warning about the account's posts.
+        tovana::KontrolleraSkrivbarKontoplan(data);
         if (tovana::AnvandsIRedovisningen(data, data.Konton[data.ValtKonto].nummer))
             form_.Meddelande(QString::fromStdString(tovana::kRaderingsvarning));
         tovana::TaBortKonto(data, data.ValtKonto);

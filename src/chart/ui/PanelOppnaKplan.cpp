@@ -28,10 +28,12 @@ void PanelOppnaKplan::Oppna1Click() {
         if (!sokvag.isEmpty()) {
             auto &data = form_.Data();
             ListBoxVisaKplan_->clear();
-            tovana::OppnaKontoplan(data, sokvag.toStdString());
+            const std::string besked = tovana::OppnaKontoplan(data, sokvag.toStdString());
             form_.AktiveraKontoplansgrupp();
             if (data.RedovisningInlast)
                 form_.AktiveraRedovisningsgrupp();
+            if (!besked.empty())
+                form_.Meddelande(QString::fromStdString(besked));
         }
     });
     // Whether the file was read, the dialog cancelled or the reading failed,

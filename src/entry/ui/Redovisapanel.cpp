@@ -535,11 +535,13 @@ void Redovisapanel::OppnaredClick() {
         auto &data = form_.Data();
         const QString fil = form_.ValjOppnafil(QStringLiteral("*.red"));
         if (!fil.isEmpty()) {
-            tovana::OppnaRedovisning(data, S(fil));
+            const std::string besked = tovana::OppnaRedovisning(data, S(fil));
             form_.VisaAktuellRedovisning();
             if (data.KontoplanInlast)
                 form_.AktiveraRedovisningsgrupp();
             VisaOppnadRedovisning();
+            if (!besked.empty())
+                form_.Meddelande(Q(besked));
         }
         VisaSaldoVidOppning();
     });

@@ -17,7 +17,7 @@ void oppnaforetagClick(TForm1 &form, Redovisapanel &redovisa) {
         if (fil.isEmpty())
             return;
         auto &data = form.Data();
-        tovana::OppnaForetag(data, fil.toStdString());
+        const std::string besked = tovana::OppnaForetag(data, fil.toStdString());
         form.VisaAktuellKontoplan();
         form.VisaAktuellRedovisning();
         form.AktiveraKontoplansgrupp();
@@ -25,6 +25,8 @@ void oppnaforetagClick(TForm1 &form, Redovisapanel &redovisa) {
         data.Sexpostsida = 0;
         redovisa.VisaOppnadRedovisning();
         redovisa.VisaSaldoVidOppning();
+        if (!besked.empty())
+            form.Meddelande(QString::fromStdString(besked));
     });
 }
 

@@ -1,0 +1,243 @@
+#include "core/Skrivlas.h"
+
+#include "core/Fel.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <pwd.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tovana {
+
+namespace {
+
+std::string Verklig(const std::string &sokvag) {
+    char *verklig = ::realpath(sokvag.c_str(), nullptr);
+    if (!verklig)
+        return {};
+    std::string s = verklig;
+    std::free(verklig);
+    return s;
+}
+
+// The file with links and relative parts resolved; a file not yet created gets
+// its folder resolved and keeps its name.
+std::string Kanonisk(const std::string &sokvag) {
+    if (std::string fil = Verklig(sokvag); !fil.empty())
+        return fil;
+    const auto snedstreck = sokvag.rfind('/');
+    const std::string mapp = snedstreck == std::string::npos ? "."
+                             : snedstreck == 0               ? "/"
+                                                             : sokvag.substr(0, snedstreck);
+    const std::string namn =
+        snedstreck == std::string::npos ? sokvag : sokvag.substr(snedstreck + 1);
+    const std::string verklig = Verklig(mapp);
+    if (verklig.empty() || namn.empty())
+        return sokvag;
+    return (verklig == "/" ? verklig : verklig + "/") + namn;
+}
+
+// The holder line of a lock file, cut at its line end and without control
+// characters, for a message box.
+std::string LasInnehavare(int fd) {
+    char buf[256];
+    const ssize_t n = ::pread(fd, buf, sizeof buf, 0);
+    std::string text;
+    for (ssize_t i = 0; i < n && buf[i] != '\n' && buf[i] != '\r'; ++i)
+        if (static_cast<unsigned char>(buf[i]) >= 0x20)
+            text += buf[i];
+    return text;
+}
+
+bool ArAlfanumerisk(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// Removes what a rewrite killed half-way leaves beside the file: a temporary
+// file named "<file>.tmp-" and six letters or digits. Nothing is reported; a
+// file that cannot be removed stays.
+void TaBortKvarlamnadeTemporarfiler(const std::string &fil) {
+    namespace fs = std::filesystem;
+    const fs::path sokvag(fil);
+    const std::string borjan = sokvag.filename().string() + ".tmp-";
+    std::error_code fel;
+    for (fs::directory_iterator post(sokvag.parent_path(), fel), slut; !fel && post != slut;
+         post.increment(fel)) {
+        const std::string namn = post->path().filename().string();
+        if (namn.size() != borjan.size() + 6 || namn.compare(0, borjan.size(), borjan) != 0)
+            continue;
+        bool egen = true;
+        for (std::size_t i = borjan.size(); i < namn.size(); ++i)
+            egen = egen && ArAlfanumerisk(namn[i]);
+        std::error_code ingen;
+        if (egen && post->symlink_status(ingen).type() == fs::file_type::regular)
+            fs::remove(post->path(), ingen);
+    }
+}
+
+// Whether a lock file this user may not open for writing is held by someone.
+bool HallsAvAnnan(const std::string &lasfil, std::string &innehavare) {
+    const int fd = ::open(lasfil.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0)
+        return false;
+    const bool halls = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    if (halls)
+        innehavare = LasInnehavare(fd);
+    ::close(fd);
+    return halls;
+}
+
+std::string Skrivskyddsbesked(const std::string &vad, const std::string &fil, const Skrivlas &las) {
+    return vad + " " + fil + " " + las.Orsak() +
+           ". Den öppnas skrivskyddad: du kan läsa den, men inga ändringar sparas.";
+}
+
+} // namespace
+
+std::string Innehavartext() {
+    std::string anvandare;
+    struct passwd post {};
+    struct passwd *funnen = nullptr;
+    char buf[1024];
+    if (::getpwuid_r(::geteuid(), &post, buf, sizeof buf, &funnen) == 0 && funnen)
+        anvandare = funnen->pw_name;
+    else if (const char *namn = std::getenv("USER"))
+        anvandare = namn;
+    char dator[256] = {};
+    if (::gethostname(dator, sizeof dator - 1) != 0)
+        dator[0] = '\0';
+    return anvandare + "@" + dator + " " + std::to_string(::getpid());
+}
+
+Skrivlas::Skrivlas(const std::string &sokvag) : fil_(Kanonisk(sokvag)), lasfil_(fil_ + ".lck") {
+    // A few tries: a lock file can be removed by its releasing holder between
+    // being opened here and being locked.
+    for (int forsok = 0; forsok < 8; ++forsok) {
+        const int fd = ::open(lasfil_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (fd < 0) {
+            felnummer_ = errno;
+            lage_ = HallsAvAnnan(lasfil_, innehavare_) ? Lage::Upptagen : Lage::Omojlig;
+            return;
+        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            if (errno == EWOULDBLOCK) {
+                lage_ = Lage::Upptagen;
+                innehavare_ = LasInnehavare(fd);
+            } else {
+                lage_ = Lage::Omojlig;
+                felnummer_ = errno;
+            }
+            ::close(fd);
+            return;
+        }
+        // A holder removes its lock file before letting go, so a locked file no
+        // longer at the path was let go to nobody: try the one there now.
+        struct stat last {};
+        struct stat pa_platsen {};
+        if (::fstat(fd, &last) != 0 || ::lstat(lasfil_.c_str(), &pa_platsen) != 0 ||
+            last.st_ino != pa_platsen.st_ino || last.st_dev != pa_platsen.st_dev) {
+            ::close(fd);
+            continue;
+        }
+        fd_ = fd;
+        agare_ = ::getpid();
+        lage_ = Lage::Tagen;
+        felnummer_ = 0;
+        // The holder's name is for others' messages only; the lock holds without it.
+        const std::string rad = Innehavartext() + "\n";
+        if (::ftruncate(fd, 0) == 0) {
+            const ssize_t skrivet = ::pwrite(fd, rad.data(), rad.size(), 0);
+            static_cast<void>(skrivet);
+        }
+        TaBortKvarlamnadeTemporarfiler(fil_);
+        return;
+    }
+    lage_ = Lage::Upptagen;
+}
+
+Skrivlas::~Skrivlas() {
+    if (fd_ < 0)
+        return;
+    // Removed while still held, so that no one locks a file that is gone.
+    if (agare_ == ::getpid())
+        ::unlink(lasfil_.c_str());
+    ::close(fd_);
+}
+
+std::string Skrivlas::Orsak() const {
+    switch (lage_) {
+    case Lage::Tagen:
+        return {};
+    case Lage::Omojlig:
+        return "kan inte låsas för skrivning (" + FilfelText(felnummer_) + ")";
+    case Lage::Upptagen:
+        break;
+    }
+    if (innehavare_.empty())
+        return "är redan öppen på annat håll";
+    const auto blank = innehavare_.rfind(' ');
+    if (blank == std::string::npos)
+        return "är redan öppen på annat håll (" + innehavare_ + ")";
+    if (innehavare_ == Innehavartext())
+        return "är redan öppen i det här programmet";
+    return "är redan öppen på annat håll (" + innehavare_.substr(0, blank) + ", process " +
+           innehavare_.substr(blank + 1) + ")";
+}
+
+std::shared_ptr<Skrivlas> TaSkrivlas(const std::shared_ptr<Skrivlas> &nuvarande,
+                                     const std::string &sokvag) {
+    if (nuvarande && nuvarande->Tagen() && nuvarande->Fil() == Kanonisk(sokvag))
+        return nuvarande;
+    return std::make_shared<Skrivlas>(sokvag);
+}
+
+std::shared_ptr<Skrivlas> KravSkrivlas(const std::shared_ptr<Skrivlas> &nuvarande,
+                                       const std::string &sokvag) {
+    auto las = TaSkrivlas(nuvarande, sokvag);
+    if (!las->Tagen())
+        throw Korningsfel("Filen " + sokvag + " " + las->Orsak() +
+                          ". Den skrivs inte: välj ett annat filnamn.");
+    return las;
+}
+
+std::string SattKontoplanslas(Bokforingsdata &data, std::shared_ptr<Skrivlas> las) {
+    data.KontoplanSkrivskyddad = !las->Tagen();
+    std::string besked;
+    if (data.KontoplanSkrivskyddad) {
+        besked = Skrivskyddsbesked("Kontoplanen", data.Kontoplanfil, *las);
+        las.reset();
+    }
+    data.Kontoplanslas = std::move(las);
+    return besked;
+}
+
+std::string SattRedovisningslas(Bokforingsdata &data, std::shared_ptr<Skrivlas> las) {
+    data.RedovisningSkrivskyddad = !las->Tagen();
+    std::string besked;
+    if (data.RedovisningSkrivskyddad) {
+        besked = Skrivskyddsbesked("Redovisningen", data.Redovisningsfil, *las);
+        las.reset();
+    }
+    data.Redovisningslas = std::move(las);
+    return besked;
+}
+
+void KontrolleraSkrivbarKontoplan(const Bokforingsdata &data) {
+    if (data.KontoplanSkrivskyddad)
+        throw Korningsfel("Kontoplanen är öppnad skrivskyddad och kan inte ändras: den var öppen "
+                          "på annat håll eller kunde inte låsas när den öppnades. Öppna den på "
+                          "nytt när den är ledig, eller spara den under ett annat namn.");
+}
+
+void KontrolleraSkrivbarRedovisning(const Bokforingsdata &data) {
+    if (data.RedovisningSkrivskyddad)
+        throw Korningsfel("Redovisningen är öppnad skrivskyddad och kan inte ändras: den var "
+                          "öppen på annat håll eller kunde inte låsas när den öppnades. Öppna den "
+                          "på nytt när den är ledig.");
+}
+
+} // namespace tovana
