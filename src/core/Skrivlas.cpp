@@ -1,11 +1,11 @@
 #include "core/Skrivlas.h"
 
 #include "core/Fel.h"
+#include "core/Textfil.h"
 
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
-#include <filesystem>
 #include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -51,32 +51,6 @@ std::string LasInnehavare(int fd) {
         if (static_cast<unsigned char>(buf[i]) >= 0x20)
             text += buf[i];
     return text;
-}
-
-bool ArAlfanumerisk(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-// Removes what a rewrite killed half-way leaves beside the file: a temporary
-// file named "<file>.tmp-" and six letters or digits. Nothing is reported; a
-// file that cannot be removed stays.
-void TaBortKvarlamnadeTemporarfiler(const std::string &fil) {
-    namespace fs = std::filesystem;
-    const fs::path sokvag(fil);
-    const std::string borjan = sokvag.filename().string() + ".tmp-";
-    std::error_code fel;
-    for (fs::directory_iterator post(sokvag.parent_path(), fel), slut; !fel && post != slut;
-         post.increment(fel)) {
-        const std::string namn = post->path().filename().string();
-        if (namn.size() != borjan.size() + 6 || namn.compare(0, borjan.size(), borjan) != 0)
-            continue;
-        bool egen = true;
-        for (std::size_t i = borjan.size(); i < namn.size(); ++i)
-            egen = egen && ArAlfanumerisk(namn[i]);
-        std::error_code ingen;
-        if (egen && post->symlink_status(ingen).type() == fs::file_type::regular)
-            fs::remove(post->path(), ingen);
-    }
 }
 
 // Whether a lock file this user may not open for writing is held by someone.
@@ -153,7 +127,7 @@ Skrivlas::Skrivlas(const std::string &sokvag) : fil_(Kanonisk(sokvag)), lasfil_(
             const ssize_t skrivet = ::pwrite(fd, rad.data(), rad.size(), 0);
             static_cast<void>(skrivet);
         }
-        TaBortKvarlamnadeTemporarfiler(fil_);
+        RensaTemporarfiler(fil_);
         return;
     }
     lage_ = Lage::Upptagen;

@@ -216,7 +216,7 @@ TEST(TextTillHeltal, TheMessageShowsFortyCharactersWithoutControlCharacters) {
     EXPECT_EQ(meddelande(heltal, stor),
               "'" + std::string(40, 'x') + "…' is not a valid integer value");
     EXPECT_EQ(meddelande(belopp, std::string_view("1\0x\r\n\x7F", 6)),
-              "'1?x???' is not a valid floating point value");
+              "'1?x??" "?' is not a valid floating point value");
     EXPECT_EQ(meddelande(heltal, std::string(39, 'a') + "åäö"),
               "'" + std::string(39, 'a') + "å…' is not a valid integer value");
     EXPECT_EQ(meddelande(heltal, std::string(40, 'a')),
