@@ -1,11 +1,14 @@
 // The program: the application and its one window.
 
+#include "shell/Svenska.h"
 #include "shell/TForm1.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
+    // Qt's own dialog texts in Swedish, before any window is built.
+    InstalleraSvenskaQtTexter(app);
     TForm1 form;
     form.show();
     return app.exec();

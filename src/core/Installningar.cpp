@@ -41,6 +41,16 @@ Farg AvkodaFarg(const std::string &text) {
     return FranHeltal(static_cast<uint32_t>(TextTillHeltal(text)));
 }
 
+std::string FargtextAvRutor(std::string_view bla, std::string_view gron, std::string_view rod) {
+    std::string text = "$00";
+    for (const std::string_view ruta : {bla, gron, rod}) {
+        if (ruta.size() < 2)
+            text.append(2 - ruta.size(), '0');
+        text += ruta;
+    }
+    return text;
+}
+
 void LasInstallningar(Bokforingsdata &data, const std::string &sokvag) {
     const Filtext fil = Tolka(LasFil(sokvag), sokvag);
     Radlasare lasare(fil.bytes);

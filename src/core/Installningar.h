@@ -8,6 +8,7 @@
 #include "core/Bokforingsdata.h"
 
 #include <string>
+#include <string_view>
 
 namespace tovana {
 
@@ -17,6 +18,13 @@ inline const std::string kInstallningsfil = "Tovana.farg";
 // integer ("$00EEDADA") whose lowest byte is red, then green, then blue.
 // Raises Korningsfel "'<text>' is not a valid integer value" otherwise.
 Farg AvkodaFarg(const std::string &text);
+
+// The colour text of the colour panel's three boxes, blue, green and red: "$00"
+// and each box's digits, a box of fewer than two padded with leading zeros
+// ("F" is "0F", an empty box "00"), so that boxes of hexadecimal digits always
+// give "$00" and six digits. The digits are not checked here: AvkodaFarg
+// refuses a text that is no colour.
+std::string FargtextAvRutor(std::string_view bla, std::string_view gron, std::string_view rod);
 
 // Reads the first line into Fargtext and decodes it into Bakgrundsfarg.
 // On failure (missing file, bad colour) raises and changes nothing.

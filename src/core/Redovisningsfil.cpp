@@ -26,14 +26,18 @@ int32_t Heltal(std::string_view bytes, Filkodning kodning) {
 
 const std::string kDatumOchText = "Datum och text";
 
-TPost LasPostrad(std::string_view rad, Filkodning kodning) {
+TPost LasPostrad(std::string_view rad, Filkodning kodning, Postlasning lasning) {
     // Six fields each end at a ";"; a field without its ";" is empty, so a line cut
     // short fails its conversion instead of passing as a post. The text is the rest.
+    // Read for balances, a field without its ";" runs to the end of the line.
+    const bool saldon = lasning == Postlasning::Saldon;
     std::string_view falt[7];
     for (int i = 0; i < 6; ++i) {
         const auto semikolon = rad.find(';');
         if (semikolon == std::string_view::npos) {
-            falt[i] = {};
+            falt[i] = saldon ? rad : std::string_view{};
+            if (saldon)
+                rad = {};
         } else {
             falt[i] = rad.substr(0, semikolon);
             rad.remove_prefix(semikolon + 1);
@@ -49,14 +53,17 @@ TPost LasPostrad(std::string_view rad, Filkodning kodning) {
     post.belopp = belopp;
     post.debet = Heltal(falt[3], kodning);
     post.kredit = Heltal(falt[4], kodning);
-    post.kod = Heltal(falt[5], kodning);
+    if (!saldon)
+        post.kod = Heltal(falt[5], kodning);
+    else if (!ForsokTextTillHeltal(falt[5], post.kod))
+        post.kod = 0; // an empty or non-numeric code does not count for balances
     post.text = ForstaTecken(Faltets(falt[6], kodning), kTextlangd);
     return post;
 }
 
 } // namespace
 
-Redovisningsinnehall LasRedovisningsfil(const std::string &sokvag) {
+Redovisningsinnehall LasRedovisningsfil(const std::string &sokvag, Postlasning lasning) {
     const Filtext fil = Tolka(LasFil(sokvag), sokvag);
     Radlasare lasare(fil.bytes);
     std::string_view rad;
@@ -66,7 +73,7 @@ Redovisningsinnehall LasRedovisningsfil(const std::string &sokvag) {
         innehall.namn = ForstaTecken(Avkoda(rad, fil.kodning), kNamnlangd);
     while (lasare.NastaPostrad(rad)) {
         try {
-            innehall.poster.push_back(LasPostrad(rad, fil.kodning));
+            innehall.poster.push_back(LasPostrad(rad, fil.kodning, lasning));
         } catch (const Korningsfel &fel) {
             throw Radfel(fel.what(), sokvag, lasare.Radnummer());
         }

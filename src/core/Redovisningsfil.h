@@ -29,9 +29,17 @@ struct Redovisningsinnehall {
     Filkodning kodning = Filkodning::Windows1252; // how the file was read
 };
 
+// How much of each post line must convert.
+enum class Postlasning {
+    Hel,    // all seven fields
+    Saldon, // only the first five, as balances need: a line of five fields, or
+            // with an empty or non-numeric code (then 0) or no text, is read
+};
+
 // Reads a ledger file. A file that cannot be read, or a field that does not
 // convert, raises Korningsfel naming the file and line.
-Redovisningsinnehall LasRedovisningsfil(const std::string &sokvag);
+Redovisningsinnehall LasRedovisningsfil(const std::string &sokvag,
+                                        Postlasning lasning = Postlasning::Hel);
 
 // Replaces the ledger in `data` with the file's: Redovisningsnamn, every slot of
 // Poster emptied and slots 1..n filled, Postantal = n. On failure nothing in

@@ -108,16 +108,28 @@ std::string Gruppera(const std::string &heltal, std::string_view sep) {
     return ut;
 }
 
+// Amounts from this value up are shown in the scientific form.
+constexpr int kForstaVetenskapligaExponent = 11; // 10 000 000 000 = 0,1 * 10^11
+
+// The amount text: the exact öre for amounts below 10 000 000 000, else the
+// scientific form with `precision` significant digits.
 std::string Beloppstext(double v, int precision, std::string_view grupptecken) {
     if (std::isnan(v))
         return "NAN";
     if (std::isinf(v))
         return v < 0 ? "-INF" : "INF";
     Decimaltal d = TillDecimaltal(v);
-    if (v == 0 || !Avrunda(d, std::min(precision, d.exponent + 2)))
-        return "0,00";
-    if (d.exponent > precision)
+    if (d.exponent >= kForstaVetenskapligaExponent) {
+        Avrunda(d, precision);
         return Vetenskaplig(d);
+    }
+    if (v == 0 || !Avrunda(d, d.exponent + 2))
+        return "0,00";
+    // Rounded to the öre, 9 999 999 999,995 reaches 10 000 000 000.
+    if (d.exponent >= kForstaVetenskapligaExponent) {
+        Avrunda(d, precision);
+        return Vetenskaplig(d);
+    }
     // Place the digits around the decimal comma, two decimals.
     std::string siffror = d.siffror;
     const int heltalssiffror = d.exponent;

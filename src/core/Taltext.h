@@ -16,16 +16,18 @@ namespace tovana {
 void SattTusentalsavgransare(std::string tecken);
 const std::string &Tusentalsavgransare();
 
-// The amount text: at most 10 significant digits and 2 decimals (whichever
-// keeps fewer), half away from zero, thousands grouped, exactly two decimals;
-// scientific ("1,23456789E10") from 10 000 000 000 upwards.
+// The amount text: the exact öre, rounded half away from zero from the value's
+// 15 significant digits, thousands grouped, exactly two decimals, for every
+// amount below 10 000 000 000 either way; from there up (also when the öre
+// rounding reaches it) scientific with 10 significant digits ("1,23456789E10").
 std::string Beloppstext(double v);
 
 // As Beloppstext, with another grouping text (empty: no grouping), as the
 // calculator writes its answer into the amount box.
 std::string Beloppstext(double v, std::string_view grupptecken);
 
-// As Beloppstext with 8 significant digits (scientific from 100 000 000).
+// As Beloppstext, with 8 significant digits in the scientific form
+// ("1,2345679E10"), for the narrower screen columns.
 std::string KortBeloppstext(double v);
 
 // The general number text: at most 15 significant digits, no grouping, no

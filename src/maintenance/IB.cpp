@@ -30,7 +30,8 @@ void BeraknaIBposter(Bokforingsdata &data, IBtabell &ib, const std::string &fjol
         throw Korningsfel("Datumet får inte innehålla semikolon (;).");
 
     // Read whole before anything changes: a bad line leaves the last run intact.
-    Redovisningsinnehall fjol = LasRedovisningsfil(fjolfil);
+    // Only the first five fields of last year's lines are needed for balances.
+    Redovisningsinnehall fjol = LasRedovisningsfil(fjolfil, Postlasning::Saldon);
 
     // Last year's posts balanced over this year's chart.
     Bokforingsdata fjolar;

@@ -35,10 +35,12 @@ struct IBtabell {
 
 // Reads last year's ledger into Arbetsposter and prepares the opening posts of
 // every balance-sheet account of the current chart into `ib` (verification
-// number `vernr`, the date cut to 8 characters, code 0). A file that cannot be
-// read, or a line that does not convert, raises Korningsfel naming the file and
-// line, and then neither `ib` nor Arbetsposter changes. Poster and every file
-// are left as they are.
+// number `vernr`, the date cut to 8 characters, code 0). Only the first five
+// fields of last year's lines are read strictly: a line of five fields, or with
+// an empty or non-numeric code or no text, is read (its code then 0). A file
+// that cannot be read, or a line whose first five fields do not convert, raises
+// Korningsfel naming the file and line, and then neither `ib` nor Arbetsposter
+// changes. Poster and every file are left as they are.
 void BeraknaIBposter(Bokforingsdata &data, IBtabell &ib, const std::string &fjolfil, int32_t vernr,
                      const std::string &datum, int32_t ibkonto, int32_t resultatkonto);
 

@@ -19,12 +19,15 @@ std::string Cell(std::string_view oppning, std::string_view varde) {
     return rad;
 }
 
-// The journal.
+// The journal. The number, date and amount cells do not wrap, so a date such
+// as "12-03-15" or a long amount stays on one line in its narrow column.
 const std::string kDagbokstabell = "<table border=\"0\" width=\"100%\" id=\"table1\">";
 constexpr std::string_view kSmal =
-    "<td width=\"6%\" align=\"right\"><font face=\"Verdana\" size=\"2\">";
+    "<td width=\"6%\" align=\"right\" "
+    "style=\"white-space:nowrap\"><font face=\"Verdana\" size=\"2\">";
 constexpr std::string_view kBelopp =
-    "<td width=\"10%\" align=\"right\"><font face=\"Verdana\" size=\"2\">";
+    "<td width=\"10%\" align=\"right\" style=\"white-space:nowrap\"><font face=\"Verdana\" "
+    "size=\"2\">";
 constexpr std::string_view kText = "<td width=\"55%\"><font face=\"Verdana\" size=\"2\">";
 constexpr const char *kDagbokFor = "Dagbok för ";
 
@@ -52,11 +55,13 @@ void Konto(Utskrift &ut, const TKonto &konto) {
     ut.Rad(Cell(kKontocell, HtmlText(konto.namn)));
 }
 
-// The account statement.
+// The account statement, its cells unwrapped as the journal's.
 constexpr std::string_view kUtdragSmal =
-    "<td width=\"10%\" align=\"right\"><font face=\"Verdana\" size=\"2\">";
+    "<td width=\"10%\" align=\"right\" style=\"white-space:nowrap\"><font face=\"Verdana\" "
+    "size=\"2\">";
 constexpr std::string_view kUtdragBred =
-    "<td width=\"20%\" align=\"right\"><font face=\"Verdana\" size=\"2\">";
+    "<td width=\"20%\" align=\"right\" style=\"white-space:nowrap\"><font face=\"Verdana\" "
+    "size=\"2\">";
 constexpr const char *kKontoutdragFor = "Kontoutdrag för ";
 
 void Utdragshuvud(Utskrift &ut) {

@@ -71,9 +71,10 @@ void Utskrift::Utskriftsrubrik(std::string_view titelord, std::string_view namn,
 
 void Utskrift::Sidbrytning(std::string_view titelord, std::string_view namn, int sida,
                            bool stampel) {
-    rader_.push_back("<span>");
-    rader_.push_back("<br clear=all style=\"page-break-before:always\">");
-    rader_.push_back("</span>");
+    // A break on a block element, which browsers honour when printing.
+    rader_.push_back("<div>");
+    rader_.push_back("<div style=\"page-break-before:always; break-before:page\"></div>");
+    rader_.push_back("</div>");
     Utskriftsrubrik(titelord, namn, sida, stampel);
 }
 

@@ -46,7 +46,9 @@ public:
                          bool stampel);
 
     // The lines between two pages of a paged printout (after the finished
-    // page's "</table>"), ending with the new page's heading line.
+    // page's "</table>"), ending with the new page's heading line. The break
+    // is an empty block with "page-break-before", which a browser honours when
+    // printing, so every page starts a new sheet.
     void Sidbrytning(std::string_view titelord, std::string_view namn, int sida, bool stampel);
 
     // AvslutaUtskrift, first half: closes the page (once) and returns the file's

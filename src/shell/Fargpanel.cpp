@@ -125,8 +125,9 @@ void PanelFarg::fargerClick() {
 
 void PanelFarg::TestPanelClick() {
     form_.Kor([&] {
-        const std::string text = "$00" + EditR_->text().toStdString() +
-                                 EditG_->text().toStdString() + EditB_->text().toStdString();
+        const std::string text =
+            tovana::FargtextAvRutor(EditR_->text().toStdString(), EditG_->text().toStdString(),
+                                    EditB_->text().toStdString());
         const tovana::Farg farg = tovana::AvkodaFarg(text);
         auto &data = form_.Data();
         data.Fargtext = text;

@@ -66,6 +66,26 @@ TEST(AvkodaFarg, NeitherANameNorAnIntegerIsRefused) {
     }
 }
 
+// A box of one digit gave a colour text of five digits ("$00FFFFF"), which was
+// saved so and read back as another colour than the one shown.
+TEST(FargtextAvRutor, PadsEachBoxToTwoDigitsAndReadsBackAsTheBoxesSay) {
+    EXPECT_EQ(FargtextAvRutor("F", "F", "F"), "$000F0F0F");
+    EXPECT_EQ(FargtextAvRutor("EE", "DA", "DA"), kLevereradFargtext);
+    EXPECT_EQ(FargtextAvRutor("", "a", "12"), "$00000a12");
+    EXPECT_EQ(FargtextAvRutor("Z", "FF", "FF"), "$000ZFFFF"); // left for AvkodaFarg to refuse
+    const std::string siffror = "0123456789ABCDEFabcdef";
+    for (const char bla : siffror)
+        for (const char rod : {'0', '7', 'F'}) {
+            const std::string b(1, bla), r(1, rod), g = std::string(1, bla) + rod;
+            const std::string text = FargtextAvRutor(b, g, r);
+            ASSERT_EQ(text.size(), 9u) << text;
+            const auto varde = [](const std::string &t) {
+                return static_cast<uint8_t>(std::stoi(t, nullptr, 16));
+            };
+            EXPECT_EQ(AvkodaFarg(text), (Farg{varde(r), varde(g), varde(b)})) << text;
+        }
+}
+
 TEST_F(Installningar, ReadsTheFirstLineIntoFargtextAndBakgrundsfarg) {
     SkrivBytes(fil, "$000000FF\r\n$00EEDADA\r\nskräp\r\n");
     Bokforingsdata data;

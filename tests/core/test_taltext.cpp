@@ -29,23 +29,60 @@ TEST_P(BeloppstextTest, GivesTheAmountText) {
     EXPECT_EQ(Beloppstext(GetParam().varde), GetParam().text);
 }
 
+// Texts that stay as they were: below 1 000 000 on screen, below 100 000 000
+// in printouts, and the scientific form from 10 000 000 000.
 INSTANTIATE_TEST_SUITE_P(Examples, BeloppstextTest,
                          ::testing::Values(Exempel{1234567.5, "1 234 567,50"}, Exempel{0, "0,00"},
                                            Exempel{0.005, "0,01"},
-                                           Exempel{123456789.125, "123 456 789,10"},
                                            Exempel{12345678901.0, "1,23456789E10"},
                                            Exempel{0.5, "0,50"}, Exempel{-1250.5, "-1 250,50"},
                                            Exempel{999.995, "1 000,00"}, Exempel{0.125, "0,13"},
                                            Exempel{-0.125, "-0,13"}, Exempel{0.285, "0,29"},
                                            Exempel{-0.004, "0,00"}, Exempel{9999999999.999, "1E10"},
                                            Exempel{100, "100,00"}, Exempel{0.1 + 0.2, "0,30"},
+                                           Exempel{99999999.995, "100 000 000,00"},
                                            Exempel{-12345678901.0, "-1,23456789E10"}));
 
-TEST(KortBeloppstext, RoundsToEightDigits) {
-    EXPECT_EQ(KortBeloppstext(123456789), "1,2345679E8");
-    EXPECT_EQ(KortBeloppstext(12345678), "12 345 678,00");
-    EXPECT_EQ(KortBeloppstext(1234567.891), "1 234 567,90");
-    EXPECT_EQ(KortBeloppstext(0), "0,00");
+// Amounts from 100 000 000 were rounded to 10 significant digits, so the öre
+// of 123 456 789,125 was lost; they now show the exact öre up to 10^10.
+INSTANTIATE_TEST_SUITE_P(
+    ExactOre, BeloppstextTest,
+    ::testing::Values(Exempel{1234567.89, "1 234 567,89"}, Exempel{123456789.125, "123 456 789,13"},
+                      Exempel{-123456789.125, "-123 456 789,13"},
+                      Exempel{9999999999.99, "9 999 999 999,99"},
+                      Exempel{-9999999999.99, "-9 999 999 999,99"}, Exempel{9999999999.995, "1E10"},
+                      Exempel{10000000000.0, "1E10"}, Exempel{10000000000.01, "1E10"}));
+
+class KortBeloppstextTest : public ::testing::TestWithParam<Exempel> {};
+
+TEST_P(KortBeloppstextTest, GivesTheScreenAmountText) {
+    EXPECT_EQ(KortBeloppstext(GetParam().varde), GetParam().text);
+}
+
+// The screen text rounded to 8 significant digits, so a bank balance of
+// 1 234 567,89 showed as 1 234 567,90; below 1 000 000 it is as it was.
+INSTANTIATE_TEST_SUITE_P(
+    Examples, KortBeloppstextTest,
+    ::testing::Values(Exempel{0, "0,00"}, Exempel{999999.994, "999 999,99"},
+                      Exempel{-0.125, "-0,13"}, Exempel{12345678, "12 345 678,00"},
+                      Exempel{1234567.89, "1 234 567,89"}, Exempel{1234567.891, "1 234 567,89"},
+                      Exempel{123456789, "123 456 789,00"},
+                      Exempel{123456789.125, "123 456 789,13"},
+                      Exempel{9999999999.99, "9 999 999 999,99"},
+                      Exempel{12345678901.0, "1,2345679E10"}, Exempel{-10000000000.0, "-1E10"}));
+
+TEST(Beloppstext, EveryOreBelowTenThousandMillionReadsBackExactly) {
+    // Amounts in whole öre, screen and printout texts alike, grouping removed.
+    std::mt19937_64 slump(7);
+    std::uniform_int_distribution<long long> ore(-999999999999LL, 999999999999LL);
+    for (int i = 0; i < 20000; ++i) {
+        const long long n = ore(slump);
+        const double v = static_cast<double>(n) / 100.0;
+        std::string text = KortBeloppstext(v);
+        ASSERT_EQ(text, Beloppstext(v));
+        std::erase(text, ' ');
+        ASSERT_EQ(TextTillBelopp(text), v) << n;
+    }
 }
 
 TEST(Taltext, DropsTrailingZerosAndGoesScientificAtTheEnds) {

@@ -182,6 +182,40 @@ TEST_F(IBTest, UnreadableFileLeavesTheLastRunAndSaysWhichLine) {
     EXPECT_EQ(Delar(ib), forra);
 }
 
+// Last year's lines were read whole, so a line of five fields, or one with an
+// empty or non-numeric code, stopped the opening balances with an error.
+TEST_F(IBTest, OnlyTheFirstFiveFieldsOfLastYearsLinesMustConvert) {
+    struct Fall {
+        const char *rad;
+        TPost post; // as it stands in the work table
+    };
+    const std::vector<Fall> fall = {
+        {"1;110101;100;1930;2081", {1, "110101", 1930, 2081, 0, 100, ""}},
+        {"2;110102;200;1930;2081;", {2, "110102", 1930, 2081, 0, 200, ""}},
+        {"3;110103;300;1930;2081;;Tom kod", {3, "110103", 1930, 2081, 0, 300, "Tom kod"}},
+        {"4;110104;400;1930;2081;x1;Kod x1", {4, "110104", 1930, 2081, 0, 400, "Kod x1"}},
+        {"5;110105;500;1930;2081;abc", {5, "110105", 1930, 2081, 0, 500, ""}},
+        {"6;110106;600;1930;2081;20;Hel", {6, "110106", 1930, 2081, 20, 600, "Hel"}},
+    };
+    std::string bytes = "Bok 2011\r\n";
+    for (const auto &f : fall)
+        bytes += std::string(f.rad) + "\r\n";
+    SkrivBytes(fjolfil_, bytes);
+    auto data = Kontoplan(kNaturlig);
+    EXPECT_EQ(Delar(Berakna(data)),
+              (std::vector<Del>{{1930, 0, 2100}, {0, 2081, 2100}, {0, 2099, 0}}));
+    for (std::size_t i = 0; i < fall.size(); ++i)
+        EXPECT_EQ(data.Arbetsposter[i + 1], fall[i].post) << fall[i].rad;
+
+    // The five fields themselves must still convert.
+    for (const char *rad :
+         {"7;110107;100;1930", "7;110107;100;1930;x;0;a", "7;110107;;1930;2081"}) {
+        SkrivBytes(fjolfil_, "Bok 2011\r\n" + std::string(rad) + "\r\n");
+        IBtabell ib;
+        EXPECT_THROW(BeraknaIBposter(data, ib, fjolfil_, 1, "120101", 0, 2099), Korningsfel) << rad;
+    }
+}
+
 // A ";" in the date shifted every later field of the saved lines and made the
 // ledger unreadable.
 TEST_F(IBTest, DateWithSemicolonIsRefused) {

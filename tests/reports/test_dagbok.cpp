@@ -21,6 +21,7 @@ TEST(Dagbok, AnEmptyLedgerHasNoLines) {
     EXPECT_TRUE(ByggDagbok(Bokforingsdata{}).empty());
 }
 
+// The screen journal rounded amounts to 8 significant digits (1 234 567,90).
 TEST(Dagbok, EveryPostGivesOneLineInTableOrder) {
     Bokforingsdata data = Redovisning({
         {12, "120315", 1930, 3010, 0, 1250.5, "Försäljning; kontant"},
@@ -33,8 +34,8 @@ TEST(Dagbok, EveryPostGivesOneLineInTableOrder) {
     EXPECT_EQ(rader[0], (Dagboksrad{"12", "120315", "1 250,50", "1930", "3010", "0",
                                     "Försäljning; kontant"}));
     EXPECT_EQ(rader[1],
-              (Dagboksrad{"13", "120316", "1 234 567,90", "0", "1930", "20", "Utan debet"}));
-    EXPECT_EQ(rader[2].belopp, "1,2345679E8");
+              (Dagboksrad{"13", "120316", "1 234 567,89", "0", "1930", "20", "Utan debet"}));
+    EXPECT_EQ(rader[2].belopp, "123 456 789,00");
     EXPECT_EQ(rader[2].kredit, "0");
 }
 

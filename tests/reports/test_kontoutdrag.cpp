@@ -123,16 +123,17 @@ TEST(Kontoutdrag, TheLastAccountWithTheNumberWins) {
     EXPECT_EQ(Saldon(utdrag), std::vector<std::string>{"-100,00"});
 }
 
-TEST(Kontoutdrag, AmountsAndBalancesKeepEightSignificantDigits) {
+// Amounts and balances were rounded to 8 significant digits and lost their öre.
+TEST(Kontoutdrag, AmountsAndBalancesShowTheExactOre) {
     Bokforingsdata data = Plan();
     Post(data, 1, 1930, 0, 12345678.90);
     Post(data, 2, 1930, 0, 0.1);
     Post(data, 3, 1930, 0, 0.2);
     Post(data, 4, 0, 1930, 12345679.2);
     const Kontoutdrag utdrag = ByggKontoutdrag(data, 1930);
-    EXPECT_EQ(utdrag.Kontoutdragsrader[0].debet, "12 345 679,00");
-    EXPECT_EQ(Saldon(utdrag), (std::vector<std::string>{"12 345 679,00", "12 345 679,00",
-                                                        "12 345 679,00", "0,00"}));
+    EXPECT_EQ(utdrag.Kontoutdragsrader[0].debet, "12 345 678,90");
+    EXPECT_EQ(Saldon(utdrag), (std::vector<std::string>{"12 345 678,90", "12 345 679,00",
+                                                        "12 345 679,20", "0,00"}));
 }
 
 // The line table stopped at 500 lines; an account with more postings lost the rest.

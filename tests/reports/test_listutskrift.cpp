@@ -139,7 +139,7 @@ TEST(Listutskrift, AnEmptyJournalIsOnePageOfHeadings) {
     auto ut = DagbokUtskrift(data, "2012-02-01");
     const auto rader = Filrader(ut.Avsluta());
     EXPECT_EQ(Antal(rader, "<tr>"), 1);
-    EXPECT_EQ(Antal(rader, "<span>"), 0);
+    EXPECT_EQ(Antal(rader, "<div>"), 0);
 }
 
 TEST(Listutskrift, TheSmallChartWithEscapedNames) {

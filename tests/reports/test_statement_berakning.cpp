@@ -157,12 +157,14 @@ TEST(ByggResultatrakning, ProfitFromRevenueAndCostInScreenAndPrintoutForm) {
                                      {"Periodens resultat", "300,00"}}));
 }
 
-TEST(ByggResultatrakning, TheScreenShowsEightSignificantDigitsAndThePrintoutTen) {
+// The screen and the balance-sheet printout rounded to 8 significant digits, so
+// the balance sheet's result differed from the income statement's.
+TEST(ByggResultatrakning, TheScreenAndEveryPrintoutShowTheExactOre) {
     const auto data = Data({kForsaljning}, {{1930, 3010, 1234567.89}});
-    EXPECT_EQ(ByggResultatrakning(data, Rapportform::Skarm)[1].radbelopp, "1 234 567,90");
+    EXPECT_EQ(ByggResultatrakning(data, Rapportform::Skarm)[1].radbelopp, "1 234 567,89");
     EXPECT_EQ(ByggResultatrakning(data, Rapportform::Utskrift)[1].radbelopp, "1 234 567,89");
     const auto bank = Data({kBank}, {{1930, 3010, 1234567.89}});
-    EXPECT_EQ(ByggBalansrakning(bank, Rapportform::Utskrift)[1].radbelopp, "1 234 567,90");
+    EXPECT_EQ(ByggBalansrakning(bank, Rapportform::Utskrift)[1].radbelopp, "1 234 567,89");
 }
 
 TEST(ByggResultatrakning, PostingsThatCancelExactlyAreNotListedButAnyRemainderIs) {

@@ -107,9 +107,9 @@ TEST(Utskrift, APageBreakClosesWithTheNextPagesHeading) {
     ut.Sidbrytning("Kontoplan ", "Plan", 2, true);
     const auto &rader = ut.Rader();
     ASSERT_EQ(rader.size(), 11u);
-    EXPECT_EQ(rader[7], "<span>");
-    EXPECT_EQ(rader[8], "<br clear=all style=\"page-break-before:always\">");
-    EXPECT_EQ(rader[9], "</span>");
+    EXPECT_EQ(rader[7], "<div>");
+    EXPECT_EQ(rader[8], "<div style=\"page-break-before:always; break-before:page\"></div>");
+    EXPECT_EQ(rader[9], "</div>");
     EXPECT_EQ(rader[10].rfind("<p align=\"center\"><font face=\"Verdana\" size=\"4\">Kontoplan "
                               "Plan (sida 2)</font><font",
                               0),

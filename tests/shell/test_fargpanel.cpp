@@ -1,6 +1,7 @@
 // The colour panel: the boxes filled from the colour text, the test surface,
 // saving to the settings file, and the decimal-point option.
 
+#include "core/Installningar.h"
 #include "core/Taltext.h"
 #include "shell/Arbetspanel.h"
 #include "shell/TForm1.h"
@@ -140,6 +141,22 @@ private slots:
         KlickaTestytan(*form);
         QCOMPARE(Testfarg(*form), QColor(0, 0x80, 0xFF));
         QCOMPARE(form->Data().Fargtext, std::string("$00ff8000"));
+    }
+
+    // A box of one digit saved "$00FFFFF", read back as another colour than shown.
+    void aBoxOfOneDigitMeansThatDigitWithALeadingZero() {
+        auto form = NyttFonster();
+        form->Menyval("farger")->trigger();
+        Skriv(*form, "F", "8", "FF");
+        KlickaTestytan(*form);
+        QCOMPARE(Testfarg(*form), QColor(0xFF, 0x08, 0x0F));
+        form->findChild<QPushButton *>("BitBtnFargSpara")->click();
+        QCOMPARE(Installningsfil(), QByteArray("$000F08FF\r\n"));
+        tovana::Bokforingsdata igen;
+        tovana::LasInstallningar(igen);
+        QCOMPARE(igen.Bakgrundsfarg, form->Data().Bakgrundsfarg);
+        form->Menyval("farger")->trigger();
+        QCOMPARE(Ruta(*form, "EditR")->text(), QStringLiteral("0F"));
     }
 
     void aBadDigitKeepsThePreviousColour() {

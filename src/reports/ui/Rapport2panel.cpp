@@ -126,9 +126,9 @@ void Panelrapport2::ByggRutnat(QGridLayout *rutnat) {
     static const Kolumninfo kolumner[Kolumner] = {
         {"Lve0", "Lve", "Ver.nr.", "-2147483648"},
         {"Lda0", "Ldm", "Datum", "88888888"},
-        {"Lde0", "Lde", "Debet", "-88 888 888,00"},
-        {"Lkr0", "Lkr", "Kredit", "-88 888 888,00"},
-        {"Lsa0", "Lsa", "Saldo", "-88 888 888,00"},
+        {"Lde0", "Lde", "Debet", "-8 888 888 888,88"},
+        {"Lkr0", "Lkr", "Kredit", "-8 888 888 888,88"},
+        {"Lsa0", "Lsa", "Saldo", "-8 888 888 888,88"},
         {"Lkd0", "Lkd", "Kod", "-2147483648"},
         {"Lte0", "Lte", "Text", ""},
     };

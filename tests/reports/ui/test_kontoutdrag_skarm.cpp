@@ -117,6 +117,25 @@ private slots:
         QVERIFY(!f.Synlig("BitBtnBakat"));
     }
 
+    // The longest amount text before the scientific form shows whole in its column.
+    void theLargestExactAmountsFitTheirColumns() {
+        Fonster f(katalog_);
+        const QString red = katalog_.filePath(QStringLiteral("stor.red"));
+        Fonster::SkrivFil(red, "Stor\r\n1;120101;-9999999999,99;1930;3010;0;Stor\r\n");
+        f.skrivbord->filval.push_back(red);
+        f.Meny("Oppnared");
+        f.Meny("RapportKonto");
+        Skriv(f, QStringLiteral("1930"));
+        f.Tryck("BitBtnvisakonto");
+        QApplication::processEvents();
+        QCOMPARE(f.Rad(1), (QStringList{"1", "120101", "-9 999 999 999,99", "", "-9 999 999 999,99",
+                                        "", ""}));
+        for (const char *namn : {"Lde1", "Lsa1"}) {
+            auto *cell = f.Del<QLabel>(namn);
+            QVERIFY2(cell->width() >= cell->fontMetrics().horizontalAdvance(cell->text()), namn);
+        }
+    }
+
     void tooShortUnknownAndInvalidNumbers() {
         Fonster f(katalog_);
         f.Meny("RapportKonto");
