@@ -289,6 +289,22 @@ void TForm1::AktiveraMenyval(const QString &namn) {
         val->setEnabled(true);
 }
 
+void TForm1::Menyandring(tovana::Menyhandelse handelse) {
+    const tovana::Menylage lage = tovana::BeraknaMenylage(handelse, data_);
+    if (lage.aterstall)
+        for (const auto &namn : kKontoplansgrupp + kRedovisningsgrupp)
+            if (QAction *val = Menyval(namn))
+                val->setEnabled(false);
+    if (lage.kontoplansgrupp)
+        AktiveraKontoplansgrupp();
+    if (lage.nyttkonto)
+        AktiveraMenyval(QStringLiteral("Nyttkonto1"));
+    if (lage.redovisningsgrupp)
+        AktiveraRedovisningsgrupp();
+    if (lage.redovisa)
+        AktiveraMenyval(QStringLiteral("Redovisa"));
+}
+
 void TForm1::VisaAktuellKontoplan() {
     LabelAktKplan_->setText(QString::fromStdString(data_.Kontoplannamn));
     LabelKplanFilnamn_->setText(QString::fromStdString(data_.Kontoplanfil));
@@ -344,9 +360,7 @@ void TForm1::FormCreate() {
     data_.RedovisningInlast = false;
     data_.KoderFinns = false;
     Panel(QStringLiteral("Panelvalkommen"))->show();
-    for (const auto &namn : kKontoplansgrupp + kRedovisningsgrupp)
-        if (QAction *val = Menyval(namn))
-            val->setEnabled(false);
+    Menyandring(tovana::Menyhandelse::Start);
     if (auto *saldo = findChild<QWidget *>(QStringLiteral("LabelSaldo")))
         saldo->hide();
     data_.Decimalord = "komma";

@@ -29,9 +29,7 @@ void PanelOppnaKplan::Oppna1Click() {
             auto &data = form_.Data();
             ListBoxVisaKplan_->clear();
             tovana::OppnaKontoplan(data, sokvag.toStdString());
-            form_.AktiveraKontoplansgrupp();
-            if (data.RedovisningInlast)
-                form_.AktiveraRedovisningsgrupp();
+            form_.Menyandring(tovana::Menyhandelse::KontoplanOppnad);
         }
     });
     // Whether the file was read, the dialog cancelled or the reading failed,

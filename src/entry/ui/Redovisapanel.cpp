@@ -319,8 +319,7 @@ void Redovisapanel::OppnaredClick() {
         if (!fil.isEmpty()) {
             tovana::OppnaRedovisning(data, S(fil));
             form_.VisaAktuellRedovisning();
-            if (data.KontoplanInlast)
-                form_.AktiveraRedovisningsgrupp();
+            form_.Menyandring(tovana::Menyhandelse::RedovisningOppnad);
             VisaOppnadRedovisning();
         }
         VisaSaldoVidOppning();
