@@ -52,8 +52,9 @@ TEST_P(LamnaKontoruta, ChecksTheSidesAndShowsEffectsOrTheMissingAccount) {
     EXPECT_EQ(data.KreditKontrollerad, v.kreditKontrollerad);
     const std::string bankrad = v.bankrad;
     ASSERT_EQ(utfall.effekter.has_value(), !bankrad.empty());
-    if (utfall.effekter)
+    if (utfall.effekter) {
         EXPECT_EQ((*utfall.effekter)["LabelTeffekt1"], bankrad);
+    }
     const std::string saknas = v.saknas;
     EXPECT_EQ(utfall.meddelande, saknas.empty() ? "" : KontoSaknasText(saknas));
 }
