@@ -1,22 +1,8 @@
 #include "core/Bokforingsdata.h"
 
-#include <array>
-
 namespace tovana {
 
 namespace {
-
-const std::array<std::string, 9> kRubriker = {
-    "",        "TILLGÅNGAR", "EGET KAPITAL", "OBESKATTADE RESERVER",
-    "SKULDER", "INTÄKTER",   "KOSTNADER",    "BOKSLUTSDISPOSITIONER",
-    "KODER"};
-
-const std::array<std::string, 9> kNamn = {
-    "",        "Tillgångar", "Eget kapital", "Obeskattade reserver",
-    "Skulder", "Intäkter",   "Kostnader",    "Bokslutsdispositioner",
-    "Koder"};
-
-const std::string kTom;
 
 template <typename T> T &Plats(std::vector<T> &tabell, int32_t slot) {
     if (slot < 0)
@@ -29,11 +15,11 @@ template <typename T> T &Plats(std::vector<T> &tabell, int32_t slot) {
 } // namespace
 
 const std::string &Klassrubrik(int typ) {
-    return typ >= kForstaKlass && typ <= kSistaKlass ? kRubriker[typ] : kTom;
+    return Klass(typ).rubrik;
 }
 
 const std::string &Klassnamn(int typ) {
-    return typ >= kForstaKlass && typ <= kSistaKlass ? kNamn[typ] : kTom;
+    return Klass(typ).namn;
 }
 
 Bokforingsdata::Bokforingsdata() : Konton(201), Poster(1001), Arbetsposter(2001) {}
@@ -71,11 +57,11 @@ std::vector<std::string> Klasslista(const Bokforingsdata &data, Listform form) {
     const bool versaler = form == Listform::Versaler;
     auto rubrik = [&](int typ) { return versaler ? Klassrubrik(typ) : Klassnamn(typ); };
     std::vector<std::string> rader;
-    rader.push_back(rubrik(1));
+    rader.push_back(rubrik(kForstaKlass));
     for (int32_t i = 1; i <= data.Kontoantal; ++i) {
         const TKonto &konto = data.Konton[i];
         const int foregaende = data.Konton[i - 1].typ;
-        for (int k = 2; k <= kSistaKlass; ++k) {
+        for (int k = kForstaKlass + 1; k <= kSistaKlass; ++k) {
             if (konto.typ == k && foregaende < k) {
                 if (!versaler)
                     rader.emplace_back(" ");

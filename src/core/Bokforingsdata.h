@@ -9,6 +9,8 @@
 // with room for 200 accounts, 1000 posts and 2000 work posts and grow as needed,
 // so no count is ever refused or written past.
 
+#include "core/Kontoklasser.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -17,13 +19,6 @@
 namespace tovana {
 
 class Skrivlas;
-
-// Account class 1..8; 0 only in the sentinel slot.
-using Kontotyp = uint8_t;
-
-constexpr int kForstaKlass = 1;
-constexpr int kSistaKlass = 8;
-constexpr Kontotyp kKoder = 8;
 
 // The class heading of upper-case lists ("TILLGÅNGAR") and the class name of
 // mixed-case lists and reports ("Tillgångar"); empty outside 1..8.

@@ -39,19 +39,25 @@ Rad Effektrad(std::string_view stam, int rad) {
 // The label stem of a class's lines, for the classes that have two (1, 2, 4, 5, 6).
 std::string_view Radstam(Kontotyp typ) {
     switch (typ) {
-    case 1:
+    case kTillgangar:
         return "LabelTeffekt";
-    case 2:
+    case kEgetKapital:
         return "LabelEKeffekt";
-    case 4:
+    case kSkulder:
         return "LabelSeffekt";
-    case 5:
+    case kIntakter:
         return "LabelIeffekt";
-    case 6:
+    case kKostnader:
         return "LabelKeffekt";
     default:
         return {};
     }
+}
+
+// How a debit or a credit changes an account of the class: " ökar med" on the
+// class's normal side, " minskar med" on the other.
+const char *Andring(Kontotyp typ, Normalsida sida) {
+    return Klass(typ).normalsida == sida ? " ökar med" : " minskar med";
 }
 
 // Builds the texts of one post; debit first, then credit, sharing the three
@@ -62,26 +68,26 @@ public:
 
     void Debet(const Bokforingskonto &konto) {
         const std::string B = Beloppstext(A_);
+        const std::string andring = Andring(konto.typ, Normalsida::Debet);
         switch (konto.typ) {
-        case 1:
-            Skriv(Effektrad("LabelTeffekt", 1), konto.namn + " ökar med", "+ " + B);
+        case kTillgangar:
+            Skriv(Effektrad("LabelTeffekt", 1), konto.namn + andring, "+ " + B);
             sT_ = A_;
             t_["LabelsummaTBel"] = Beloppstext(sT_);
             break;
-        case 2:
-        case 3:
-        case 4: {
-            const Rad rad =
-                konto.typ == 3 ? Effektrad("LabelOReffekt", 1) : Effektrad(Radstam(konto.typ), 1);
-            Skriv(rad, konto.namn + " minskar med", "- " + B);
+        case kEgetKapital:
+        case kObeskattadeReserver:
+        case kSkulder: {
+            const Rad rad = konto.typ == kObeskattadeReserver ? Effektrad("LabelOReffekt", 1)
+                                                              : Effektrad(Radstam(konto.typ), 1);
+            Skriv(rad, konto.namn + andring, "- " + B);
             sEKS_ = 0.0 - A_;
             t_["LabelsummaEKSBel"] = Beloppstext(sEKS_);
             break;
         }
-        case 5:
-        case 6:
-            Skriv(Effektrad(Radstam(konto.typ), 1),
-                  konto.namn + (konto.typ == 5 ? " minskar med" : " ökar med"), "- " + B);
+        case kIntakter:
+        case kKostnader:
+            Skriv(Effektrad(Radstam(konto.typ), 1), konto.namn + andring, "- " + B);
             R_ = 0.0 - A_;
             t_["LabelAReffektBel"] = Beloppstext(R_);
             t_["LabelEKeffekt1"] = "Årets resultat minskar med";
@@ -89,8 +95,8 @@ public:
             sEKS_ = R_;
             t_["LabelsummaEKSBel"] = Beloppstext(sEKS_);
             break;
-        case 7:
-            t_["LabelBDeffekt1"] = konto.namn + " ökar med" + B;
+        case kBokslutsdispositioner:
+            t_["LabelBDeffekt1"] = konto.namn + andring + B;
             break;
         default:
             break;
@@ -103,26 +109,27 @@ public:
     void Kredit(const Bokforingskonto &konto, Kontotyp debetklass) {
         const std::string B = Beloppstext(A_);
         const int radnr = konto.typ == debetklass ? 2 : 1;
+        const std::string andring = Andring(konto.typ, Normalsida::Kredit);
         switch (konto.typ) {
-        case 1:
-            Skriv(Effektrad("LabelTeffekt", radnr), konto.namn + " minskar med", "- " + B);
+        case kTillgangar:
+            Skriv(Effektrad("LabelTeffekt", radnr), konto.namn + andring, "- " + B);
             sT_ = sT_ - A_;
             t_["LabelsummaTBel"] = Beloppstext(sT_);
             break;
-        case 2:
-        case 3:
-        case 4: {
-            const Rad rad = konto.typ == 3 ? Effektrad("LabelOReffekt", 1)
-                                           : Effektrad(Radstam(konto.typ), radnr);
-            Skriv(rad, konto.namn + " ökar med", "+ " + B);
+        case kEgetKapital:
+        case kObeskattadeReserver:
+        case kSkulder: {
+            const Rad rad = konto.typ == kObeskattadeReserver
+                                ? Effektrad("LabelOReffekt", 1)
+                                : Effektrad(Radstam(konto.typ), radnr);
+            Skriv(rad, konto.namn + andring, "+ " + B);
             sEKS_ = sEKS_ + A_;
             t_["LabelsummaEKSBel"] = Beloppstext(sEKS_);
             break;
         }
-        case 5:
-        case 6:
-            Skriv(Effektrad(Radstam(konto.typ), radnr),
-                  konto.namn + (konto.typ == 5 ? " ökar med" : " minskar med"), "+ " + B);
+        case kIntakter:
+        case kKostnader:
+            Skriv(Effektrad(Radstam(konto.typ), radnr), konto.namn + andring, "+ " + B);
             R_ = R_ + A_;
             t_["LabelAReffektBel"] = Beloppstext(R_);
             t_["LabelEKeffekt1"] = "Årets resultat ändras med";
@@ -130,8 +137,8 @@ public:
             sEKS_ = sEKS_ + A_;
             t_["LabelsummaEKSBel"] = Beloppstext(sEKS_);
             break;
-        case 7:
-            t_["LabelBDeffekt1"] = konto.namn + " minskar med" + B;
+        case kBokslutsdispositioner:
+            t_["LabelBDeffekt1"] = konto.namn + andring + B;
             break;
         default:
             break;
@@ -159,7 +166,7 @@ Bokforingskonto SokBokforingskonto(const Bokforingsdata &data, int32_t nummer) {
     Bokforingskonto funnet;
     for (int32_t i = 1; i <= data.Kontoantal; ++i) {
         const TKonto &konto = data.Konton[i];
-        if (konto.nummer == nummer && konto.typ >= 1 && konto.typ <= 7)
+        if (konto.nummer == nummer && ArBokforingsklass(konto.typ))
             funnet = {true, konto.typ, konto.namn};
     }
     return funnet;

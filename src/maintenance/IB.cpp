@@ -48,17 +48,20 @@ void BeraknaIBposter(Bokforingsdata &data, IBtabell &ib, const std::string &fjol
     const auto lagg_till = [&](int32_t debet, int32_t kredit, double belopp) {
         poster.push_back(TPost{vernr, ibdatum, debet, kredit, 0, belopp, {}});
     };
-    double tillgangar = 0.0; // T
+    double tillgangar = 0.0; // T: the carried classes' debit side
     double skulder = 0.0;    // S: equity, untaxed reserves and liabilities
     for (int32_t slot = 1; slot <= data.Kontoantal; ++slot) {
         const TKonto &konto = data.Konton[static_cast<std::size_t>(slot)];
-        if (konto.typ == 1) {
-            const double b = saldon.Saldo(konto.nummer, 1);
+        const Kontoklass &klass = Klass(konto.typ);
+        if (!klass.overfors)
+            continue;
+        if (klass.normalsida == Normalsida::Debet) {
+            const double b = saldon.Saldo(konto.nummer, konto.typ);
             if (ArOppetSaldo(b)) {
                 lagg_till(konto.nummer, ibkonto, b);
                 tillgangar += b;
             }
-        } else if (konto.typ >= 2 && konto.typ <= 4) {
+        } else {
             const double b = saldon.Saldo(konto.nummer, konto.typ);
             if (ArOppetSaldo(b)) {
                 lagg_till(ibkonto, konto.nummer, b);

@@ -6,11 +6,11 @@ namespace tovana {
 
 namespace {
 
-// Debits minus credits; classes 2 to 7 take the opposite sign. Subtracting
+// Debits minus credits, turned by the class's statement sign. Subtracting
 // from 0,0 (rather than negating) keeps a zero balance +0, as summing credits
 // minus debits from 0,0 gives.
 double MedTecken(double debetsaldo, Kontotyp typ) {
-    return typ == 1 ? debetsaldo : 0.0 - debetsaldo;
+    return Rapporttecken(typ) > 0 ? debetsaldo : 0.0 - debetsaldo;
 }
 
 // The writer of a build's lines, with the form's spacer.
@@ -42,7 +42,7 @@ Kontotyp Foregaende(const Bokforingsdata &data, int32_t slot) {
 
 double Kontosaldo(const Bokforingsdata &data, int32_t nummer, Kontotyp typ,
                   std::optional<int32_t> kod) {
-    const double tecken = typ == 1 ? 1.0 : -1.0;
+    const double tecken = Rapporttecken(typ);
     double saldo = 0.0;
     for (int32_t i = 1; i <= data.Postantal; ++i) {
         const TPost &post = data.Poster[static_cast<std::size_t>(i)];
@@ -76,6 +76,12 @@ double Saldotabell::Saldo(int32_t nummer, Kontotyp typ) const {
     return it == debetsaldo_.end() ? 0.0 : MedTecken(it->second, typ);
 }
 
+Balansslut BeraknaBalansslut(double tillgangar, double egetKapital, double obeskattade,
+                             double skulder) {
+    const double resultat = tillgangar - egetKapital - obeskattade - skulder;
+    return {resultat, egetKapital + resultat};
+}
+
 Rapportrader ByggResultatrakning(const Bokforingsdata &data, Rapportform form) {
     const Saldotabell saldon(data);
     const auto belopp = [form](double v) {
@@ -86,19 +92,19 @@ Rapportrader ByggResultatrakning(const Bokforingsdata &data, Rapportform form) {
 
     for (int32_t slot = 1; slot <= data.Kontoantal; ++slot) {
         const TKonto &konto = data.Konton[static_cast<std::size_t>(slot)];
-        if (konto.typ == 5) {
-            const double s = saldon.Saldo(konto.nummer, 5);
+        if (konto.typ == kIntakter) {
+            const double s = saldon.Saldo(konto.nummer, kIntakter);
             if (s != 0) {
                 ut.Skriv(konto.namn, belopp(s));
                 intakter += s;
             }
         }
-        if (konto.typ == 6 && Foregaende(data, slot) == 5) {
+        if (konto.typ == kKostnader && Foregaende(data, slot) == kIntakter) {
             ut.Skriv("Summa intäkter", belopp(intakter));
             ut.Mellanrum();
         }
-        if (konto.typ == 6) {
-            const double s = saldon.Saldo(konto.nummer, 6);
+        if (konto.typ == kKostnader) {
+            const double s = saldon.Saldo(konto.nummer, kKostnader);
             if (s != 0) {
                 ut.Skriv(konto.namn, belopp(s));
                 kostnader += s;
@@ -110,9 +116,9 @@ Rapportrader ByggResultatrakning(const Bokforingsdata &data, Rapportform form) {
 
     for (int32_t slot = 1; slot <= data.Kontoantal; ++slot) {
         const TKonto &konto = data.Konton[static_cast<std::size_t>(slot)];
-        if (konto.typ != 7)
+        if (konto.typ != kBokslutsdispositioner)
             continue;
-        const double s = saldon.Saldo(konto.nummer, 7);
+        const double s = saldon.Saldo(konto.nummer, kBokslutsdispositioner);
         if (s != 0) {
             ut.Skriv(konto.namn, belopp(s));
             dispositioner += s;
@@ -145,39 +151,37 @@ Rapportrader ByggBalansrakning(const Bokforingsdata &data, Rapportform form) {
     for (int32_t slot = 1; slot <= data.Kontoantal; ++slot) {
         const TKonto &k = data.Konton[static_cast<std::size_t>(slot)];
         const Kontotyp p = Foregaende(data, slot);
-        if (k.typ == 1)
+        if (k.typ == kTillgangar)
             konto(k, t1);
-        if (k.typ == 2 && p < 2) {
+        if (k.typ == kEgetKapital && p < kEgetKapital) {
             ut.Skriv("Summa tillgångar", KortBeloppstext(t1));
             ut.Mellanrum();
         }
-        if (k.typ == 2)
+        if (k.typ == kEgetKapital)
             konto(k, t2);
-        if (k.typ > 2 && p < 3) {
+        if (k.typ > kEgetKapital && p < kObeskattadeReserver) {
             resultatrad = ut.Nasta();
             ut.Skriv("Periodens resultat", "");
             egetkapitalrad = ut.Nasta();
             ut.Skriv("Summa eget kapital", "");
             ut.Mellanrum();
         }
-        if (k.typ == 3)
+        if (k.typ == kObeskattadeReserver)
             konto(k, t3);
-        if (k.typ == 4 && p < 4) {
+        if (k.typ == kSkulder && p < kSkulder) {
             ut.Skriv("Summa obeskattade reserver", KortBeloppstext(t3));
             ut.Mellanrum();
         }
-        if (k.typ == 4)
+        if (k.typ == kSkulder)
             konto(k, t4);
     }
     ut.Skriv("Summa skulder", KortBeloppstext(t4));
     ut.Skriv("", "");
 
-    // The period's result is the balancing figure, and equity includes it.
-    const double d = t1 - t2 - t3 - t4;
-    t2 = t2 + d;
+    const Balansslut slut = BeraknaBalansslut(t1, t2, t3, t4);
     if (resultatrad != 0) {
-        ut.Rad(resultatrad).radbelopp = KortBeloppstext(d);
-        ut.Rad(egetkapitalrad).radbelopp = KortBeloppstext(t2);
+        ut.Rad(resultatrad).radbelopp = KortBeloppstext(slut.resultat);
+        ut.Rad(egetkapitalrad).radbelopp = KortBeloppstext(slut.egetKapital);
     }
     ut.Skriv("Summa eget kapital och skulder", KortBeloppstext(t1));
     return std::move(ut).Rader();

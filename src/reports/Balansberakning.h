@@ -62,6 +62,17 @@ private:
     std::unordered_map<int32_t, double> debetsaldo_;
 };
 
+// The balance sheet's balancing figures from its four class totals: the
+// period's result is what assets exceed equity, untaxed reserves and
+// liabilities by, and equity includes it. Both balance sheets (with codes or
+// without) close with these.
+struct Balansslut {
+    double resultat = 0.0;
+    double egetKapital = 0.0;
+};
+Balansslut BeraknaBalansslut(double tillgangar, double egetKapital, double obeskattade,
+                             double skulder);
+
 // The income statement: revenues with "Summa intäkter" where a cost account
 // directly follows a revenue account, costs with "Summa kostnader", then the
 // appropriations and "Periodens resultat" as the last line.

@@ -82,9 +82,7 @@ public:
             rader_[rad].belopp[k] = Beloppstext(belopp[k]);
     }
 
-    Kontotyp Klass(int32_t slot) const {
-        return data_.Konton[static_cast<std::size_t>(slot)].typ;
-    }
+    Kontotyp Klass(int32_t slot) const { return data_.Konton[static_cast<std::size_t>(slot)].typ; }
 
     Kodrader Rader() { return std::move(rader_); }
 
@@ -102,7 +100,8 @@ Summor Plus(const Summor &a, const Summor &b) {
 }
 
 const char *const kNamncell = "<td width=\"30%\"><font face=\"Verdana\" size=\"2\">";
-const char *const kBeloppscell = "<td width=\"10%\" align=\"right\"><font face=\"Verdana\" size=\"2\">";
+const char *const kBeloppscell =
+    "<td width=\"10%\" align=\"right\"><font face=\"Verdana\" size=\"2\">";
 const char *const kCellslut = "</font></td>";
 
 Utskrift Kodutskrift(const Kodrader &rader, const Valdakoder &koder, const char *titelord,
@@ -181,13 +180,13 @@ Kodrader ByggResultatrakningMedKoder(const Bokforingsdata &data, const Valdakode
     for (int32_t slot = 1; slot <= data.Kontoantal; ++slot) {
         const Kontotyp k = bygge.Klass(slot);
         const Kontotyp p = bygge.Klass(slot - 1);
-        if (k == 5)
+        if (k == kIntakter)
             bygge.Lista(slot, intakter);
-        if (k == 6 && p == 5) {
+        if (k == kKostnader && p == kIntakter) {
             bygge.Rad("Summa intäkter", intakter);
             bygge.Mellanrum();
         }
-        if (k == 6 || k == 7)
+        if (k == kKostnader || k == kBokslutsdispositioner)
             bygge.Lista(slot, kostnader);
     }
     bygge.Rad("Summa kostnader", kostnader);
@@ -204,28 +203,28 @@ Kodrader ByggBalansrakningMedKoder(const Bokforingsdata &data, const Valdakoder 
     for (int32_t slot = 1; slot <= data.Kontoantal; ++slot) {
         const Kontotyp k = bygge.Klass(slot);
         const Kontotyp p = bygge.Klass(slot - 1);
-        if (k == 1)
+        if (k == kTillgangar)
             bygge.Lista(slot, t1);
-        if (k > 1 && p == 1) {
+        if (k > kTillgangar && p == kTillgangar) {
             bygge.Rad("<b>Summa tillgångar</b>", t1);
             bygge.Mellanrum();
         }
-        if (k == 2)
+        if (k == kEgetKapital)
             bygge.Lista(slot, t2);
-        if (k > 2 && p == 2) {
+        if (k > kEgetKapital && p == kEgetKapital) {
             resultatrad = bygge.Rad("Periodens resultat", {});
             kapitalrad = bygge.Rad("Summa eget kapital", {});
             bygge.Mellanrum();
         }
-        if (k == 3)
+        if (k == kObeskattadeReserver)
             bygge.Lista(slot, t3);
-        if (k > 3 && p == 3) {
+        if (k > kObeskattadeReserver && p == kObeskattadeReserver) {
             bygge.Rad("Summa obeskattade reserver", t3);
             bygge.Mellanrum();
         }
-        if (k == 4)
+        if (k == kSkulder)
             bygge.Lista(slot, t4);
-        if (k > 4 && p == 4) {
+        if (k > kSkulder && p == kSkulder) {
             bygge.Rad("Summa skulder", t4);
             bygge.Mellanrum();
         }
@@ -234,8 +233,9 @@ Kodrader ByggBalansrakningMedKoder(const Bokforingsdata &data, const Valdakoder 
     Summor kapital{};
     Summor skulder{};
     for (std::size_t i = 0; i < d.size(); ++i) {
-        d[i] = t1[i] - t2[i] - t3[i] - t4[i];
-        kapital[i] = t2[i] + d[i];
+        const Balansslut slut = BeraknaBalansslut(t1[i], t2[i], t3[i], t4[i]);
+        d[i] = slut.resultat;
+        kapital[i] = slut.egetKapital;
         skulder[i] = t2[i] + t3[i] + t4[i] + d[i];
     }
     if (resultatrad != 0) {
@@ -262,7 +262,8 @@ Utskrift DagbokMedKoderUtskrift(const Bokforingsdata &data, const std::string &d
     Utskrift ut(datum);
     ut.Utskriftsrubrik("Dagbok med poster sorterad efter koder för ", data.Redovisningsnamn,
                        std::nullopt, true);
-    const std::string hoger = "<td align=\"Right\" width=\"10%\"><font face=\"verdana\" size=\"2\">";
+    const std::string hoger =
+        "<td align=\"Right\" width=\"10%\"><font face=\"verdana\" size=\"2\">";
     for (int32_t slot = 1; slot <= data.Kontoantal; ++slot) {
         const TKonto &konto = data.Konton[static_cast<std::size_t>(slot)];
         if (konto.typ != kKoder)

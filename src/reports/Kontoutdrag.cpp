@@ -8,20 +8,12 @@ namespace {
 
 // How a posting moves the balance of an account of this class: +1 when a debit
 // adds to it, -1 when a debit subtracts from it, 0 when the class has no
-// statement (appropriations, codes, or no account at all).
+// running balance (appropriations, codes, or no account at all).
 int Debetriktning(Kontotyp typ) {
-    switch (typ) {
-    case 1: // assets
-    case 6: // costs
-        return 1;
-    case 2: // equity
-    case 3: // untaxed reserves
-    case 4: // liabilities
-    case 5: // revenues
-        return -1;
-    default:
+    const Kontoklass &klass = Klass(typ);
+    if (!klass.kontoutdrag)
         return 0;
-    }
+    return klass.normalsida == Normalsida::Debet ? 1 : -1;
 }
 
 std::string Kontorad(const TKonto &konto) {
@@ -75,8 +67,7 @@ std::vector<std::string> KontonSomBorjarMed(const Bokforingsdata &data, std::str
     std::vector<std::string> rader{"Konton som börjar med " + std::string(tecken)};
     for (int32_t i = 1; i <= data.Kontoantal; ++i) {
         const TKonto &konto = data.Konton[i];
-        if (konto.typ >= kForstaKlass && konto.typ < kKoder &&
-            std::to_string(konto.nummer).starts_with(tecken))
+        if (ArBokforingsklass(konto.typ) && std::to_string(konto.nummer).starts_with(tecken))
             rader.push_back(Kontorad(konto));
     }
     return rader;

@@ -289,6 +289,22 @@ void TForm1::AktiveraMenyval(const QString &namn) {
         val->setEnabled(true);
 }
 
+void TForm1::Menyandring(tovana::Menyhandelse handelse) {
+    const tovana::Menylage lage = tovana::BeraknaMenylage(handelse, data_);
+    if (lage.aterstall)
+        for (const auto &namn : kKontoplansgrupp + kRedovisningsgrupp)
+            if (QAction *val = Menyval(namn))
+                val->setEnabled(false);
+    if (lage.kontoplansgrupp)
+        AktiveraKontoplansgrupp();
+    if (lage.nyttkonto)
+        AktiveraMenyval(QStringLiteral("Nyttkonto1"));
+    if (lage.redovisningsgrupp)
+        AktiveraRedovisningsgrupp();
+    if (lage.redovisa)
+        AktiveraMenyval(QStringLiteral("Redovisa"));
+}
+
 namespace {
 
 // The file name of the top strip, marked when the file may not be changed.
@@ -356,9 +372,7 @@ void TForm1::FormCreate() {
     data_.RedovisningInlast = false;
     data_.KoderFinns = false;
     Panel(QStringLiteral("Panelvalkommen"))->show();
-    for (const auto &namn : kKontoplansgrupp + kRedovisningsgrupp)
-        if (QAction *val = Menyval(namn))
-            val->setEnabled(false);
+    Menyandring(tovana::Menyhandelse::Start);
     if (auto *saldo = findChild<QWidget *>(QStringLiteral("LabelSaldo")))
         saldo->hide();
     data_.Decimalord = "komma";

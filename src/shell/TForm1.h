@@ -6,6 +6,7 @@
 // desktop; each subsystem builds its own panels onto it and wires its menu items.
 
 #include "core/Bokforingsdata.h"
+#include "core/Menylage.h"
 #include "shell/Skrivbord.h"
 
 #include <QMainWindow>
@@ -46,7 +47,9 @@ public:
     Arbetspanel *Panel(const QString &namn) const;
     QAction *Menyval(const QString &namn) const;
 
-    // The menu-state rule: items are enabled as charts and ledgers appear.
+    // The menu-state rule (tovana::BeraknaMenylage) applied after the event.
+    void Menyandring(tovana::Menyhandelse handelse);
+    // Enable one group or one item outright.
     void AktiveraKontoplansgrupp();
     void AktiveraRedovisningsgrupp();
     void AktiveraMenyval(const QString &namn);

@@ -159,7 +159,7 @@ TEST(Tolka, ValidUtf8WithAMultiByteSequenceOrABomIsUtf8AnythingElseWindows1252) 
 
 // A UTF-16 file's message showed only "'1": its NUL bytes cut the message short.
 TEST(Tolka, AUtf16FileIsRefusedNamingTheFile) {
-    for (const std::string bytes : {std::string("\xFF\xFE"
+    for (const std::string &bytes : {std::string("\xFF\xFE"
                                                 "B\0",
                                                 4),
                                     std::string("\xFE\xFF\0B", 4), std::string("1\0;\0", 4)}) {

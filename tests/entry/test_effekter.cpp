@@ -26,9 +26,11 @@ using Forvantat = std::map<std::string, std::string>;
 void JamforAlla(const Effekttexter &texter, const Forvantat &forvantat) {
     for (const auto &[namn, text] : forvantat)
         EXPECT_EQ(texter[namn], text) << namn;
-    for (const std::string &namn : Effektlabelnamn())
-        if (!forvantat.contains(namn))
+    for (const std::string &namn : Effektlabelnamn()) {
+        if (!forvantat.contains(namn)) {
             EXPECT_EQ(texter[namn], "") << namn;
+        }
+    }
 }
 
 class EffekterTest : public ::testing::Test {

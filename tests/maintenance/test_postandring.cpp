@@ -11,6 +11,7 @@
 
 #include <cstdlib>
 #include <optional>
+#include <ostream>
 
 using namespace tovana;
 using namespace tovana::test;
@@ -33,6 +34,10 @@ struct Bladdring {
     const char *tryck; // 'b' back, 'f' forward
     std::vector<std::optional<int32_t>> block;
 };
+
+void PrintTo(const Bladdring &b, std::ostream *os) {
+    *os << b.antal << " poster, tryck " << b.tryck;
+}
 
 class PostbladdringTest : public ::testing::TestWithParam<Bladdring> {};
 
@@ -162,6 +167,10 @@ struct Kontokontroll {
     const char *debet, *kredit, *kod;
     Andringsfel fel;
 };
+
+void PrintTo(const Kontokontroll &k, std::ostream *os) {
+    *os << "debet " << k.debet << " kredit " << k.kredit << " kod " << k.kod;
+}
 class PostandringKontokontroll : public Postandring,
                                  public ::testing::WithParamInterface<Kontokontroll> {};
 

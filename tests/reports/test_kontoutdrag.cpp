@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 using namespace tovana;
 
 namespace {
@@ -50,6 +52,10 @@ struct Klassfall {
     int32_t konto;
     std::vector<std::string> saldon;
 };
+
+void PrintTo(const Klassfall &fall, std::ostream *os) {
+    *os << "konto " << fall.konto;
+}
 
 class KontoutdragKlass : public testing::TestWithParam<Klassfall> {};
 

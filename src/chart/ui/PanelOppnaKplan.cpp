@@ -29,9 +29,7 @@ void PanelOppnaKplan::Oppna1Click() {
             auto &data = form_.Data();
             ListBoxVisaKplan_->clear();
             const std::string besked = tovana::OppnaKontoplan(data, sokvag.toStdString());
-            form_.AktiveraKontoplansgrupp();
-            if (data.RedovisningInlast)
-                form_.AktiveraRedovisningsgrupp();
+            form_.Menyandring(tovana::Menyhandelse::KontoplanOppnad);
             if (!besked.empty())
                 form_.Meddelande(QString::fromStdString(besked));
         }

@@ -146,7 +146,7 @@ void Panelnyakonton::BitBtnKplanClick() {
         tovana::LaggTillKonto(data, forslag);
         VisaKontoplan();
         if (forsta)
-            form_.AktiveraKontoplansgrupp();
+            form_.Menyandring(tovana::Menyhandelse::ForstaKontot);
         Ktyp_->clear();
         Knummer_->clear();
         Knamn_->clear();

@@ -1,8 +1,8 @@
 #include "chart/ui/Panelnykontoplan.h"
 
 #include "chart/Kontoplan.h"
-#include "shell/Kontroller.h"
 #include "chart/ui/Panelnyakonton.h"
+#include "shell/Kontroller.h"
 #include "shell/TForm1.h"
 
 #include <QLabel>
@@ -82,7 +82,7 @@ void Panelnykontoplan::BitBtnnykplanClick() {
         tovana::SkapaNyKontoplan(form_.Data(), Editnykplannamn_->text().toStdString(),
                                  sokvag.toStdString());
         form_.VisaAktuellKontoplan();
-        form_.AktiveraMenyval(QStringLiteral("Nyttkonto1"));
+        form_.Menyandring(tovana::Menyhandelse::KontoplanSkapad);
         nyakonton_.Nyttkonto1Click();
     });
 }

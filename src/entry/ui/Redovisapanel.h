@@ -4,9 +4,11 @@
 // calculator over it, the open balance of the verification, "Nästa post", and
 // the last posts. Opening a ledger or a company ends on this panel.
 
+#include "entry/Konteringsregler.h"
 #include "shell/Arbetspanel.h"
 
 #include <array>
+#include <utility>
 
 class Effektyta;
 class Kontosok;
@@ -58,7 +60,12 @@ protected:
 
 private:
     enum Ruta { Vernr, Datum, Belopp, Debet, Kredit, Kod, Text, kRutantal };
+    static_assert(kRutantal == tovana::kPostrutor);
+    static const std::array<std::pair<void (Redovisapanel::*)(), void (Redovisapanel::*)()>,
+                            tovana::kPostrutor>
+        kHanterare;
 
+    // In Redovisapanelbygge.cpp: the controls and their tab order.
     void ByggPanel();
     void SattTabbordning();
     int Rutnummer(QObject *objekt) const;
@@ -71,6 +78,12 @@ private:
     void FlyttaFokus(QLineEdit *till);
     void Mala(QLineEdit *ruta, bool fokus);
     void Hjalp(const char *rad1, const char *rad2);
+    void Hjalp(tovana::Postruta ruta);
+    // Shows what leaving the debit or credit box gave: its effects, then its message.
+    void VisaUtfall(const tovana::Kontoutfall &utfall);
+    // Entering an account box without an amount: the message, and the focus back
+    // to the amount box.
+    void KraverBelopp(tovana::Postruta ruta);
     void RensaEffekter();
     void VisaSenastePoster(bool alltidForstaRaden);
     void TomRutor(bool alla);

@@ -20,8 +20,7 @@ void oppnaforetagClick(TForm1 &form, Redovisapanel &redovisa) {
         const std::string besked = tovana::OppnaForetag(data, fil.toStdString());
         form.VisaAktuellKontoplan();
         form.VisaAktuellRedovisning();
-        form.AktiveraKontoplansgrupp();
-        form.AktiveraRedovisningsgrupp();
+        form.Menyandring(tovana::Menyhandelse::ForetagOppnat);
         data.Sexpostsida = 0;
         redovisa.VisaOppnadRedovisning();
         redovisa.VisaSaldoVidOppning();

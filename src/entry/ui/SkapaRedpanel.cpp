@@ -79,9 +79,7 @@ void SkapaRedpanel::BitBtnSparaNyRedClick() {
         auto &data = form_.Data();
         tovana::SkapaNyRedovisning(data, EditAngeRedNamn_->text().toStdString(), fil.toStdString());
         form_.VisaAktuellRedovisning();
-        if (data.KontoplanInlast)
-            form_.AktiveraRedovisningsgrupp();
-        form_.AktiveraMenyval(QStringLiteral("Redovisa"));
+        form_.Menyandring(tovana::Menyhandelse::RedovisningSkapad);
         redovisa_.RedovisaClick();
     });
 }
