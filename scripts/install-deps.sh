@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev qt6-qpa-plugins libgtest-dev libbenchmark-dev
-          libgl-dev fonts-dejavu-core xauth)
+          libgl-dev fonts-dejavu-core xauth clang-14 libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do
