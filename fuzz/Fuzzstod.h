@@ -18,10 +18,14 @@
 
 namespace tovana::fuzz {
 
-// A file in the target's own scratch folder, made on the first call.
+// A file in the target's own scratch folder, made on the first call inside
+// TOVANA_FUZZ_MAPP (which scripts/fuzz.sh sets and removes afterwards), else
+// in /dev/shm or /tmp.
 inline std::string Skrapfil(const std::string &namn) {
     static const std::string mapp = [] {
-        const char *bas = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+        const char *bas = std::getenv("TOVANA_FUZZ_MAPP");
+        if (bas == nullptr || *bas == '\0')
+            bas = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
         std::string mall = std::string(bas) + "/tovana-fuzz-XXXXXX";
         if (::mkdtemp(mall.data()) == nullptr) {
             std::perror("mkdtemp");

@@ -30,8 +30,11 @@ for kalla in fuzz/*.cpp; do
     mal+=("$namn")
 done
 
-arbete="$(mktemp -d)"
+# The scratch folder (on memory when it can be) holds the new inputs and each
+# target's read and written files.
+if [ -w /dev/shm ]; then arbete="$(mktemp -d -p /dev/shm)"; else arbete="$(mktemp -d)"; fi
 trap 'rm -rf "$arbete"' EXIT
+export TOVANA_FUZZ_MAPP="$arbete"
 misslyckade=()
 for namn in "${mal[@]}"; do
     mkdir -p "$arbete/$namn"
