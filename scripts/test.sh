@@ -1,7 +1,17 @@
 #!/usr/bin/env bash
 # Builds the program and runs every test; the run ends with ctest's summary.
+# Before it: the core tests built with AddressSanitizer and UndefinedBehaviorSanitizer
+# (build-asan/), and a short run of every fuzz target (scripts/fuzz.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
+
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOVANA_SANITIZE=ON \
+    -DTOVANA_BUILD_BENCH=OFF
+cmake --build build-asan -j "$(nproc)" --target tovana_core_tests
+(cd build-asan/tests && ./tovana_core_tests --gtest_brief=1)
+
+bash scripts/fuzz.sh 20
+
 cd build
 ctest --output-on-failure -j "$(nproc)"

@@ -43,14 +43,16 @@ void LaggTillUtf8(std::string &ut, char32_t c) {
 }
 
 // Decodes one character at `pos` and advances past it. A malformed sequence
-// yields U+FFFD for its first byte, which no file can hold.
+// (an overlong form, a surrogate, a value beyond Unicode) yields U+FFFD for its
+// first byte, which no file can hold: an overlong NUL must not become a NUL byte
+// that makes the written file unreadable.
 char32_t LasUtf8(std::string_view text, std::size_t &pos) {
     const auto b0 = static_cast<unsigned char>(text[pos]);
     if (b0 < 0x80) {
         ++pos;
         return b0;
     }
-    int langd = (b0 >= 0xF0 && b0 < 0xF8) ? 4 : (b0 >= 0xE0) ? 3 : (b0 >= 0xC0) ? 2 : 0;
+    const int langd = b0 >= 0xF8 ? 0 : b0 >= 0xF0 ? 4 : b0 >= 0xE0 ? 3 : b0 >= 0xC0 ? 2 : 0;
     if (langd == 0 || pos + langd > text.size()) {
         ++pos;
         return 0xFFFD;
@@ -63,6 +65,11 @@ char32_t LasUtf8(std::string_view text, std::size_t &pos) {
             return 0xFFFD;
         }
         c = (c << 6) | (b & 0x3F);
+    }
+    constexpr char32_t kMinsta[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (c < kMinsta[langd] || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) {
+        ++pos;
+        return 0xFFFD;
     }
     pos += langd;
     return c;

@@ -191,3 +191,13 @@ TEST(TillWindows1252Fil, NamesTheCharacterAndItsLine) {
     EXPECT_EQ(meddelande("b \xCE\xA9\r\n", 0),
               "Tecknet 'Ω' kan inte sparas i filen (Windows-1252).");
 }
+
+TEST(Windows1252, OverlongSurrogateAndOutOfRangeSequencesAreRefused) {
+    // An overlong NUL in a file marked UTF-8 was written back as a NUL byte, and the
+    // saved file was then refused as UTF-16.
+    for (const char *text : {"\xC0\x80", "\xC1\xBF", "\xE0\x80\x80", "\xF0\x80\x80\x80",
+                             "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xF8\x88\x80\x80"}) {
+        EXPECT_FALSE(ArWindows1252Text(text)) << Visningstext(text);
+        EXPECT_THROW(TillWindows1252(text), Korningsfel) << Visningstext(text);
+    }
+}

@@ -1,0 +1,123 @@
+// The writer the crash and fault tests drive: it saves a ledger the way the
+// program does (a rewrite through SkrivRedovisning, an append through
+// LaggTillPostrad) and says on stdout what it saved only after the save has
+// returned, so that whatever it reported must be in the file however it ends.
+//
+//     tovana_skrivprov skapa FIL ANTAL     a ledger of ANTAL posts
+//     tovana_skrivprov blandat FIL FORSTA  from the number FORSTA on, without
+//                                          end: an even number appends a post
+//                                          ("A n"), an odd one rewrites the
+//                                          ledger with one post changed ("R n")
+//     tovana_skrivprov omskriv FIL         one rewrite with post 1 changed
+//     tovana_skrivprov tillagg FIL         one appended post
+//
+// One save reports "sparad" and exits 0, or "fel: <message>" and exits 1. A
+// ledger that cannot be read first exits 2; a wrong command line exits 3.
+
+#include "Skrivprov.h"
+#include "core/Bokforingsdata.h"
+#include "core/Fel.h"
+#include "core/Redovisningsfil.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
+
+using namespace tovana;
+using namespace tovana::test;
+
+namespace {
+
+// Writes the line straight to the descriptor, so nothing waits in a buffer when
+// the process is killed.
+void Rapportera(const std::string &rad) {
+    const std::string text = rad + "\n";
+    if (::write(1, text.data(), text.size()) != static_cast<ssize_t>(text.size()))
+        std::_Exit(4);
+}
+
+void Tillagg(Bokforingsdata &data, const std::string &fil, long nummer) {
+    const TPost post = TillagdPost(nummer);
+    LaggTillPostrad(fil, Postrad(post));
+    data.Postplats(++data.Postantal) = post;
+}
+
+void Omskrivning(Bokforingsdata &data, const std::string &fil, long nummer, int32_t plats) {
+    TPost &post = data.Poster[plats];
+    const TPost fore = post;
+    post.text = OmskrivenText(nummer);
+    post.belopp = static_cast<double>(nummer) + 0.25;
+    try {
+        SkrivRedovisning(data, fil);
+    } catch (...) {
+        post = fore;
+        throw;
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    if (argc != 3 && argc != 4)
+        return 3;
+    const std::string kommando = argv[1];
+    const std::string fil = argv[2];
+    const long tal = argc == 4 ? std::strtol(argv[3], nullptr, 10) : 0;
+
+    Bokforingsdata data;
+    if (kommando == "skapa") {
+        data.Redovisningsnamn = "Provbokföring";
+        for (long i = 1; i <= tal; ++i)
+            data.Postplats(static_cast<int32_t>(i)) =
+                TPost{static_cast<int32_t>(i),    "120101", 1930, 3010, 0, i * 1.5,
+                      "post " + std::to_string(i)};
+        data.Postantal = static_cast<int32_t>(tal);
+        try {
+            SkrivRedovisning(data, fil);
+        } catch (const Korningsfel &fel) {
+            Rapportera(std::string("fel: ") + fel.what());
+            return 1;
+        }
+        return 0;
+    }
+
+    try {
+        LasRedovisning(data, fil);
+    } catch (const Korningsfel &fel) {
+        Rapportera(std::string("fel: ") + fel.what());
+        return 2;
+    }
+    if (kommando == "blandat") {
+        if (data.Postantal < kOmskrivnaPlatser)
+            return 3;
+        Rapportera("klar");
+        for (long nummer = tal;; ++nummer) {
+            try {
+                if (nummer % 2 == 0) {
+                    Tillagg(data, fil, nummer);
+                    Rapportera("A " + std::to_string(nummer));
+                } else {
+                    Omskrivning(data, fil, nummer, OmskrivenPlats(nummer));
+                    Rapportera("R " + std::to_string(nummer));
+                }
+            } catch (const Korningsfel &fel) {
+                Rapportera(std::string("fel: ") + fel.what());
+                return 1;
+            }
+        }
+    }
+    if (kommando != "omskriv" && kommando != "tillagg")
+        return 3;
+    try {
+        if (kommando == "omskriv")
+            Omskrivning(data, fil, 1, 1);
+        else
+            Tillagg(data, fil, 1);
+    } catch (const Korningsfel &fel) {
+        Rapportera(std::string("fel: ") + fel.what());
+        return 1;
+    }
+    Rapportera("sparad");
+    return 0;
+}

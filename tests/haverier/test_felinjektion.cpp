@@ -1,0 +1,100 @@
+// Every step of a rewrite and of an append failed in turn: the writer runs with
+// a shim that fails its Nth file system call in the ledger's folder, for N = 1,
+// 2, ... until a run hits no fault. Each time the ledger is exactly the old or
+// the new content, no temporary file is left, and what the writer reported
+// agrees with the file: a reported failure leaves the old content, a reported
+// save the new.
+
+#include "Barnprocess.h"
+#include "Testmapp.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <ostream>
+
+using namespace tovana;
+using namespace tovana::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kSkrivprov = TOVANA_SKRIVPROV;
+const std::string kFelinjektion = TOVANA_FELINJEKTION;
+
+struct Svep {
+    const char *kommando; // the writer's command: "omskriv" or "tillagg"
+    int felnummer;
+    const char *namn;
+};
+
+void PrintTo(const Svep &svep, std::ostream *ut) {
+    *ut << svep.namn;
+}
+
+class Felinjektion : public ::testing::TestWithParam<Svep> {};
+
+} // namespace
+
+TEST_P(Felinjektion, VarjeStegLamnarGamlaEllerNyaInnehallet) {
+    const Svep svep = GetParam();
+    // The old content, and the new one as a save with no fault leaves it.
+    std::string gammal, ny;
+    {
+        Testmapp mapp;
+        const std::string fil = mapp.Sokvag("bok.red");
+        ASSERT_EQ(KorBarn({kSkrivprov, "skapa", fil, "5"}).status, 0);
+        gammal = LasBytes(fil);
+        const Utfall utfall = KorBarn({kSkrivprov, svep.kommando, fil});
+        ASSERT_EQ(utfall.ut, "sparad\n");
+        ny = LasBytes(fil);
+    }
+    ASSERT_NE(gammal, ny);
+
+    int injicerade = 0;
+    for (long steg = 1;; ++steg) {
+        ASSERT_LT(steg, 500) << "every run hits a fault";
+        Testmapp testmapp;
+        const std::string mapp = fs::canonical(testmapp.Mapp()).string();
+        const std::string fil = mapp + "/bok.red";
+        SkrivBytes(fil, gammal);
+        const Utfall utfall = KorBarn({kSkrivprov, svep.kommando, fil},
+                                      {"LD_PRELOAD=" + kFelinjektion, "TOVANA_FEL_MAPP=" + mapp,
+                                       "TOVANA_FEL_STEG=" + std::to_string(steg),
+                                       "TOVANA_FEL_NUMMER=" + std::to_string(svep.felnummer),
+                                       "ASAN_OPTIONS=verify_asan_link_order=0"});
+        SCOPED_TRACE("step " + std::to_string(steg) + ": " + utfall.fel + utfall.ut);
+        ASSERT_TRUE(WIFEXITED(utfall.status));
+        const bool traffad = utfall.fel.find("felinjektion:") != std::string::npos;
+
+        const std::string efter = LasBytes(fil);
+        if (WEXITSTATUS(utfall.status) == 0) {
+            EXPECT_EQ(utfall.ut, "sparad\n");
+            EXPECT_TRUE(efter == ny) << "reported saved, but the file is not the new content";
+        } else {
+            EXPECT_EQ(utfall.ut.rfind("fel: ", 0), 0u) << "a failure is reported with its message";
+            EXPECT_TRUE(efter == gammal) << "reported failed, but the file is not the old content";
+        }
+        for (const std::string &namn : Filnamn(mapp))
+            EXPECT_EQ(namn.find(".tmp-"), std::string::npos) << "left behind: " << namn;
+
+        if (!traffad) {
+            EXPECT_EQ(WEXITSTATUS(utfall.status), 0);
+            break;
+        }
+        ++injicerade;
+    }
+    EXPECT_GT(injicerade, 3);
+    std::printf("%d faults injected into '%s'\n", injicerade, svep.kommando);
+}
+
+INSTANTIATE_TEST_SUITE_P(Svep, Felinjektion,
+                         ::testing::Values(Svep{"omskriv", EIO, "omskriv_EIO"},
+                                           Svep{"omskriv", ENOSPC, "omskriv_ENOSPC"},
+                                           Svep{"tillagg", EIO, "tillagg_EIO"},
+                                           Svep{"tillagg", ENOSPC, "tillagg_ENOSPC"}),
+                         [](const ::testing::TestParamInfo<Svep> &info) {
+                             return std::string(info.param.namn);
+                         });
