@@ -11,7 +11,7 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOVANA_SANITIZE=ON 
 cmake --build build-asan -j "$(nproc)" --target tovana_core_tests
 (cd build-asan/tests && ./tovana_core_tests --gtest_brief=1)
 
-bash scripts/fuzz.sh 20
+bash scripts/fuzz.sh 30
 
 cd build
 ctest --output-on-failure -j "$(nproc)"
