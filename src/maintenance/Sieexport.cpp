@@ -104,18 +104,19 @@ SieExport Exportera(const Bokforingsdata &data, const std::string &fran, const s
     std::unordered_map<int32_t, double> ib; // debit positive, in ledger order
     for (int32_t i = 1; i <= data.Postantal; ++i) {
         const TPost &post = data.Poster[static_cast<std::size_t>(i)];
+        // "4 (verifikation 2)", after "Post" or "post".
         const std::string vilken =
-            "Post " + std::to_string(i) + " (verifikation " + std::to_string(post.vernr) + ")";
+            std::to_string(i) + " (verifikation " + std::to_string(post.vernr) + ")";
         if (post.debet == 0 && post.kredit == 0)
-            problem.Lagg(vilken + " saknar konto.");
+            problem.Lagg("Post " + vilken + " saknar konto.");
         for (const int32_t nummer : {post.debet, post.kredit}) {
             const Kontotyp typ = klass(nummer);
             if (nummer != 0 && (typ < 1 || typ > 7) && saknadeKonton.insert(nummer).second)
-                problem.Lagg("Konto " + std::to_string(nummer) + " används i " + vilken +
+                problem.Lagg("Konto " + std::to_string(nummer) + " används i post " + vilken +
                              " men finns inte i kontoplanen.");
         }
         if (post.kod != 0 && klass(post.kod) != kKoder && saknadeKoder.insert(post.kod).second)
-            problem.Lagg("Koden " + std::to_string(post.kod) + " används i " + vilken +
+            problem.Lagg("Koden " + std::to_string(post.kod) + " används i post " + vilken +
                          " men finns inte i kontoplanen.");
         if (post.text == kIBtext) {
             if (post.debet != 0)
@@ -129,15 +130,17 @@ SieExport Exportera(const Bokforingsdata &data, const std::string &fran, const s
             continue;
         const auto datum = Datum8(post.datum, fran, till);
         if (!datum)
-            problem.Lagg(vilken + ": datumet \"" + Visningstext(post.datum) + "\" kan inte läsas.");
+            problem.Lagg("Post " + vilken + ": datumet \"" + Visningstext(post.datum) +
+                         "\" kan inte läsas.");
         else if (*datum < fran || *datum > till)
-            problem.Lagg(vilken + ": datumet " + Visningstext(post.datum) +
+            problem.Lagg("Post " + vilken + ": datumet " + Visningstext(post.datum) +
                          " ligger utanför räkenskapsåret " + fran + "–" + till + ".");
         else
             datum8[static_cast<std::size_t>(i)] = *datum;
     }
     for (const auto &[nummer, platser] : verifikationer) {
-        int64_t differens = 0;
+        // Wide enough that no count of rows can overflow it.
+        __int128 differens = 0;
         for (const int32_t i : platser) {
             const TPost &post = data.Poster[static_cast<std::size_t>(i)];
             const auto oren = Oren(post.belopp);

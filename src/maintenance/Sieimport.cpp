@@ -354,7 +354,7 @@ void Sielasare::StangVerifikation(long radnr) {
     iVerifikation_ = false;
     tillagdRad_.reset();
     const Verifikation &ver = ver_.back();
-    int64_t summa = 0;
+    __int128 summa = 0; // no count of rows overflows it
     for (const auto &rad : ver.rader)
         summa += rad.oren;
     if (summa != 0)

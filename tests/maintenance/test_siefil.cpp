@@ -129,14 +129,10 @@ TEST(Siedatum, ReadsThePostDateForms) {
         EXPECT_EQ(Datum8(f.datum, f.fran, f.till), f.ut) << f.datum << " " << f.fran;
 }
 
-TEST(Siedatum, NamesTheYearOfADateThatHasOne) {
-    EXPECT_EQ(Datumar("120315", 1946), 2012);
-    EXPECT_EQ(Datumar("990315", 1946), 1999);
-    EXPECT_EQ(Datumar("19990315", 1946), 1999);
-    EXPECT_EQ(Datumar("2012-03-15", 1946), 2012);
-    EXPECT_EQ(Datumar("0315", 1946), std::nullopt);
-    EXPECT_EQ(Datumar("15/3", 1946), std::nullopt);
+TEST(Siedatum, ChecksCalendarDates) {
     EXPECT_TRUE(ArSiedatum("20000229"));
     EXPECT_FALSE(ArSiedatum("19000229"));
     EXPECT_FALSE(ArSiedatum("2012031"));
+    EXPECT_EQ(Datumar("990315", 1946), 1999);
+    EXPECT_EQ(Datumar("0315", 1946), std::nullopt);
 }

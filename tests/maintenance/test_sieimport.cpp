@@ -3,7 +3,9 @@
 // the classes given to accounts, and bad files with their messages.
 
 #include "core/Kontoplanfil.h"
+#include "core/Redovisningsfil.h"
 #include "core/Teckentabell.h"
+#include "core/Textfil.h"
 #include "maintenance/Siefil.h"
 #include "maintenance/Sieimport.h"
 
@@ -84,6 +86,17 @@ TEST(Sieimport, ReadsAHandWritten4EFile) {
     EXPECT_EQ(data.Postantal, 10);
     EXPECT_NE(KontoplanBytes(data).find("7;8850;F\xF6r\xE4ndring av \xF6veravskrivningar\r\n"),
               std::string::npos);
+
+    // The program's own writers take them, and its readers give them back.
+    test::Testmapp mapp;
+    SkrivFilSakert(mapp.Sokvag("akeri.kpl"), KontoplanBytes(data));
+    SkrivRedovisningsfil(mapp.Sokvag("akeri.red"), imp.redovisningsnamn, imp.poster);
+    Bokforingsdata last;
+    LasKontoplan(last, mapp.Sokvag("akeri.kpl"));
+    LasRedovisning(last, mapp.Sokvag("akeri.red"));
+    EXPECT_EQ(last.Kontoplannamn, "Åkeri AB");
+    EXPECT_EQ(std::vector<TKonto>(last.Konton.begin() + 1, last.Konton.begin() + 12), konton);
+    EXPECT_EQ(std::vector<TPost>(last.Poster.begin() + 1, last.Poster.begin() + 11), poster);
 }
 
 TEST(Sieimport, ReadsAHandWritten4IFileWithoutChartOrYear) {
