@@ -130,7 +130,7 @@ public:
 private:
     void Post(long radnr, const Siepost &post);
     void Transaktion(long radnr, const Siepost &post, bool tillagd);
-    void StangVerifikation(long radnr);
+    void StangVerifikation();
     bool Belopp(long radnr, const std::string &text, double &belopp, int64_t &oren);
     bool Konto(long radnr, const std::string &text, int32_t &konto);
 
@@ -166,7 +166,7 @@ void Sielasare::Las(std::string_view text) {
         }
         if (rad == "}") {
             if (iVerifikation_)
-                StangVerifikation(radnr);
+                StangVerifikation();
             else
                 fel_.Lagg(Rad(radnr) + "\"}\" utan \"{\" före.");
             continue;
@@ -255,7 +255,7 @@ void Sielasare::Post(long radnr, const Siepost &post) {
         if (antal < 2)
             saknas("ett kontonummer och ett namn");
         else if (Konto(radnr, Falt(post, 0), konto))
-            konton_[konto].namn = Falt(post, 1), konton_[konto].namngivet = true;
+            konton_[konto] = {Falt(post, 1), true, konton_[konto].ktyp};
     } else if (e == "#KTYP") {
         int32_t konto = 0;
         if (antal < 2)
@@ -350,7 +350,7 @@ void Sielasare::Transaktion(long radnr, const Siepost &post, bool tillagd) {
     ver_.back().rader.push_back(std::move(rad));
 }
 
-void Sielasare::StangVerifikation(long radnr) {
+void Sielasare::StangVerifikation() {
     iVerifikation_ = false;
     tillagdRad_.reset();
     const Verifikation &ver = ver_.back();
@@ -362,7 +362,6 @@ void Sielasare::StangVerifikation(long radnr) {
                   std::string(Trimmad(ver.serie + " " + ver.nummer)) +
                   " balanserar inte: raderna summerar till " +
                   Beloppstext(static_cast<double>(summa) / 100.0, "") + ".");
-    (void)radnr;
 }
 
 SieImport Sielasare::Resultat() && {
