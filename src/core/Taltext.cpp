@@ -180,6 +180,35 @@ std::string KortBeloppstext(double v) {
     return Beloppstext(v, 8, Grupptecken());
 }
 
+std::string Punktbelopp(double v) {
+    if (!std::isfinite(v))
+        return Beloppstext(v);
+    std::string text = Beloppstext(v, 400, "");
+    for (char &c : text)
+        if (c == ',')
+            c = '.';
+    return text;
+}
+
+bool ForsokPunktbelopp(std::string_view text, double &varde) {
+    std::string_view siffror = text;
+    if (!siffror.empty() && (siffror.front() == '-' || siffror.front() == '+'))
+        siffror.remove_prefix(1);
+    const auto punkt = siffror.find('.');
+    const auto heltal = siffror.substr(0, punkt);
+    const auto decimaler =
+        punkt == std::string_view::npos ? std::string_view{} : siffror.substr(punkt + 1);
+    const auto arSiffror = [](std::string_view s) {
+        return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    if (!arSiffror(heltal) || (punkt != std::string_view::npos && !arSiffror(decimaler)))
+        return false;
+    std::string medKomma(text);
+    if (punkt != std::string_view::npos)
+        medKomma[medKomma.size() - siffror.size() + punkt] = ',';
+    return ForsokTextTillBelopp(medKomma, varde);
+}
+
 std::string Taltext(double v) {
     if (std::isnan(v))
         return "NAN";

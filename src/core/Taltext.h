@@ -54,6 +54,15 @@ double TextTillBelopp(std::string_view text);
 
 bool ForsokTextTillBelopp(std::string_view text, double &varde);
 
+// The amount as the exchange files write it: a decimal point, exactly two
+// decimals (half away from zero, as Beloppstext), a leading "-" when negative,
+// no grouping and never scientific ("-1250.50", "0.00").
+std::string Punktbelopp(double v);
+
+// Reads an amount written with a decimal point: an optional sign, digits, and
+// optionally "." and more digits; nothing else. False when the text is not so.
+bool ForsokPunktbelopp(std::string_view text, double &varde);
+
 // Whether a one-sided balance counts as open: one hundredth or more either way.
 // The double nearest 0,01 lies just above one hundredth, so a single posting of
 // 0,01 counts as open, while half an öre or a rounding residue does not.

@@ -253,9 +253,39 @@ TEST(TextTillHeltal, TheMessageShowsFortyCharactersWithoutControlCharacters) {
     EXPECT_EQ(meddelande(heltal, stor),
               "'" + std::string(40, 'x') + "…' is not a valid integer value");
     EXPECT_EQ(meddelande(belopp, std::string_view("1\0x\r\n\x7F", 6)),
-              "'1?x??" "?' is not a valid floating point value");
+              "'1?x??"
+              "?' is not a valid floating point value");
     EXPECT_EQ(meddelande(heltal, std::string(39, 'a') + "åäö"),
               "'" + std::string(39, 'a') + "å…' is not a valid integer value");
     EXPECT_EQ(meddelande(heltal, std::string(40, 'a')),
               "'" + std::string(40, 'a') + "' is not a valid integer value");
+}
+
+// The exchange files' amounts: a decimal point, two decimals, never grouped or
+// scientific, and read back to the same öre.
+TEST(Punktbelopp, WritesTwoDecimalsWithAPoint) {
+    const std::vector<Exempel> fall = {{1250.5, "1250.50"},
+                                       {-1250.5, "-1250.50"},
+                                       {0, "0.00"},
+                                       {-0.004, "0.00"},
+                                       {0.285, "0.29"},
+                                       {-0.125, "-0.13"},
+                                       {1e12, "1000000000000.00"},
+                                       {12345678901.25, "12345678901.25"}};
+    for (const auto &f : fall) {
+        EXPECT_EQ(Punktbelopp(f.varde), f.text) << f.varde;
+        double tillbaka = 0;
+        ASSERT_TRUE(ForsokPunktbelopp(Punktbelopp(f.varde), tillbaka)) << f.text;
+        EXPECT_EQ(Punktbelopp(tillbaka), f.text);
+    }
+}
+
+TEST(Punktbelopp, ReadsOnlyDigitsWithAnOptionalPoint) {
+    double v = 0;
+    for (const char *bra : {"12", "-12.5", "+0.01", "1250.505"})
+        EXPECT_TRUE(ForsokPunktbelopp(bra, v)) << bra;
+    for (const char *daligt : {"", "-", "1,5", "1.", ".5", "1e5", " 1", "1 000", "12a", "1.2.3"})
+        EXPECT_FALSE(ForsokPunktbelopp(daligt, v)) << daligt;
+    ASSERT_TRUE(ForsokPunktbelopp("-1250.50", v));
+    EXPECT_EQ(v, -1250.5);
 }

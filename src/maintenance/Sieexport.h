@@ -1,0 +1,59 @@
+#pragma once
+// The year's chart, balances and verifications written as an SIE type 4 file
+// (4E) for an accountant or another bookkeeping program: PC8 text, CR LF line
+// ends, amounts with a decimal point, debit positive and credit negative.
+//
+//     #VER "" 12 20120315 "Försäljning kontant"
+//     {
+//     #TRANS 1930 {} 1250.50
+//     #TRANS 3010 {6 "10"} -1250.50
+//     }
+//
+// Accounts of classes 1 to 7 become #KONTO with #KTYP (T assets; S equity,
+// untaxed reserves and liabilities; I revenues; K costs and appropriations),
+// the codes (class 8) objects of dimension 6, "Projekt". Posts with the text
+// "IB-post" are the opening balance (#IB), every other post a row of the
+// verification its number names.
+
+#include "core/Bokforingsdata.h"
+
+#include <string>
+#include <vector>
+
+namespace tovana {
+
+// The first and the last day of a financial year, ÅÅÅÅMMDD.
+struct Rakenskapsar {
+    std::string fran;
+    std::string till;
+};
+
+// The calendar year most of the ledger's dates name outright; with no such date
+// the year of `idag` (ÅÅÅÅMMDD).
+Rakenskapsar StandardRakenskapsar(const Bokforingsdata &data, const std::string &idag);
+
+// The outcome of an export: either the problems that would make the file wrong
+// (Swedish lines, one a problem) and no bytes, or the file's bytes and a
+// summary line for the user.
+struct SieExport {
+    std::vector<std::string> problem;
+    std::string bytes;
+    std::string sammanfattning;
+
+    bool Lyckades() const { return problem.empty(); }
+};
+
+// Builds the file for the year `fran`..`till` (ÅÅÅÅMMDD), generated `idag`
+// (ÅÅÅÅMMDD). Lists as problems: a first or last day or today that is no date,
+// a post whose date cannot be read or lies outside the year, a verification
+// whose posts do not balance to the öre, a post without an account, and an
+// account or code used in a post but missing from the chart. Changes nothing.
+SieExport Exportera(const Bokforingsdata &data, const std::string &fran, const std::string &till,
+                    const std::string &idag);
+
+// Writes a successful export's bytes to the file (SkrivFilSakert). An export
+// with problems raises Korningsfel and writes nothing; a failed write raises
+// with the runtime's text and leaves any old file as it was.
+void SkrivSiefil(const std::string &sokvag, const SieExport &exp);
+
+} // namespace tovana

@@ -1,0 +1,390 @@
+#include "maintenance/Siefil.h"
+
+#include "core/Teckentabell.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+namespace tovana {
+
+namespace {
+
+// The characters of PC8 bytes 80..FF.
+constexpr std::array<char16_t, 128> kPc8 = {
+    0x00C7, 0x00FC, 0x00E9, 0x00E2, 0x00E4, 0x00E0, 0x00E5, 0x00E7, 0x00EA, 0x00EB, 0x00E8, 0x00EF,
+    0x00EE, 0x00EC, 0x00C4, 0x00C5, 0x00C9, 0x00E6, 0x00C6, 0x00F4, 0x00F6, 0x00F2, 0x00FB, 0x00F9,
+    0x00FF, 0x00D6, 0x00DC, 0x00A2, 0x00A3, 0x00A5, 0x20A7, 0x0192, 0x00E1, 0x00ED, 0x00F3, 0x00FA,
+    0x00F1, 0x00D1, 0x00AA, 0x00BA, 0x00BF, 0x2310, 0x00AC, 0x00BD, 0x00BC, 0x00A1, 0x00AB, 0x00BB,
+    0x2591, 0x2592, 0x2593, 0x2502, 0x2524, 0x2561, 0x2562, 0x2556, 0x2555, 0x2563, 0x2551, 0x2557,
+    0x255D, 0x255C, 0x255B, 0x2510, 0x2514, 0x2534, 0x252C, 0x251C, 0x2500, 0x253C, 0x255E, 0x255F,
+    0x255A, 0x2554, 0x2569, 0x2566, 0x2560, 0x2550, 0x256C, 0x2567, 0x2568, 0x2564, 0x2565, 0x2559,
+    0x2558, 0x2552, 0x2553, 0x256B, 0x256A, 0x2518, 0x250C, 0x2588, 0x2584, 0x258C, 0x2590, 0x2580,
+    0x03B1, 0x00DF, 0x0393, 0x03C0, 0x03A3, 0x03C3, 0x00B5, 0x03C4, 0x03A6, 0x0398, 0x03A9, 0x03B4,
+    0x221E, 0x03C6, 0x03B5, 0x2229, 0x2261, 0x00B1, 0x2265, 0x2264, 0x2320, 0x2321, 0x00F7, 0x2248,
+    0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0};
+
+// The nearest text in plain letters for characters PC8 lacks.
+struct Narmast {
+    char32_t tecken;
+    const char *text;
+};
+constexpr Narmast kNarmast[] = {
+    {U'À', "A"},   {U'Á', "A"},  {U'Â', "A"},   {U'Ã', "A"},  {U'È', "E"},   {U'Ê', "E"},
+    {U'Ë', "E"},   {U'Ì', "I"},  {U'Í', "I"},   {U'Î', "I"},  {U'Ï', "I"},   {U'Ð', "D"},
+    {U'Ò', "O"},   {U'Ó', "O"},  {U'Ô', "O"},   {U'Õ', "O"},  {U'Ø', "O"},   {U'Ù', "U"},
+    {U'Ú', "U"},   {U'Û', "U"},  {U'Ý', "Y"},   {U'ã', "a"},  {U'ð', "d"},   {U'õ', "o"},
+    {U'ø', "o"},   {U'ý', "y"},  {U'Š', "S"},   {U'š', "s"},  {U'Ž', "Z"},   {U'ž', "z"},
+    {U'Œ', "OE"},  {U'œ', "oe"}, {U'Ÿ', "Y"},   {U'Þ', "Th"}, {U'þ', "th"},  {U'×', "x"},
+    {U'‚', ","},   {U'„', "\""}, {U'“', "\""},  {U'”', "\""}, {U'‘', "'"},   {U'’', "'"},
+    {U'–', "-"},   {U'—', "-"},  {U'…', "..."}, {U'•', "*"},  {U'€', "EUR"}, {U'‹', "<"},
+    {U'›', ">"},   {U'ˆ', "^"},  {U'˜', "~"},   {U'¹', "1"},  {U'³', "3"},   {U'©', "(c)"},
+    {U'®', "(R)"}, {U'™', "TM"}};
+
+// The next character of UTF-8 text; an invalid byte gives U+FFFD.
+char32_t NastaTecken(std::string_view text, std::size_t &pos) {
+    const auto b = static_cast<unsigned char>(text[pos++]);
+    if (b < 0x80)
+        return b;
+    int fler = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : -1;
+    if (fler < 0 || pos + fler > text.size())
+        return U'\uFFFD';
+    char32_t c = b & (0x3F >> fler);
+    for (int i = 0; i < fler; ++i) {
+        const auto f = static_cast<unsigned char>(text[pos]);
+        if ((f & 0xC0) != 0x80)
+            return U'\uFFFD';
+        c = (c << 6) | (f & 0x3F);
+        ++pos;
+    }
+    return c;
+}
+
+void LaggTillUtf8(std::string &ut, char32_t c) {
+    if (c < 0x80) {
+        ut += static_cast<char>(c);
+    } else if (c < 0x800) {
+        ut += static_cast<char>(0xC0 | (c >> 6));
+        ut += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        ut += static_cast<char>(0xE0 | (c >> 12));
+        ut += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        ut += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        ut += static_cast<char>(0xF0 | (c >> 18));
+        ut += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        ut += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        ut += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// Whether the bytes are valid UTF-8 holding at least one multi-byte character.
+bool ArUtf8MedFlerbyte(std::string_view bytes) {
+    bool flerbyte = false;
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        const std::size_t start = pos;
+        const char32_t c = NastaTecken(bytes, pos);
+        if (c == U'\uFFFD' && bytes.substr(start, 3) != "\xEF\xBF\xBD")
+            return false;
+        if (pos - start > 1) {
+            // Overlong forms and surrogates are not UTF-8.
+            const std::size_t langd = pos - start;
+            if ((langd == 2 && c < 0x80) || (langd == 3 && c < 0x800) ||
+                (langd == 4 && (c < 0x10000 || c > 0x10FFFF)) || (c >= 0xD800 && c <= 0xDFFF))
+                return false;
+            flerbyte = true;
+        }
+    }
+    return flerbyte;
+}
+
+bool ArBlanktecken(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
+
+// A field's text up to the next blank, quote handling included; `pos` ends
+// after the field.
+bool LasText(std::string_view rad, std::size_t &pos, std::string &ut, std::string &fel,
+             std::string_view stopp) {
+    if (rad[pos] != '"') {
+        while (pos < rad.size() && !ArBlanktecken(rad[pos]) &&
+               stopp.find(rad[pos]) == std::string_view::npos)
+            ut += rad[pos++];
+        return true;
+    }
+    ++pos;
+    while (pos < rad.size()) {
+        const char c = rad[pos++];
+        if (c == '"')
+            return true;
+        if (c == '\\' && pos < rad.size() && (rad[pos] == '"' || rad[pos] == '\\'))
+            ut += rad[pos++];
+        else
+            ut += c;
+    }
+    fel = "citattecknet avslutas aldrig.";
+    return false;
+}
+
+int Dagar(int ar, int manad) {
+    static constexpr int kDagar[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (manad == 2 && ((ar % 4 == 0 && ar % 100 != 0) || ar % 400 == 0))
+        return 29;
+    return kDagar[manad - 1];
+}
+
+bool ArSiffror(std::string_view text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+int Tal(std::string_view siffror) {
+    int v = 0;
+    for (char c : siffror)
+        v = v * 10 + (c - '0');
+    return v;
+}
+
+std::string Datumtext(int ar, int manad, int dag) {
+    std::string ut = std::to_string(ar);
+    ut.insert(0, 4 - std::min<std::size_t>(4, ut.size()), '0');
+    ut += static_cast<char>('0' + manad / 10);
+    ut += static_cast<char>('0' + manad % 10);
+    ut += static_cast<char>('0' + dag / 10);
+    ut += static_cast<char>('0' + dag % 10);
+    return ut;
+}
+
+bool ArGiltigt(int ar, int manad, int dag) {
+    return ar >= 1 && ar <= 9999 && manad >= 1 && manad <= 12 && dag >= 1 &&
+           dag <= Dagar(ar, manad);
+}
+
+std::string_view Trimmad(std::string_view text) {
+    while (!text.empty() && ArBlanktecken(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && ArBlanktecken(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+} // namespace
+
+std::string FranPc8(std::string_view bytes) {
+    std::string ut;
+    ut.reserve(bytes.size());
+    for (char b : bytes) {
+        const auto u = static_cast<unsigned char>(b);
+        if (u < 0x80)
+            ut += b;
+        else
+            LaggTillUtf8(ut, kPc8[u - 0x80]);
+    }
+    return ut;
+}
+
+std::string TillPc8(std::string_view text) {
+    std::string ut;
+    ut.reserve(text.size());
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const char32_t c = NastaTecken(text, pos);
+        if (c < 0x80) {
+            ut += static_cast<char>(c);
+            continue;
+        }
+        const auto *hit = std::find(kPc8.begin(), kPc8.end(), static_cast<char16_t>(c));
+        if (c <= 0xFFFF && hit != kPc8.end()) {
+            ut += static_cast<char>(0x80 + (hit - kPc8.begin()));
+            continue;
+        }
+        const auto *narmast = std::find_if(std::begin(kNarmast), std::end(kNarmast),
+                                           [c](const Narmast &n) { return n.tecken == c; });
+        ut += narmast != std::end(kNarmast) ? narmast->text : "?";
+    }
+    return ut;
+}
+
+std::optional<Sietext> LasSietext(std::string_view bytes) {
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF") ||
+        bytes.find('\0') != std::string_view::npos)
+        return std::nullopt;
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        return Sietext{std::string(bytes.substr(3)), Siekodning::Utf8};
+    if (ArUtf8MedFlerbyte(bytes))
+        return Sietext{std::string(bytes), Siekodning::Utf8};
+    // The Swedish letters and é, ü as each character set places them.
+    static constexpr std::string_view kPc8Bokstaver = "\x81\x82\x84\x86\x8E\x8F\x90\x94\x99\x9A";
+    static constexpr std::string_view kWinBokstaver = "\xC4\xC5\xC9\xD6\xDC\xE4\xE5\xE9\xF6\xFC";
+    long pc8 = 0;
+    long win = 0;
+    for (char b : bytes) {
+        pc8 += kPc8Bokstaver.find(b) != std::string_view::npos;
+        win += kWinBokstaver.find(b) != std::string_view::npos;
+    }
+    if (win > pc8)
+        return Sietext{FranWindows1252(bytes), Siekodning::Windows1252};
+    return Sietext{FranPc8(bytes), Siekodning::Pc8};
+}
+
+std::string Citerat(std::string_view text) {
+    std::string ut = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\')
+            ut += '\\';
+        // A control character would end or break the record.
+        ut += static_cast<unsigned char>(c) < ' ' ? ' ' : c;
+    }
+    ut += '"';
+    return ut;
+}
+
+std::optional<Siepost> TolkaSierad(std::string_view rad, std::string &fel) {
+    std::size_t pos = 0;
+    const auto hoppa = [&] {
+        while (pos < rad.size() && ArBlanktecken(rad[pos]))
+            ++pos;
+    };
+    hoppa();
+    if (pos >= rad.size() || rad[pos] != '#') {
+        fel = "raden börjar inte med en etikett (#...).";
+        return std::nullopt;
+    }
+    Siepost post;
+    while (pos < rad.size() && !ArBlanktecken(rad[pos]))
+        post.etikett += static_cast<char>(std::toupper(static_cast<unsigned char>(rad[pos++])));
+    for (hoppa(); pos < rad.size(); hoppa()) {
+        Siefalt falt;
+        if (rad[pos] == '{') {
+            falt.lista = true;
+            ++pos;
+            for (hoppa(); pos < rad.size() && rad[pos] != '}'; hoppa()) {
+                std::string del;
+                if (!LasText(rad, pos, del, fel, "}"))
+                    return std::nullopt;
+                falt.delar.push_back(std::move(del));
+            }
+            if (pos >= rad.size()) {
+                fel = "objektlistan avslutas aldrig med }.";
+                return std::nullopt;
+            }
+            ++pos;
+        } else if (!LasText(rad, pos, falt.text, fel, "")) {
+            return std::nullopt;
+        }
+        post.falt.push_back(std::move(falt));
+    }
+    return post;
+}
+
+std::string Skrivbar(std::string_view text) {
+    std::string ut;
+    ut.reserve(text.size());
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const char32_t c = NastaTecken(text, pos);
+        if (c < U' ' || c == 0x7F)
+            ut += ' ';
+        else if (!KanSkrivasSomWindows1252(c) || (c >= 0x80 && c <= 0x9F))
+            ut += '?';
+        else
+            LaggTillUtf8(ut, c);
+    }
+    return ut;
+}
+
+void Meddelandelista::Lagg(std::string rad) {
+    if (rader_.size() < 200)
+        rader_.push_back(std::move(rad));
+    else
+        ++overskott_;
+}
+
+std::vector<std::string> Meddelandelista::Rader() && {
+    if (overskott_ > 0)
+        rader_.push_back("… och " + std::to_string(overskott_) + " till.");
+    return std::move(rader_);
+}
+
+bool ArSiedatum(std::string_view text) {
+    return text.size() == 8 && ArSiffror(text) &&
+           ArGiltigt(Tal(text.substr(0, 4)), Tal(text.substr(4, 2)), Tal(text.substr(6, 2)));
+}
+
+std::optional<std::string> Datum8(std::string_view datum, const std::string &fran,
+                                  const std::string &till) {
+    datum = Trimmad(datum);
+    std::optional<int> ar;
+    int sekelsiffror = 0; // how many leading digits of the year are missing: 4 or 2
+    int manad = 0;
+    int dag = 0;
+    if (const auto snedstreck = datum.find('/'); snedstreck != std::string_view::npos) {
+        const auto huvud = datum.substr(0, snedstreck);
+        const auto svans = datum.substr(snedstreck + 1);
+        if (!ArSiffror(huvud) || !ArSiffror(svans) || huvud.size() > 2 || svans.size() > 2)
+            return std::nullopt;
+        dag = Tal(huvud);
+        manad = Tal(svans);
+        sekelsiffror = 4;
+    } else if (datum.size() == 10 && datum[4] == '-' && datum[7] == '-' &&
+               ArSiffror(datum.substr(0, 4)) && ArSiffror(datum.substr(5, 2)) &&
+               ArSiffror(datum.substr(8, 2))) {
+        ar = Tal(datum.substr(0, 4));
+        manad = Tal(datum.substr(5, 2));
+        dag = Tal(datum.substr(8, 2));
+    } else if (ArSiffror(datum) && datum.size() == 8) {
+        ar = Tal(datum.substr(0, 4));
+        manad = Tal(datum.substr(4, 2));
+        dag = Tal(datum.substr(6, 2));
+    } else if (ArSiffror(datum) && datum.size() == 6) {
+        ar = Tal(datum.substr(0, 2));
+        sekelsiffror = 2;
+        manad = Tal(datum.substr(2, 2));
+        dag = Tal(datum.substr(4, 2));
+    } else if (ArSiffror(datum) && datum.size() == 4) {
+        manad = Tal(datum.substr(0, 2));
+        dag = Tal(datum.substr(2, 2));
+        sekelsiffror = 4;
+    } else {
+        return std::nullopt;
+    }
+    if (sekelsiffror == 0)
+        return ArGiltigt(*ar, manad, dag) ? std::optional(Datumtext(*ar, manad, dag))
+                                          : std::nullopt;
+    // The candidate years from the first and the last day of the year.
+    std::vector<int> kandidater;
+    for (const std::string *grans : {&fran, &till}) {
+        if (!ArSiedatum(*grans))
+            continue;
+        const int granssar = Tal(std::string_view(*grans).substr(0, 4));
+        kandidater.push_back(sekelsiffror == 4 ? granssar : granssar / 100 * 100 + *ar);
+    }
+    if (kandidater.empty())
+        kandidater.push_back(sekelsiffror == 4 ? 2000 : 2000 + *ar);
+    std::optional<std::string> forsta;
+    for (int kandidat : kandidater) {
+        if (!ArGiltigt(kandidat, manad, dag))
+            continue;
+        std::string text = Datumtext(kandidat, manad, dag);
+        if (text >= fran && text <= till)
+            return text;
+        if (!forsta)
+            forsta = std::move(text);
+    }
+    return forsta;
+}
+
+std::optional<int> Datumar(std::string_view datum, int forstaAr) {
+    datum = Trimmad(datum);
+    if (datum.find('/') != std::string_view::npos || datum.size() == 4)
+        return std::nullopt;
+    const std::string fran = Datumtext(forstaAr, 1, 1);
+    const std::string till = Datumtext(forstaAr + 99, 12, 31);
+    const auto text = Datum8(datum, fran, till);
+    if (!text)
+        return std::nullopt;
+    return Tal(std::string_view(*text).substr(0, 4));
+}
+
+} // namespace tovana

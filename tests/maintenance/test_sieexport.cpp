@@ -1,0 +1,228 @@
+// The SIE export: the file of a small company against the expected one, the
+// problems that stop it, the default year, and the round trip through the
+// import to the same statements and balances.
+
+#include "core/Fel.h"
+#include "core/Kontoplanfil.h"
+#include "core/Redovisningsfil.h"
+#include "maintenance/Sieexport.h"
+#include "maintenance/Sieimport.h"
+#include "reports/Balansberakning.h"
+
+#include "../core/Testmapp.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <random>
+
+using namespace tovana;
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kFacit = fs::path(__FILE__).parent_path() / "sie";
+
+Bokforingsdata Foretaget() {
+    Bokforingsdata data;
+    LasKontoplan(data, (kFacit / "foretag.kpl").string());
+    LasRedovisning(data, (kFacit / "foretag.red").string());
+    return data;
+}
+
+std::vector<std::string> Rader(const std::string &bytes) {
+    std::vector<std::string> rader;
+    std::size_t start = 0;
+    for (std::size_t slut; (slut = bytes.find("\r\n", start)) != std::string::npos;
+         start = slut + 2)
+        rader.push_back(bytes.substr(start, slut - start));
+    rader.push_back(bytes.substr(start));
+    return rader;
+}
+
+} // namespace
+
+TEST(Sieexport, WritesTheSmallCompanyAsExpected) {
+    const SieExport exp = Exportera(Foretaget(), "20120101", "20121231", "20261208");
+    ASSERT_TRUE(exp.Lyckades()) << exp.problem.front();
+    const auto vantat = Rader(test::LasBytes((kFacit / "foretag.se").string()));
+    const auto fatt = Rader(exp.bytes);
+    for (std::size_t i = 0; i < std::max(vantat.size(), fatt.size()); ++i)
+        EXPECT_EQ(i < fatt.size() ? fatt[i] : "", i < vantat.size() ? vantat[i] : "")
+            << "line " << i + 1;
+    EXPECT_EQ(exp.sammanfattning, "8 konton, 1 koder och 5 verifikationer skrevs.");
+}
+
+TEST(Sieexport, DefaultYearIsTheCalendarYearMostDatesName) {
+    EXPECT_EQ(StandardRakenskapsar(Foretaget(), "20261208").fran, "20120101");
+    EXPECT_EQ(StandardRakenskapsar(Foretaget(), "20261208").till, "20121231");
+    Bokforingsdata tom;
+    EXPECT_EQ(StandardRakenskapsar(tom, "20261208").fran, "20260101");
+    Bokforingsdata utanAr = Foretaget();
+    for (auto &post : utanAr.Poster)
+        post.datum = "15/3";
+    EXPECT_EQ(StandardRakenskapsar(utanAr, "19991208").till, "19991231");
+    Bokforingsdata sekelskifte = Foretaget();
+    for (auto &post : sekelskifte.Poster)
+        post.datum = "991231";
+    EXPECT_EQ(StandardRakenskapsar(sekelskifte, "20000105").fran, "19990101");
+}
+
+TEST(Sieexport, ListsEveryProblemAndWritesNothing) {
+    struct Fall {
+        const char *namn;
+        std::function<void(Bokforingsdata &)> andra;
+        std::string fran;
+        std::vector<std::string> problem;
+    };
+    const std::vector<Fall> fall = {
+        {"unreadable date",
+         [](Bokforingsdata &d) { d.Poster[4].datum = "15-3"; },
+         "20120101",
+         {"Post 4 (verifikation 2): datumet \"15-3\" kan inte läsas."}},
+        {"date outside the year",
+         [](Bokforingsdata &d) { d.Poster[4].datum = "110201"; },
+         "20120101",
+         {"Post 4 (verifikation 2): datumet 110201 ligger utanför räkenskapsåret "
+          "20120101–20121231."}},
+        {"unbalanced verification",
+         [](Bokforingsdata &d) { d.Poster[7].belopp = 1500; },
+         "20120101",
+         {"Verifikation 3 balanserar inte: debet och kredit skiljer sig med 100,00."}},
+        {"a residue below one öre still shows",
+         [](Bokforingsdata &d) { d.Poster[7].belopp = 1600.01; },
+         "20120101",
+         {"Verifikation 3 balanserar inte: debet och kredit skiljer sig med -0,01."}},
+        {"account missing from the chart",
+         [](Bokforingsdata &d) {
+             d.Poster[4].debet = 5020;
+             d.Poster[8].debet = 5020;
+         },
+         "20120101",
+         {"Konto 5020 används i post 4 (verifikation 2) men finns inte i kontoplanen."}},
+        {"a code used as an account",
+         [](Bokforingsdata &d) { d.Poster[4].kredit = 10; },
+         "20120101",
+         {"Konto 10 används i post 4 (verifikation 2) men finns inte i kontoplanen."}},
+        {"code missing from the chart",
+         [](Bokforingsdata &d) { d.Poster[3].kod = 11; },
+         "20120101",
+         {"Koden 11 används i post 3 (verifikation 1) men finns inte i kontoplanen."}},
+        {"post without an account",
+         [](Bokforingsdata &d) {
+             d.Poster[4].debet = 0;
+             d.Poster[4].kredit = 0;
+         },
+         "20120101",
+         {"Post 4 (verifikation 2) saknar konto."}},
+        {"amount too large to write",
+         [](Bokforingsdata &d) { d.Poster[4].belopp = 1e300; },
+         "20120101",
+         {"Post 4 (verifikation 2): beloppet är för stort."}},
+        {"first day no date",
+         [](Bokforingsdata &) {},
+         "2012",
+         {"Räkenskapsårets första dag ska vara ett datum skrivet ÅÅÅÅMMDD, inte \"2012\"."}},
+        {"first day after the last",
+         [](Bokforingsdata &) {},
+         "20130101",
+         {"Räkenskapsårets första dag 20130101 ligger efter den sista, 20121231."}},
+    };
+    for (const auto &f : fall) {
+        Bokforingsdata data = Foretaget();
+        f.andra(data);
+        const SieExport exp = Exportera(data, f.fran, "20121231", "20261208");
+        EXPECT_EQ(exp.problem, f.problem) << f.namn;
+        EXPECT_EQ(exp.bytes, "") << f.namn;
+        test::Testmapp mapp;
+        EXPECT_THROW(SkrivSiefil(mapp.Sokvag("ut.se"), exp), Korningsfel) << f.namn;
+        EXPECT_FALSE(fs::exists(mapp.Sokvag("ut.se"))) << f.namn;
+    }
+}
+
+TEST(Sieexport, WritesTheFileSafely) {
+    test::Testmapp mapp;
+    const SieExport exp = Exportera(Foretaget(), "20120101", "20121231", "20261208");
+    SkrivSiefil(mapp.Sokvag("foretag.se"), exp);
+    EXPECT_EQ(test::LasBytes(mapp.Sokvag("foretag.se")), exp.bytes);
+    EXPECT_THROW(SkrivSiefil(mapp.Sokvag("saknas/foretag.se"), exp), Korningsfel);
+}
+
+TEST(Sieexport, RoundTripKeepsTheStatementsAndTheChart) {
+    const Bokforingsdata data = Foretaget();
+    const SieImport imp = Importera(Exportera(data, "20120101", "20121231", "20261208").bytes);
+    ASSERT_TRUE(imp.Lyckades()) << imp.fel.front();
+    const Bokforingsdata tillbaka = SomBokforingsdata(imp);
+    EXPECT_EQ(
+        std::vector<TKonto>(tillbaka.Konton.begin() + 1,
+                            tillbaka.Konton.begin() + 1 + tillbaka.Kontoantal),
+        std::vector<TKonto>(data.Konton.begin() + 1, data.Konton.begin() + 1 + data.Kontoantal));
+    for (const auto form : {Rapportform::Skarm, Rapportform::Utskrift}) {
+        EXPECT_EQ(ByggResultatrakning(tillbaka, form), ByggResultatrakning(data, form));
+        EXPECT_EQ(ByggBalansrakning(tillbaka, form), ByggBalansrakning(data, form));
+    }
+    for (const auto kod :
+         {std::optional<int32_t>{}, std::optional<int32_t>{0}, std::optional<int32_t>{10}}) {
+        const Saldotabell fore(data, kod), efter(tillbaka, kod);
+        for (int32_t slot = 1; slot <= data.Kontoantal; ++slot) {
+            const TKonto &konto = data.Konton[static_cast<std::size_t>(slot)];
+            EXPECT_EQ(efter.Saldo(konto.nummer, konto.typ), fore.Saldo(konto.nummer, konto.typ))
+                << konto.nummer;
+        }
+    }
+}
+
+// Random balanced years over the chart: every balance comes back to the öre,
+// per code too, and a second export gives the same file.
+TEST(Sieexport, RandomYearsRoundTrip) {
+    std::mt19937 slump(4711);
+    const Bokforingsdata mall = Foretaget();
+    const std::vector<int32_t> konton = {1510, 1930, 2081, 2110, 2440, 3010, 5010, 8811};
+    for (int varv = 0; varv < 40; ++varv) {
+        Bokforingsdata data = mall;
+        data.Postantal = 0;
+        data.TomPoster();
+        const auto konto = [&] { return konton[slump() % konton.size()]; };
+        const auto belopp = [&] { return static_cast<double>(slump() % 10000000) / 100.0; };
+        const auto datum = [&] {
+            char text[8];
+            std::snprintf(text, sizeof text, "12%02u%02u", 1 + slump() % 12, 1 + slump() % 28);
+            return std::string(text);
+        };
+        for (int32_t ver = 1; ver <= 30; ++ver) {
+            const int32_t kod = slump() % 3 == 0 ? 10 : 0;
+            if (slump() % 2 == 0) {
+                data.Postplats(++data.Postantal) = {ver, datum(),  konto(),    konto(),
+                                                    kod, belopp(), "Två sidor"};
+            } else {
+                const double a = belopp(), b = belopp();
+                const std::string d = datum();
+                data.Postplats(++data.Postantal) = {ver, d, konto(), 0, kod, a, "Delad"};
+                data.Postplats(++data.Postantal) = {ver, d, 0, konto(), 0, b, "Delad"};
+                data.Postplats(++data.Postantal) = {
+                    ver, d, slump() % 2 ? konto() : 0, slump() % 2 ? 0 : konto(), 0, 0, "Delad"};
+                TPost &sista = data.Poster[static_cast<std::size_t>(data.Postantal)];
+                sista.belopp = std::round((a - b) * 100.0) / 100.0;
+                if (sista.debet == 0 && sista.kredit == 0)
+                    sista.debet = konto();
+                if (sista.debet != 0)
+                    sista.belopp = -sista.belopp;
+                if (sista.debet != 0 && sista.kredit != 0)
+                    sista.kredit = 0;
+            }
+        }
+        const SieExport exp = Exportera(data, "20120101", "20121231", "20261208");
+        ASSERT_TRUE(exp.Lyckades()) << varv << ": " << exp.problem.front();
+        const SieImport imp = Importera(exp.bytes);
+        ASSERT_TRUE(imp.Lyckades()) << varv << ": " << imp.fel.front();
+        const Bokforingsdata tillbaka = SomBokforingsdata(imp);
+        for (const auto kod : {std::optional<int32_t>{}, std::optional<int32_t>{10}}) {
+            const Saldotabell fore(data, kod), efter(tillbaka, kod);
+            for (const int32_t nummer : konton)
+                EXPECT_NEAR(efter.Saldo(nummer, 1), fore.Saldo(nummer, 1), 0.004)
+                    << varv << " " << nummer;
+        }
+        EXPECT_EQ(Exportera(tillbaka, "20120101", "20121231", "20261208").bytes, exp.bytes) << varv;
+    }
+}
