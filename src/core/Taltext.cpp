@@ -111,22 +111,23 @@ std::string Gruppera(const std::string &heltal, std::string_view sep) {
 // Amounts from this value up are shown in the scientific form.
 constexpr int kForstaVetenskapligaExponent = 11; // 10 000 000 000 = 0,1 * 10^11
 
-// The amount text: the exact öre for amounts below 10 000 000 000, else the
-// scientific form with `precision` significant digits.
-std::string Beloppstext(double v, int precision, std::string_view grupptecken) {
+// The amount text: the exact öre for amounts below 10^(vetenskapligFran - 1),
+// else the scientific form with `precision` significant digits.
+std::string Beloppstext(double v, int precision, std::string_view grupptecken,
+                        int vetenskapligFran = kForstaVetenskapligaExponent) {
     if (std::isnan(v))
         return "NAN";
     if (std::isinf(v))
         return v < 0 ? "-INF" : "INF";
     Decimaltal d = TillDecimaltal(v);
-    if (d.exponent >= kForstaVetenskapligaExponent) {
+    if (d.exponent >= vetenskapligFran) {
         Avrunda(d, precision);
         return Vetenskaplig(d);
     }
     if (v == 0 || !Avrunda(d, d.exponent + 2))
         return "0,00";
     // Rounded to the öre, 9 999 999 999,995 reaches 10 000 000 000.
-    if (d.exponent >= kForstaVetenskapligaExponent) {
+    if (d.exponent >= vetenskapligFran) {
         Avrunda(d, precision);
         return Vetenskaplig(d);
     }
@@ -183,7 +184,8 @@ std::string KortBeloppstext(double v) {
 std::string Punktbelopp(double v) {
     if (!std::isfinite(v))
         return Beloppstext(v);
-    std::string text = Beloppstext(v, 400, "");
+    // Every amount a double can hold is written out in full, never scientific.
+    std::string text = Beloppstext(v, 400, "", 400);
     for (char &c : text)
         if (c == ',')
             c = '.';

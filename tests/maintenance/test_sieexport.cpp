@@ -187,7 +187,8 @@ TEST(Sieexport, RandomYearsRoundTrip) {
         const auto belopp = [&] { return static_cast<double>(slump() % 10000000) / 100.0; };
         const auto datum = [&] {
             char text[8];
-            std::snprintf(text, sizeof text, "12%02u%02u", 1 + slump() % 12, 1 + slump() % 28);
+            std::snprintf(text, sizeof text, "12%02u%02u", static_cast<unsigned>(1 + slump() % 12),
+                          static_cast<unsigned>(1 + slump() % 28));
             return std::string(text);
         };
         for (int32_t ver = 1; ver <= 30; ++ver) {
