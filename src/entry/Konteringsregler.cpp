@@ -120,4 +120,10 @@ Postprovning ProvaPost(Bokforingsdata &data, std::string_view debet, std::string
     return provning;
 }
 
+void BorjaNyPost(Bokforingsdata &data) {
+    data.DebetKontrollerad = false;
+    data.KreditKontrollerad = false;
+    data.PostGodkand = false;
+}
+
 } // namespace tovana

@@ -62,14 +62,19 @@ Kontoutfall LamnaKreditruta(Bokforingsdata &data, std::string_view debet, std::s
                             std::string_view belopp);
 
 // "Nästa post" before saving: the post is approved once both sides were
-// checked (and stays approved until the panel is opened again), never with
-// both account boxes empty. A refused post gives its messages in order and
-// possibly the box to take the focus.
+// checked (and stays approved until the post is saved, the panel is opened
+// again or another ledger is read), never with both account boxes empty. A refused post gives its
+// messages in order and possibly the box to take the focus.
 struct Postprovning {
     bool godkand = false;
     std::vector<std::string> meddelanden;
     std::optional<Postruta> fokus;
 };
 Postprovning ProvaPost(Bokforingsdata &data, std::string_view debet, std::string_view kredit);
+
+// Starts a new post: neither side checked and nothing approved. Run when a post
+// has been saved and when another ledger becomes the one in memory, so that the
+// next post, or one keyed before, never passes "Nästa post" unchecked.
+void BorjaNyPost(Bokforingsdata &data);
 
 } // namespace tovana

@@ -5,6 +5,7 @@
 #include "core/Skrivlas.h"
 #include "core/Taltext.h"
 #include "core/Teckentabell.h"
+#include "entry/Konteringsregler.h"
 
 #include <cmath>
 
@@ -106,6 +107,7 @@ int32_t SparaPost(Bokforingsdata &data, const Postrutor &rutor) {
     data.Postplats(plats) = post;
     data.Postantal = plats;
     data.Konteringssaldo = Saldoandring(data.Konteringssaldo, post);
+    BorjaNyPost(data);
     return plats;
 }
 

@@ -60,8 +60,9 @@ bool ArEnsidig(const TPost &post);
 // Saves the post that stands in the boxes (after the defaults): converts all
 // seven texts first (a text that does not convert raises the runtime's message
 // and nothing is written), appends the line with the amount as typed, then adds
-// the post to the table and updates Konteringssaldo. A failed append leaves the
-// table and the balance as they were. Returns the new post's slot. Refused
+// the post to the table and updates Konteringssaldo, and the next post starts
+// unchecked (BorjaNyPost). A failed append leaves the table, the balance and the
+// entry flags as they were. Returns the new post's slot. Refused
 // (Korningsfel) while the ledger is open read-only.
 int32_t SparaPost(Bokforingsdata &data, const Postrutor &rutor);
 

@@ -3,6 +3,7 @@
 #include "core/Skrivlas.h"
 #include "core/Taltext.h"
 #include "core/Teckentabell.h"
+#include "entry/Konteringsregler.h"
 #include "entry/Postinmatning.h"
 
 #include <algorithm>
@@ -74,6 +75,8 @@ void SattRedovisning(Bokforingsdata &data, Redovisningsinnehall innehall,
     data.Redovisningsfil = sokvag;
     data.RedovisningInlast = true;
     data.RedovisningLastSomUtf8 = innehall.kodning == Filkodning::Utf8;
+    // A post half keyed in the ledger before is not carried into this one.
+    BorjaNyPost(data);
 }
 
 std::string OppnaRedovisning(Bokforingsdata &data, const std::string &sokvag) {

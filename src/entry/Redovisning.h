@@ -51,7 +51,7 @@ std::vector<Senasterad> SenastePoster(const Bokforingsdata &data);
 void SkapaNyRedovisning(Bokforingsdata &data, const std::string &namn, const std::string &sokvag);
 
 // Makes a ledger that has been read the one in memory: name, posts, count, file
-// and flag (not its lock).
+// and flag (not its lock); the entry flags start a new post (BorjaNyPost).
 void SattRedovisning(Bokforingsdata &data, Redovisningsinnehall innehall,
                      const std::string &sokvag);
 

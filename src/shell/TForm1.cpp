@@ -9,6 +9,7 @@
 #include "shell/Fargpanel.h"
 #include "shell/Inmatning.h"
 #include "shell/Manual.h"
+#include "shell/Stadigetikett.h"
 #include "shell/Valkomstpanel.h"
 
 #include <QAction>
@@ -190,9 +191,10 @@ void TForm1::ByggToppremsa(QWidget *yta) {
     auto *grid = new QGridLayout(remsa);
     grid->setContentsMargins(4, 0, 4, 0);
     grid->setHorizontalSpacing(12);
+    // The names and paths are shortened within their columns, whole in the tooltip.
     auto etikett = [&](const char *namn, const QString &text, const QColor &farg, int rad,
                        int kolumn) {
-        auto *label = new QLabel(text, remsa);
+        QLabel *label = kolumn == 0 ? new QLabel(text, remsa) : new Avkortadetikett(text, remsa);
         label->setObjectName(QString::fromUtf8(namn));
         QPalette p = label->palette();
         p.setColor(QPalette::WindowText, farg);
@@ -215,7 +217,8 @@ void TForm1::ByggToppremsa(QWidget *yta) {
     fet.setBold(true);
     LabelAktKplan_->setFont(fet);
     LabelAktRed_->setFont(fet);
-    grid->setColumnStretch(2, 1);
+    grid->setColumnStretch(1, 2);
+    grid->setColumnStretch(2, 3);
     yta->layout()->addWidget(remsa);
 }
 
@@ -318,13 +321,17 @@ QString Filnamnstext(const std::string &fil, bool skrivskyddad) {
 } // namespace
 
 void TForm1::VisaAktuellKontoplan() {
-    LabelAktKplan_->setText(QString::fromStdString(data_.Kontoplannamn));
-    LabelKplanFilnamn_->setText(Filnamnstext(data_.Kontoplanfil, data_.KontoplanSkrivskyddad));
+    static_cast<Avkortadetikett *>(LabelAktKplan_)
+        ->VisaText(QString::fromStdString(data_.Kontoplannamn));
+    static_cast<Avkortadetikett *>(LabelKplanFilnamn_)
+        ->VisaText(Filnamnstext(data_.Kontoplanfil, data_.KontoplanSkrivskyddad));
 }
 
 void TForm1::VisaAktuellRedovisning() {
-    LabelAktRed_->setText(QString::fromStdString(data_.Redovisningsnamn));
-    LabelRedFilnamn_->setText(Filnamnstext(data_.Redovisningsfil, data_.RedovisningSkrivskyddad));
+    static_cast<Avkortadetikett *>(LabelAktRed_)
+        ->VisaText(QString::fromStdString(data_.Redovisningsnamn));
+    static_cast<Avkortadetikett *>(LabelRedFilnamn_)
+        ->VisaText(Filnamnstext(data_.Redovisningsfil, data_.RedovisningSkrivskyddad));
 }
 
 void TForm1::FargaArbetspaneler() {

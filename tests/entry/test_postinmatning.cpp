@@ -168,6 +168,16 @@ TEST_F(Inmatning, TheBalanceAfterASaveAgreesWithTheBalanceOnReopening) {
     EXPECT_EQ(SaldotextVidOppning(igen.Konteringssaldo), "Kreditsaldo 110,5");
 }
 
+// After one approved post was saved the flags stayed set, so the next post
+// passed "Nästa post" without its accounts being checked.
+TEST_F(Inmatning, TheNextPostStartsUncheckedAfterASave) {
+    data.DebetKontrollerad = data.KreditKontrollerad = data.PostGodkand = true;
+    SparaPost(data, Rutor("100", "1930", "3010"));
+    EXPECT_FALSE(data.DebetKontrollerad);
+    EXPECT_FALSE(data.KreditKontrollerad);
+    EXPECT_FALSE(data.PostGodkand);
+}
+
 struct Felruta {
     Postrutor rutor;
     const char *meddelande;
@@ -214,6 +224,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Inmatning, AFailedAppendLeavesTableAndBalanceAsTheyWere) {
     data.Redovisningsfil = mapp.Sokvag("saknas/bok.red");
     try {
+        data.PostGodkand = true;
         SparaPost(data, Rutor("100", "1930", ""));
         FAIL() << "saved";
     } catch (const Korningsfel &fel) {
@@ -222,6 +233,7 @@ TEST_F(Inmatning, AFailedAppendLeavesTableAndBalanceAsTheyWere) {
     EXPECT_EQ(data.Postantal, 0);
     EXPECT_EQ(data.Poster[1], TPost{});
     EXPECT_EQ(data.Konteringssaldo, 0);
+    EXPECT_TRUE(data.PostGodkand); // the user may try the same post again
 }
 
 TEST(Saldotext, AfterASaveGroupsTheAmountAndIgnoresLessThanAHundredth) {

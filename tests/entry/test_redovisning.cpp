@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace tovana;
 using namespace tovana::test;
 
@@ -112,6 +114,24 @@ TEST_F(Redovisningskommandon, ANewLedgerWritesItsNameLineAndEmptiesTheTable) {
 
     SkapaNyRedovisning(data, "\xC3\x85r 2012", fil);
     EXPECT_EQ(LasBytes(fil), "\xC5r 2012\r\n");
+}
+
+// A post half keyed in one ledger kept its checked and approved flags when
+// another ledger was opened or created, so "Nästa post" appended it there.
+TEST_F(Redovisningskommandon, AnotherLedgerStartsANewPost) {
+    const std::string fil = mapp.Sokvag("bok.red");
+    SkrivBytes(fil, "Bok\r\n1;120101;100;1930;3010;0;Ett\r\n");
+    const std::function<void()> kommandon[] = {
+        [&] { SkapaNyRedovisning(data, "Ny", mapp.Sokvag("ny.red")); },
+        [&] { OppnaRedovisning(data, fil); },
+    };
+    for (const auto &kommando : kommandon) {
+        data.DebetKontrollerad = data.KreditKontrollerad = data.PostGodkand = true;
+        kommando();
+        EXPECT_FALSE(data.DebetKontrollerad);
+        EXPECT_FALSE(data.KreditKontrollerad);
+        EXPECT_FALSE(data.PostGodkand);
+    }
 }
 
 TEST_F(Redovisningskommandon, ANewLedgerThatCannotBeWrittenChangesNothing) {

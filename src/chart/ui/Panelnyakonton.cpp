@@ -3,6 +3,7 @@
 #include "chart/Kontoplan.h"
 #include "chart/Nyttkonto.h"
 #include "shell/Kontroller.h"
+#include "shell/Stadigetikett.h"
 #include "shell/TForm1.h"
 
 #include <QGridLayout>
@@ -68,6 +69,9 @@ Panelnyakonton::Panelnyakonton(TForm1 &form)
         Etikett(this, "LabelKplansparad",
                 QStringLiteral("Kontoplanen är sparad på disk och finns inläst i datorns minne!"));
     LabelKplansparad_->hide();
+    // The saved note keeps its room while hidden, so the list and the button stay.
+    stadig::BehallPlats(LabelKplansparad_);
+    stadig::BehallPlats(BitBtnSparaKplan_);
     hoger->addWidget(LabelKplansparad_);
     rad->addLayout(hoger, 1);
 

@@ -6,6 +6,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
+#include <algorithm>
+#include <climits>
+
 namespace {
 
 QLabel *Rubriketikett(const QString &text, QWidget *parent) {
@@ -44,12 +47,18 @@ Effektyta::Effektyta(QWidget *parent) : QWidget(parent) {
         // shape as the texts come and go.
         const QFontMetrics matt(font);
         // A sentence takes the room its column has: an account's long name must
-        // not widen the window, and shows whole in the label's tooltip.
+        // not widen the window, and wraps onto a second line, held ready so
+        // that nothing moves when it is needed.
         etikett->setMinimumWidth(belopp ? matt.horizontalAdvance(QStringLiteral("- 999 999 999,00"))
                                         : matt.horizontalAdvance(QString(20, QLatin1Char('x'))));
-        if (!belopp)
+        if (belopp) {
+            etikett->setMinimumHeight(matt.height());
+        } else {
+            meningsfont_ = font;
             etikett->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        etikett->setMinimumHeight(matt.height());
+            etikett->setWordWrap(true);
+            etikett->setMinimumHeight(2 * matt.lineSpacing());
+        }
         etiketter_[i] = etikett;
     }
     auto etikett = [this](const char *objektnamn) {
@@ -123,12 +132,37 @@ void Effektyta::Visa(const tovana::Effekttexter &texter) {
         const QString text = QString::fromStdString(texter.text[i]);
         etiketter_[i]->setText(text);
         etiketter_[i]->setToolTip(text);
+        Passa(etiketter_[i]);
     }
+}
+
+void Effektyta::resizeEvent(QResizeEvent *handelse) {
+    QWidget::resizeEvent(handelse);
+    for (QLabel *etikett : etiketter_)
+        Passa(etikett);
+}
+
+void Effektyta::Passa(QLabel *mening) const {
+    if (!mening->wordWrap())
+        return; // an amount
+    const QRect yta = mening->contentsRect();
+    const int hojd = std::max(yta.height(), mening->minimumHeight());
+    QFont font = meningsfont_;
+    // Half a point at a time, never below six points.
+    for (qreal storlek = meningsfont_.pointSizeF(); storlek >= 6.0; storlek -= 0.5) {
+        font.setPointSizeF(storlek);
+        const QRect behov = QFontMetrics(font).boundingRect(QRect(0, 0, yta.width(), INT_MAX / 2),
+                                                            Qt::TextWordWrap, mening->text());
+        if (yta.width() <= 0 || behov.height() <= hojd)
+            break;
+    }
+    mening->setFont(font);
 }
 
 void Effektyta::RensaEffekter() {
     for (QLabel *etikett : etiketter_) {
         etikett->clear();
         etikett->setToolTip(QString());
+        Passa(etikett);
     }
 }

@@ -22,6 +22,14 @@ public:
     void Visa(const tovana::Effekttexter &texter); // writes all 27 labels
     void RensaEffekter();                          // empties all 27
 
+protected:
+    void resizeEvent(QResizeEvent *handelse) override;
+
 private:
+    // Shows the sentence whole in its label's two lines: in the label's own
+    // font, or a smaller one when a long account name needs it.
+    void Passa(QLabel *mening) const;
+
     std::array<QLabel *, tovana::kEffektlabelantal> etiketter_{};
+    QFont meningsfont_;
 };

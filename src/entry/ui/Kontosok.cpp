@@ -35,8 +35,8 @@ Kontosok::Kontosok(const tovana::Bokforingsdata &data, QWidget *parent)
         QFont liten = knapp->font();
         liten.setPointSizeF(liten.pointSizeF() * 0.9);
         knapp->setFont(liten);
-        knapp->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-        knapp->setMinimumWidth(QFontMetrics(liten).horizontalAdvance(knapp->text()) + 18);
+        knapp->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        knapp->setMinimumWidth(QFontMetrics(liten).horizontalAdvance(knapp->text()) + 12);
         connect(knapp, &QPushButton::clicked, this,
                 [this, klass] { Visa(tovana::KontonIKlass(data_, klass)); });
         knapprad->addWidget(knapp);

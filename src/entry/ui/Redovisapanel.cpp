@@ -307,6 +307,10 @@ void Redovisapanel::RedovisaClick() {
 
 void Redovisapanel::VisaOppnadRedovisning() {
     form_.VisaArbetspanel(this);
+    // Nothing keyed for the ledger before stays to be saved into this one.
+    TomRutor(true);
+    RensaEffekter();
+    kontosok_->Tom();
     FlyttaFokus(Editvernr_);
     VisaKodrutor(form_.Data().KoderFinns);
     VisaSenastePoster(true); // an empty ledger shows its zero slot

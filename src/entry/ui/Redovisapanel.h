@@ -29,7 +29,8 @@ public:
     // "Öppna en redovisning".
     void OppnaredClick();
     // The panel after a ledger was read (alone or with its company): shown with
-    // the focus on the verification number and the newest posts.
+    // empty boxes, no effects, the focus on the verification number and the
+    // newest posts.
     void VisaOppnadRedovisning();
     // "Nästa post".
     void ButtonnastaClick();

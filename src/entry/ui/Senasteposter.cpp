@@ -1,5 +1,7 @@
 #include "entry/ui/Senasteposter.h"
 
+#include "shell/Stadigetikett.h"
+
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -83,7 +85,9 @@ Senasteposter::Senasteposter(QWidget *parent) : QWidget(parent) {
         if (c == kKodkolumn)
             LabelKoRubrik_ = kolumnrubrik;
         for (int r = 0; r < tovana::kSenasteradantal; ++r) {
-            auto *etikett = new QLabel(this);
+            // The text column takes the room left and shortens a long text.
+            QLabel *etikett =
+                c == kKolumner - 1 ? new Avkortadetikett(QString(), this) : new QLabel(this);
             etikett->setObjectName(QString::fromUtf8(kolumn.radnamn) + QString::number(r + 1));
             etikett->setAlignment(justering);
             etikett->setTextFormat(Qt::PlainText); // post texts are shown as typed
@@ -92,7 +96,23 @@ Senasteposter::Senasteposter(QWidget *parent) : QWidget(parent) {
             etiketter_[r][c] = etikett;
         }
     }
-    rutnat->setColumnMinimumWidth(2, matt.horizontalAdvance(QStringLiteral("9 999 999 999,00")));
+    // Each column as wide as its widest value, so no column moves as the rows change.
+    QFont fetfont = font();
+    fetfont.setBold(true);
+    const QFontMetrics fet(fetfont);
+    const QString tal(10, u'9');
+    const QString kolumntexter[kKolumner] = {tal,
+                                             QString(tovana::kDatumlangd, u'W'),
+                                             QStringLiteral("9 999 999 999,00"),
+                                             tal,
+                                             tal,
+                                             tal,
+                                             QStringLiteral("[") + tal + QStringLiteral("]"),
+                                             QString()};
+    for (int c = 0; c + 1 < kKolumner; ++c)
+        rutnat->setColumnMinimumWidth(
+            c, std::max(matt.horizontalAdvance(kolumntexter[c]),
+                        fet.horizontalAdvance(QString::fromUtf8(kKolumnlista[c].rubrik))));
     rutnat->setColumnStretch(kKolumner - 1, 1);
 
     Edithoppavernr_ = new QLineEdit(this);
@@ -119,8 +139,10 @@ Senasteposter::Senasteposter(QWidget *parent) : QWidget(parent) {
 
 void Senasteposter::Rensa() {
     for (auto &rad : etiketter_)
-        for (QLabel *etikett : rad)
+        for (QLabel *etikett : rad) {
             etikett->clear();
+            etikett->setToolTip(QString());
+        }
 }
 
 void Senasteposter::Visa(const std::vector<tovana::Senasterad> &rader) {
@@ -129,8 +151,10 @@ void Senasteposter::Visa(const std::vector<tovana::Senasterad> &rader) {
         const tovana::Senasterad &rad = rader[r];
         const std::string *texter[kKolumner] = {&rad.vernr,  &rad.datum, &rad.belopp, &rad.debet,
                                                 &rad.kredit, &rad.kod,   &rad.postnr, &rad.text};
-        for (int c = 0; c < kKolumner; ++c)
+        for (int c = 0; c + 1 < kKolumner; ++c)
             etiketter_[r][c]->setText(QString::fromStdString(*texter[c]));
+        static_cast<Avkortadetikett *>(etiketter_[r][kKolumner - 1])
+            ->VisaText(QString::fromStdString(rad.text));
     }
 }
 

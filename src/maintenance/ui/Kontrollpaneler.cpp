@@ -1,7 +1,8 @@
 #include "maintenance/ui/Kontrollpaneler.h"
 
-#include "shell/Kontroller.h"
 #include "maintenance/Kontroll.h"
+#include "shell/Kontroller.h"
+#include "shell/Stadigetikett.h"
 #include "shell/TForm1.h"
 
 #include <QAction>
@@ -21,8 +22,8 @@ PanelKollaRed::PanelKollaRed(TForm1 &form)
                                  "redovisningen finns i kontoplanen")),
       form_(form) {
     auto *layout = Innehall();
-    const char *namn[] = {"LabelKollBeskrivning1", "LabelKollBeskrivning2",
-                          "LabelKollBeskrivning3", "LabelKollBeskrivning4"};
+    const char *namn[] = {"LabelKollBeskrivning1", "LabelKollBeskrivning2", "LabelKollBeskrivning3",
+                          "LabelKollBeskrivning4"};
     const QString rader[] = {
         QStringLiteral("Tovana tillåter att du använder olika kontoplaner för olika "
                        "redovisningar. "),
@@ -65,6 +66,9 @@ Paneloanvandakonton::Paneloanvandakonton(TForm1 &form)
                               QStringLiteral("Dubbelklicka på ett konto om du vill radera "
                                              "kontot/koden från kontoplanen")));
     Labelraderabesked_ = Etikett(this, "Labelraderabesked", QString());
+    // A long message wraps within the panel in the room held for it.
+    Labelraderabesked_->setWordWrap(true);
+    stadig::ReserveraRader(Labelraderabesked_, 2);
     layout->addWidget(Labelraderabesked_);
 
     auto *spara = new QHBoxLayout;
@@ -74,6 +78,9 @@ Paneloanvandakonton::Paneloanvandakonton(TForm1 &form)
     LabelOanvSpara_ = Etikett(this, "LabelOanvSpara",
                               QStringLiteral("Den ändrade kontoplanen har sparats på disk."));
     LabelOanvSpara_->hide();
+    // The button and its note take turns in one place, which stays.
+    stadig::BehallPlats(BitBtnOanvSpara_);
+    stadig::BehallPlats(LabelOanvSpara_);
     spara->addWidget(BitBtnOanvSpara_);
     spara->addWidget(LabelOanvSpara_);
     spara->addStretch(1);

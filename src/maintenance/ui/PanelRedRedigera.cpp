@@ -1,8 +1,9 @@
 #include "maintenance/ui/PanelRedRedigera.h"
 
 #include "chart/Kontoredigering.h"
-#include "shell/Kontroller.h"
 #include "maintenance/Postandring.h"
+#include "shell/Kontroller.h"
+#include "shell/Stadigetikett.h"
 #include "shell/TForm1.h"
 
 #include <QFocusEvent>
@@ -68,7 +69,12 @@ PanelRedRedigera::PanelRedRedigera(TForm1 &form)
         QFont fet = besked->font();
         fet.setBold(true);
         besked->setFont(fet);
+        // Room for the message before it comes, so nothing below it moves.
+        stadig::ReserveraRader(besked, 2);
     }
+    // The buttons hidden after a save or a deletion keep their room.
+    stadig::BehallPlats(BitBtnAndraSpara_);
+    stadig::BehallPlats(BitBtnRedAndraRadera_);
 
     // The post: one row of boxes under their captions, the text below them.
     auto *post = new QGridLayout;

@@ -1,6 +1,7 @@
 #include "maintenance/ui/Sorteringspaneler.h"
 
 #include "shell/Kontroller.h"
+#include "shell/Stadigetikett.h"
 #include "shell/TForm1.h"
 
 #include <QAction>
@@ -81,6 +82,14 @@ PanelSortera::PanelSortera(TForm1 &form)
         Knapp(this, "BitBtnSorteraSpara", QStringLiteral("Spara den sortering som visas just nu"));
     LabelSorteraSparaBesked_ = Etikett(this, "LabelSorteraSparaBesked");
     LabelSorteraSparabesked2_ = Etikett(this, "LabelSorteraSparabesked2");
+    // The headings and messages have their room before they come, and the
+    // buttons hidden after a save keep theirs, so nothing moves.
+    stadig::ReserveraRader(LabelsorteraDelrubrik_, 1);
+    stadig::ReserveraRader(LabelSorteraSparaBesked_, 2);
+    stadig::ReserveraRader(LabelSorteraSparabesked2_, 1);
+    for (QWidget *knapp :
+         {BitBtnSorteraorginal_, BitBtnSorteraVernr_, BitBtnSorteraDatum_, BitBtnSorteraSpara_})
+        stadig::BehallPlats(knapp);
 
     auto *knappar = new QHBoxLayout;
     knappar->addWidget(BitBtnSorteraorginal_);

@@ -1,7 +1,9 @@
 #include "reports/ui/PanelRR.h"
 
+#include "shell/Stadigetikett.h"
 #include "shell/TForm1.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 
@@ -24,13 +26,18 @@ PanelRR::PanelRR(TForm1 &form)
     rutnat->setContentsMargins(94, 8, 0, 0);
     rutnat->setVerticalSpacing(0);
     rutnat->setHorizontalSpacing(24);
+    // Both columns have fixed widths, so the amounts stand at the same place in
+    // both statements; a long name is shortened, whole in its tooltip.
+    const QFontMetrics matt(Verdana(13));
+    rutnat->setColumnMinimumWidth(0, matt.horizontalAdvance(QString(60, u'x')));
+    rutnat->setColumnMinimumWidth(1, matt.horizontalAdvance(QStringLiteral("-9 999 999 999,00")));
     for (int k = 1; k <= kRader; ++k) {
-        auto *namn = new QLabel(this);
+        auto *namn = new Avkortadetikett(QString(), this);
         namn->setObjectName(QStringLiteral("Ln%1").arg(k));
         auto *belopp = new QLabel(this);
         belopp->setObjectName(k == 9 ? QStringLiteral("LBB9") : QStringLiteral("Lbb%1").arg(k));
         belopp->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        for (auto *etikett : {namn, belopp}) {
+        for (QLabel *etikett : {static_cast<QLabel *>(namn), belopp}) {
             etikett->setFont(Verdana(13));
             etikett->setTextFormat(Qt::PlainText);
             etikett->setMinimumHeight(16);
@@ -39,6 +46,7 @@ PanelRR::PanelRR(TForm1 &form)
         rutnat->addWidget(belopp, k - 1, 1);
         Ln_ << namn;
         Lbb_ << belopp;
+        belopp->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     }
     rutnat->setColumnStretch(2, 1);
     rutnat->setRowStretch(kRader, 1);
@@ -47,14 +55,14 @@ PanelRR::PanelRR(TForm1 &form)
 
 void PanelRR::Visa(const QString &rubrik, const tovana::Rapportrader &rader) {
     for (int k = 0; k < kRader; ++k) {
-        Ln_[k]->clear();
+        static_cast<Avkortadetikett *>(Ln_[k])->VisaText(QString());
         Lbb_[k]->clear();
     }
     Rubrik()->setText(rubrik);
     const int sista = tovana::Sistarad(rader);
     for (int k = 1; k <= kRader && k <= sista; ++k) {
         const auto &rad = rader[static_cast<std::size_t>(k)];
-        Ln_[k - 1]->setText(QString::fromStdString(rad.radnamn));
+        static_cast<Avkortadetikett *>(Ln_[k - 1])->VisaText(QString::fromStdString(rad.radnamn));
         Lbb_[k - 1]->setText(QString::fromStdString(rad.radbelopp));
     }
     if (sista > kRader)

@@ -392,6 +392,79 @@ private slots:
         QCOMPARE(Ruta("EditDebit")->text(), QStringLiteral("1930"));
     }
 
+    // A saved post left both accounts checked, so the next one passed "Nästa
+    // post" straight from the debit box without the credit box being left.
+    void theNextPostNeedsBothAccountBoxesLeftAgain() {
+        Starta(kKontoplan, "AB 2012\r\n");
+        Tangent(Qt::Key_Tab);
+        Tangent(Qt::Key_Tab);
+        Skriv(QStringLiteral("10"));
+        Tangent(Qt::Key_Tab);
+        Skriv(QStringLiteral("1930"));
+        Tangent(Qt::Key_Tab);
+        Skriv(QStringLiteral("3010"));
+        Tangent(Qt::Key_Tab);
+        NastaPost();
+        QCOMPARE(form_->Data().Postantal, 1);
+        QCOMPARE(Fokus(), Ruta("Editvernr"));
+        Tangent(Qt::Key_Tab);
+        Tangent(Qt::Key_Tab);
+        Skriv(QStringLiteral("20"));
+        Tangent(Qt::Key_Tab);
+        Skriv(QStringLiteral("1910"));
+        NastaPost();
+        QCOMPARE(Meddelanden(), QStringList{"Något i denna post är felaktigt och posten kan inte "
+                                            "sparas! Rätta fel och försök på nytt."});
+        QCOMPARE(form_->Data().Postantal, 1);
+    }
+
+    void anotherLedgerEmptiesTheHalfKeyedPost_data() {
+        QTest::addColumn<QString>("menyval");
+        QTest::addColumn<QString>("fil");
+        QTest::newRow("Öppna en redovisning") << "Oppnared"
+                                              << "ny.red";
+        QTest::newRow("Öppna företag") << "oppnaforetag"
+                                       << "ny.ftg";
+    }
+
+    // A post half keyed in one ledger stayed in the boxes, checked and with its
+    // effects, when another ledger was opened, and "Nästa post" saved it there.
+    void anotherLedgerEmptiesTheHalfKeyedPost() {
+        QFETCH(QString, menyval);
+        QFETCH(QString, fil);
+        SkrivFil(QStringLiteral("ny.red"), "Ny 2013\r\n");
+        SkrivFil(QStringLiteral("ny.ftg"), "ab.kpl\r\nny.red\r\n");
+        Starta(kKontoplan, "AB 2012\r\n");
+        Tangent(Qt::Key_Tab);
+        Skriv(QStringLiteral("120315"));
+        Tangent(Qt::Key_Tab);
+        Skriv(QStringLiteral("10"));
+        Tangent(Qt::Key_Tab);
+        Skriv(QStringLiteral("1930"));
+        Tangent(Qt::Key_Tab);
+        Skriv(QStringLiteral("3010"));
+        Tangent(Qt::Key_Tab);
+        QVERIFY(!Text("LabelTeffekt1").isEmpty());
+        QVERIFY(form_->Data().PostGodkand || form_->Data().KreditKontrollerad);
+
+        skrivbord_->filval.push_back(fil);
+        form_->Menyval(menyval)->trigger();
+        QCOMPARE(QString::fromStdString(form_->Data().Redovisningsnamn), QStringLiteral("Ny 2013"));
+        for (const char *ruta : {"Editvernr", "EditDatum", "EditBelopp", "EditDebit", "EditKredit",
+                                 "EditKod", "EditText"})
+            QCOMPARE(Ruta(ruta)->text(), QString());
+        for (const char *effekt : {"LabelTeffekt1", "LabelTeffekt1Bel", "LabelIeffekt1",
+                                   "LabelIeffekt1Bel", "LabelAReffektBel", "LabelsummaTBel"})
+            QCOMPARE(Text(effekt), QString());
+        QCOMPARE(form_->Data().DebetKontrollerad, false);
+        QCOMPARE(form_->Data().KreditKontrollerad, false);
+        QCOMPARE(form_->Data().PostGodkand, false);
+
+        NastaPost();
+        QCOMPARE(form_->Data().Postantal, 0);
+        QCOMPARE(Las(QStringLiteral("ny.red")), QByteArray("Ny 2013\r\n"));
+    }
+
     // A ";" in the date used to reach the file and shift every later field of the line.
     void aSaveThatFailsKeepsTheBoxesAndStoresNothing() {
         Starta(kKontoplan, "AB 2012\r\n");

@@ -1,0 +1,44 @@
+#include "shell/Stadigetikett.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStyle>
+
+Avkortadetikett::Avkortadetikett(const QString &text, QWidget *parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    VisaText(text);
+}
+
+void Avkortadetikett::VisaText(const QString &text) {
+    setText(text);
+    setToolTip(text);
+}
+
+QSize Avkortadetikett::minimumSizeHint() const {
+    const QMargins m = contentsMargins();
+    return {m.left() + m.right(), fontMetrics().height() + m.top() + m.bottom()};
+}
+
+void Avkortadetikett::paintEvent(QPaintEvent *) {
+    QPainter malare(this);
+    const QRect yta = contentsRect();
+    const QString kort = fontMetrics().elidedText(text(), Qt::ElideRight, yta.width());
+    style()->drawItemText(&malare, yta, QStyle::visualAlignment(layoutDirection(), alignment()),
+                          palette(), isEnabled(), kort, foregroundRole());
+}
+
+namespace stadig {
+
+void ReserveraRader(QLabel *etikett, int rader) {
+    const QMargins m = etikett->contentsMargins();
+    etikett->setMinimumHeight(rader * etikett->fontMetrics().lineSpacing() + m.top() + m.bottom());
+}
+
+void BehallPlats(QWidget *kontroll) {
+    QSizePolicy policy = kontroll->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    kontroll->setSizePolicy(policy);
+}
+
+} // namespace stadig
