@@ -1,8 +1,8 @@
 #include "shell/Fargpanel.h"
 
 #include "core/Installningar.h"
+#include "shell/Huvudfonster.h"
 #include "shell/Kontroller.h"
-#include "shell/TForm1.h"
 
 #include <QAction>
 #include <QFontMetrics>
@@ -74,7 +74,7 @@ void Testyta::mouseReleaseEvent(QMouseEvent *handelse) {
         emit Klickad();
 }
 
-PanelFarg::PanelFarg(TForm1 &form)
+PanelFarg::PanelFarg(Huvudfonster &form)
     : Arbetspanel(QStringLiteral("PanelFarg"), QStringLiteral("LabelFargRubrik"),
                   QStringLiteral("Rutin för att ändra bakgrundsfärg i programmet")),
       form_(form) {
@@ -144,11 +144,11 @@ void PanelFarg::BitBtnFargSparaClick() {
     });
 }
 
-void Anvndpunktsomdecimaltecken1Click(TForm1 &form) {
+void Anvndpunktsomdecimaltecken1Click(Huvudfonster &form) {
     form.Data().Decimalord = "punkt";
 }
 
-void ByggFargpanel(TForm1 &form) {
+PanelFarg *ByggFargpanel(Huvudfonster &form) {
     auto *panel = new PanelFarg(form);
     form.RegistreraArbetspanel(panel);
     QObject::connect(form.Menyval(QStringLiteral("farger")), &QAction::triggered, panel,
@@ -156,4 +156,5 @@ void ByggFargpanel(TForm1 &form) {
     QObject::connect(form.Menyval(QStringLiteral("Anvndpunktsomdecimaltecken1")),
                      &QAction::triggered, panel,
                      [&form] { Anvndpunktsomdecimaltecken1Click(form); });
+    return panel;
 }

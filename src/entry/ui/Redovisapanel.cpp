@@ -8,7 +8,7 @@
 #include "entry/ui/Kontosok.h"
 #include "entry/ui/Senasteposter.h"
 #include "maintenance/ui/Raknepanel.h"
-#include "shell/TForm1.h"
+#include "shell/Huvudfonster.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -38,7 +38,7 @@ bool FlyttarMellanKontroller(Qt::FocusReason orsak) {
 
 } // namespace
 
-Redovisapanel::Redovisapanel(TForm1 &form)
+Redovisapanel::Redovisapanel(Huvudfonster &form)
     : Arbetspanel(QStringLiteral("PanelRedovisa"), QStringLiteral("LabelRedovisaRubrik"),
                   QStringLiteral("Redovisa")),
       form_(form) {
@@ -79,7 +79,7 @@ bool Redovisapanel::eventFilter(QObject *objekt, QEvent *handelse) {
         Exit(ruta);
         const int nastaRuta = Rutnummer(nasta);
         if (nastaRuta >= 0 && nastaRuta != ruta && QApplication::focusWidget() != nasta &&
-            form_.focusWidget() == nasta)
+            form_.Agare().focusWidget() == nasta)
             Enter(nastaRuta);
     }
     return Arbetspanel::eventFilter(objekt, handelse);
@@ -272,6 +272,11 @@ void Redovisapanel::VisaSaldoVidOppning() {
         tovana::SaldotextVidOppning(tovana::BeraknaKonteringssaldo(form_.Data()));
     LabelSaldo_->setText(Q(text));
     LabelSaldo_->setVisible(!text.empty());
+}
+
+void Redovisapanel::Aterstall() {
+    Panelrakna_->hide();
+    LabelSaldo_->hide();
 }
 
 void Redovisapanel::VisaSenastePoster(bool alltidForstaRaden) {

@@ -9,7 +9,7 @@
 #include "entry/ui/Kontosok.h"
 #include "entry/ui/Senasteposter.h"
 #include "maintenance/ui/Raknepanel.h"
-#include "shell/TForm1.h"
+#include "shell/Huvudfonster.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -145,9 +145,7 @@ void Redovisapanel::SattTabbordning() {
     QList<QWidget *> ordning(rutor_.begin(), rutor_.end());
     ordning << Buttonnasta_ << senaste_->Tidigare() << senaste_->Senare();
     ordning << kontosok_->Knappar();
-    for (const char *namn : {"EditRakna1", "EditRaknaOperator", "EditRakna2", "BitBtnRakna"})
-        if (auto *w = Panelrakna_->findChild<QWidget *>(QString::fromUtf8(namn)))
-            ordning << w;
+    ordning << Panelrakna_->Tabbordning();
     ordning << senaste_->Hoppapostnr() << senaste_->Hoppavernr();
     for (int i = 1; i < ordning.size(); ++i)
         setTabOrder(ordning[i - 1], ordning[i]);

@@ -2,7 +2,7 @@
 
 #include "entry/Redovisning.h"
 #include "entry/ui/Redovisapanel.h"
-#include "shell/TForm1.h"
+#include "shell/Huvudfonster.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-SkapaRedpanel::SkapaRedpanel(TForm1 &form, Redovisapanel &redovisa)
+SkapaRedpanel::SkapaRedpanel(Huvudfonster &form, Redovisapanel &redovisa)
     : Arbetspanel(QStringLiteral("PanelSkapaRed"), QStringLiteral("LabelSkapaRedRubrik"),
                   QStringLiteral("Skapa en ny redovisning")),
       form_(form), redovisa_(redovisa) {

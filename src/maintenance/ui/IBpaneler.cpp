@@ -2,8 +2,8 @@
 
 #include "core/Taltext.h"
 #include "maintenance/Sortering.h"
+#include "shell/Huvudfonster.h"
 #include "shell/Kontroller.h"
-#include "shell/TForm1.h"
 
 #include <QAction>
 #include <QFontDatabase>
@@ -61,7 +61,7 @@ QLineEdit *Ruta(QWidget *parent, const char *namn) {
 
 } // namespace
 
-PanelIB::PanelIB(TForm1 &form)
+PanelIB::PanelIB(Huvudfonster &form)
     : Arbetspanel(QStringLiteral("PanelIB"), QStringLiteral("LabelIBRubrik"),
                   QStringLiteral("Rutin för att hämta IB-poster från en tidigare redovisning")),
       form_(form) {
@@ -175,9 +175,10 @@ void PanelIB::BitBtnIBSparaClick() {
     });
 }
 
-void ByggIBpaneler(TForm1 &form) {
+PanelIB *ByggIBpaneler(Huvudfonster &form) {
     auto *panel = new PanelIB(form);
     form.RegistreraArbetspanel(panel);
     QObject::connect(form.Menyval(QStringLiteral("HamtaIB")), &QAction::triggered, panel,
                      &PanelIB::HamtaIBClick);
+    return panel;
 }

@@ -1,8 +1,8 @@
 #include "maintenance/ui/Kontrollpaneler.h"
 
-#include "shell/Kontroller.h"
 #include "maintenance/Kontroll.h"
-#include "shell/TForm1.h"
+#include "shell/Huvudfonster.h"
+#include "shell/Kontroller.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -15,14 +15,14 @@ using kontroller::Etikett;
 using kontroller::Knapp;
 using kontroller::Lista;
 
-PanelKollaRed::PanelKollaRed(TForm1 &form)
+PanelKollaRed::PanelKollaRed(Huvudfonster &form)
     : Arbetspanel(QStringLiteral("PanelKollaRed"), QStringLiteral("LabelKollRubrik"),
                   QStringLiteral("Rutin för att kontrollera att alla konton som används i "
                                  "redovisningen finns i kontoplanen")),
       form_(form) {
     auto *layout = Innehall();
-    const char *namn[] = {"LabelKollBeskrivning1", "LabelKollBeskrivning2",
-                          "LabelKollBeskrivning3", "LabelKollBeskrivning4"};
+    const char *namn[] = {"LabelKollBeskrivning1", "LabelKollBeskrivning2", "LabelKollBeskrivning3",
+                          "LabelKollBeskrivning4"};
     const QString rader[] = {
         QStringLiteral("Tovana tillåter att du använder olika kontoplaner för olika "
                        "redovisningar. "),
@@ -53,7 +53,7 @@ void PanelKollaRed::KollKplanClick() {
     });
 }
 
-Paneloanvandakonton::Paneloanvandakonton(TForm1 &form)
+Paneloanvandakonton::Paneloanvandakonton(Huvudfonster &form)
     : Arbetspanel(QStringLiteral("Paneloanvandakonton"), QStringLiteral("Labeloanvrubrik"),
                   QStringLiteral("Följande konton/koder finns i kontoplanen men används inte i "
                                  "redovisningen")),
@@ -133,7 +133,7 @@ void Paneloanvandakonton::BitBtnOanvSparaClick() {
     });
 }
 
-void ByggKontrollpaneler(TForm1 &form) {
+Kontrollpaneler ByggKontrollpaneler(Huvudfonster &form) {
     auto *kolla = new PanelKollaRed(form);
     form.RegistreraArbetspanel(kolla);
     QObject::connect(form.Menyval(QStringLiteral("KollKplan")), &QAction::triggered, kolla,
@@ -143,4 +143,5 @@ void ByggKontrollpaneler(TForm1 &form) {
     form.RegistreraArbetspanel(oanvanda);
     QObject::connect(form.Menyval(QStringLiteral("Oanv")), &QAction::triggered, oanvanda,
                      &Paneloanvandakonton::OanvClick);
+    return {kolla, oanvanda};
 }

@@ -1,9 +1,9 @@
 #include "maintenance/ui/PanelRedRedigera.h"
 
 #include "chart/Kontoredigering.h"
-#include "shell/Kontroller.h"
 #include "maintenance/Postandring.h"
-#include "shell/TForm1.h"
+#include "shell/Huvudfonster.h"
+#include "shell/Kontroller.h"
 
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -41,7 +41,7 @@ QLineEdit *Siffruta(QWidget *parent, const char *namn, int tecken) {
 
 } // namespace
 
-PanelRedRedigera::PanelRedRedigera(TForm1 &form)
+PanelRedRedigera::PanelRedRedigera(Huvudfonster &form)
     : Arbetspanel(QStringLiteral("PanelRedRedigera"), QStringLiteral("LabelRedRedigeraRubrik"),
                   QStringLiteral("Ändra i en redovisad post")),
       form_(form) {

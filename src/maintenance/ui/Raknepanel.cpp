@@ -1,7 +1,7 @@
 #include "maintenance/ui/Raknepanel.h"
 
 #include "maintenance/Raknehjalp.h"
-#include "shell/TForm1.h"
+#include "shell/Huvudfonster.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-Raknepanel::Raknepanel(TForm1 &form, QLineEdit *editBelopp, QWidget *parent)
+Raknepanel::Raknepanel(Huvudfonster &form, QLineEdit *editBelopp, QWidget *parent)
     : QFrame(parent), form_(form), editBelopp_(editBelopp) {
     setObjectName(QStringLiteral("Panelrakna"));
     setFrameShape(QFrame::StyledPanel);
@@ -60,6 +60,10 @@ Raknepanel::Raknepanel(TForm1 &form, QLineEdit *editBelopp, QWidget *parent)
     setTabOrder(EditRakna1_, EditRaknaOperator_);
     setTabOrder(EditRaknaOperator_, EditRakna2_);
     setTabOrder(EditRakna2_, BitBtnRakna_);
+}
+
+QList<QWidget *> Raknepanel::Tabbordning() const {
+    return {EditRakna1_, EditRaknaOperator_, EditRakna2_, BitBtnRakna_};
 }
 
 void Raknepanel::Tom() {

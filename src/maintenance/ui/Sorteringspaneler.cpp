@@ -1,7 +1,7 @@
 #include "maintenance/ui/Sorteringspaneler.h"
 
+#include "shell/Huvudfonster.h"
 #include "shell/Kontroller.h"
-#include "shell/TForm1.h"
 
 #include <QAction>
 #include <QFontDatabase>
@@ -53,7 +53,7 @@ QLabel *Etikett(QWidget *parent, const char *namn) {
 
 } // namespace
 
-PanelSortera::PanelSortera(TForm1 &form)
+PanelSortera::PanelSortera(Huvudfonster &form)
     : Arbetspanel(QStringLiteral("PanelSortera"), QStringLiteral("LabelSorteraRubrik"),
                   QStringLiteral("Rutin för att sortera om redovisningens poster")),
       form_(form) {
@@ -173,9 +173,10 @@ void PanelSortera::BitBtnSorteraSparaClick() {
     });
 }
 
-void ByggSorteringspaneler(TForm1 &form) {
+PanelSortera *ByggSorteringspaneler(Huvudfonster &form) {
     auto *panel = new PanelSortera(form);
     form.RegistreraArbetspanel(panel);
     QObject::connect(form.Menyval(QStringLiteral("RedSortera")), &QAction::triggered, panel,
                      &PanelSortera::RedSorteraClick);
+    return panel;
 }

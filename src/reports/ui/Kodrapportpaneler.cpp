@@ -2,7 +2,7 @@
 
 #include "reports/Kodrapporter.h"
 #include "reports/ui/Utskriftsvisning.h"
-#include "shell/TForm1.h"
+#include "shell/Huvudfonster.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -38,7 +38,7 @@ QPushButton *Knapp(QWidget *panel, const char *namn, const QString &text) {
 
 } // namespace
 
-PanelRappkod::PanelRappkod(TForm1 &form)
+PanelRappkod::PanelRappkod(Huvudfonster &form)
     : Arbetspanel(QStringLiteral("PanelRappkod"), QStringLiteral("LabelrappkodRubrik"),
                   QStringLiteral("Resultat- och balansräkning med koder")),
       form_(form) {
@@ -143,7 +143,7 @@ void PanelRappkod::DagbokmedkoderClick() {
     });
 }
 
-void ByggKodrapportpaneler(TForm1 &form) {
+PanelRappkod *ByggKodrapportpaneler(Huvudfonster &form) {
     auto *panel = new PanelRappkod(form);
     form.RegistreraArbetspanel(panel);
     QObject::connect(form.Menyval(QStringLiteral("RRmedKoder")), &QAction::triggered, panel,
@@ -152,4 +152,5 @@ void ByggKodrapportpaneler(TForm1 &form) {
                      &PanelRappkod::BRmedkoderClick);
     QObject::connect(form.Menyval(QStringLiteral("Dagbokmedkoder")), &QAction::triggered, panel,
                      &PanelRappkod::DagbokmedkoderClick);
+    return panel;
 }

@@ -1,6 +1,6 @@
 #include "reports/ui/PanelRR.h"
 
-#include "shell/TForm1.h"
+#include "shell/Huvudfonster.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -15,7 +15,7 @@ QFont Verdana(int pixlar) {
 
 } // namespace
 
-PanelRR::PanelRR(TForm1 &form)
+PanelRR::PanelRR(Huvudfonster &form)
     : Arbetspanel(QStringLiteral("PanelRR"), QStringLiteral("LabelRRrubrik"),
                   QStringLiteral("Resultaträkning")),
       form_(form) {

@@ -5,7 +5,7 @@
 #include "reports/Listutskrifter.h"
 #include "reports/Resultatutskrift.h"
 #include "reports/ui/Utskriftsvisning.h"
-#include "shell/TForm1.h"
+#include "shell/Huvudfonster.h"
 
 #include <QEvent>
 #include <QFocusEvent>
@@ -34,7 +34,7 @@ QPushButton *Knapp(QWidget *panel, const char *namn, const QString &text) {
 
 } // namespace
 
-PanelRapport::PanelRapport(TForm1 &form)
+PanelRapport::PanelRapport(Huvudfonster &form)
     : Arbetspanel(QStringLiteral("PanelRapport"), QStringLiteral("Labelrapportrubrik"),
                   QStringLiteral("Välj vilken rapport du vill visa")),
       form_(form) {

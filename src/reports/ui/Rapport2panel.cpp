@@ -1,7 +1,7 @@
 #include "reports/ui/Rapport2panel.h"
 
 #include "core/Taltext.h"
-#include "shell/TForm1.h"
+#include "shell/Huvudfonster.h"
 
 #include <QFocusEvent>
 #include <QFontMetrics>
@@ -52,7 +52,7 @@ bool ArFlyttadFokus(QEvent *handelse) {
 
 } // namespace
 
-Panelrapport2::Panelrapport2(TForm1 &form)
+Panelrapport2::Panelrapport2(Huvudfonster &form)
     : Arbetspanel(QStringLiteral("Panelrapport2"), QStringLiteral("Labelrubrik"), kKontoutdragFor),
       form_(form) {
     Labelrubrik_ = Rubrik();
