@@ -30,15 +30,8 @@ const QStringList kFargtext = {
     QStringLiteral("visas på testpanelen."),
 };
 
-QLabel *Etikett(QWidget *parent, const char *namn, const QString &text) {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromUtf8(namn));
-    return label;
-}
-
 QLineEdit *Falt(QWidget *parent, const char *namn) {
-    auto *ruta = new QLineEdit(parent);
-    ruta->setObjectName(QString::fromUtf8(namn));
+    auto *ruta = kontroller::Ruta(parent, namn);
     ruta->setMaxLength(2);
     const QFontMetrics matt(ruta->font());
     ruta->setMinimumWidth(matt.horizontalAdvance(QStringLiteral("WWWW")) + 12);
@@ -51,6 +44,8 @@ QColor TillQColor(const tovana::Farg &farg) {
 }
 
 } // namespace
+
+using kontroller::Etikett;
 
 Testyta::Testyta(const QString &text, QWidget *parent) : QLabel(text, parent) {
     setFrameShape(QFrame::Panel);
@@ -102,10 +97,8 @@ PanelFarg::PanelFarg(Huvudfonster &form)
     TestPanel_->setObjectName(QStringLiteral("TestPanel"));
     Innehall()->addWidget(TestPanel_);
 
-    BitBtnFargSpara_ =
-        new QPushButton(QStringLiteral("Använd och spara den färg som visas på testytan"), this);
-    BitBtnFargSpara_->setObjectName(QStringLiteral("BitBtnFargSpara"));
-    BitBtnFargSpara_->setAutoDefault(false);
+    BitBtnFargSpara_ = kontroller::Knapp(
+        this, "BitBtnFargSpara", QStringLiteral("Använd och spara den färg som visas på testytan"));
     Innehall()->addWidget(BitBtnFargSpara_, 0, Qt::AlignLeft);
     Innehall()->addStretch(1);
 

@@ -9,6 +9,7 @@
 #include "entry/ui/Senasteposter.h"
 #include "maintenance/ui/Raknepanel.h"
 #include "shell/Huvudfonster.h"
+#include "shell/Kontroller.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -27,13 +28,6 @@ QString Q(const std::string &text) {
 }
 std::string S(const QString &text) {
     return text.toStdString();
-}
-
-// Focus that moves between controls; a message box or another window taking
-// and giving back the focus is not entering or leaving a box.
-bool FlyttarMellanKontroller(Qt::FocusReason orsak) {
-    return orsak == Qt::TabFocusReason || orsak == Qt::BacktabFocusReason ||
-           orsak == Qt::MouseFocusReason || orsak == Qt::OtherFocusReason;
 }
 
 } // namespace
@@ -60,8 +54,9 @@ bool Redovisapanel::eventFilter(QObject *objekt, QEvent *handelse) {
     if (typ != QEvent::FocusIn && typ != QEvent::FocusOut)
         return Arbetspanel::eventFilter(objekt, handelse);
     const int ruta = Rutnummer(objekt);
-    const auto orsak = static_cast<QFocusEvent *>(handelse)->reason();
-    if (ruta < 0 || !FlyttarMellanKontroller(orsak))
+    // A message box or another window taking and giving back the focus is not
+    // entering or leaving a box.
+    if (ruta < 0 || !kontroller::FlyttarMellanKontroller(handelse))
         return Arbetspanel::eventFilter(objekt, handelse);
 
     if (typ == QEvent::FocusIn) {

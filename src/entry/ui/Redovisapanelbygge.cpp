@@ -10,6 +10,7 @@
 #include "entry/ui/Senasteposter.h"
 #include "maintenance/ui/Raknepanel.h"
 #include "shell/Huvudfonster.h"
+#include "shell/Kontroller.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -41,9 +42,7 @@ void Redovisapanel::ByggPanel() {
         Mala(edit, false);
 
     auto rubrik = [this](const char *namn, const char *text) {
-        auto *etikett = new QLabel(QString::fromUtf8(text), this);
-        etikett->setObjectName(QString::fromUtf8(namn));
-        return etikett;
+        return kontroller::Etikett(this, namn, QString::fromUtf8(text));
     };
     LabelKod_ = rubrik("LabelKod", "Kod");
 
@@ -61,9 +60,7 @@ void Redovisapanel::ByggPanel() {
     LabelSaldo_->setContentsMargins(4, 1, 4, 1);
     LabelSaldo_->hide();
 
-    Buttonnasta_ = new QPushButton(QStringLiteral("Nästa post"), this);
-    Buttonnasta_->setObjectName(QStringLiteral("Buttonnasta"));
-    Buttonnasta_->setAutoDefault(false);
+    Buttonnasta_ = kontroller::Knapp(this, "Buttonnasta", QStringLiteral("Nästa post"));
     connect(Buttonnasta_, &QPushButton::clicked, this, &Redovisapanel::ButtonnastaClick);
 
     auto *tabbguide = new QLabel(

@@ -39,27 +39,11 @@ const QString kOpnaKplan =
 const QString kOppnaRed = QStringLiteral(
     "OBS! Denna rutin förutsätter att du öppnat eller skapat årets redovisning! Måste åtgärdas!");
 
-QPushButton *Knapp(QWidget *parent, const char *namn, const QString &text) {
-    auto *knapp = new QPushButton(text, parent);
-    knapp->setObjectName(QString::fromUtf8(namn));
-    knapp->setAutoDefault(false);
-    return knapp;
-}
-
-QLabel *Etikett(QWidget *parent, const char *namn, const QString &text = {}) {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromUtf8(namn));
-    label->setWordWrap(true);
-    return label;
-}
-
-QLineEdit *Ruta(QWidget *parent, const char *namn) {
-    auto *ruta = new QLineEdit(parent);
-    ruta->setObjectName(QString::fromUtf8(namn));
-    return ruta;
-}
-
 } // namespace
+
+using kontroller::Knapp;
+using kontroller::Radbrytande;
+using kontroller::Ruta;
 
 PanelIB::PanelIB(Huvudfonster &form)
     : Arbetspanel(QStringLiteral("PanelIB"), QStringLiteral("LabelIBRubrik"),
@@ -82,24 +66,24 @@ PanelIB::PanelIB(Huvudfonster &form)
     }
     BitBtnIBSpara_ = Knapp(this, "BitBtnIBSpara", QStringLiteral("Spara IB-posterna"));
     BitBtnIBSpara_->setEnabled(false);
-    LabelIBsparad_ = Etikett(this, "LabelIBsparad");
+    LabelIBsparad_ = Radbrytande(this, "LabelIBsparad");
 
     auto *rutor = new QVBoxLayout;
-    rutor->addWidget(Etikett(this, "LabelIBvernr",
-                             QStringLiteral("Ange vilket verifikationsnummer du vill ha för "
-                                            "IB-posterna")));
+    rutor->addWidget(Radbrytande(this, "LabelIBvernr",
+                                 QStringLiteral("Ange vilket verifikationsnummer du vill ha för "
+                                                "IB-posterna")));
     rutor->addWidget(EditIBvernr_);
-    rutor->addWidget(Etikett(this, "LabelIBdatum",
-                             QStringLiteral("Ange vilket datum du vill ha för IB-posterna")));
+    rutor->addWidget(Radbrytande(this, "LabelIBdatum",
+                                 QStringLiteral("Ange vilket datum du vill ha för IB-posterna")));
     rutor->addWidget(EditIBdatum_);
     rutor->addWidget(
-        Etikett(this, "LabelIBkonto", QStringLiteral("Ange ev. kontonummer för IB-kontot")));
-    rutor->addWidget(Etikett(this, "LabelIBkonto2",
-                             QStringLiteral("(Skriv 0 om du inte har ett särskilt IB-konto)")));
+        Radbrytande(this, "LabelIBkonto", QStringLiteral("Ange ev. kontonummer för IB-kontot")));
+    rutor->addWidget(Radbrytande(this, "LabelIBkonto2",
+                                 QStringLiteral("(Skriv 0 om du inte har ett särskilt IB-konto)")));
     rutor->addWidget(EditIBkonto_);
     rutor->addWidget(
-        Etikett(this, "LabelIBarsvinst",
-                QStringLiteral("Ange vilket konto som ska ta emot fjolårets resultat")));
+        Radbrytande(this, "LabelIBarsvinst",
+                    QStringLiteral("Ange vilket konto som ska ta emot fjolårets resultat")));
     rutor->addWidget(EditIBarsvinst_);
     rutor->addWidget(BitBtnfjolar_);
     rutor->addStretch(1);

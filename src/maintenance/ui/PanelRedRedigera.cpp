@@ -26,13 +26,6 @@ std::string S(const QString &text) {
     return text.toStdString();
 }
 
-// Focus that moves between controls; a message box taking the focus and
-// giving it back is not entering a box.
-bool FlyttarMellanKontroller(Qt::FocusReason orsak) {
-    return orsak == Qt::TabFocusReason || orsak == Qt::BacktabFocusReason ||
-           orsak == Qt::MouseFocusReason || orsak == Qt::OtherFocusReason;
-}
-
 QLineEdit *Siffruta(QWidget *parent, const char *namn, int tecken) {
     auto *ruta = Ruta(parent, namn);
     ruta->setFixedWidth(ruta->fontMetrics().horizontalAdvance(QString(tecken, u'0')) + 14);
@@ -141,8 +134,7 @@ PanelRedRedigera::PanelRedRedigera(Huvudfonster &form)
 }
 
 bool PanelRedRedigera::eventFilter(QObject *objekt, QEvent *handelse) {
-    if (handelse->type() == QEvent::FocusIn &&
-        FlyttarMellanKontroller(static_cast<QFocusEvent *>(handelse)->reason())) {
+    if (handelse->type() == QEvent::FocusIn && FlyttarMellanKontroller(handelse)) {
         if (objekt == EditAndradebet_)
             EditAndradebetEnter();
         else if (objekt == EditAndraKredit_)

@@ -2,6 +2,7 @@
 
 #include "maintenance/Raknehjalp.h"
 #include "shell/Huvudfonster.h"
+#include "shell/Kontroller.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -20,17 +21,12 @@ Raknepanel::Raknepanel(Huvudfonster &form, QLineEdit *editBelopp, QWidget *paren
     font.setBold(true);
     rubrik->setFont(font);
 
-    EditRakna1_ = new QLineEdit(this);
-    EditRakna1_->setObjectName(QStringLiteral("EditRakna1"));
-    EditRaknaOperator_ = new QLineEdit(this);
-    EditRaknaOperator_->setObjectName(QStringLiteral("EditRaknaOperator"));
+    EditRakna1_ = kontroller::Ruta(this, "EditRakna1");
+    EditRaknaOperator_ = kontroller::Ruta(this, "EditRaknaOperator");
     EditRaknaOperator_->setMaximumWidth(
         EditRaknaOperator_->fontMetrics().horizontalAdvance(QStringLiteral("Räknetecken")) + 16);
-    EditRakna2_ = new QLineEdit(this);
-    EditRakna2_->setObjectName(QStringLiteral("EditRakna2"));
-    BitBtnRakna_ = new QPushButton(QStringLiteral("="), this);
-    BitBtnRakna_->setObjectName(QStringLiteral("BitBtnRakna"));
-    BitBtnRakna_->setAutoDefault(false);
+    EditRakna2_ = kontroller::Ruta(this, "EditRakna2");
+    BitBtnRakna_ = kontroller::Knapp(this, "BitBtnRakna", QStringLiteral("="));
     connect(BitBtnRakna_, &QPushButton::clicked, this, &Raknepanel::BitBtnRaknaClick);
 
     auto *rutor = new QGridLayout;

@@ -37,21 +37,10 @@ const QStringList kGuide = {
     QStringLiteral("Därefter klickar du på Spara knappen längst ned till höger."),
 };
 
-QPushButton *Knapp(QWidget *parent, const char *namn, const QString &text) {
-    auto *knapp = new QPushButton(text, parent);
-    knapp->setObjectName(QString::fromUtf8(namn));
-    knapp->setAutoDefault(false);
-    return knapp;
-}
-
-QLabel *Etikett(QWidget *parent, const char *namn) {
-    auto *label = new QLabel(parent);
-    label->setObjectName(QString::fromUtf8(namn));
-    label->setWordWrap(true);
-    return label;
-}
-
 } // namespace
+
+using kontroller::Knapp;
+using kontroller::Radbrytande;
 
 PanelSortera::PanelSortera(Huvudfonster &form)
     : Arbetspanel(QStringLiteral("PanelSortera"), QStringLiteral("LabelSorteraRubrik"),
@@ -63,7 +52,7 @@ PanelSortera::PanelSortera(Huvudfonster &form)
         Knapp(this, "BitBtnSorteraVernr", QStringLiteral("Visa sortering efter Ver.nr."));
     BitBtnSorteraDatum_ =
         Knapp(this, "BitBtnSorteraDatum", QStringLiteral("Visa sortering efter Datum"));
-    LabelsorteraDelrubrik_ = Etikett(this, "LabelsorteraDelrubrik");
+    LabelsorteraDelrubrik_ = Radbrytande(this, "LabelsorteraDelrubrik");
     QFont fet = LabelsorteraDelrubrik_->font();
     fet.setBold(true);
     LabelsorteraDelrubrik_->setFont(fet);
@@ -79,8 +68,8 @@ PanelSortera::PanelSortera(Huvudfonster &form)
 
     BitBtnSorteraSpara_ =
         Knapp(this, "BitBtnSorteraSpara", QStringLiteral("Spara den sortering som visas just nu"));
-    LabelSorteraSparaBesked_ = Etikett(this, "LabelSorteraSparaBesked");
-    LabelSorteraSparabesked2_ = Etikett(this, "LabelSorteraSparabesked2");
+    LabelSorteraSparaBesked_ = Radbrytande(this, "LabelSorteraSparaBesked");
+    LabelSorteraSparabesked2_ = Radbrytande(this, "LabelSorteraSparabesked2");
 
     auto *knappar = new QHBoxLayout;
     knappar->addWidget(BitBtnSorteraorginal_);

@@ -1,19 +1,12 @@
 #include "reports/ui/PanelRR.h"
 
 #include "shell/Huvudfonster.h"
+#include "shell/Kontroller.h"
 
 #include <QGridLayout>
 #include <QLabel>
 
-namespace {
-
-QFont Verdana(int pixlar) {
-    QFont font(QStringLiteral("Verdana"));
-    font.setPixelSize(pixlar);
-    return font;
-}
-
-} // namespace
+using kontroller::Verdana;
 
 PanelRR::PanelRR(Huvudfonster &form)
     : Arbetspanel(QStringLiteral("PanelRR"), QStringLiteral("LabelRRrubrik"),
