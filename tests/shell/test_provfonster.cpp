@@ -1,12 +1,15 @@
-// The chart panels built and driven against the stand-in window alone: the
-// main window is never built here, so everything the panels use must come
-// through the seam.
+// Panels built and driven against the stand-in window alone: the main window
+// is never built here, so everything the panels use must come through the
+// seam, and a part of another panel must be handed over.
 
 #include "chart/ui/Kontoplanspaneler.h"
 #include "chart/ui/PanelKplanRedigera.h"
 #include "chart/ui/PanelOppnaKplan.h"
 #include "chart/ui/Panelnyakonton.h"
 #include "chart/ui/Panelnykontoplan.h"
+#include "entry/ui/Senasteposter.h"
+#include "maintenance/ui/PanelRedRedigera.h"
+#include "maintenance/ui/Postandringspaneler.h"
 #include "support/Provfonster.h"
 
 #include <QAction>
@@ -15,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QtTest>
 
 namespace {
@@ -130,6 +134,22 @@ private slots:
         QCOMPARE(f.skrivbord.meddelanden.size(), 1);
         QCOMPARE(f.kontoplansvisningar, 0);
         QVERIFY(!Del<QLabel>(panel, "LabelKplansparad")->isVisible());
+    }
+
+    void thePostChangeControlsWorkOnTheRowsTheyAreGiven() {
+        // The post-change builder found the rows on the entry panel by name, and
+        // crashed on a null pointer when that panel was not built first.
+        Provfonster f;
+        Senasteposter rader;
+        auto *redigera = ByggPostandringspaneler(f, rader);
+        QCOMPARE(f.paneler, std::vector<Arbetspanel *>{redigera});
+        {
+            const QSignalBlocker tyst(rader.Hoppavernr());
+            rader.Hoppavernr()->setText(QStringLiteral("12"));
+        }
+        rader.Tidigare()->click();
+        QCOMPARE(rader.Hoppavernr()->text(), QString());
+        QCOMPARE(f.skrivbord.meddelanden, QStringList());
     }
 };
 
