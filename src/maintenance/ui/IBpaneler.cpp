@@ -57,8 +57,7 @@ PanelIB::PanelIB(Huvudfonster &form)
     BitBtnfjolar_ =
         Knapp(this, "BitBtnfjolar", QStringLiteral("Peka ut och öppna fjolårets redovisning"));
     BitBtnfjolar_->setEnabled(false);
-    ListBoxIB_ = new QListWidget(this);
-    ListBoxIB_->setObjectName(QStringLiteral("ListBoxIB"));
+    ListBoxIB_ = kontroller::Lista(this, "ListBoxIB");
     ListBoxIB_->setFont(kontroller::Fastbredd());
     {
         const QFontMetrics matt(ListBoxIB_->font());

@@ -57,8 +57,7 @@ PanelSortera::PanelSortera(Huvudfonster &form)
     fet.setBold(true);
     LabelsorteraDelrubrik_->setFont(fet);
 
-    ListBoxSortera_ = new QListWidget(this);
-    ListBoxSortera_->setObjectName(QStringLiteral("ListBoxSortera"));
+    ListBoxSortera_ = kontroller::Lista(this, "ListBoxSortera");
     ListBoxSortera_->setFont(kontroller::Fastbredd());
     {
         const QFontMetrics matt(ListBoxSortera_->font());
