@@ -1,8 +1,8 @@
 #include "shell/Fargpanel.h"
 
 #include "core/Installningar.h"
+#include "shell/Huvudfonster.h"
 #include "shell/Kontroller.h"
-#include "shell/TForm1.h"
 
 #include <QAction>
 #include <QFontMetrics>
@@ -30,15 +30,8 @@ const QStringList kFargtext = {
     QStringLiteral("visas på testpanelen."),
 };
 
-QLabel *Etikett(QWidget *parent, const char *namn, const QString &text) {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromUtf8(namn));
-    return label;
-}
-
 QLineEdit *Falt(QWidget *parent, const char *namn) {
-    auto *ruta = new QLineEdit(parent);
-    ruta->setObjectName(QString::fromUtf8(namn));
+    auto *ruta = kontroller::Ruta(parent, namn);
     ruta->setMaxLength(2);
     const QFontMetrics matt(ruta->font());
     ruta->setMinimumWidth(matt.horizontalAdvance(QStringLiteral("WWWW")) + 12);
@@ -51,6 +44,8 @@ QColor TillQColor(const tovana::Farg &farg) {
 }
 
 } // namespace
+
+using kontroller::Etikett;
 
 Testyta::Testyta(const QString &text, QWidget *parent) : QLabel(text, parent) {
     setFrameShape(QFrame::Panel);
@@ -74,7 +69,7 @@ void Testyta::mouseReleaseEvent(QMouseEvent *handelse) {
         emit Klickad();
 }
 
-PanelFarg::PanelFarg(TForm1 &form)
+PanelFarg::PanelFarg(Huvudfonster &form)
     : Arbetspanel(QStringLiteral("PanelFarg"), QStringLiteral("LabelFargRubrik"),
                   QStringLiteral("Rutin för att ändra bakgrundsfärg i programmet")),
       form_(form) {
@@ -102,10 +97,8 @@ PanelFarg::PanelFarg(TForm1 &form)
     TestPanel_->setObjectName(QStringLiteral("TestPanel"));
     Innehall()->addWidget(TestPanel_);
 
-    BitBtnFargSpara_ =
-        new QPushButton(QStringLiteral("Använd och spara den färg som visas på testytan"), this);
-    BitBtnFargSpara_->setObjectName(QStringLiteral("BitBtnFargSpara"));
-    BitBtnFargSpara_->setAutoDefault(false);
+    BitBtnFargSpara_ = kontroller::Knapp(
+        this, "BitBtnFargSpara", QStringLiteral("Använd och spara den färg som visas på testytan"));
     Innehall()->addWidget(BitBtnFargSpara_, 0, Qt::AlignLeft);
     Innehall()->addStretch(1);
 
@@ -144,11 +137,11 @@ void PanelFarg::BitBtnFargSparaClick() {
     });
 }
 
-void Anvndpunktsomdecimaltecken1Click(TForm1 &form) {
+void Anvndpunktsomdecimaltecken1Click(Huvudfonster &form) {
     form.Data().Decimalord = "punkt";
 }
 
-void ByggFargpanel(TForm1 &form) {
+PanelFarg *ByggFargpanel(Huvudfonster &form) {
     auto *panel = new PanelFarg(form);
     form.RegistreraArbetspanel(panel);
     QObject::connect(form.Menyval(QStringLiteral("farger")), &QAction::triggered, panel,
@@ -156,4 +149,5 @@ void ByggFargpanel(TForm1 &form) {
     QObject::connect(form.Menyval(QStringLiteral("Anvndpunktsomdecimaltecken1")),
                      &QAction::triggered, panel,
                      [&form] { Anvndpunktsomdecimaltecken1Click(form); });
+    return panel;
 }

@@ -10,7 +10,7 @@
 
 class QLineEdit;
 class QPushButton;
-class TForm1;
+class Huvudfonster;
 
 // The test surface: a framed text that reports a click.
 class Testyta final : public QLabel {
@@ -30,7 +30,7 @@ protected:
 class PanelFarg final : public Arbetspanel {
     Q_OBJECT
 public:
-    explicit PanelFarg(TForm1 &form);
+    explicit PanelFarg(Huvudfonster &form);
 
     // "Ändra bakgrundsfärg": shows the panel with the present colour in the boxes.
     void fargerClick();
@@ -40,7 +40,7 @@ public:
     void BitBtnFargSparaClick();
 
 private:
-    TForm1 &form_;
+    Huvudfonster &form_;
     QLineEdit *EditR_ = nullptr;
     QLineEdit *EditG_ = nullptr;
     QLineEdit *EditB_ = nullptr;
@@ -50,6 +50,6 @@ private:
 
 // "Använd punkt som decimaltecken": records "punkt" in Decimalord. Numbers are
 // still written and read with a decimal comma.
-void Anvndpunktsomdecimaltecken1Click(TForm1 &form);
+void Anvndpunktsomdecimaltecken1Click(Huvudfonster &form);
 
-void ByggFargpanel(TForm1 &form);
+PanelFarg *ByggFargpanel(Huvudfonster &form);

@@ -26,18 +26,8 @@ public:
         : QObject(parent), handling_(std::move(handling)) {}
 
     bool eventFilter(QObject *objekt, QEvent *handelse) override {
-        if (handelse->type() == QEvent::FocusOut) {
-            switch (static_cast<QFocusEvent *>(handelse)->reason()) {
-            case Qt::TabFocusReason:
-            case Qt::BacktabFocusReason:
-            case Qt::MouseFocusReason:
-            case Qt::OtherFocusReason:
-                handling_();
-                break;
-            default:
-                break;
-            }
-        }
+        if (handelse->type() == QEvent::FocusOut && FlyttarMellanKontroller(handelse))
+            handling_();
         return QObject::eventFilter(objekt, handelse);
     }
 
@@ -50,6 +40,18 @@ private:
 QLabel *Etikett(QWidget *parent, const char *namn, const QString &text) {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QString::fromUtf8(namn));
+    return label;
+}
+
+QLabel *Etikett(QWidget *parent, const QString &namn, const QString &text) {
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(namn);
+    return label;
+}
+
+QLabel *Radbrytande(QWidget *parent, const char *namn, const QString &text) {
+    auto *label = Etikett(parent, namn, text);
+    label->setWordWrap(true);
     return label;
 }
 
@@ -115,6 +117,26 @@ QFont Fastbredd() {
     if (!QFontInfo(font).fixedPitch())
         font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     return font;
+}
+
+QFont Verdana(int pixlar) {
+    QFont font(QStringLiteral("Verdana"));
+    font.setPixelSize(pixlar);
+    return font;
+}
+
+bool FlyttarMellanKontroller(const QEvent *handelse) {
+    if (handelse->type() != QEvent::FocusIn && handelse->type() != QEvent::FocusOut)
+        return false;
+    switch (static_cast<const QFocusEvent *>(handelse)->reason()) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::MouseFocusReason:
+    case Qt::OtherFocusReason:
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace kontroller

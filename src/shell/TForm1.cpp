@@ -2,6 +2,7 @@
 
 #include "chart/ui/Kontoplanspaneler.h"
 #include "core/Installningar.h"
+#include "entry/ui/Redovisapanel.h"
 #include "entry/ui/Redovisningspaneler.h"
 #include "maintenance/ui/Underhallspaneler.h"
 #include "reports/ui/Rapportpaneler.h"
@@ -165,12 +166,13 @@ void TForm1::ByggFonster() {
 
     ByggMeny();
 
-    // Each subsystem builds its panels and wires its menu items; the panels no
+    // Each subsystem builds its panels and wires its menu items; a panel that
+    // works on another's part is handed that part here. The panels no
     // subsystem has built yet stand with their headings.
     RegistreraArbetspanel(new Valkomstpanel(kSupport, panelyta_));
     ByggKontoplanspaneler(*this);
-    ByggRedovisningspaneler(*this);
-    ByggUnderhallspaneler(*this);
+    redovisa_ = ByggRedovisningspaneler(*this).redovisa;
+    ByggUnderhallspaneler(*this, *redovisa_);
     ByggRapportpaneler(*this);
     ByggFargpanel(*this);
     for (const auto &rubrik : Panelrubriker()) {
@@ -231,6 +233,7 @@ void TForm1::ByggMeny() {
         for (const auto &post : meny.poster) {
             QAction *val = m->addAction(QString::fromUtf8(post.text));
             val->setObjectName(QString::fromUtf8(post.namn));
+            menyval_[val->objectName()] = val;
         }
     }
     QMenu *manual = rad->addMenu(QStringLiteral("Manual"));
@@ -244,6 +247,7 @@ void TForm1::ByggManualmeny(QMenu *meny) {
     for (const auto &sida : Manualsidor()) {
         QAction *val = meny->addAction(sida.text);
         val->setObjectName(sida.namn);
+        menyval_[val->objectName()] = val;
         const QString fil = sida.fil;
         connect(val, &QAction::triggered, this,
                 [this, fil] { Desktop().OppnaDokument(SokManualsida(fil)); });
@@ -264,7 +268,8 @@ Arbetspanel *TForm1::Panel(const QString &namn) const {
 }
 
 QAction *TForm1::Menyval(const QString &namn) const {
-    return menuBar()->findChild<QAction *>(namn);
+    const auto val = menyval_.find(namn);
+    return val == menyval_.end() ? nullptr : val->second;
 }
 
 void TForm1::Doljpaneler() {
@@ -354,6 +359,16 @@ QString TForm1::ValjSparfil(const QString &forval) {
     return sokvag;
 }
 
+bool TForm1::KorKommando(const std::function<void()> &kommando) {
+    try {
+        kommando();
+        return true;
+    } catch (const std::exception &fel) {
+        VisaFel(fel);
+        return false;
+    }
+}
+
 void TForm1::VisaFel(const std::exception &fel) {
     Meddelande(QString::fromUtf8(fel.what()));
 }
@@ -371,8 +386,7 @@ void TForm1::FormCreate() {
         data_.Fargtext = tovana::kLevereradFargtext;
         data_.Bakgrundsfarg = tovana::AvkodaFarg(data_.Fargtext);
     }
-    if (auto *rakna = findChild<QWidget *>(QStringLiteral("Panelrakna")))
-        rakna->hide();
+    redovisa_->Aterstall();
     Doljpaneler();
     FargaArbetspaneler();
     data_.KontoplanInlast = false;
@@ -380,8 +394,6 @@ void TForm1::FormCreate() {
     data_.KoderFinns = false;
     Panel(QStringLiteral("Panelvalkommen"))->show();
     Menyandring(tovana::Menyhandelse::Start);
-    if (auto *saldo = findChild<QWidget *>(QStringLiteral("LabelSaldo")))
-        saldo->hide();
     data_.Decimalord = "komma";
 }
 

@@ -3,16 +3,21 @@
 // and the eighteen work panels that share one rectangle, of which exactly one is
 // shown at a time. The window owns the bookkeeping state, with the write locks of
 // its chart and ledger (released when the window goes), and the seam to the
-// desktop; each subsystem builds its own panels onto it and wires its menu items.
+// desktop. The panels see it only as a Huvudfonster; each subsystem's builder makes
+// its panels against that and wires their menu items, and this window is the
+// one place that calls the builders and links the panels that need each other.
 
 #include "core/Bokforingsdata.h"
 #include "core/Menylage.h"
+#include "shell/Huvudfonster.h"
 #include "shell/Skrivbord.h"
 
 #include <QMainWindow>
 #include <QStringList>
 
 #include <exception>
+#include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -21,8 +26,9 @@ class QAction;
 class QLabel;
 class QMenu;
 class QWidget;
+class Redovisapanel;
 
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, public Huvudfonster {
     Q_OBJECT
 public:
     // The window on the real desktop (Qt's own message boxes and dialogs).
@@ -31,8 +37,9 @@ public:
     explicit TForm1(std::unique_ptr<Skrivbord> skrivbord);
     ~TForm1() override;
 
-    tovana::Bokforingsdata &Data() { return data_; }
-    Skrivbord &Desktop() { return *skrivbord_; }
+    tovana::Bokforingsdata &Data() override { return data_; }
+    Skrivbord &Desktop() override { return *skrivbord_; }
+    QWidget &Agare() override { return *this; }
 
     // The eighteen work panels, in their order.
     static const QStringList &Arbetspanelnamn();
@@ -40,46 +47,37 @@ public:
     // Hides every work panel.
     void Doljpaneler();
     // Hides every work panel and shows this one.
-    void VisaArbetspanel(QWidget *panel);
+    void VisaArbetspanel(QWidget *panel) override;
 
     // Adds a subsystem's work panel to the panel area (called while building).
-    void RegistreraArbetspanel(Arbetspanel *panel);
+    void RegistreraArbetspanel(Arbetspanel *panel) override;
     Arbetspanel *Panel(const QString &namn) const;
-    QAction *Menyval(const QString &namn) const;
+    QAction *Menyval(const QString &namn) const override;
 
     // The menu-state rule (tovana::BeraknaMenylage) applied after the event.
-    void Menyandring(tovana::Menyhandelse handelse);
+    void Menyandring(tovana::Menyhandelse handelse) override;
     // Enable one group or one item outright.
     void AktiveraKontoplansgrupp();
     void AktiveraRedovisningsgrupp();
     void AktiveraMenyval(const QString &namn);
 
     // The top strip, refreshed from the state.
-    void VisaAktuellKontoplan();
-    void VisaAktuellRedovisning();
+    void VisaAktuellKontoplan() override;
+    void VisaAktuellRedovisning() override;
 
     // Gives every work panel the background colour Bakgrundsfarg.
-    void FargaArbetspaneler();
+    void FargaArbetspaneler() override;
 
     // The open and save dialogs, preset to a pattern ("*.kpl", "*.red", "*.ftg").
     // An empty path means the user cancelled. A saved file's name gets the
     // pattern's extension when it has none.
-    QString ValjOppnafil(const QString &forval);
-    QString ValjSparfil(const QString &forval);
+    QString ValjOppnafil(const QString &forval) override;
+    QString ValjSparfil(const QString &forval) override;
 
-    // Runs a command; an error abandons it and its message is shown in a box.
-    template <typename Kommando> bool Kor(Kommando &&kommando) {
-        try {
-            kommando();
-            return true;
-        } catch (const std::exception &fel) {
-            VisaFel(fel);
-            return false;
-        }
-    }
+    // An error's message shown in a box: the error policy of Kor.
     void VisaFel(const std::exception &fel);
     // Shows a message box through the desktop seam.
-    void Meddelande(const QString &text);
+    void Meddelande(const QString &text) override;
 
     // Start-up: colour, panels, flags, welcome panel, menu state.
     void FormCreate();
@@ -88,6 +86,8 @@ public:
 
 protected:
     bool eventFilter(QObject *objekt, QEvent *handelse) override;
+    // Runs the command; an error abandons it and VisaFel shows its message.
+    bool KorKommando(const std::function<void()> &kommando) override;
 
 private:
     void ByggFonster();
@@ -101,6 +101,8 @@ private:
     std::unique_ptr<Skrivbord> skrivbord_;
     QWidget *panelyta_ = nullptr;
     std::vector<Arbetspanel *> paneler_;
+    std::map<QString, QAction *> menyval_;
+    Redovisapanel *redovisa_ = nullptr;
     QLabel *LabelAktKplan_ = nullptr;
     QLabel *LabelKplanFilnamn_ = nullptr;
     QLabel *LabelAktRed_ = nullptr;

@@ -4,11 +4,11 @@
 #include "chart/ui/PanelOppnaKplan.h"
 #include "chart/ui/Panelnyakonton.h"
 #include "chart/ui/Panelnykontoplan.h"
-#include "shell/TForm1.h"
+#include "shell/Huvudfonster.h"
 
 #include <QAction>
 
-void ByggKontoplanspaneler(TForm1 &form) {
+Kontoplanspaneler ByggKontoplanspaneler(Huvudfonster &form) {
     auto *nyakonton = new Panelnyakonton(form);
     auto *nykontoplan = new Panelnykontoplan(form, *nyakonton);
     auto *oppna = new PanelOppnaKplan(form);
@@ -30,4 +30,5 @@ void ByggKontoplanspaneler(TForm1 &form) {
                      &PanelOppnaKplan::SparasomKplanClick);
     QObject::connect(form.Menyval(QStringLiteral("Redigera1")), &QAction::triggered, redigera,
                      &PanelKplanRedigera::Redigera1Click);
+    return {nykontoplan, nyakonton, oppna, redigera};
 }

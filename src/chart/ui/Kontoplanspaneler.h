@@ -1,6 +1,18 @@
 #pragma once
 // Builds the chart-of-accounts panels onto the main window and wires their menu items.
 
-class TForm1;
+class Huvudfonster;
+class PanelKplanRedigera;
+class PanelOppnaKplan;
+class Panelnyakonton;
+class Panelnykontoplan;
 
-void ByggKontoplanspaneler(TForm1 &form);
+// The panels the chart builder made, registered with the window.
+struct Kontoplanspaneler {
+    Panelnykontoplan *nykontoplan = nullptr;
+    Panelnyakonton *nyakonton = nullptr;
+    PanelOppnaKplan *oppna = nullptr;
+    PanelKplanRedigera *redigera = nullptr;
+};
+
+Kontoplanspaneler ByggKontoplanspaneler(Huvudfonster &form);

@@ -2,8 +2,8 @@
 
 #include "chart/Kontoredigering.h"
 #include "core/Skrivlas.h"
+#include "shell/Huvudfonster.h"
 #include "shell/Kontroller.h"
-#include "shell/TForm1.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -16,7 +16,7 @@
 
 using namespace kontroller;
 
-PanelKplanRedigera::PanelKplanRedigera(TForm1 &form)
+PanelKplanRedigera::PanelKplanRedigera(Huvudfonster &form)
     : Arbetspanel(QStringLiteral("PanelKplanRedigera"), QStringLiteral("LabelKplanredigera"),
                   QStringLiteral("Ändra eller radera konton")),
       form_(form) {

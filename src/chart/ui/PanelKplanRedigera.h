@@ -9,12 +9,12 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
-class TForm1;
+class Huvudfonster;
 
 class PanelKplanRedigera final : public Arbetspanel {
     Q_OBJECT
 public:
-    explicit PanelKplanRedigera(TForm1 &form);
+    explicit PanelKplanRedigera(Huvudfonster &form);
 
     // "Redigera konton": shows the chart with no account chosen.
     void Redigera1Click();
@@ -33,7 +33,7 @@ private:
     // No account chosen, and the boxes of the chosen account emptied.
     void GlomValtKonto();
 
-    TForm1 &form_;
+    Huvudfonster &form_;
     QLineEdit *EditKplannamn_ = nullptr;
     QLabel *LabelKplanRedAktnr_ = nullptr;
     QLineEdit *EditKplanRedNamn_ = nullptr;

@@ -1,15 +1,15 @@
 #include "chart/ui/PanelOppnaKplan.h"
 
 #include "chart/Kontoplan.h"
+#include "shell/Huvudfonster.h"
 #include "shell/Kontroller.h"
-#include "shell/TForm1.h"
 
 #include <QListWidget>
 #include <QVBoxLayout>
 
 using namespace kontroller;
 
-PanelOppnaKplan::PanelOppnaKplan(TForm1 &form)
+PanelOppnaKplan::PanelOppnaKplan(Huvudfonster &form)
     : Arbetspanel(QStringLiteral("PanelOppnaKplan"), QStringLiteral("LabelKplanvisa"),
                   QStringLiteral("Visa aktuell kontoplan ")),
       form_(form) {

@@ -6,12 +6,12 @@
 #include "shell/Arbetspanel.h"
 
 class QListWidget;
-class TForm1;
+class Huvudfonster;
 
 class PanelOppnaKplan final : public Arbetspanel {
     Q_OBJECT
 public:
-    explicit PanelOppnaKplan(TForm1 &form);
+    explicit PanelOppnaKplan(Huvudfonster &form);
 
     // "Öppna kontoplan": reads a chart file and lists the chart in memory.
     void Oppna1Click();
@@ -24,6 +24,6 @@ public:
 private:
     void VisaKontoplan();
 
-    TForm1 &form_;
+    Huvudfonster &form_;
     QListWidget *ListBoxVisaKplan_ = nullptr;
 };

@@ -2,9 +2,9 @@
 
 #include "chart/Kontoplan.h"
 #include "chart/Nyttkonto.h"
+#include "shell/Huvudfonster.h"
 #include "shell/Kontroller.h"
 #include "shell/Stadigetikett.h"
-#include "shell/TForm1.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -17,7 +17,7 @@
 
 using namespace kontroller;
 
-Panelnyakonton::Panelnyakonton(TForm1 &form)
+Panelnyakonton::Panelnyakonton(Huvudfonster &form)
     : Arbetspanel(QStringLiteral("Panelnyakonton"), QStringLiteral("LabelKrubrik"),
                   QStringLiteral("Lägga till ett nytt konto/kod")),
       form_(form) {

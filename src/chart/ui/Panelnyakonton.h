@@ -10,12 +10,12 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class TForm1;
+class Huvudfonster;
 
 class Panelnyakonton final : public Arbetspanel {
     Q_OBJECT
 public:
-    explicit Panelnyakonton(TForm1 &form);
+    explicit Panelnyakonton(Huvudfonster &form);
 
     // "Lägga in ett nytt konto": shows the panel with the chart listed; the
     // boxes keep what they held.
@@ -33,7 +33,7 @@ private:
     void VisaKontoplan();
     QLineEdit *RutaFor(tovana::Kontofalt falt) const;
 
-    TForm1 &form_;
+    Huvudfonster &form_;
     QLineEdit *Ktyp_ = nullptr;
     QLineEdit *Knummer_ = nullptr;
     QLineEdit *Knamn_ = nullptr;

@@ -2,8 +2,9 @@
 
 #include "chart/Kontoplan.h"
 #include "chart/ui/Panelnyakonton.h"
+#include "shell/Huvudfonster.h"
 #include "shell/Kontroller.h"
-#include "shell/TForm1.h"
+#include "shell/Skrivbord.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -21,7 +22,7 @@ const QString kTomningsfraga = QStringLiteral(
 
 } // namespace
 
-Panelnykontoplan::Panelnykontoplan(TForm1 &form, Panelnyakonton &nyakonton)
+Panelnykontoplan::Panelnykontoplan(Huvudfonster &form, Panelnyakonton &nyakonton)
     : Arbetspanel(QStringLiteral("Panelnykontoplan"), QStringLiteral("Labelnykplanrubrik"),
                   QStringLiteral("Rutin för att skapa en ny kontoplan")),
       form_(form), nyakonton_(nyakonton) {
@@ -67,7 +68,7 @@ void Panelnykontoplan::Skapany1Click() {
     form_.Kor([&] {
         // The chart in memory is replaced only once the new chart's file is
         // written, so a user who goes no further keeps it.
-        if (form_.Data().Kontoantal > 0 && !form_.Desktop().Fraga(&form_, kTomningsfraga))
+        if (form_.Data().Kontoantal > 0 && !form_.Desktop().Fraga(&form_.Agare(), kTomningsfraga))
             return;
         form_.VisaArbetspanel(this);
         Editnykplannamn_->setFocus(Qt::OtherFocusReason);

@@ -7,12 +7,12 @@
 
 class Panelnyakonton;
 class QLineEdit;
-class TForm1;
+class Huvudfonster;
 
 class Panelnykontoplan final : public Arbetspanel {
     Q_OBJECT
 public:
-    Panelnykontoplan(TForm1 &form, Panelnyakonton &nyakonton);
+    Panelnykontoplan(Huvudfonster &form, Panelnyakonton &nyakonton);
 
     // "Skapa ny kontoplan": asks first when the chart in memory has accounts.
     void Skapany1Click();
@@ -20,7 +20,7 @@ public:
     void BitBtnnykplanClick();
 
 private:
-    TForm1 &form_;
+    Huvudfonster &form_;
     Panelnyakonton &nyakonton_;
     QLineEdit *Editnykplannamn_ = nullptr;
 };

@@ -61,8 +61,11 @@ Effektyta::Effektyta(QWidget *parent) : QWidget(parent) {
         }
         etiketter_[i] = etikett;
     }
-    auto etikett = [this](const char *objektnamn) {
-        return findChild<QLabel *>(QLatin1String(objektnamn), Qt::FindDirectChildrenOnly);
+    auto etikett = [this, &namn](const char *objektnamn) -> QLabel * {
+        for (std::size_t i = 0; i < namn.size(); ++i)
+            if (namn[i] == objektnamn)
+                return etiketter_[i];
+        return nullptr;
     };
 
     // One column per statement; each class caption followed by its lines, a

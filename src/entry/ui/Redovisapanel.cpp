@@ -8,7 +8,8 @@
 #include "entry/ui/Kontosok.h"
 #include "entry/ui/Senasteposter.h"
 #include "maintenance/ui/Raknepanel.h"
-#include "shell/TForm1.h"
+#include "shell/Huvudfonster.h"
+#include "shell/Kontroller.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -29,16 +30,9 @@ std::string S(const QString &text) {
     return text.toStdString();
 }
 
-// Focus that moves between controls; a message box or another window taking
-// and giving back the focus is not entering or leaving a box.
-bool FlyttarMellanKontroller(Qt::FocusReason orsak) {
-    return orsak == Qt::TabFocusReason || orsak == Qt::BacktabFocusReason ||
-           orsak == Qt::MouseFocusReason || orsak == Qt::OtherFocusReason;
-}
-
 } // namespace
 
-Redovisapanel::Redovisapanel(TForm1 &form)
+Redovisapanel::Redovisapanel(Huvudfonster &form)
     : Arbetspanel(QStringLiteral("PanelRedovisa"), QStringLiteral("LabelRedovisaRubrik"),
                   QStringLiteral("Redovisa")),
       form_(form) {
@@ -60,8 +54,9 @@ bool Redovisapanel::eventFilter(QObject *objekt, QEvent *handelse) {
     if (typ != QEvent::FocusIn && typ != QEvent::FocusOut)
         return Arbetspanel::eventFilter(objekt, handelse);
     const int ruta = Rutnummer(objekt);
-    const auto orsak = static_cast<QFocusEvent *>(handelse)->reason();
-    if (ruta < 0 || !FlyttarMellanKontroller(orsak))
+    // A message box or another window taking and giving back the focus is not
+    // entering or leaving a box.
+    if (ruta < 0 || !kontroller::FlyttarMellanKontroller(handelse))
         return Arbetspanel::eventFilter(objekt, handelse);
 
     if (typ == QEvent::FocusIn) {
@@ -79,7 +74,7 @@ bool Redovisapanel::eventFilter(QObject *objekt, QEvent *handelse) {
         Exit(ruta);
         const int nastaRuta = Rutnummer(nasta);
         if (nastaRuta >= 0 && nastaRuta != ruta && QApplication::focusWidget() != nasta &&
-            form_.focusWidget() == nasta)
+            form_.Agare().focusWidget() == nasta)
             Enter(nastaRuta);
     }
     return Arbetspanel::eventFilter(objekt, handelse);
@@ -272,6 +267,11 @@ void Redovisapanel::VisaSaldoVidOppning() {
         tovana::SaldotextVidOppning(tovana::BeraknaKonteringssaldo(form_.Data()));
     LabelSaldo_->setText(Q(text));
     LabelSaldo_->setVisible(!text.empty());
+}
+
+void Redovisapanel::Aterstall() {
+    Panelrakna_->hide();
+    LabelSaldo_->hide();
 }
 
 void Redovisapanel::VisaSenastePoster(bool alltidForstaRaden) {

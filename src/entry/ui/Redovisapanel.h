@@ -17,12 +17,12 @@ class QLineEdit;
 class QPushButton;
 class Raknepanel;
 class Senasteposter;
-class TForm1;
+class Huvudfonster;
 
 class Redovisapanel final : public Arbetspanel {
     Q_OBJECT
 public:
-    explicit Redovisapanel(TForm1 &form);
+    explicit Redovisapanel(Huvudfonster &form);
 
     // "Redovisa": opens the panel for keying, resetting the entry flags.
     void RedovisaClick();
@@ -39,6 +39,11 @@ public:
     void VisaKodrutor(bool synliga);
     // The open balance as computed when a ledger or the panel opens.
     void VisaSaldoVidOppning();
+    // The panel as at start-up: the calculator and the open balance hidden.
+    void Aterstall();
+
+    // The last-posts rows, which the post-change controls page through.
+    Senasteposter &Senaste() const { return *senaste_; }
 
     // The handlers of the entry boxes, run as the focus enters and leaves them.
     void EditvernrEnter();
@@ -89,7 +94,7 @@ private:
     void VisaSenastePoster(bool alltidForstaRaden);
     void TomRutor(bool alla);
 
-    TForm1 &form_;
+    Huvudfonster &form_;
     std::array<QLineEdit *, kRutantal> rutor_{};
     QLineEdit *Editvernr_ = nullptr;
     QLineEdit *EditDatum_ = nullptr;

@@ -9,7 +9,8 @@
 #include "entry/ui/Kontosok.h"
 #include "entry/ui/Senasteposter.h"
 #include "maintenance/ui/Raknepanel.h"
-#include "shell/TForm1.h"
+#include "shell/Huvudfonster.h"
+#include "shell/Kontroller.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -41,9 +42,7 @@ void Redovisapanel::ByggPanel() {
         Mala(edit, false);
 
     auto rubrik = [this](const char *namn, const char *text) {
-        auto *etikett = new QLabel(QString::fromUtf8(text), this);
-        etikett->setObjectName(QString::fromUtf8(namn));
-        return etikett;
+        return kontroller::Etikett(this, namn, QString::fromUtf8(text));
     };
     LabelKod_ = rubrik("LabelKod", "Kod");
 
@@ -61,9 +60,7 @@ void Redovisapanel::ByggPanel() {
     LabelSaldo_->setContentsMargins(4, 1, 4, 1);
     LabelSaldo_->hide();
 
-    Buttonnasta_ = new QPushButton(QStringLiteral("Nästa post"), this);
-    Buttonnasta_->setObjectName(QStringLiteral("Buttonnasta"));
-    Buttonnasta_->setAutoDefault(false);
+    Buttonnasta_ = kontroller::Knapp(this, "Buttonnasta", QStringLiteral("Nästa post"));
     connect(Buttonnasta_, &QPushButton::clicked, this, &Redovisapanel::ButtonnastaClick);
 
     auto *tabbguide = new QLabel(
@@ -145,9 +142,7 @@ void Redovisapanel::SattTabbordning() {
     QList<QWidget *> ordning(rutor_.begin(), rutor_.end());
     ordning << Buttonnasta_ << senaste_->Tidigare() << senaste_->Senare();
     ordning << kontosok_->Knappar();
-    for (const char *namn : {"EditRakna1", "EditRaknaOperator", "EditRakna2", "BitBtnRakna"})
-        if (auto *w = Panelrakna_->findChild<QWidget *>(QString::fromUtf8(namn)))
-            ordning << w;
+    ordning << Panelrakna_->Tabbordning();
     ordning << senaste_->Hoppapostnr() << senaste_->Hoppavernr();
     for (int i = 1; i < ordning.size(); ++i)
         setTabOrder(ordning[i - 1], ordning[i]);

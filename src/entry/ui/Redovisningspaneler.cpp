@@ -3,7 +3,7 @@
 #include "entry/Foretag.h"
 #include "entry/ui/Redovisapanel.h"
 #include "entry/ui/SkapaRedpanel.h"
-#include "shell/TForm1.h"
+#include "shell/Huvudfonster.h"
 
 #include <QAction>
 
@@ -11,7 +11,7 @@ namespace {
 
 // "Öppna företag": the chart and the ledger of a company file, read whole
 // before anything changes, then the entry panel with the newest posts.
-void oppnaforetagClick(TForm1 &form, Redovisapanel &redovisa) {
+void oppnaforetagClick(Huvudfonster &form, Redovisapanel &redovisa) {
     form.Kor([&] {
         const QString fil = form.ValjOppnafil(QStringLiteral("*.ftg"));
         if (fil.isEmpty())
@@ -30,7 +30,7 @@ void oppnaforetagClick(TForm1 &form, Redovisapanel &redovisa) {
 }
 
 // "Spara som företag": names the open chart and ledger files in a company file.
-void sparaforetagClick(TForm1 &form) {
+void sparaforetagClick(Huvudfonster &form) {
     form.Kor([&] {
         const QString fil = form.ValjSparfil(QStringLiteral("*.ftg"));
         if (fil.isEmpty())
@@ -42,7 +42,7 @@ void sparaforetagClick(TForm1 &form) {
 
 } // namespace
 
-void ByggRedovisningspaneler(TForm1 &form) {
+Redovisningspaneler ByggRedovisningspaneler(Huvudfonster &form) {
     auto *redovisa = new Redovisapanel(form);
     auto *skapa = new SkapaRedpanel(form, *redovisa);
     form.RegistreraArbetspanel(skapa);
@@ -58,4 +58,5 @@ void ByggRedovisningspaneler(TForm1 &form) {
                      [&form, redovisa] { oppnaforetagClick(form, *redovisa); });
     QObject::connect(form.Menyval(QStringLiteral("sparaforetag")), &QAction::triggered, redovisa,
                      [&form] { sparaforetagClick(form); });
+    return {skapa, redovisa};
 }

@@ -1,6 +1,14 @@
 #pragma once
 // Builds the ledger and entry panels onto the main window and wires their menu items.
 
-class TForm1;
+class Huvudfonster;
+class Redovisapanel;
+class SkapaRedpanel;
 
-void ByggRedovisningspaneler(TForm1 &form);
+// The panels the ledger builder made, registered with the window.
+struct Redovisningspaneler {
+    SkapaRedpanel *skapa = nullptr;
+    Redovisapanel *redovisa = nullptr;
+};
+
+Redovisningspaneler ByggRedovisningspaneler(Huvudfonster &form);

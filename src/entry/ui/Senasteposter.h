@@ -29,9 +29,12 @@ public:
     QPushButton *Senare() const { return BitBtnsenare_; }
     QLineEdit *Hoppavernr() const { return Edithoppavernr_; }
     QLineEdit *Hoppapostnr() const { return Edithoppapostnr_; }
+    // The post-number label of row `rad` (1 is the newest post).
+    QLabel *Postnummer(int rad) const { return etiketter_[rad - 1][kPostnummerkolumn]; }
 
 private:
     static constexpr int kKolumner = 8;
+    static constexpr int kPostnummerkolumn = 6;
     // Row k (0-based) of column c.
     std::array<std::array<QLabel *, kKolumner>, tovana::kSenasteradantal> etiketter_{};
     QLabel *LabelKoRubrik_ = nullptr;

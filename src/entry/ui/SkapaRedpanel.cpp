@@ -2,7 +2,8 @@
 
 #include "entry/Redovisning.h"
 #include "entry/ui/Redovisapanel.h"
-#include "shell/TForm1.h"
+#include "shell/Huvudfonster.h"
+#include "shell/Kontroller.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,19 +12,17 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-SkapaRedpanel::SkapaRedpanel(TForm1 &form, Redovisapanel &redovisa)
+SkapaRedpanel::SkapaRedpanel(Huvudfonster &form, Redovisapanel &redovisa)
     : Arbetspanel(QStringLiteral("PanelSkapaRed"), QStringLiteral("LabelSkapaRedRubrik"),
                   QStringLiteral("Skapa en ny redovisning")),
       form_(form), redovisa_(redovisa) {
-    auto *ledtext = new QLabel(QStringLiteral("Ange redovisningens INTERNA namn här:"), this);
-    ledtext->setObjectName(QStringLiteral("LabelRedAngenamn"));
-    EditAngeRedNamn_ = new QLineEdit(this);
-    EditAngeRedNamn_->setObjectName(QStringLiteral("EditAngeRedNamn"));
+    auto *ledtext = kontroller::Etikett(this, "LabelRedAngenamn",
+                                        QStringLiteral("Ange redovisningens INTERNA namn här:"));
+    EditAngeRedNamn_ = kontroller::Ruta(this, "EditAngeRedNamn");
     EditAngeRedNamn_->setMinimumWidth(
         EditAngeRedNamn_->fontMetrics().horizontalAdvance(QString(40, u'x')));
-    BitBtnSparaNyRed_ = new QPushButton(QStringLiteral("Spara den nya redovisningen"), this);
-    BitBtnSparaNyRed_->setObjectName(QStringLiteral("BitBtnSparaNyRed"));
-    BitBtnSparaNyRed_->setAutoDefault(false);
+    BitBtnSparaNyRed_ =
+        kontroller::Knapp(this, "BitBtnSparaNyRed", QStringLiteral("Spara den nya redovisningen"));
     connect(BitBtnSparaNyRed_, &QPushButton::clicked, this, &SkapaRedpanel::BitBtnSparaNyRedClick);
 
     auto *memo = new QPlainTextEdit(this);

@@ -7,12 +7,12 @@
 class QLineEdit;
 class QPushButton;
 class Redovisapanel;
-class TForm1;
+class Huvudfonster;
 
 class SkapaRedpanel final : public Arbetspanel {
     Q_OBJECT
 public:
-    SkapaRedpanel(TForm1 &form, Redovisapanel &redovisa);
+    SkapaRedpanel(Huvudfonster &form, Redovisapanel &redovisa);
 
     // "Skapa en ny redovisning".
     void Skapaennyredovisning2Click();
@@ -20,7 +20,7 @@ public:
     void BitBtnSparaNyRedClick();
 
 private:
-    TForm1 &form_;
+    Huvudfonster &form_;
     Redovisapanel &redovisa_;
     QLineEdit *EditAngeRedNamn_ = nullptr;
     QPushButton *BitBtnSparaNyRed_ = nullptr;

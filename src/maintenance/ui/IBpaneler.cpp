@@ -2,8 +2,8 @@
 
 #include "core/Taltext.h"
 #include "maintenance/Sortering.h"
+#include "shell/Huvudfonster.h"
 #include "shell/Kontroller.h"
-#include "shell/TForm1.h"
 
 #include <QAction>
 #include <QFontDatabase>
@@ -39,29 +39,13 @@ const QString kOpnaKplan =
 const QString kOppnaRed = QStringLiteral(
     "OBS! Denna rutin förutsätter att du öppnat eller skapat årets redovisning! Måste åtgärdas!");
 
-QPushButton *Knapp(QWidget *parent, const char *namn, const QString &text) {
-    auto *knapp = new QPushButton(text, parent);
-    knapp->setObjectName(QString::fromUtf8(namn));
-    knapp->setAutoDefault(false);
-    return knapp;
-}
-
-QLabel *Etikett(QWidget *parent, const char *namn, const QString &text = {}) {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromUtf8(namn));
-    label->setWordWrap(true);
-    return label;
-}
-
-QLineEdit *Ruta(QWidget *parent, const char *namn) {
-    auto *ruta = new QLineEdit(parent);
-    ruta->setObjectName(QString::fromUtf8(namn));
-    return ruta;
-}
-
 } // namespace
 
-PanelIB::PanelIB(TForm1 &form)
+using kontroller::Knapp;
+using kontroller::Radbrytande;
+using kontroller::Ruta;
+
+PanelIB::PanelIB(Huvudfonster &form)
     : Arbetspanel(QStringLiteral("PanelIB"), QStringLiteral("LabelIBRubrik"),
                   QStringLiteral("Rutin för att hämta IB-poster från en tidigare redovisning")),
       form_(form) {
@@ -73,8 +57,7 @@ PanelIB::PanelIB(TForm1 &form)
     BitBtnfjolar_ =
         Knapp(this, "BitBtnfjolar", QStringLiteral("Peka ut och öppna fjolårets redovisning"));
     BitBtnfjolar_->setEnabled(false);
-    ListBoxIB_ = new QListWidget(this);
-    ListBoxIB_->setObjectName(QStringLiteral("ListBoxIB"));
+    ListBoxIB_ = kontroller::Lista(this, "ListBoxIB");
     ListBoxIB_->setFont(kontroller::Fastbredd());
     {
         const QFontMetrics matt(ListBoxIB_->font());
@@ -82,24 +65,24 @@ PanelIB::PanelIB(TForm1 &form)
     }
     BitBtnIBSpara_ = Knapp(this, "BitBtnIBSpara", QStringLiteral("Spara IB-posterna"));
     BitBtnIBSpara_->setEnabled(false);
-    LabelIBsparad_ = Etikett(this, "LabelIBsparad");
+    LabelIBsparad_ = Radbrytande(this, "LabelIBsparad");
 
     auto *rutor = new QVBoxLayout;
-    rutor->addWidget(Etikett(this, "LabelIBvernr",
-                             QStringLiteral("Ange vilket verifikationsnummer du vill ha för "
-                                            "IB-posterna")));
+    rutor->addWidget(Radbrytande(this, "LabelIBvernr",
+                                 QStringLiteral("Ange vilket verifikationsnummer du vill ha för "
+                                                "IB-posterna")));
     rutor->addWidget(EditIBvernr_);
-    rutor->addWidget(Etikett(this, "LabelIBdatum",
-                             QStringLiteral("Ange vilket datum du vill ha för IB-posterna")));
+    rutor->addWidget(Radbrytande(this, "LabelIBdatum",
+                                 QStringLiteral("Ange vilket datum du vill ha för IB-posterna")));
     rutor->addWidget(EditIBdatum_);
     rutor->addWidget(
-        Etikett(this, "LabelIBkonto", QStringLiteral("Ange ev. kontonummer för IB-kontot")));
-    rutor->addWidget(Etikett(this, "LabelIBkonto2",
-                             QStringLiteral("(Skriv 0 om du inte har ett särskilt IB-konto)")));
+        Radbrytande(this, "LabelIBkonto", QStringLiteral("Ange ev. kontonummer för IB-kontot")));
+    rutor->addWidget(Radbrytande(this, "LabelIBkonto2",
+                                 QStringLiteral("(Skriv 0 om du inte har ett särskilt IB-konto)")));
     rutor->addWidget(EditIBkonto_);
     rutor->addWidget(
-        Etikett(this, "LabelIBarsvinst",
-                QStringLiteral("Ange vilket konto som ska ta emot fjolårets resultat")));
+        Radbrytande(this, "LabelIBarsvinst",
+                    QStringLiteral("Ange vilket konto som ska ta emot fjolårets resultat")));
     rutor->addWidget(EditIBarsvinst_);
     rutor->addWidget(BitBtnfjolar_);
     rutor->addStretch(1);
@@ -175,9 +158,10 @@ void PanelIB::BitBtnIBSparaClick() {
     });
 }
 
-void ByggIBpaneler(TForm1 &form) {
+PanelIB *ByggIBpaneler(Huvudfonster &form) {
     auto *panel = new PanelIB(form);
     form.RegistreraArbetspanel(panel);
     QObject::connect(form.Menyval(QStringLiteral("HamtaIB")), &QAction::triggered, panel,
                      &PanelIB::HamtaIBClick);
+    return panel;
 }

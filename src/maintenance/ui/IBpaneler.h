@@ -11,12 +11,12 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class TForm1;
+class Huvudfonster;
 
 class PanelIB final : public Arbetspanel {
     Q_OBJECT
 public:
-    explicit PanelIB(TForm1 &form);
+    explicit PanelIB(Huvudfonster &form);
 
     // Shows the panel as it was left, with a warning for a missing chart or ledger.
     void HamtaIBClick();
@@ -29,7 +29,7 @@ public:
     void BitBtnIBSparaClick();
 
 private:
-    TForm1 &form_;
+    Huvudfonster &form_;
     tovana::IBtabell ib_;
     QLineEdit *EditIBvernr_ = nullptr;
     QLineEdit *EditIBdatum_ = nullptr;
@@ -41,4 +41,4 @@ private:
     QLabel *LabelIBsparad_ = nullptr;
 };
 
-void ByggIBpaneler(TForm1 &form);
+PanelIB *ByggIBpaneler(Huvudfonster &form);

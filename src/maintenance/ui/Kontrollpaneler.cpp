@@ -1,9 +1,9 @@
 #include "maintenance/ui/Kontrollpaneler.h"
 
 #include "maintenance/Kontroll.h"
+#include "shell/Huvudfonster.h"
 #include "shell/Kontroller.h"
 #include "shell/Stadigetikett.h"
-#include "shell/TForm1.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -16,7 +16,7 @@ using kontroller::Etikett;
 using kontroller::Knapp;
 using kontroller::Lista;
 
-PanelKollaRed::PanelKollaRed(TForm1 &form)
+PanelKollaRed::PanelKollaRed(Huvudfonster &form)
     : Arbetspanel(QStringLiteral("PanelKollaRed"), QStringLiteral("LabelKollRubrik"),
                   QStringLiteral("Rutin för att kontrollera att alla konton som används i "
                                  "redovisningen finns i kontoplanen")),
@@ -54,7 +54,7 @@ void PanelKollaRed::KollKplanClick() {
     });
 }
 
-Paneloanvandakonton::Paneloanvandakonton(TForm1 &form)
+Paneloanvandakonton::Paneloanvandakonton(Huvudfonster &form)
     : Arbetspanel(QStringLiteral("Paneloanvandakonton"), QStringLiteral("Labeloanvrubrik"),
                   QStringLiteral("Följande konton/koder finns i kontoplanen men används inte i "
                                  "redovisningen")),
@@ -140,7 +140,7 @@ void Paneloanvandakonton::BitBtnOanvSparaClick() {
     });
 }
 
-void ByggKontrollpaneler(TForm1 &form) {
+Kontrollpaneler ByggKontrollpaneler(Huvudfonster &form) {
     auto *kolla = new PanelKollaRed(form);
     form.RegistreraArbetspanel(kolla);
     QObject::connect(form.Menyval(QStringLiteral("KollKplan")), &QAction::triggered, kolla,
@@ -150,4 +150,5 @@ void ByggKontrollpaneler(TForm1 &form) {
     form.RegistreraArbetspanel(oanvanda);
     QObject::connect(form.Menyval(QStringLiteral("Oanv")), &QAction::triggered, oanvanda,
                      &Paneloanvandakonton::OanvClick);
+    return {kolla, oanvanda};
 }

@@ -12,18 +12,18 @@ class QLabel;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
-class TForm1;
+class Huvudfonster;
 
 // "Kontrollera att alla använda konton finns i kontoplanen".
 class PanelKollaRed final : public Arbetspanel {
     Q_OBJECT
 public:
-    explicit PanelKollaRed(TForm1 &form);
+    explicit PanelKollaRed(Huvudfonster &form);
 
     void KollKplanClick();
 
 private:
-    TForm1 &form_;
+    Huvudfonster &form_;
     QListWidget *ListBoxKoll_ = nullptr;
 };
 
@@ -31,7 +31,7 @@ private:
 class Paneloanvandakonton final : public Arbetspanel {
     Q_OBJECT
 public:
-    explicit Paneloanvandakonton(TForm1 &form);
+    explicit Paneloanvandakonton(Huvudfonster &form);
 
     void OanvClick();
     // Removes the double-clicked account from the chart in memory.
@@ -42,7 +42,7 @@ public:
 private:
     void VisaOanvanda();
 
-    TForm1 &form_;
+    Huvudfonster &form_;
     QListWidget *ListBoxOanv_ = nullptr;
     QLabel *Labelraderabesked_ = nullptr;
     QPushButton *BitBtnOanvSpara_ = nullptr;
@@ -51,4 +51,10 @@ private:
     std::vector<int32_t> slots_;
 };
 
-void ByggKontrollpaneler(TForm1 &form);
+// The two checking panels, registered with the window.
+struct Kontrollpaneler {
+    PanelKollaRed *kolla = nullptr;
+    Paneloanvandakonton *oanvanda = nullptr;
+};
+
+Kontrollpaneler ByggKontrollpaneler(Huvudfonster &form);

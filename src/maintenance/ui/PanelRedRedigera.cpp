@@ -2,9 +2,9 @@
 
 #include "chart/Kontoredigering.h"
 #include "maintenance/Postandring.h"
+#include "shell/Huvudfonster.h"
 #include "shell/Kontroller.h"
 #include "shell/Stadigetikett.h"
-#include "shell/TForm1.h"
 
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -27,13 +27,6 @@ std::string S(const QString &text) {
     return text.toStdString();
 }
 
-// Focus that moves between controls; a message box taking the focus and
-// giving it back is not entering a box.
-bool FlyttarMellanKontroller(Qt::FocusReason orsak) {
-    return orsak == Qt::TabFocusReason || orsak == Qt::BacktabFocusReason ||
-           orsak == Qt::MouseFocusReason || orsak == Qt::OtherFocusReason;
-}
-
 QLineEdit *Siffruta(QWidget *parent, const char *namn, int tecken) {
     auto *ruta = Ruta(parent, namn);
     ruta->setFixedWidth(ruta->fontMetrics().horizontalAdvance(QString(tecken, u'0')) + 14);
@@ -42,7 +35,7 @@ QLineEdit *Siffruta(QWidget *parent, const char *namn, int tecken) {
 
 } // namespace
 
-PanelRedRedigera::PanelRedRedigera(TForm1 &form)
+PanelRedRedigera::PanelRedRedigera(Huvudfonster &form)
     : Arbetspanel(QStringLiteral("PanelRedRedigera"), QStringLiteral("LabelRedRedigeraRubrik"),
                   QStringLiteral("Ändra i en redovisad post")),
       form_(form) {
@@ -147,8 +140,7 @@ PanelRedRedigera::PanelRedRedigera(TForm1 &form)
 }
 
 bool PanelRedRedigera::eventFilter(QObject *objekt, QEvent *handelse) {
-    if (handelse->type() == QEvent::FocusIn &&
-        FlyttarMellanKontroller(static_cast<QFocusEvent *>(handelse)->reason())) {
+    if (handelse->type() == QEvent::FocusIn && FlyttarMellanKontroller(handelse)) {
         if (objekt == EditAndradebet_)
             EditAndradebetEnter();
         else if (objekt == EditAndraKredit_)

@@ -13,12 +13,12 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class TForm1;
+class Huvudfonster;
 
 class PanelRedRedigera final : public Arbetspanel {
     Q_OBJECT
 public:
-    explicit PanelRedRedigera(TForm1 &form);
+    explicit PanelRedRedigera(Huvudfonster &form);
 
     // LP1DblClick .. LP6DblClick: opens the post whose number the label shows
     // ("[17]"). A label with no post ("", "[0]") opens nothing.
@@ -44,7 +44,7 @@ private:
     void VisaKontolista();
     void DoljPostknappar();
 
-    TForm1 &form_;
+    Huvudfonster &form_;
     int32_t Aktuellpost_ = 0;
     QLineEdit *EditAndraVernr_ = nullptr;
     QLineEdit *EditAndraDatum_ = nullptr;

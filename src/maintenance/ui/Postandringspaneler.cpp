@@ -3,14 +3,12 @@
 #include "entry/ui/Senasteposter.h"
 #include "maintenance/ui/PanelRedRedigera.h"
 #include "maintenance/ui/Postbladdring.h"
-#include "shell/Arbetspanel.h"
-#include "shell/TForm1.h"
+#include "shell/Huvudfonster.h"
 
-void ByggPostandringspaneler(TForm1 &form) {
+PanelRedRedigera *ByggPostandringspaneler(Huvudfonster &form, Senasteposter &senaste) {
     auto *redigera = new PanelRedRedigera(form);
     form.RegistreraArbetspanel(redigera);
     // The paging, jump and post-number controls stand on the entry panel's rows.
-    auto *senaste = form.Panel(QStringLiteral("PanelRedovisa"))
-                        ->findChild<Senasteposter *>(QStringLiteral("Senasteposter"));
-    new Postbladdring(form, *senaste, *redigera);
+    new Postbladdring(form, senaste, *redigera);
+    return redigera;
 }

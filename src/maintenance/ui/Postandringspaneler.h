@@ -2,6 +2,9 @@
 // Builds the panel that changes and deletes posts and renames the ledger, and
 // wires the paging, jump and post-number controls of the entry panel's rows.
 
-class TForm1;
+class Huvudfonster;
+class PanelRedRedigera;
+class Senasteposter;
 
-void ByggPostandringspaneler(TForm1 &form);
+// `senaste` is the entry panel's last-posts rows, which the paging works on.
+PanelRedRedigera *ByggPostandringspaneler(Huvudfonster &form, Senasteposter &senaste);

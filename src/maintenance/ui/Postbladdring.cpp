@@ -4,7 +4,7 @@
 #include "entry/ui/Senasteposter.h"
 #include "maintenance/Postandring.h"
 #include "maintenance/ui/PanelRedRedigera.h"
-#include "shell/TForm1.h"
+#include "shell/Huvudfonster.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -12,10 +12,10 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-Postbladdring::Postbladdring(TForm1 &form, Senasteposter &senaste, PanelRedRedigera &redigera)
+Postbladdring::Postbladdring(Huvudfonster &form, Senasteposter &senaste, PanelRedRedigera &redigera)
     : QObject(&senaste), form_(form), senaste_(senaste), redigera_(redigera) {
     for (int rad = 1; rad <= static_cast<int>(LP_.size()); ++rad) {
-        LP_[rad - 1] = senaste.findChild<QLabel *>(QStringLiteral("LP") + QString::number(rad));
+        LP_[rad - 1] = senaste.Postnummer(rad);
         LP_[rad - 1]->installEventFilter(this);
         LP_[rad - 1]->setCursor(Qt::PointingHandCursor);
     }

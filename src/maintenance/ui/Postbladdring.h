@@ -12,13 +12,13 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class Senasteposter;
-class TForm1;
+class Huvudfonster;
 
 class Postbladdring final : public QObject {
     Q_OBJECT
 public:
     // Attaches to the rows of `senaste`; opens posts on `redigera`.
-    Postbladdring(TForm1 &form, Senasteposter &senaste, PanelRedRedigera &redigera);
+    Postbladdring(Huvudfonster &form, Senasteposter &senaste, PanelRedRedigera &redigera);
 
     // "Bläddra bakåt": six posts older, not past the oldest.
     void BitBtntidigareClick();
@@ -38,7 +38,7 @@ private:
     void VisaPostblock(int n);
     void TomHoppa();
 
-    TForm1 &form_;
+    Huvudfonster &form_;
     Senasteposter &senaste_;
     PanelRedRedigera &redigera_;
     std::array<QLabel *, 6> LP_{};

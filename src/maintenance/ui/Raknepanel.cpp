@@ -1,7 +1,8 @@
 #include "maintenance/ui/Raknepanel.h"
 
 #include "maintenance/Raknehjalp.h"
-#include "shell/TForm1.h"
+#include "shell/Huvudfonster.h"
+#include "shell/Kontroller.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -9,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-Raknepanel::Raknepanel(TForm1 &form, QLineEdit *editBelopp, QWidget *parent)
+Raknepanel::Raknepanel(Huvudfonster &form, QLineEdit *editBelopp, QWidget *parent)
     : QFrame(parent), form_(form), editBelopp_(editBelopp) {
     setObjectName(QStringLiteral("Panelrakna"));
     setFrameShape(QFrame::StyledPanel);
@@ -20,17 +21,12 @@ Raknepanel::Raknepanel(TForm1 &form, QLineEdit *editBelopp, QWidget *parent)
     font.setBold(true);
     rubrik->setFont(font);
 
-    EditRakna1_ = new QLineEdit(this);
-    EditRakna1_->setObjectName(QStringLiteral("EditRakna1"));
-    EditRaknaOperator_ = new QLineEdit(this);
-    EditRaknaOperator_->setObjectName(QStringLiteral("EditRaknaOperator"));
+    EditRakna1_ = kontroller::Ruta(this, "EditRakna1");
+    EditRaknaOperator_ = kontroller::Ruta(this, "EditRaknaOperator");
     EditRaknaOperator_->setMaximumWidth(
         EditRaknaOperator_->fontMetrics().horizontalAdvance(QStringLiteral("Räknetecken")) + 16);
-    EditRakna2_ = new QLineEdit(this);
-    EditRakna2_->setObjectName(QStringLiteral("EditRakna2"));
-    BitBtnRakna_ = new QPushButton(QStringLiteral("="), this);
-    BitBtnRakna_->setObjectName(QStringLiteral("BitBtnRakna"));
-    BitBtnRakna_->setAutoDefault(false);
+    EditRakna2_ = kontroller::Ruta(this, "EditRakna2");
+    BitBtnRakna_ = kontroller::Knapp(this, "BitBtnRakna", QStringLiteral("="));
     connect(BitBtnRakna_, &QPushButton::clicked, this, &Raknepanel::BitBtnRaknaClick);
 
     auto *rutor = new QGridLayout;
@@ -60,6 +56,10 @@ Raknepanel::Raknepanel(TForm1 &form, QLineEdit *editBelopp, QWidget *parent)
     setTabOrder(EditRakna1_, EditRaknaOperator_);
     setTabOrder(EditRaknaOperator_, EditRakna2_);
     setTabOrder(EditRakna2_, BitBtnRakna_);
+}
+
+QList<QWidget *> Raknepanel::Tabbordning() const {
+    return {EditRakna1_, EditRaknaOperator_, EditRakna2_, BitBtnRakna_};
 }
 
 void Raknepanel::Tom() {

@@ -3,10 +3,11 @@
 // sign box and "=", whose answer goes into the entry panel's amount box.
 
 #include <QFrame>
+#include <QList>
 
 class QLineEdit;
 class QPushButton;
-class TForm1;
+class Huvudfonster;
 
 class Raknepanel final : public QFrame {
     Q_OBJECT
@@ -14,13 +15,15 @@ public:
     // Panelrakna, heading "Beräkningshjälp", EditRakna1, EditRaknaOperator, EditRakna2, BitBtnRakna
     // "=", the guide lines. BitBtnRaknaClick writes the answer into the amount box and gives that
     // box the focus (setFocus(Qt::OtherFocusReason)); messages through form.Meddelande / form.Kor.
-    Raknepanel(TForm1 &form, QLineEdit *editBelopp, QWidget *parent = nullptr);
+    Raknepanel(Huvudfonster &form, QLineEdit *editBelopp, QWidget *parent = nullptr);
 
     void Tom(); // empties the three boxes
+    // The three boxes and "=", in their tab order.
+    QList<QWidget *> Tabbordning() const;
     void BitBtnRaknaClick();
 
 private:
-    TForm1 &form_;
+    Huvudfonster &form_;
     QLineEdit *editBelopp_ = nullptr;
     QLineEdit *EditRakna1_ = nullptr;
     QLineEdit *EditRaknaOperator_ = nullptr;

@@ -1,8 +1,8 @@
 #include "maintenance/ui/Sorteringspaneler.h"
 
+#include "shell/Huvudfonster.h"
 #include "shell/Kontroller.h"
 #include "shell/Stadigetikett.h"
-#include "shell/TForm1.h"
 
 #include <QAction>
 #include <QFontDatabase>
@@ -38,23 +38,12 @@ const QStringList kGuide = {
     QStringLiteral("Därefter klickar du på Spara knappen längst ned till höger."),
 };
 
-QPushButton *Knapp(QWidget *parent, const char *namn, const QString &text) {
-    auto *knapp = new QPushButton(text, parent);
-    knapp->setObjectName(QString::fromUtf8(namn));
-    knapp->setAutoDefault(false);
-    return knapp;
-}
-
-QLabel *Etikett(QWidget *parent, const char *namn) {
-    auto *label = new QLabel(parent);
-    label->setObjectName(QString::fromUtf8(namn));
-    label->setWordWrap(true);
-    return label;
-}
-
 } // namespace
 
-PanelSortera::PanelSortera(TForm1 &form)
+using kontroller::Knapp;
+using kontroller::Radbrytande;
+
+PanelSortera::PanelSortera(Huvudfonster &form)
     : Arbetspanel(QStringLiteral("PanelSortera"), QStringLiteral("LabelSorteraRubrik"),
                   QStringLiteral("Rutin för att sortera om redovisningens poster")),
       form_(form) {
@@ -64,13 +53,12 @@ PanelSortera::PanelSortera(TForm1 &form)
         Knapp(this, "BitBtnSorteraVernr", QStringLiteral("Visa sortering efter Ver.nr."));
     BitBtnSorteraDatum_ =
         Knapp(this, "BitBtnSorteraDatum", QStringLiteral("Visa sortering efter Datum"));
-    LabelsorteraDelrubrik_ = Etikett(this, "LabelsorteraDelrubrik");
+    LabelsorteraDelrubrik_ = Radbrytande(this, "LabelsorteraDelrubrik");
     QFont fet = LabelsorteraDelrubrik_->font();
     fet.setBold(true);
     LabelsorteraDelrubrik_->setFont(fet);
 
-    ListBoxSortera_ = new QListWidget(this);
-    ListBoxSortera_->setObjectName(QStringLiteral("ListBoxSortera"));
+    ListBoxSortera_ = kontroller::Lista(this, "ListBoxSortera");
     ListBoxSortera_->setFont(kontroller::Fastbredd());
     {
         const QFontMetrics matt(ListBoxSortera_->font());
@@ -80,8 +68,8 @@ PanelSortera::PanelSortera(TForm1 &form)
 
     BitBtnSorteraSpara_ =
         Knapp(this, "BitBtnSorteraSpara", QStringLiteral("Spara den sortering som visas just nu"));
-    LabelSorteraSparaBesked_ = Etikett(this, "LabelSorteraSparaBesked");
-    LabelSorteraSparabesked2_ = Etikett(this, "LabelSorteraSparabesked2");
+    LabelSorteraSparaBesked_ = Radbrytande(this, "LabelSorteraSparaBesked");
+    LabelSorteraSparabesked2_ = Radbrytande(this, "LabelSorteraSparabesked2");
     // The headings and messages have their room before they come, and the
     // buttons hidden after a save keep theirs, so nothing moves.
     stadig::ReserveraRader(LabelsorteraDelrubrik_, 1);
@@ -182,9 +170,10 @@ void PanelSortera::BitBtnSorteraSparaClick() {
     });
 }
 
-void ByggSorteringspaneler(TForm1 &form) {
+PanelSortera *ByggSorteringspaneler(Huvudfonster &form) {
     auto *panel = new PanelSortera(form);
     form.RegistreraArbetspanel(panel);
     QObject::connect(form.Menyval(QStringLiteral("RedSortera")), &QAction::triggered, panel,
                      &PanelSortera::RedSorteraClick);
+    return panel;
 }

@@ -9,12 +9,12 @@
 class QLabel;
 class QListWidget;
 class QPushButton;
-class TForm1;
+class Huvudfonster;
 
 class PanelSortera final : public Arbetspanel {
     Q_OBJECT
 public:
-    explicit PanelSortera(TForm1 &form);
+    explicit PanelSortera(Huvudfonster &form);
 
     // "Sortera om redovisningen": an empty list and the four buttons.
     void RedSorteraClick();
@@ -28,7 +28,7 @@ private:
     void VisaOrdning(tovana::Sorteringsordning ordning, const QString &delrubrik);
     void SattKnapparSynliga(bool synliga);
 
-    TForm1 &form_;
+    Huvudfonster &form_;
     QPushButton *BitBtnSorteraorginal_ = nullptr;
     QPushButton *BitBtnSorteraVernr_ = nullptr;
     QPushButton *BitBtnSorteraDatum_ = nullptr;
@@ -39,4 +39,4 @@ private:
     QLabel *LabelSorteraSparabesked2_ = nullptr;
 };
 
-void ByggSorteringspaneler(TForm1 &form);
+PanelSortera *ByggSorteringspaneler(Huvudfonster &form);

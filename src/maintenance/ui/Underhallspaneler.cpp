@@ -1,14 +1,19 @@
 #include "maintenance/ui/Underhallspaneler.h"
 
+#include "entry/ui/Redovisapanel.h"
 #include "maintenance/ui/IBpaneler.h"
 #include "maintenance/ui/Kontrollpaneler.h"
 #include "maintenance/ui/Postandringspaneler.h"
 #include "maintenance/ui/Sorteringspaneler.h"
-#include "shell/TForm1.h"
+#include "shell/Huvudfonster.h"
 
-void ByggUnderhallspaneler(TForm1 &form) {
-    ByggPostandringspaneler(form);
-    ByggSorteringspaneler(form);
-    ByggIBpaneler(form);
-    ByggKontrollpaneler(form);
+Underhallspaneler ByggUnderhallspaneler(Huvudfonster &form, Redovisapanel &redovisa) {
+    Underhallspaneler paneler;
+    paneler.redigera = ByggPostandringspaneler(form, redovisa.Senaste());
+    paneler.sortera = ByggSorteringspaneler(form);
+    paneler.ib = ByggIBpaneler(form);
+    const auto [kolla, oanvanda] = ByggKontrollpaneler(form);
+    paneler.kolla = kolla;
+    paneler.oanvanda = oanvanda;
+    return paneler;
 }

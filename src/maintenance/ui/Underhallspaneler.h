@@ -1,6 +1,22 @@
 #pragma once
 // Builds the ledger maintenance panels onto the main window and wires their menu items.
 
-class TForm1;
+class Huvudfonster;
+class PanelIB;
+class PanelKollaRed;
+class PanelRedRedigera;
+class PanelSortera;
+class Paneloanvandakonton;
+class Redovisapanel;
 
-void ByggUnderhallspaneler(TForm1 &form);
+// The panels the maintenance builder made, registered with the window.
+struct Underhallspaneler {
+    PanelRedRedigera *redigera = nullptr;
+    PanelSortera *sortera = nullptr;
+    PanelIB *ib = nullptr;
+    PanelKollaRed *kolla = nullptr;
+    Paneloanvandakonton *oanvanda = nullptr;
+};
+
+// The post-change controls work on the last-posts rows of `redovisa`.
+Underhallspaneler ByggUnderhallspaneler(Huvudfonster &form, Redovisapanel &redovisa);

@@ -2,7 +2,8 @@
 
 #include "reports/Kodrapporter.h"
 #include "reports/ui/Utskriftsvisning.h"
-#include "shell/TForm1.h"
+#include "shell/Huvudfonster.h"
+#include "shell/Kontroller.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -14,23 +15,17 @@
 
 namespace {
 
-QFont Verdana(int pixlar) {
-    QFont font(QStringLiteral("Verdana"));
-    font.setPixelSize(pixlar);
-    return font;
-}
+using kontroller::Verdana;
 
-QLabel *Etikett(QWidget *panel, const char *namn, const QString &text) {
-    auto *etikett = new QLabel(text, panel);
-    etikett->setObjectName(QString::fromUtf8(namn));
+// The panel's texts and buttons in the report panels' font.
+QLabel *Rapportetikett(QWidget *panel, const char *namn, const QString &text) {
+    auto *etikett = kontroller::Radbrytande(panel, namn, text);
     etikett->setFont(Verdana(13));
-    etikett->setWordWrap(true);
     return etikett;
 }
 
-QPushButton *Knapp(QWidget *panel, const char *namn, const QString &text) {
-    auto *knapp = new QPushButton(text, panel);
-    knapp->setObjectName(QString::fromUtf8(namn));
+QPushButton *Rapportknapp(QWidget *panel, const char *namn, const QString &text) {
+    auto *knapp = kontroller::Knapp(panel, namn, text);
     knapp->setFont(Verdana(13));
     knapp->setMinimumSize(441, 33);
     return knapp;
@@ -38,19 +33,21 @@ QPushButton *Knapp(QWidget *panel, const char *namn, const QString &text) {
 
 } // namespace
 
-PanelRappkod::PanelRappkod(TForm1 &form)
+PanelRappkod::PanelRappkod(Huvudfonster &form)
     : Arbetspanel(QStringLiteral("PanelRappkod"), QStringLiteral("LabelrappkodRubrik"),
                   QStringLiteral("Resultat- och balansräkning med koder")),
       form_(form) {
     Rubrik()->setFont(Verdana(19));
 
-    auto *rubrik2 = Etikett(this, "LabelRappKodRubrik2",
-                            QStringLiteral("Ange vilka koder som ska särredovisas i rapporterna "
-                                           "och klicka sedan på respektive knapp."));
-    auto *rubrik3 = Etikett(this, "LabelRappKodRubrik3",
-                            QStringLiteral("(Rapporterna kommer att visas i din webbläsare för "
-                                           "att förenkla ev. utskrift.)"));
-    auto *koder = Etikett(this, "LabelRappKod", QStringLiteral("Koder:"));
+    auto *rubrik2 =
+        Rapportetikett(this, "LabelRappKodRubrik2",
+                       QStringLiteral("Ange vilka koder som ska särredovisas i rapporterna "
+                                      "och klicka sedan på respektive knapp."));
+    auto *rubrik3 =
+        Rapportetikett(this, "LabelRappKodRubrik3",
+                       QStringLiteral("(Rapporterna kommer att visas i din webbläsare för "
+                                      "att förenkla ev. utskrift.)"));
+    auto *koder = Rapportetikett(this, "LabelRappKod", QStringLiteral("Koder:"));
     koder->setWordWrap(false);
 
     auto *rutrad = new QHBoxLayout;
@@ -65,10 +62,10 @@ PanelRappkod::PanelRappkod(TForm1 &form)
     }
     rutrad->addStretch(1);
 
-    auto *rr = Knapp(this, "BitBtnRRkod",
-                     QStringLiteral("Visa Resultaträkningen med uppdelning på koder"));
-    auto *br =
-        Knapp(this, "BitBtnBRkod", QStringLiteral("Visa Balansräkingen med uppdelning på koder"));
+    auto *rr = Rapportknapp(this, "BitBtnRRkod",
+                            QStringLiteral("Visa Resultaträkningen med uppdelning på koder"));
+    auto *br = Rapportknapp(this, "BitBtnBRkod",
+                            QStringLiteral("Visa Balansräkingen med uppdelning på koder"));
 
     ListBoxRappKod_ = new QListWidget(this);
     ListBoxRappKod_->setObjectName(QStringLiteral("ListBoxRappKod"));
@@ -143,7 +140,7 @@ void PanelRappkod::DagbokmedkoderClick() {
     });
 }
 
-void ByggKodrapportpaneler(TForm1 &form) {
+PanelRappkod *ByggKodrapportpaneler(Huvudfonster &form) {
     auto *panel = new PanelRappkod(form);
     form.RegistreraArbetspanel(panel);
     QObject::connect(form.Menyval(QStringLiteral("RRmedKoder")), &QAction::triggered, panel,
@@ -152,4 +149,5 @@ void ByggKodrapportpaneler(TForm1 &form) {
                      &PanelRappkod::BRmedkoderClick);
     QObject::connect(form.Menyval(QStringLiteral("Dagbokmedkoder")), &QAction::triggered, panel,
                      &PanelRappkod::DagbokmedkoderClick);
+    return panel;
 }

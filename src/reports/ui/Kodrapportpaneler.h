@@ -7,13 +7,13 @@
 
 class QLineEdit;
 class QListWidget;
-class TForm1;
+class Huvudfonster;
 
 // The panel where up to six codes are chosen for the statements with codes.
 class PanelRappkod final : public Arbetspanel {
     Q_OBJECT
 public:
-    explicit PanelRappkod(TForm1 &form);
+    explicit PanelRappkod(Huvudfonster &form);
 
     // "Rapporter", "Resultaträkning med koder": shows the panel and fills the
     // boxes with the chart's first six codes.
@@ -28,9 +28,9 @@ public:
 private:
     void VisaKoder(bool fyllRutor);
 
-    TForm1 &form_;
+    Huvudfonster &form_;
     std::array<QLineEdit *, 6> rutor_{};
     QListWidget *ListBoxRappKod_ = nullptr;
 };
 
-void ByggKodrapportpaneler(TForm1 &form);
+PanelRappkod *ByggKodrapportpaneler(Huvudfonster &form);

@@ -1,6 +1,7 @@
 #pragma once
 // Builds the account statement and journal panel onto the main window and wires their menu items.
 
-class TForm1;
+class Huvudfonster;
+class Panelrapport2;
 
-void ByggKontoutdragspaneler(TForm1 &form);
+Panelrapport2 *ByggKontoutdragspaneler(Huvudfonster &form);

@@ -1,23 +1,16 @@
 #include "reports/ui/PanelRR.h"
 
+#include "shell/Huvudfonster.h"
+#include "shell/Kontroller.h"
 #include "shell/Stadigetikett.h"
-#include "shell/TForm1.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 
-namespace {
+using kontroller::Verdana;
 
-QFont Verdana(int pixlar) {
-    QFont font(QStringLiteral("Verdana"));
-    font.setPixelSize(pixlar);
-    return font;
-}
-
-} // namespace
-
-PanelRR::PanelRR(TForm1 &form)
+PanelRR::PanelRR(Huvudfonster &form)
     : Arbetspanel(QStringLiteral("PanelRR"), QStringLiteral("LabelRRrubrik"),
                   QStringLiteral("Resultaträkning")),
       form_(form) {

@@ -9,14 +9,14 @@
 #include <QList>
 
 class QLabel;
-class TForm1;
+class Huvudfonster;
 
 class PanelRR final : public Arbetspanel {
     Q_OBJECT
 public:
     static constexpr int kRader = 35;
 
-    explicit PanelRR(TForm1 &form);
+    explicit PanelRR(Huvudfonster &form);
 
     // "Rapporter", "Resultaträkning" and "Balansräkning".
     void RapportResClick();
@@ -25,7 +25,7 @@ public:
 private:
     void Visa(const QString &rubrik, const tovana::Rapportrader &rader);
 
-    TForm1 &form_;
+    Huvudfonster &form_;
     QList<QLabel *> Ln_;
     QList<QLabel *> Lbb_;
 };

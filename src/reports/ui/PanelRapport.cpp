@@ -5,7 +5,8 @@
 #include "reports/Listutskrifter.h"
 #include "reports/Resultatutskrift.h"
 #include "reports/ui/Utskriftsvisning.h"
-#include "shell/TForm1.h"
+#include "shell/Huvudfonster.h"
+#include "shell/Kontroller.h"
 
 #include <QEvent>
 #include <QFocusEvent>
@@ -18,15 +19,11 @@
 
 namespace {
 
-QFont Verdana(int pixlar) {
-    QFont font(QStringLiteral("Verdana"));
-    font.setPixelSize(pixlar);
-    return font;
-}
+using kontroller::Verdana;
 
-QPushButton *Knapp(QWidget *panel, const char *namn, const QString &text) {
-    auto *knapp = new QPushButton(text, panel);
-    knapp->setObjectName(QString::fromUtf8(namn));
+// A printout button: the report panels' font, wide enough for every title.
+QPushButton *Rapportknapp(QWidget *panel, const char *namn, const QString &text) {
+    auto *knapp = kontroller::Knapp(panel, namn, text);
     knapp->setFont(Verdana(13));
     knapp->setMinimumWidth(257);
     return knapp;
@@ -34,7 +31,7 @@ QPushButton *Knapp(QWidget *panel, const char *namn, const QString &text) {
 
 } // namespace
 
-PanelRapport::PanelRapport(TForm1 &form)
+PanelRapport::PanelRapport(Huvudfonster &form)
     : Arbetspanel(QStringLiteral("PanelRapport"), QStringLiteral("Labelrapportrubrik"),
                   QStringLiteral("Välj vilken rapport du vill visa")),
       form_(form) {
@@ -55,16 +52,16 @@ PanelRapport::PanelRapport(TForm1 &form)
     memo->setMinimumHeight(matt.lineSpacing() * 6 + 12);
     memo->setMaximumHeight(matt.lineSpacing() * 6 + 12);
 
-    auto *res = Knapp(this, "BitBtnResRapp", QStringLiteral("Resultaträkning"));
-    auto *bal = Knapp(this, "BitBtnBalRapp", QStringLiteral("Balansräkning"));
-    auto *dagbok = Knapp(this, "BitBtnDagbok", QStringLiteral("Dagbok"));
+    auto *res = Rapportknapp(this, "BitBtnResRapp", QStringLiteral("Resultaträkning"));
+    auto *bal = Rapportknapp(this, "BitBtnBalRapp", QStringLiteral("Balansräkning"));
+    auto *dagbok = Rapportknapp(this, "BitBtnDagbok", QStringLiteral("Dagbok"));
     EditHuvudboknummer_ = new QLineEdit(this);
     EditHuvudboknummer_->setObjectName(QStringLiteral("EditHuvudboknummer"));
     EditHuvudboknummer_->setFixedWidth(105);
     EditHuvudboknummer_->installEventFilter(this);
     auto *kontosaldo =
-        Knapp(this, "BitBtnkontosaldo", QStringLiteral("Kontoutdrag för valt konto"));
-    auto *kontoplan = Knapp(this, "BitBtnkontoplan", QStringLiteral("Kontoplanen"));
+        Rapportknapp(this, "BitBtnkontosaldo", QStringLiteral("Kontoutdrag för valt konto"));
+    auto *kontoplan = Rapportknapp(this, "BitBtnkontoplan", QStringLiteral("Kontoplanen"));
     ListBoxKontoutdragKplan_ = new QListWidget(this);
     ListBoxKontoutdragKplan_->setObjectName(QStringLiteral("ListBoxKontoutdragKplan"));
     ListBoxKontoutdragKplan_->setFont(Verdana(11));
@@ -151,11 +148,8 @@ void PanelRapport::EditHuvudboknummerEnter() {
 bool PanelRapport::eventFilter(QObject *objekt, QEvent *handelse) {
     // Only focus that moves between controls: a message box or another window
     // giving the focus back is not entering the box.
-    if (objekt == EditHuvudboknummer_ && handelse->type() == QEvent::FocusIn) {
-        const auto orsak = static_cast<QFocusEvent *>(handelse)->reason();
-        if (orsak == Qt::TabFocusReason || orsak == Qt::BacktabFocusReason ||
-            orsak == Qt::MouseFocusReason || orsak == Qt::OtherFocusReason)
-            EditHuvudboknummerEnter();
-    }
+    if (objekt == EditHuvudboknummer_ && handelse->type() == QEvent::FocusIn &&
+        kontroller::FlyttarMellanKontroller(handelse))
+        EditHuvudboknummerEnter();
     return Arbetspanel::eventFilter(objekt, handelse);
 }

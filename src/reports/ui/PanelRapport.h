@@ -9,12 +9,12 @@
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class TForm1;
+class Huvudfonster;
 
 class PanelRapport final : public Arbetspanel {
     Q_OBJECT
 public:
-    explicit PanelRapport(TForm1 &form);
+    explicit PanelRapport(Huvudfonster &form);
 
     // "Utskrifter", "Startsida".
     void StartsidautskriftClick();
@@ -32,7 +32,7 @@ protected:
     bool eventFilter(QObject *objekt, QEvent *handelse) override;
 
 private:
-    TForm1 &form_;
+    Huvudfonster &form_;
     QLineEdit *EditHuvudboknummer_ = nullptr;
     QListWidget *ListBoxKontoutdragKplan_ = nullptr;
 };

@@ -1,7 +1,8 @@
 #include "reports/ui/Rapport2panel.h"
 
 #include "core/Taltext.h"
-#include "shell/TForm1.h"
+#include "shell/Huvudfonster.h"
+#include "shell/Kontroller.h"
 
 #include <QFocusEvent>
 #include <QFontMetrics>
@@ -17,42 +18,16 @@ namespace {
 
 const QString kKontoutdragFor = QStringLiteral("Kontoutdrag för ");
 
-QLabel *Etikett(QWidget *parent, const QString &namn, const QString &text) {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(namn);
-    return label;
-}
-
-QPushButton *Knapp(QWidget *parent, const char *namn, const QString &text) {
-    auto *knapp = new QPushButton(text, parent);
-    knapp->setObjectName(QString::fromUtf8(namn));
-    knapp->setAutoDefault(false);
-    return knapp;
-}
-
 QString Text(const std::string &text) {
     return QString::fromStdString(text);
 }
 
-// Focus that moved between controls, not focus a message box or another
-// window lent and gave back.
-bool ArFlyttadFokus(QEvent *handelse) {
-    if (handelse->type() != QEvent::FocusIn)
-        return false;
-    switch (static_cast<QFocusEvent *>(handelse)->reason()) {
-    case Qt::TabFocusReason:
-    case Qt::BacktabFocusReason:
-    case Qt::MouseFocusReason:
-    case Qt::OtherFocusReason:
-        return true;
-    default:
-        return false;
-    }
-}
-
 } // namespace
 
-Panelrapport2::Panelrapport2(TForm1 &form)
+using kontroller::Etikett;
+using kontroller::Knapp;
+
+Panelrapport2::Panelrapport2(Huvudfonster &form)
     : Arbetspanel(QStringLiteral("Panelrapport2"), QStringLiteral("Labelrubrik"), kKontoutdragFor),
       form_(form) {
     Labelrubrik_ = Rubrik();
@@ -166,7 +141,9 @@ void Panelrapport2::ByggRutnat(QGridLayout *rutnat) {
 }
 
 bool Panelrapport2::eventFilter(QObject *objekt, QEvent *handelse) {
-    if (ArFlyttadFokus(handelse)) {
+    // Focus that moved between controls, not focus a message box or another
+    // window lent and gave back.
+    if (handelse->type() == QEvent::FocusIn && kontroller::FlyttarMellanKontroller(handelse)) {
         if (objekt == Editvisakonto_)
             EditvisakontoEnter();
         else if (objekt == ListBoxrapp_)

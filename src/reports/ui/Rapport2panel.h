@@ -17,12 +17,12 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class TForm1;
+class Huvudfonster;
 
 class Panelrapport2 final : public Arbetspanel {
     Q_OBJECT
 public:
-    explicit Panelrapport2(TForm1 &form);
+    explicit Panelrapport2(Huvudfonster &form);
 
     // "Kontoutdrag": the statement screen with an empty grid and account box.
     void RapportKontoClick();
@@ -59,7 +59,7 @@ private:
     QLabel *Cell(Kolumn kolumn, int rad) const { return celler_[kolumn][rad]; }
     void SattCell(Kolumn kolumn, int rad, const std::string &text);
 
-    TForm1 &form_;
+    Huvudfonster &form_;
     std::array<std::array<QLabel *, tovana::kSidrader + 1>, Kolumner> celler_{};
     QLabel *Labelrubrik_ = nullptr;
     QLabel *Labelanvisning_ = nullptr;

@@ -3,10 +3,14 @@
 #include "reports/ui/Kodrapportpaneler.h"
 #include "reports/ui/Kontoutdragspaneler.h"
 #include "reports/ui/Resultatpaneler.h"
-#include "shell/TForm1.h"
+#include "shell/Huvudfonster.h"
 
-void ByggRapportpaneler(TForm1 &form) {
-    ByggResultatpaneler(form);
-    ByggKontoutdragspaneler(form);
-    ByggKodrapportpaneler(form);
+Rapportpaneler ByggRapportpaneler(Huvudfonster &form) {
+    Rapportpaneler paneler;
+    const auto [rr, rapport] = ByggResultatpaneler(form);
+    paneler.rr = rr;
+    paneler.rapport = rapport;
+    paneler.rapport2 = ByggKontoutdragspaneler(form);
+    paneler.rappkod = ByggKodrapportpaneler(form);
+    return paneler;
 }

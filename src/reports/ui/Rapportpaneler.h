@@ -1,6 +1,18 @@
 #pragma once
 // Builds the report panels onto the main window and wires their menu items.
 
-class TForm1;
+class Huvudfonster;
+class PanelRR;
+class PanelRapport;
+class PanelRappkod;
+class Panelrapport2;
 
-void ByggRapportpaneler(TForm1 &form);
+// The panels the report builder made, registered with the window.
+struct Rapportpaneler {
+    PanelRR *rr = nullptr;
+    PanelRapport *rapport = nullptr;
+    Panelrapport2 *rapport2 = nullptr;
+    PanelRappkod *rappkod = nullptr;
+};
+
+Rapportpaneler ByggRapportpaneler(Huvudfonster &form);

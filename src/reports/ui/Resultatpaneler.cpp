@@ -2,11 +2,11 @@
 
 #include "reports/ui/PanelRR.h"
 #include "reports/ui/PanelRapport.h"
-#include "shell/TForm1.h"
+#include "shell/Huvudfonster.h"
 
 #include <QAction>
 
-void ByggResultatpaneler(TForm1 &form) {
+Resultatpaneler ByggResultatpaneler(Huvudfonster &form) {
     auto *rr = new PanelRR(form);
     auto *rapport = new PanelRapport(form);
     form.RegistreraArbetspanel(rr);
@@ -18,4 +18,5 @@ void ByggResultatpaneler(TForm1 &form) {
                      &PanelRR::RapportBalClick);
     QObject::connect(form.Menyval(QStringLiteral("Startsidautskrift")), &QAction::triggered,
                      rapport, &PanelRapport::StartsidautskriftClick);
+    return {rr, rapport};
 }

@@ -2,6 +2,14 @@
 // Builds the statement screen (income statement and balance sheet) and the
 // printout start page onto the main window and wires their menu items.
 
-class TForm1;
+class Huvudfonster;
+class PanelRR;
+class PanelRapport;
 
-void ByggResultatpaneler(TForm1 &form);
+// The statement screen and the printout start page, registered with the window.
+struct Resultatpaneler {
+    PanelRR *rr = nullptr;
+    PanelRapport *rapport = nullptr;
+};
+
+Resultatpaneler ByggResultatpaneler(Huvudfonster &form);

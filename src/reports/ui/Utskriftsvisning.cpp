@@ -1,10 +1,11 @@
 #include "reports/ui/Utskriftsvisning.h"
 
-#include "shell/TForm1.h"
+#include "shell/Huvudfonster.h"
+#include "shell/Skrivbord.h"
 
 #include <ctime>
 
-void AvslutaUtskrift(TForm1 &form, tovana::Utskrift &utskrift) {
+void AvslutaUtskrift(Huvudfonster &form, tovana::Utskrift &utskrift) {
     tovana::SkrivUtskrift(utskrift);
     form.Desktop().OppnaDokument(QString::fromStdString(tovana::kUtskriftsfil));
 }
