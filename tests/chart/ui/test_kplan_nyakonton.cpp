@@ -5,6 +5,7 @@
 #include "chart/ui/Kplanfonster.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 using namespace kplantest;
@@ -40,6 +41,9 @@ private slots:
     void initTestCase() {
         forra_ = QDir::currentPath();
         QDir::setCurrent(katalog_.path());
+        // A copy of the example chart: the original may be open (locked) in another test at once.
+        QVERIFY(QFile::copy(QStringLiteral(TOVANA_EXEMPEL_DIR "/foretag.kpl"),
+                            Fil(QStringLiteral("foretag.kpl"))));
     }
     void cleanupTestCase() { QDir::setCurrent(forra_); }
 
@@ -210,7 +214,7 @@ private slots:
     // Cancelling the save dialog emptied the chart in memory all the same.
     void cancellingTheNewChartsSaveDialogChangesNothing() {
         Fonster f;
-        f.skrivbord->filval.push_back(QStringLiteral(TOVANA_EXEMPEL_DIR "/foretag.kpl"));
+        f.skrivbord->filval.push_back(Fil(QStringLiteral("foretag.kpl")));
         f.Meny("Oppna1");
         const auto fore = f.form->Data();
         const QStringList meny = AktivaMenyval(f);
@@ -233,7 +237,7 @@ private slots:
     // A new chart emptied the chart in memory without asking.
     void aNewChartAsksFirstWhenTheChartHasAccounts() {
         Fonster f;
-        f.skrivbord->filval.push_back(QStringLiteral(TOVANA_EXEMPEL_DIR "/foretag.kpl"));
+        f.skrivbord->filval.push_back(Fil(QStringLiteral("foretag.kpl")));
         f.Meny("Oppna1");
         const int antal = f.form->Data().Kontoantal;
 
@@ -254,8 +258,7 @@ private slots:
         QCOMPARE(f.form->Data().Kontoantal, 0);
         QCOMPARE(f.form->Data().Kontoplanfil, Fil("ny.kpl").toStdString());
         QCOMPARE(f.Rader("ListBoxkplan"), QStringList{"TILLGÅNGAR"});
-        QCOMPARE(Filinnehall(QStringLiteral(TOVANA_EXEMPEL_DIR "/foretag.kpl")).left(9),
-                 QByteArray("Kontoplan"));
+        QCOMPARE(Filinnehall(Fil(QStringLiteral("foretag.kpl"))).left(9), QByteArray("Kontoplan"));
     }
 
     void aSaveThatFailsSaysSoAndShowsNoNote() {

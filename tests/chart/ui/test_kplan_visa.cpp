@@ -3,6 +3,7 @@
 #include "chart/ui/Kplanfonster.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 using namespace kplantest;
@@ -15,12 +16,14 @@ class VisaKplanTest : public QObject {
 
     QString Fil(const QString &namn) const { return katalog_.filePath(namn); }
 
-    static QString Exempel() { return QStringLiteral(TOVANA_EXEMPEL_DIR "/foretag.kpl"); }
+    // A copy of the example chart: the original may be open (locked) in another test at once.
+    QString Exempel() const { return Fil(QStringLiteral("foretag.kpl")); }
 
 private slots:
     void initTestCase() {
         forra_ = QDir::currentPath();
         QDir::setCurrent(katalog_.path());
+        QVERIFY(QFile::copy(QStringLiteral(TOVANA_EXEMPEL_DIR "/foretag.kpl"), Exempel()));
     }
     void cleanupTestCase() { QDir::setCurrent(forra_); }
 
