@@ -7,6 +7,29 @@
 
 namespace tovana {
 
+namespace {
+
+// Whether a line has the shape of a ledger's post line: seven fields, of which
+// the verification number, debit, credit and code are whole numbers and the
+// third an amount. A chart line never has it unless its name happens to.
+bool ArPostrad(std::string_view rad) {
+    std::string_view falt[6];
+    for (auto &f : falt) {
+        const auto semikolon = rad.find(';');
+        if (semikolon == std::string_view::npos)
+            return false;
+        f = rad.substr(0, semikolon);
+        rad.remove_prefix(semikolon + 1);
+    }
+    int32_t heltal = 0;
+    double belopp = 0;
+    return ForsokTextTillHeltal(falt[0], heltal) && ForsokTextTillBelopp(falt[2], belopp) &&
+           ForsokTextTillHeltal(falt[3], heltal) && ForsokTextTillHeltal(falt[4], heltal) &&
+           ForsokTextTillHeltal(falt[5], heltal);
+}
+
+} // namespace
+
 void LasKontoplan(Bokforingsdata &data, const std::string &sokvag) {
     const Filtext fil = Tolka(LasFil(sokvag), sokvag);
     const auto text = [&](std::string_view falt) { return Avkoda(falt, fil.kodning); };
@@ -18,7 +41,9 @@ void LasKontoplan(Bokforingsdata &data, const std::string &sokvag) {
 
     std::vector<TKonto> konton;
     bool koder = false;
+    bool allaSomPoster = true;
     while (lasare.NastaPostrad(rad)) {
+        allaSomPoster = allaSomPoster && ArPostrad(rad);
         // A field is the text before its ";"; without one the field is empty, so a
         // line cut short fails its conversion instead of passing as an account.
         const auto forsta = rad.find(';');
@@ -46,6 +71,13 @@ void LasKontoplan(Bokforingsdata &data, const std::string &sokvag) {
         koder = koder || konto.typ == kKoder;
         konton.push_back(std::move(konto));
     }
+
+    // A ledger chosen by mistake reads as accounts when its first verification
+    // numbers are 1 to 8; saving that "chart" would then write over the ledger.
+    if (!konton.empty() && allaSomPoster)
+        throw Korningsfel("Filen är en redovisning, inte en kontoplan. Välj en kontoplan "
+                          "(.kpl).\nFil: " +
+                          sokvag);
 
     // Everything read: now the chart in memory changes.
     data.Kontoplannamn = std::move(namn);

@@ -227,6 +227,25 @@ INSTANTIATE_TEST_SUITE_P(
                "'12' är ingen kontoklass (1–8)"}),
     [](const auto &info) { return std::string(info.param.namn); });
 
+// A ledger whose first verifications are numbered 1 to 8 was read as a chart, and
+// saving that chart wrote over the ledger.
+TEST_F(Kontoplanfil, ALedgerChosenAsAChartIsRefusedAndAChartWithPostLikeNamesIsNot) {
+    auto data = GammalKontoplan();
+    const auto fore = data;
+    SkrivBytes(fil, "Bokf\xF6ring 2012\r\n1;120101;500;1930;2081;0;Ins\xE4ttning\r\n"
+                    "2;120102;80,5;6110;1930;10;Papper\r\n");
+    try {
+        LasKontoplan(data, fil);
+        FAIL() << "the ledger was read as a chart";
+    } catch (const Korningsfel &fel) {
+        EXPECT_EQ(ForstaRaden(fel.what()),
+                  "Filen är en redovisning, inte en kontoplan. Välj en kontoplan (.kpl).");
+    }
+    EXPECT_EQ(data.Konton, fore.Konton);
+    // One account whose name merely looks like the rest of a post keeps the chart a chart.
+    EXPECT_EQ(Konton(Las("Plan\r\n1;1510;5;1930;3010;0;x\r\n1;1930;Bank\r\n")).size(), 2u);
+}
+
 // A line with only one ";" (cut short, no name field) was read as an account with an empty name.
 TEST_F(Kontoplanfil, ALineWithOneSemicolonIsRefused) {
     SkrivBytes(fil, "Plan\r\n1;1510\r\n");
