@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Builds the program and runs every test; the run ends with ctest's summary.
+# Checks the formatting, builds the program and runs every test; the run ends
+# with ctest's summary.
 # Before it: the core tests built with AddressSanitizer and UndefinedBehaviorSanitizer
 # (build-asan/), and a short run of every fuzz target (scripts/fuzz.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+bash scripts/format-check.sh
 bash scripts/build.sh
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOVANA_SANITIZE=ON \

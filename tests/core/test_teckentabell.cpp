@@ -160,9 +160,9 @@ TEST(Tolka, ValidUtf8WithAMultiByteSequenceOrABomIsUtf8AnythingElseWindows1252) 
 // A UTF-16 file's message showed only "'1": its NUL bytes cut the message short.
 TEST(Tolka, AUtf16FileIsRefusedNamingTheFile) {
     for (const std::string &bytes : {std::string("\xFF\xFE"
-                                                "B\0",
-                                                4),
-                                    std::string("\xFE\xFF\0B", 4), std::string("1\0;\0", 4)}) {
+                                                 "B\0",
+                                                 4),
+                                     std::string("\xFE\xFF\0B", 4), std::string("1\0;\0", 4)}) {
         try {
             Tolka(bytes, "/hem/bok.red");
             ADD_FAILURE() << "a UTF-16 file was read";

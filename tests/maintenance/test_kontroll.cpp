@@ -51,7 +51,9 @@ struct Saknadfall {
     Rader vantat;
 };
 
-void PrintTo(const Saknadfall &fall, std::ostream *ut) { *ut << fall.namn; }
+void PrintTo(const Saknadfall &fall, std::ostream *ut) {
+    *ut << fall.namn;
+}
 
 class SaknadeKontonTest : public ::testing::TestWithParam<Saknadfall> {};
 
@@ -78,7 +80,8 @@ INSTANTIATE_TEST_SUITE_P(
                    {"1930 debiterat i verifikation 3", "0 krediterat i verifikation 3",
                     "0 kod i verifikation 3", "0 debiterat i verifikation 4",
                     "3010 krediterat i verifikation 4", "10 kod i verifikation 4"}},
-        Saknadfall{"CodeMatchingAnOrdinaryAccountIsPresent", kPlan, {Post(1, 1930, 3010, 5010)}, {}},
+        Saknadfall{
+            "CodeMatchingAnOrdinaryAccountIsPresent", kPlan, {Post(1, 1930, 3010, 5010)}, {}},
         Saknadfall{"MissingCodeAndNegativeNumbers",
                    kPlan,
                    {Post(-2, -1930, 3010, 11)},

@@ -111,15 +111,14 @@ TEST(Kodrapport, EmptyBoxesGiveOneColumnOfThePostsWithoutACode) {
     const auto data = Koddata();
     const auto koder = Koder(data, {"", "", "", "", "", ""});
     EXPECT_EQ(Radtexter(ByggResultatrakningMedKoder(data, koder), {0, 1}),
-              (std::vector<std::string>{"Försäljning &lt;A&amp;B&gt;|150,00|50,00",
-                                        "Summa intäkter|150,00|50,00", ".||", "Lokalhyra|-70,00|0,00",
-                                        "Avsättning till periodiseringsfond|-10,00|-10,00",
-                                        "Summa kostnader|-80,00|-10,00", ".||",
-                                        "Periodens resultat|70,00|40,00"}));
+              (std::vector<std::string>{
+                  "Försäljning &lt;A&amp;B&gt;|150,00|50,00", "Summa intäkter|150,00|50,00", ".||",
+                  "Lokalhyra|-70,00|0,00", "Avsättning till periodiseringsfond|-10,00|-10,00",
+                  "Summa kostnader|-80,00|-10,00", ".||", "Periodens resultat|70,00|40,00"}));
     const auto sidan = ResultatrakningMedKoderUtskrift(data, koder, "2012-02-01").Rader();
     // Heading row: empty name cell, empty total cell, the one code column headed 0.
     EXPECT_EQ(sidan[11], "<td width=\"10%\" align=\"right\"><font face=\"Verdana\" size=\"2\">0"
-                        "</font></td>");
+                         "</font></td>");
     EXPECT_EQ(sidan[12], "</tr>");
 }
 
@@ -193,7 +192,8 @@ TEST(Kodrapport, AStatementTableGrowsPastTwoHundredRows) {
     const auto rader = ByggResultatrakningMedKoder(data, Koder(data, {"10", "", "", "", "", ""}));
     ASSERT_EQ(rader.size(), 1u + 250 + 3);
     EXPECT_EQ(rader[250].namn, "Intäkt 249");
-    EXPECT_EQ(rader.back(), (TRRkod{"Periodens resultat", {"250,00", "250,00", "0,00", "0,00", "0,00", "0,00", "0,00"}}));
+    EXPECT_EQ(rader.back(), (TRRkod{"Periodens resultat",
+                                    {"250,00", "250,00", "0,00", "0,00", "0,00", "0,00", "0,00"}}));
 }
 
 TEST(Kodrapport, TheCodeListOffersTheFirstSixCodes) {

@@ -91,10 +91,9 @@ class IBpanelTest : public QObject {
     }
 
     const QString kRubrik = QStringLiteral("Vernr Datum   Belopp Debet Kredit   Kod");
-    const QStringList kPoster = {
-        kRubrik, QStringLiteral("  1 120101 50 600,00  1930     0     0"),
-        QStringLiteral("  1 120101 50 000,00     0  2081     0"),
-        QStringLiteral("  1 120101    600,00     0  2099     0")};
+    const QStringList kPoster = {kRubrik, QStringLiteral("  1 120101 50 600,00  1930     0     0"),
+                                 QStringLiteral("  1 120101 50 000,00     0  2081     0"),
+                                 QStringLiteral("  1 120101    600,00     0  2099     0")};
 
 private slots:
     void initTestCase() {
@@ -176,7 +175,8 @@ private slots:
     void badBoxOrFilePreparesNothing() {
         auto form = OppnaPanel();
         HamtaFjolar(*form, QStringLiteral("x"));
-        QCOMPARE(desktop_->meddelanden, QStringList{QStringLiteral("'x' is not a valid integer value")});
+        QCOMPARE(desktop_->meddelanden,
+                 QStringList{QStringLiteral("'x' is not a valid integer value")});
         QVERIFY(Lista(*form).isEmpty());
         QVERIFY(!Knapp(*form, "BitBtnIBSpara")->isEnabled());
 

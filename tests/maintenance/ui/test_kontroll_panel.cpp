@@ -112,9 +112,8 @@ private slots:
         QCOMPARE(Etikett(*form, "LabelKollBeskrivning5")->text(),
                  QStringLiteral("Många rapporter blir felaktiga om du inte kompletterar "
                                 "kontoplanen med följande konton:"));
-        QCOMPARE(Rader(*form, "ListBoxKoll"),
-                 QStringList({"1234 debiterat i verifikation 17",
-                              "1235 krediterat i verifikation 17"}));
+        QCOMPARE(Rader(*form, "ListBoxKoll"), QStringList({"1234 debiterat i verifikation 17",
+                                                           "1235 krediterat i verifikation 17"}));
 
         // Chosen again after the chart is completed, the list is built afresh.
         auto &data = form->Data();

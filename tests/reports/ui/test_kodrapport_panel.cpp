@@ -87,8 +87,8 @@ private slots:
         QVERIFY(f.Synlig("PanelRappkod"));
         QCOMPARE(f.Text("LabelrappkodRubrik"),
                  QStringLiteral("Resultat- och balansräkning med koder"));
-        QCOMPARE(Lista(f), (QStringList{"10 Projekt \"Norr\"", "20 Projekt Syd",
-                                        "30 Projekt utan poster"}));
+        QCOMPARE(Lista(f),
+                 (QStringList{"10 Projekt \"Norr\"", "20 Projekt Syd", "30 Projekt utan poster"}));
         // Boxes beyond the number of codes keep their text.
         QCOMPARE(Rutor(f), (QStringList{"10", "20", "30", "", "77", ""}));
 
@@ -142,9 +142,8 @@ private slots:
         f.Del<QLineEdit>("EditRappKod4")->setText(QStringLiteral("1,5"));
         for (const char *knapp : {"BitBtnRRkod", "BitBtnBRkod"})
             f.Tryck(knapp);
-        QCOMPARE(f.skrivbord->meddelanden,
-                 (QStringList{"'1,5' is not a valid integer value",
-                              "'1,5' is not a valid integer value"}));
+        QCOMPARE(f.skrivbord->meddelanden, (QStringList{"'1,5' is not a valid integer value",
+                                                        "'1,5' is not a valid integer value"}));
         QVERIFY(f.skrivbord->dokument.isEmpty());
         QCOMPARE(Innehall(QStringLiteral("utskrift.html")), QByteArray("earlier printout"));
     }
