@@ -2,6 +2,7 @@
 
 #include "maintenance/ui/IBpaneler.h"
 #include "maintenance/ui/Kontrollpaneler.h"
+#include "maintenance/ui/PanelSIE.h"
 #include "maintenance/ui/Postandringspaneler.h"
 #include "maintenance/ui/Sorteringspaneler.h"
 #include "shell/TForm1.h"
@@ -11,4 +12,5 @@ void ByggUnderhallspaneler(TForm1 &form) {
     ByggSorteringspaneler(form);
     ByggIBpaneler(form);
     ByggKontrollpaneler(form);
+    ByggSIEpanel(form);
 }
