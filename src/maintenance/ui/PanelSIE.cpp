@@ -89,6 +89,12 @@ void PanelSIE::Rensa() {
     LabelSIEbesked_->clear();
 }
 
+void PanelSIE::AktiveraExport(bool aktiv) {
+    EditSIEfran_->setEnabled(aktiv);
+    EditSIEtill_->setEnabled(aktiv);
+    BitBtnSIEexport_->setEnabled(aktiv);
+}
+
 void PanelSIE::Besked(const std::string &text) {
     LabelSIEbesked_->setText(QString::fromStdString(text));
 }
@@ -101,7 +107,7 @@ void PanelSIE::ExporteraSIEClick() {
             form_.Data(), QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toStdString());
         EditSIEfran_->setText(QString::fromStdString(ar.fran));
         EditSIEtill_->setText(QString::fromStdString(ar.till));
-        BitBtnSIEexport_->setEnabled(true);
+        AktiveraExport(true);
         EditSIEfran_->setFocus();
     });
 }
@@ -112,7 +118,7 @@ void PanelSIE::ImporteraSIEClick() {
         Rensa();
         // The export needs a ledger; the menu's rule says when there is one.
         const QAction *exportera = form_.Menyval(QStringLiteral("ExporteraSIE"));
-        BitBtnSIEexport_->setEnabled(exportera && exportera->isEnabled());
+        AktiveraExport(exportera && exportera->isEnabled());
         BitBtnSIEimport_->setFocus();
     });
 }
@@ -162,7 +168,7 @@ void PanelSIE::BitBtnSIEimportClick() {
         form_.VisaAktuellKontoplan();
         form_.VisaAktuellRedovisning();
         form_.Menyandring(tovana::Menyhandelse::ForetagOppnat);
-        BitBtnSIEexport_->setEnabled(true);
+        AktiveraExport(true);
         Besked(import.sammanfattning + " Kontoplanen " + data.Kontoplanfil + " och redovisningen " +
                data.Redovisningsfil + " är nu öppna.");
         if (!besked.empty())

@@ -30,6 +30,8 @@ public:
 
 private:
     void Rensa();
+    // The year boxes and the export button, usable only while a ledger is open.
+    void AktiveraExport(bool aktiv);
     void Besked(const std::string &text);
 
     TForm1 &form_;

@@ -99,6 +99,7 @@ private slots:
         QVERIFY(f.Synlig("PanelSIE"));
         QCOMPARE(f.Text("LabelSIERubrik"), QStringLiteral("SIE 4-fil"));
         QCOMPARE(f.Del<QPushButton>("BitBtnSIEexport")->isEnabled(), false);
+        QCOMPARE(f.Del<QLineEdit>("EditSIEfran")->isEnabled(), false);
         QCOMPARE(f.form->Panel("PanelSIE")->palette().color(QPalette::Window),
                  f.form->Panel("PanelRR")->palette().color(QPalette::Window));
 
