@@ -14,18 +14,24 @@ cxx=clang++-14
 command -v ccache >/dev/null && cxx="ccache clang++-14"
 flaggor=(-std=c++20 -g -O1 -fno-omit-frame-pointer -fno-sanitize-recover=all -Isrc)
 
+# Every plain C++ folder goes into one archive, so that each target links only
+# what it uses (the SIE reader needs the maintenance and report folders).
 mkdir -p "$bygg/obj" "$bygg/fynd"
 objekt=()
-for kalla in src/core/*.cpp; do
-    o="$bygg/obj/$(basename "${kalla%.cpp}").o"
+for kalla in src/core/*.cpp src/chart/*.cpp src/entry/*.cpp src/maintenance/*.cpp \
+    src/reports/*.cpp; do
+    mapp="$(basename "$(dirname "$kalla")")"
+    o="$bygg/obj/${mapp}_$(basename "${kalla%.cpp}").o"
     $cxx "${flaggor[@]}" -fsanitize=fuzzer-no-link,address,undefined -c "$kalla" -o "$o"
     objekt+=("$o")
 done
+rm -f "$bygg/libtovana_fuzz.a"
+ar rcs "$bygg/libtovana_fuzz.a" "${objekt[@]}"
 
 mal=()
 for kalla in fuzz/*.cpp; do
     namn="$(basename "${kalla%.cpp}")"
-    $cxx "${flaggor[@]}" -fsanitize=fuzzer,address,undefined "$kalla" "${objekt[@]}" \
+    $cxx "${flaggor[@]}" -fsanitize=fuzzer,address,undefined "$kalla" "$bygg/libtovana_fuzz.a" \
         -o "$bygg/fuzz_$namn"
     mal+=("$namn")
 done

@@ -30,7 +30,7 @@ struct Menylage {
     bool aterstall = false;
     bool kontoplansgrupp = false;   // new account, edit chart, show chart, save chart as
     bool nyttkonto = false;         // the new-account item alone
-    bool redovisningsgrupp = false; // keying, sorting, reports, checks, opening balances
+    bool redovisningsgrupp = false; // keying, sorting, reports, checks, IB, SIE export
     bool redovisa = false;          // the keying item alone
 
     bool operator==(const Menylage &) const = default;

@@ -229,8 +229,20 @@ std::optional<Sietext> LasSietext(std::string_view bytes) {
 }
 
 std::string Citerat(std::string_view text) {
+    // A typographic double quote becomes a plain one in PC8 (TillPc8), which
+    // would end the field: it is written as an escaped plain quote here.
+    static constexpr std::string_view kTypografiska[] = {"\u201E", "\u201C", "\u201D"};
     std::string ut = "\"";
-    for (char c : text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto *citat =
+            std::find_if(std::begin(kTypografiska), std::end(kTypografiska),
+                         [&](std::string_view t) { return text.substr(i, t.size()) == t; });
+        if (citat != std::end(kTypografiska)) {
+            ut += "\\\"";
+            i += citat->size() - 1;
+            continue;
+        }
+        const char c = text[i];
         if (c == '"' || c == '\\')
             ut += '\\';
         // A control character would end or break the record.

@@ -39,8 +39,9 @@ struct Sietext {
 };
 std::optional<Sietext> LasSietext(std::string_view bytes);
 
-// The field quoted as the format wants it: "text" with \" and \\ inside and
-// each control character turned into a blank.
+// The field quoted as the format wants it: "text" with \" and \\ inside (a
+// typographic double quote, which PC8 lacks, also \") and each control
+// character turned into a blank.
 std::string Citerat(std::string_view text);
 
 // One field of a record: plain or quoted text, or an object list (`lista`

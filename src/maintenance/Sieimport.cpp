@@ -474,8 +474,11 @@ SieImport Sielasare::Resultat() && {
         }
     }
 
-    const std::string namn =
-        fnamn_.empty() ? "SIE-import" : ForstaTecken(Skrivbar(fnamn_), kNamnlangd);
+    std::string namn = fnamn_.empty() ? "SIE-import" : ForstaTecken(Skrivbar(fnamn_), kNamnlangd);
+    // The name is the first line of both files: "þÿ" or "ÿþ" there would be
+    // written as the bytes of a UTF-16 byte order mark, and the file not read.
+    if (namn.starts_with("\u00FE\u00FF") || namn.starts_with("\u00FF\u00FE"))
+        namn.replace(0, std::string_view("\u00FE").size(), "?");
     ut.kontoplannamn = namn;
     ut.redovisningsnamn = namn;
     const long antalKoder = static_cast<long>(objekt_.size());

@@ -74,7 +74,9 @@ const std::vector<Meny> &Huvudmeny() {
           {"HamtaIB", "Hämta IB-poster från fjolårets redovisning"},
           {"farger", "Ändra bakgrundsfärg"},
           {"Oanv", "Visa konton/koder som inte används"},
-          {"Anvndpunktsomdecimaltecken1", "Använd punkt som decimaltecken"}}},
+          {"Anvndpunktsomdecimaltecken1", "Använd punkt som decimaltecken"},
+          {"ExporteraSIE", "Exportera SIE 4-fil"},
+          {"ImporteraSIE", "Importera SIE 4-fil"}}},
         {"MenyAvsluta", "Avsluta", {{"lamnatovana", "Lämna Tovana"}}},
     };
     return meny;
@@ -85,7 +87,7 @@ const QStringList kKontoplansgrupp = {"Nyttkonto1", "Redigera1", "Visa1", "Spara
 const QStringList kRedovisningsgrupp = {
     "Redovisa",       "RedSortera", "sparaforetag",      "RapportRes", "RapportBal",
     "RapportKonto",   "Dagbok",     "Startsidautskrift", "RRmedKoder", "BRmedkoder",
-    "Dagbokmedkoder", "KollKplan",  "HamtaIB",           "Oanv"};
+    "Dagbokmedkoder", "KollKplan",  "HamtaIB",           "Oanv",       "ExporteraSIE"};
 
 struct Panelrubrik {
     const char *panel;
@@ -117,6 +119,7 @@ const std::vector<Panelrubrik> &Panelrubriker() {
         {"PanelRappkod", "LabelrappkodRubrik", "Resultat- och balansräkning med koder"},
         {"PanelFarg", "LabelFargRubrik", "Rutin för att ändra bakgrundsfärg i programmet"},
         {"PanelSparaForetag", "", ""},
+        {"PanelSIE", "LabelSIERubrik", "SIE 4-fil"},
     };
     return rubriker;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The main window: the menu, the top strip naming the current chart and ledger,
-// and the eighteen work panels that share one rectangle, of which exactly one is
+// and the nineteen work panels that share one rectangle, of which exactly one is
 // shown at a time. The window owns the bookkeeping state, with the write locks of
 // its chart and ledger (released when the window goes), and the seam to the
 // desktop. The panels see it only as a Huvudfonster; each subsystem's builder makes
@@ -41,7 +41,7 @@ public:
     Skrivbord &Desktop() override { return *skrivbord_; }
     QWidget &Agare() override { return *this; }
 
-    // The eighteen work panels, in their order.
+    // The nineteen work panels, in their order.
     static const QStringList &Arbetspanelnamn();
 
     // Hides every work panel.

@@ -64,6 +64,19 @@ TEST(Sierad, QuotedFieldsRoundTrip) {
     EXPECT_EQ(Citerat("a\tb"), "\"a b\"");
 }
 
+// A typographic quote in a name became a bare quote in PC8 and cut the field short.
+TEST(Sierad, TypographicQuotesSurviveThePc8File) {
+    for (const std::string text : {"\u201Ehej\u201D", "A \u201Cb\u201D c", "\u201D"}) {
+        std::string fel;
+        const auto post =
+            TolkaSierad(FranPc8(TillPc8("#KONTO 1930 " + Citerat(text) + " sist")), fel);
+        ASSERT_TRUE(post) << text << ": " << fel;
+        ASSERT_EQ(post->falt.size(), 3u) << text;
+        EXPECT_EQ(post->falt[1].text, FranPc8(TillPc8(text))) << text;
+        EXPECT_EQ(post->falt[2].text, "sist");
+    }
+}
+
 TEST(Sierad, SplitsLabelFieldsAndObjectLists) {
     std::string fel;
     const auto post = TolkaSierad("  #trans\t3010 {1 \"Syd\" 6 10} -1250.50 \"\" C:\\x", fel);

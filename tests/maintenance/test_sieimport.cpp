@@ -145,6 +145,16 @@ TEST(Sieimport, KeepsUniqueVerificationNumbersAndCutsLongTexts) {
     EXPECT_EQ(imp.konton[0].namn, std::string(80, 'b'));
 }
 
+// A company name starting "þÿ" began the new chart and ledger files with a UTF-16 byte order mark.
+TEST(Sieimport, ANameNeverStartsTheFilesWithAByteOrderMark) {
+    for (const std::string namn : {"\u00FE\u00FF AB", "\u00FF\u00FE AB"}) {
+        const SieImport imp = Importera(Sie({"#FNAMN " + Citerat(namn)}));
+        ASSERT_TRUE(imp.Lyckades()) << imp.fel.front();
+        EXPECT_EQ(imp.kontoplannamn, "?" + namn.substr(2)) << namn;
+        EXPECT_EQ(imp.redovisningsnamn, imp.kontoplannamn);
+    }
+}
+
 TEST(Sieimport, GivesAccountsTheirClass) {
     struct Fall {
         const char *konto;

@@ -57,6 +57,7 @@ private slots:
                                 "oppnaforetag",
                                 "farger",
                                 "Anvndpunktsomdecimaltecken1",
+                                "ImporteraSIE",
                                 "lamnatovana",
                                 "Kortverion",
                                 "Kontoplan",
@@ -70,7 +71,7 @@ private slots:
                                 "Redovisa",   "RedSortera",   "sparaforetag",   "RapportRes",
                                 "RapportBal", "RapportKonto", "Dagbok",         "Startsidautskrift",
                                 "RRmedKoder", "BRmedkoder",   "Dagbokmedkoder", "KollKplan",
-                                "HamtaIB",    "Oanv"};
+                                "HamtaIB",    "Oanv",         "ExporteraSIE"};
         for (const auto &namn : pa) {
             QAction *val = form->Menyval(namn);
             QVERIFY2(val, qPrintable(namn));
@@ -91,7 +92,7 @@ private slots:
 
     void showsExactlyOneWorkPanel() {
         auto form = NyttFonster();
-        QCOMPARE(TForm1::Arbetspanelnamn().size(), 18);
+        QCOMPARE(TForm1::Arbetspanelnamn().size(), 19);
         QCOMPARE(SynligaArbetspaneler(*form), 1);
         QVERIFY(form->Panel("Panelvalkommen")->isVisible());
         for (const auto &namn : TForm1::Arbetspanelnamn()) {

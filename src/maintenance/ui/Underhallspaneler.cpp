@@ -3,6 +3,7 @@
 #include "entry/ui/Redovisapanel.h"
 #include "maintenance/ui/IBpaneler.h"
 #include "maintenance/ui/Kontrollpaneler.h"
+#include "maintenance/ui/PanelSIE.h"
 #include "maintenance/ui/Postandringspaneler.h"
 #include "maintenance/ui/Sorteringspaneler.h"
 #include "shell/Huvudfonster.h"
@@ -15,5 +16,6 @@ Underhallspaneler ByggUnderhallspaneler(Huvudfonster &form, Redovisapanel &redov
     const auto [kolla, oanvanda] = ByggKontrollpaneler(form);
     paneler.kolla = kolla;
     paneler.oanvanda = oanvanda;
+    paneler.sie = ByggSIEpanel(form);
     return paneler;
 }

@@ -5,6 +5,7 @@ class Huvudfonster;
 class PanelIB;
 class PanelKollaRed;
 class PanelRedRedigera;
+class PanelSIE;
 class PanelSortera;
 class Paneloanvandakonton;
 class Redovisapanel;
@@ -16,6 +17,7 @@ struct Underhallspaneler {
     PanelIB *ib = nullptr;
     PanelKollaRed *kolla = nullptr;
     Paneloanvandakonton *oanvanda = nullptr;
+    PanelSIE *sie = nullptr;
 };
 
 // The post-change controls work on the last-posts rows of `redovisa`.

@@ -1,0 +1,92 @@
+#include "maintenance/Sieoppning.h"
+
+#include "chart/Kontoplan.h"
+#include "core/Fel.h"
+#include "core/Kontoplanfil.h"
+#include "core/Redovisningsfil.h"
+#include "core/Skrivlas.h"
+#include "core/Textfil.h"
+#include "entry/Redovisning.h"
+
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+namespace tovana {
+
+namespace {
+
+// Whether two paths name one file, links and relative parts resolved.
+bool SammaFil(const std::string &a, const std::string &b) {
+    std::error_code fel;
+    const auto ka = std::filesystem::weakly_canonical(a, fel);
+    if (fel)
+        return a == b;
+    const auto kb = std::filesystem::weakly_canonical(b, fel);
+    return fel ? a == b : ka == kb;
+}
+
+} // namespace
+
+SieImport LasSiefil(const std::string &sokvag) {
+    return Importera(LasFil(sokvag));
+}
+
+void SparaSiefil(const std::string &sokvag, const SieExport &exp) {
+    const auto las = KravSkrivlas(nullptr, sokvag);
+    SkrivSiefil(sokvag, exp);
+}
+
+std::string SkapaFranSie(Bokforingsdata &data, const SieImport &import,
+                         const std::string &kontoplanfil, const std::string &redovisningsfil) {
+    if (!import.Lyckades())
+        throw Korningsfel("SIE-filen har fel. Ingen kontoplan och ingen redovisning skapas.");
+    if (SammaFil(kontoplanfil, redovisningsfil))
+        throw Korningsfel("Kontoplanen och redovisningen kan inte skrivas till samma fil (" +
+                          kontoplanfil + "). Ingenting skrivs.");
+    auto kontoplanslas = KravSkrivlas(data.Kontoplanslas, kontoplanfil);
+    auto redovisningslas = KravSkrivlas(data.Redovisningslas, redovisningsfil);
+
+    const Bokforingsdata ny = SomBokforingsdata(import);
+    SkrivKontoplan(ny, kontoplanfil);
+    try {
+        SkrivRedovisning(ny, redovisningsfil);
+    } catch (const Korningsfel &fel) {
+        throw Korningsfel("Kontoplanen skrevs till " + kontoplanfil +
+                          ", men redovisningen kunde inte skrivas:\n" + fel.what() +
+                          "\nDen kontoplan och redovisning du hade öppna är kvar.");
+    }
+
+    // Read back into a scratch state that already holds the new locks, so that
+    // a file that does not read back leaves the state in memory as it was.
+    Bokforingsdata last;
+    last.KoderFinns = data.KoderFinns;
+    last.Kontoplanslas = std::move(kontoplanslas);
+    last.Redovisningslas = std::move(redovisningslas);
+    std::string besked = OppnaKontoplan(last, kontoplanfil);
+    const std::string redovisningsbesked = OppnaRedovisning(last, redovisningsfil);
+    if (!besked.empty() && !redovisningsbesked.empty())
+        besked += "\n\n";
+    besked += redovisningsbesked;
+
+    data.Konton = std::move(last.Konton);
+    data.Kontoantal = last.Kontoantal;
+    data.Kontoplannamn = std::move(last.Kontoplannamn);
+    data.Kontoplanfil = std::move(last.Kontoplanfil);
+    data.KontoplanInlast = true;
+    data.KoderFinns = last.KoderFinns;
+    data.KontoplanSkrivskyddad = last.KontoplanSkrivskyddad;
+    data.Kontoplanslas = std::move(last.Kontoplanslas);
+    data.Poster = std::move(last.Poster);
+    data.Postantal = last.Postantal;
+    data.Redovisningsnamn = std::move(last.Redovisningsnamn);
+    data.Redovisningsfil = std::move(last.Redovisningsfil);
+    data.RedovisningInlast = true;
+    data.RedovisningLastSomUtf8 = last.RedovisningLastSomUtf8;
+    data.RedovisningSkrivskyddad = last.RedovisningSkrivskyddad;
+    data.Redovisningslas = std::move(last.Redovisningslas);
+    data.Sexpostsida = 0;
+    return besked;
+}
+
+} // namespace tovana
