@@ -1,5 +1,7 @@
 #include "shell/Manual.h"
 
+#include "shell/Datakatalog.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -18,11 +20,27 @@ const std::vector<Manualsida> &Manualsidor() {
     return sidor;
 }
 
-QString SokManualsida(const QString &fil) {
-    if (QFileInfo::exists(fil))
-        return fil;
-    const QString bredvid = QDir(QCoreApplication::applicationDirPath()).filePath(fil);
-    if (QFileInfo::exists(bredvid))
-        return bredvid;
-    return fil;
+QStringList Manualkataloger() {
+    QStringList kataloger = {QDir::cleanPath(QDir::currentPath()),
+                             QDir::cleanPath(QCoreApplication::applicationDirPath())};
+    for (const QString &data : Datakataloger())
+        kataloger << QDir(data).filePath(QStringLiteral("manual"));
+    kataloger.removeDuplicates();
+    return kataloger;
+}
+
+QString SokManualsida(const QString &fil, const QStringList &kataloger) {
+    for (const QString &katalog : kataloger) {
+        const QString sokvag = QDir(katalog).filePath(fil);
+        if (QFileInfo(sokvag).isFile())
+            return sokvag;
+    }
+    return {};
+}
+
+QString SaknadManualsida(const QString &fil, const QStringList &kataloger) {
+    QString text = QStringLiteral("Manualfilen %1 finns inte. Programmet letade i:").arg(fil);
+    for (const QString &katalog : kataloger)
+        text += QLatin1Char('\n') + QDir::toNativeSeparators(katalog);
+    return text;
 }

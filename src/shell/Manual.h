@@ -1,8 +1,11 @@
 #pragma once
-// The manual pages of the Manual menu. They are delivered beside the program and
-// opened in the desktop's default viewer; a missing page gives no message.
+// The manual pages of the Manual menu. They are found in the current folder,
+// beside the program (a build tree) or in the installed data folder's `manual`
+// (see Datakatalog.h), and opened in the desktop's default viewer; a page that
+// none of them holds gives a message naming the file and the folders searched.
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -14,5 +17,14 @@ struct Manualsida {
 
 const std::vector<Manualsida> &Manualsidor();
 
-// The page in the current directory, else beside the program, else the bare name.
-QString SokManualsida(const QString &fil);
+// The folders the Manual menu searches, in order: the current folder, the
+// program's folder, then each data folder's `manual` (Datakataloger()), as
+// clean absolute paths without repeats.
+QStringList Manualkataloger();
+
+// The page's path in the first of the folders that holds it; empty when none does.
+QString SokManualsida(const QString &fil, const QStringList &kataloger);
+
+// The message for a page that none of the folders holds: it names the file and
+// every folder searched, one a line.
+QString SaknadManualsida(const QString &fil, const QStringList &kataloger);

@@ -128,7 +128,8 @@ const std::vector<Panelrubrik> &Panelrubriker() {
 
 TForm1::TForm1() : TForm1(std::make_unique<QtSkrivbord>()) {}
 
-TForm1::TForm1(std::unique_ptr<Skrivbord> skrivbord) : skrivbord_(std::move(skrivbord)) {
+TForm1::TForm1(std::unique_ptr<Skrivbord> skrivbord)
+    : skrivbord_(std::move(skrivbord)), manualkataloger_(Manualkataloger()) {
     setObjectName(QStringLiteral("Form1"));
     ByggFonster();
     qApp->installEventFilter(this);
@@ -252,9 +253,16 @@ void TForm1::ByggManualmeny(QMenu *meny) {
         val->setObjectName(sida.namn);
         menyval_[val->objectName()] = val;
         const QString fil = sida.fil;
-        connect(val, &QAction::triggered, this,
-                [this, fil] { Desktop().OppnaDokument(SokManualsida(fil)); });
+        connect(val, &QAction::triggered, this, [this, fil] { OppnaManualsida(fil); });
     }
+}
+
+void TForm1::OppnaManualsida(const QString &fil) {
+    const QString sida = SokManualsida(fil, manualkataloger_);
+    if (sida.isEmpty())
+        Meddelande(SaknadManualsida(fil, manualkataloger_));
+    else
+        Desktop().OppnaDokument(sida);
 }
 
 void TForm1::RegistreraArbetspanel(Arbetspanel *panel) {

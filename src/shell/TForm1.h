@@ -84,6 +84,13 @@ public:
     // "Lämna Tovana": ends the program at once, saving nothing.
     void lamnaTovanaClick();
 
+    // The folders the Manual menu searches, in order; Manualkataloger() unless
+    // a test puts others in their place.
+    void SattManualkataloger(const QStringList &kataloger) { manualkataloger_ = kataloger; }
+    // Opens the manual page in the first folder that holds it, or tells which
+    // folders were searched when none does.
+    void OppnaManualsida(const QString &fil);
+
 protected:
     bool eventFilter(QObject *objekt, QEvent *handelse) override;
     // Runs the command; an error abandons it and VisaFel shows its message.
@@ -102,6 +109,7 @@ private:
     QWidget *panelyta_ = nullptr;
     std::vector<Arbetspanel *> paneler_;
     std::map<QString, QAction *> menyval_;
+    QStringList manualkataloger_;
     Redovisapanel *redovisa_ = nullptr;
     QLabel *LabelAktKplan_ = nullptr;
     QLabel *LabelKplanFilnamn_ = nullptr;

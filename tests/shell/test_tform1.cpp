@@ -1,7 +1,8 @@
-// The main window at start-up: menu state, panel switching, the Enter key and a
-// start without a settings file.
+// The main window at start-up: menu state, panel switching, the Enter key, a
+// start without a settings file, and where the Manual menu finds its pages.
 
 #include "shell/Arbetspanel.h"
+#include "shell/Manual.h"
 #include "shell/TForm1.h"
 #include "support/Testskrivbord.h"
 
@@ -218,13 +219,88 @@ private slots:
         QCOMPARE(box->cursorPosition(), markorEfter);
     }
 
-    void manualItemsOpenTheirPages() {
+    // An installed manual page was never found, and a missing one opened nothing, silently.
+    void manualItemsOpenThePageInTheFirstFolderThatHoldsIt_data() {
+        QTest::addColumn<QString>("menyval");
+        QTest::addColumn<QString>("fil");
+        QTest::addColumn<QString>("finnsI"); // the folders (0, 1, 2) that hold the file
+        QTest::addColumn<int>("oppnasFran"); // the folder it opens from; -1: a message
+        QTest::newRow("everywhere: the current folder's") << "Kortverion"
+                                                          << "kortversion.html"
+                                                          << "012" << 0;
+        QTest::newRow("beside the program and installed: beside the program") << "Kontoplan"
+                                                                              << "kontoplan.html"
+                                                                              << "12" << 1;
+        QTest::newRow("current and installed: the current folder's") << "SpecialM"
+                                                                     << "special.html"
+                                                                     << "02" << 0;
+        QTest::newRow("installed only") << "Rapporter"
+                                        << "rapporter.html"
+                                        << "2" << 2;
+        QTest::newRow("the whole manual, installed only") << "helamanualen"
+                                                          << "manualTovana.pdf"
+                                                          << "2" << 2;
+        QTest::newRow("nowhere: a message") << "foretagM"
+                                            << "foretag.html"
+                                            << "" << -1;
+        QTest::newRow("the pdf nowhere: a message") << "helamanualen"
+                                                    << "manualTovana.pdf"
+                                                    << "" << -1;
+    }
+    void manualItemsOpenThePageInTheFirstFolderThatHoldsIt() {
+        QFETCH(QString, menyval);
+        QFETCH(QString, fil);
+        QFETCH(QString, finnsI);
+        QFETCH(int, oppnasFran);
+        QTemporaryDir rot;
+        QStringList kataloger;
+        for (const char *namn : {"arbetskatalog", "programkatalog", "share/tovana/manual"}) {
+            kataloger << rot.filePath(QString::fromUtf8(namn));
+            QVERIFY(QDir().mkpath(kataloger.back()));
+        }
+        // A folder of the page's name is no page.
+        if (!finnsI.contains('0'))
+            QVERIFY(QDir(kataloger[0]).mkdir(fil));
+        for (const QChar i : finnsI) {
+            QFile sida(QDir(kataloger[i.digitValue()]).filePath(fil));
+            QVERIFY(sida.open(QIODevice::WriteOnly));
+        }
+        Testskrivbord *desktop = nullptr;
+        auto form = NyttFonster(&desktop);
+        form->SattManualkataloger(kataloger);
+        form->Menyval(menyval)->trigger();
+        if (oppnasFran >= 0) {
+            QCOMPARE(desktop->dokument, QStringList{QDir(kataloger[oppnasFran]).filePath(fil)});
+            QCOMPARE(desktop->meddelanden, QStringList());
+        } else {
+            QCOMPARE(desktop->dokument, QStringList());
+            QCOMPARE(desktop->meddelanden,
+                     QStringList{QStringLiteral("Manualfilen ") + fil +
+                                 QStringLiteral(" finns inte. Programmet letade i:\n") +
+                                 kataloger.join('\n')});
+        }
+    }
+
+    // The window searches the current folder, the program's folder, then the
+    // data folders beside the program and of the install prefix.
+    void manualFoldersComeFromTheCurrentFolderAndTheProgram() {
+        const QString program = QCoreApplication::applicationDirPath();
+        QStringList vantade = {
+            QDir::currentPath(), program,
+            QDir::cleanPath(program + QStringLiteral("/" TOVANA_DATADIR_FRAN_BIN "/manual")),
+            QStringLiteral(TOVANA_DATADIR "/manual")};
+        vantade.removeDuplicates();
+        QCOMPARE(Manualkataloger(), vantade);
+
+        QFile sida(QStringLiteral("kortversion.html"));
+        QVERIFY(sida.open(QIODevice::WriteOnly));
+        sida.close();
         Testskrivbord *desktop = nullptr;
         auto form = NyttFonster(&desktop);
         form->Menyval("Kortverion")->trigger();
-        form->Menyval("helamanualen")->trigger();
-        QCOMPARE(desktop->dokument, QStringList({QStringLiteral("kortversion.html"),
-                                                 QStringLiteral("manualTovana.pdf")}));
+        QFile::remove(QStringLiteral("kortversion.html"));
+        QCOMPARE(desktop->dokument,
+                 QStringList{QDir(QDir::currentPath()).filePath("kortversion.html")});
     }
 
 private:
