@@ -5,7 +5,8 @@
     exempel/kafe2026.red    the ledger: opening balance and about 300 posts
 
 The chart, exempel/foretag.kpl, is kept as it is. Every byte is decided here
-(no clock, no random source), so running the script again gives the same files:
+(no clock; the varying amounts come from a fixed-seed generator), so running
+the script again gives the same files:
 
     python3 scripts/exempelforetag.py
 
