@@ -5,10 +5,28 @@
 #include "core/Skrivlas.h"
 #include "entry/Redovisning.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace tovana {
 
+std::string ForetagetsSokvag(const std::string &foretagsfil, const std::string &sokvag) {
+    namespace fs = std::filesystem;
+    const fs::path stig(sokvag);
+    const fs::path mapp = fs::path(foretagsfil).parent_path();
+    if (stig.is_absolute() || mapp.empty())
+        return sokvag;
+    const fs::path bredvid = mapp / stig;
+    std::error_code fel;
+    if (!fs::exists(bredvid, fel) && fs::exists(stig, fel))
+        return sokvag;
+    return bredvid.string();
+}
+
 std::string OppnaForetag(Bokforingsdata &data, const std::string &foretagsfil) {
-    const Foretag foretag = LasForetagsfil(foretagsfil);
+    Foretag foretag = LasForetagsfil(foretagsfil);
+    foretag.kontoplanfil = ForetagetsSokvag(foretagsfil, foretag.kontoplanfil);
+    foretag.redovisningsfil = ForetagetsSokvag(foretagsfil, foretag.redovisningsfil);
     auto kontoplanslas = TaSkrivlas(data.Kontoplanslas, foretag.kontoplanfil);
     auto redovisningslas = TaSkrivlas(data.Redovisningslas, foretag.redovisningsfil);
 

@@ -79,6 +79,13 @@ Valkomstpanel::Valkomstpanel(const QString &support, QWidget *parent)
                {"LabelV85", support}},
               true),
         1, 1, 2, 1);
+    // Below the others, across both columns: a finished year to look at first.
+    grid->addWidget(Block(this,
+                          {{"LabelV90", QStringLiteral("Vill du se hur ett bokfört år ser ut? "
+                                                       "Välj Företag, Öppna företag och öppna "
+                                                       "kafe.ftg i mappen exempel.")}},
+                          false),
+                    3, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     Innehall()->addLayout(grid);

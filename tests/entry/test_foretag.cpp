@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 using namespace tovana;
 using namespace tovana::test;
 
@@ -95,6 +97,59 @@ TEST_F(ForetagTest, AnyFileThatFailsToReadChangesNothing) {
     }
     EXPECT_THROW(OppnaForetag(data, mapp.Sokvag("inget.ftg")), Korningsfel);
     VantaOforandrad();
+}
+
+// The current folder for as long as the object lives.
+class Arbetsmapp {
+public:
+    explicit Arbetsmapp(const std::filesystem::path &mapp)
+        : forra_(std::filesystem::current_path()) {
+        std::filesystem::current_path(mapp);
+    }
+    ~Arbetsmapp() { std::filesystem::current_path(forra_); }
+    Arbetsmapp(const Arbetsmapp &) = delete;
+    Arbetsmapp &operator=(const Arbetsmapp &) = delete;
+
+private:
+    std::filesystem::path forra_;
+};
+
+// A company file with relative paths opened only when the program's current
+// folder was the one they were written against, not the company file's own.
+TEST_F(ForetagTest, RelativePathsNameFilesBesideTheCompanyFileAndElseInTheCurrentFolder) {
+    namespace fs = std::filesystem;
+    const fs::path bok = mapp.Mapp() / "bok";
+    fs::create_directory(bok);
+    SkrivBytes((bok / "bara.kpl").string(), LasBytes(kpl));
+    SkrivBytes((bok / "ab.red").string(), "Bokens egen\r\n");
+    const std::string ftg_i_bok = (bok / "ab.ftg").string();
+    const Arbetsmapp arbetsmapp(mapp.Mapp()); // holds ab.kpl and ab.red too
+
+    struct Fall {
+        std::string sokvag;
+        std::string vantat;
+    };
+    const Fall fall[] = {
+        {"bara.kpl", (bok / "bara.kpl").string()},     // only beside the company file
+        {"ab.red", (bok / "ab.red").string()},         // in both places: beside it wins
+        {"ab.kpl", "ab.kpl"},                          // only in the current folder
+        {"../ab.kpl", (bok / "../ab.kpl").string()},   // a folder up from the company file
+        {kpl, kpl},                                    // absolute
+        {"saknas.red", (bok / "saknas.red").string()}, // nowhere: where it was looked for
+    };
+    for (const Fall &f : fall)
+        EXPECT_EQ(ForetagetsSokvag(ftg_i_bok, f.sokvag), f.vantat) << f.sokvag;
+    // A company file named without a folder leaves its paths to the current folder.
+    EXPECT_EQ(ForetagetsSokvag("ab.ftg", "bara.kpl"), "bara.kpl");
+
+    // Opened from elsewhere, the company finds its files and keeps the placed paths.
+    SkrivBytes(ftg_i_bok, "bara.kpl\r\nab.red\r\n");
+    const Arbetsmapp annanstans(fs::temp_directory_path());
+    OppnaForetag(data, ftg_i_bok);
+    EXPECT_EQ(data.Kontoplanfil, (bok / "bara.kpl").string());
+    EXPECT_EQ(data.Kontoplannamn, "AB:s kontoplan");
+    EXPECT_EQ(data.Redovisningsfil, (bok / "ab.red").string());
+    EXPECT_EQ(data.Redovisningsnamn, "Bokens egen");
 }
 
 } // namespace

@@ -329,7 +329,7 @@ private slots:
         Vanta();
         const auto block = form_->Panel(QStringLiteral("Panelvalkommen"))
                                ->findChildren<QFrame *>(QStringLiteral("Valkomstblock"));
-        QCOMPARE(block.size(), 5);
+        QCOMPARE(block.size(), 6);
         for (int i = 0; i < block.size(); ++i) {
             // Each block's lines stand within it, and the blocks stand apart.
             for (auto *rad : block[i]->findChildren<QLabel *>())
