@@ -1,5 +1,7 @@
 #include "shell/Arbetspanel.h"
 
+#include "shell/Kontroller.h"
+
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -12,13 +14,8 @@ Arbetspanel::Arbetspanel(const QString &namn, const QString &rubriknamn, const Q
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 8, 10, 8);
     if (!rubrik.isEmpty()) {
-        rubrik_ = new QLabel(rubrik, this);
-        rubrik_->setObjectName(rubriknamn);
-        QFont font = rubrik_->font();
-        font.setPointSizeF(font.pointSizeF() * 1.5);
-        font.setBold(true);
-        rubrik_->setFont(font);
-        rubrik_->setWordWrap(true);
+        rubrik_ = kontroller::Stilsatt(kontroller::Radbrytande(this, rubriknamn, rubrik),
+                                       kontroller::Fet, 1.5);
         layout->addWidget(rubrik_);
     }
     innehall_ = new QVBoxLayout;

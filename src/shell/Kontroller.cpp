@@ -1,5 +1,7 @@
 #include "shell/Kontroller.h"
 
+#include "shell/Stadigetikett.h"
+
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFont>
@@ -9,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -52,6 +55,18 @@ QLabel *Etikett(QWidget *parent, const QString &namn, const QString &text) {
 QLabel *Radbrytande(QWidget *parent, const char *namn, const QString &text) {
     auto *label = Etikett(parent, namn, text);
     label->setWordWrap(true);
+    return label;
+}
+
+QLabel *Radbrytande(QWidget *parent, const QString &namn, const QString &text) {
+    auto *label = Etikett(parent, namn, text);
+    label->setWordWrap(true);
+    return label;
+}
+
+Avkortadetikett *Avkortad(QWidget *parent, const QString &namn, const QString &text) {
+    auto *label = new Avkortadetikett(text, parent);
+    label->setObjectName(namn);
     return label;
 }
 
@@ -108,6 +123,32 @@ void FyllLista(QListWidget *lista, const std::vector<std::string> &rader) {
     for (const auto &rad : rader)
         texter << QString::fromStdString(rad);
     lista->addItems(texter);
+}
+
+QFont Typsnitt(QFont font, unsigned stil, qreal skala) {
+    if (stil & Fet)
+        font.setBold(true);
+    if (stil & Kursiv)
+        font.setItalic(true);
+    if (stil & Understruken)
+        font.setUnderline(true);
+    if (skala != 1.0)
+        font.setPointSizeF(font.pointSizeF() * skala);
+    return font;
+}
+
+void SattTypsnitt(QWidget *kontroll, unsigned stil, qreal skala) {
+    kontroll->setFont(Typsnitt(kontroll->font(), stil, skala));
+}
+
+void Farga(QWidget *kontroll, const QColor &text, const QColor &bakgrund) {
+    QPalette palett = kontroll->palette();
+    palett.setColor(QPalette::WindowText, text);
+    if (bakgrund.isValid()) {
+        palett.setColor(QPalette::Window, bakgrund);
+        kontroll->setAutoFillBackground(true);
+    }
+    kontroll->setPalette(palett);
 }
 
 QFont Fastbredd() {

@@ -1,9 +1,13 @@
 #pragma once
 // Small builders for the work panels' controls, shared by every panel: each
 // control gets its objectName and a size that shows its whole text, and a box
-// can run a handler when the user leaves it. Also the one rule for focus that
-// moves between controls, which every enter and exit handler follows.
+// can run a handler when the user leaves it. A control that stands out (a bold
+// caption, a smaller button, a yellow balance) takes its inherited font and
+// palette and changes only what it needs, so it follows the desktop's font.
+// Also the one rule for focus that moves between controls, which every enter
+// and exit handler follows.
 
+#include <QColor>
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +15,7 @@
 #include <string>
 #include <vector>
 
+class Avkortadetikett;
 class QEvent;
 class QFont;
 class QLabel;
@@ -26,12 +31,38 @@ QLabel *Etikett(QWidget *parent, const char *namn, const QString &text);
 QLabel *Etikett(QWidget *parent, const QString &namn, const QString &text);
 // A label that wraps its text over as many lines as its width needs.
 QLabel *Radbrytande(QWidget *parent, const char *namn, const QString &text = {});
+QLabel *Radbrytande(QWidget *parent, const QString &namn, const QString &text);
+// A one-line label that shortens a text too long for its column with an
+// ellipsis, whole in its tooltip (see Stadigetikett.h).
+Avkortadetikett *Avkortad(QWidget *parent, const QString &namn, const QString &text = {});
 QLineEdit *Ruta(QWidget *parent, const char *namn);
 QPushButton *Knapp(QWidget *parent, const char *namn, const QString &text);
 QListWidget *Lista(QWidget *parent, const char *namn);
 
 // A read-only instruction text, tall and wide enough for all its lines.
 QPlainTextEdit *Memo(QWidget *parent, const char *namn, const QStringList &rader);
+
+// What a control's font adds to the one it inherits; combine with |.
+enum Stil : unsigned { Vanlig = 0u, Fet = 1u, Kursiv = 2u, Understruken = 4u };
+
+// The font with the styles added and, unless `skala` is 1, its point size
+// times `skala`. Only what is asked for is set: a pixel-sized font keeps its
+// size at scale 1, and a style not asked for keeps what the font had.
+QFont Typsnitt(QFont font, unsigned stil, qreal skala = 1.0);
+
+// Gives the control its own font changed as Typsnitt does.
+void SattTypsnitt(QWidget *kontroll, unsigned stil, qreal skala = 1.0);
+
+// SattTypsnitt for a control just built; returns the control.
+template <typename Kontroll>
+Kontroll *Stilsatt(Kontroll *kontroll, unsigned stil, qreal skala = 1.0) {
+    SattTypsnitt(kontroll, stil, skala);
+    return kontroll;
+}
+
+// Colours the control's text and, where `bakgrund` is valid, fills its
+// background with that colour.
+void Farga(QWidget *kontroll, const QColor &text, const QColor &bakgrund = QColor());
 
 // "Courier New" where it exists, otherwise the system's fixed-pitch font, so
 // that padded columns line up.

@@ -9,6 +9,7 @@
 #include "shell/Arbetspanel.h"
 #include "shell/Fargpanel.h"
 #include "shell/Inmatning.h"
+#include "shell/Kontroller.h"
 #include "shell/Manual.h"
 #include "shell/Stadigetikett.h"
 #include "shell/Valkomstpanel.h"
@@ -200,11 +201,10 @@ void TForm1::ByggToppremsa(QWidget *yta) {
     // The names and paths are shortened within their columns, whole in the tooltip.
     auto etikett = [&](const char *namn, const QString &text, const QColor &farg, int rad,
                        int kolumn) {
-        QLabel *label = kolumn == 0 ? new QLabel(text, remsa) : new Avkortadetikett(text, remsa);
-        label->setObjectName(QString::fromUtf8(namn));
-        QPalette p = label->palette();
-        p.setColor(QPalette::WindowText, farg);
-        label->setPalette(p);
+        const QString objektnamn = QString::fromUtf8(namn);
+        QLabel *label = kolumn == 0 ? kontroller::Etikett(remsa, objektnamn, text)
+                                    : kontroller::Avkortad(remsa, objektnamn, text);
+        kontroller::Farga(label, farg);
         grid->addWidget(label, rad, kolumn);
         return label;
     };
@@ -219,10 +219,8 @@ void TForm1::ByggToppremsa(QWidget *yta) {
         etikett("LabelAktRed", QStringLiteral("Det finns ingen redovisning"), rodbrun, 1, 1);
     LabelRedFilnamn_ =
         etikett("LabelRedFilnamn", QString(), palette().color(QPalette::WindowText), 1, 2);
-    QFont fet = LabelAktKplan_->font();
-    fet.setBold(true);
-    LabelAktKplan_->setFont(fet);
-    LabelAktRed_->setFont(fet);
+    kontroller::SattTypsnitt(LabelAktKplan_, kontroller::Fet);
+    kontroller::SattTypsnitt(LabelAktRed_, kontroller::Fet);
     grid->setColumnStretch(1, 2);
     grid->setColumnStretch(2, 3);
     yta->layout()->addWidget(remsa);

@@ -1,5 +1,7 @@
 #include "shell/Valkomstpanel.h"
 
+#include "shell/Kontroller.h"
+
 #include <QGridLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -24,9 +26,7 @@ QFrame *Block(QWidget *parent, const std::vector<Rad> &rader, bool ellips) {
     layout->setSpacing(2);
     layout->addStretch(1);
     for (const auto &rad : rader) {
-        auto *label = new QLabel(rad.text, block);
-        label->setObjectName(QString::fromUtf8(rad.namn));
-        layout->addWidget(label);
+        layout->addWidget(kontroller::Etikett(block, rad.namn, rad.text));
     }
     layout->addStretch(1);
     return block;

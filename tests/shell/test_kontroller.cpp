@@ -1,11 +1,13 @@
 // The one focus rule of every enter and exit handler: only focus that moves
 // between controls counts, never a message box or another window taking the
-// focus for a while; and a box's leave handler follows the same rule.
+// focus for a while; and a box's leave handler follows the same rule. Also the
+// font and colour changes that the builders make to a control's inherited look.
 
 #include "shell/Kontroller.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
 
@@ -41,6 +43,65 @@ private slots:
         QFocusEvent lamna(QEvent::FocusOut, orsak);
         QCoreApplication::sendEvent(&ruta, &lamna);
         QCOMPARE(lamnad, flyttar ? 1 : 0);
+    }
+
+    void aStyleChangesOnlyWhatItAsksFor_data() {
+        QTest::addColumn<unsigned>("stil");
+        QTest::addColumn<qreal>("skala");
+        QTest::addColumn<bool>("fet");
+        QTest::addColumn<bool>("understruken");
+        QTest::addColumn<qreal>("punkter");
+        QTest::newRow("nothing") << unsigned{kontroller::Vanlig} << 1.0 << false << false << 10.0;
+        QTest::newRow("bold") << unsigned{kontroller::Fet} << 1.0 << true << false << 10.0;
+        QTest::newRow("smaller") << unsigned{kontroller::Vanlig} << 0.9 << false << false << 9.0;
+        QTest::newRow("bold, larger") << unsigned{kontroller::Fet} << 1.5 << true << false << 15.0;
+        QTest::newRow("bold and underlined")
+            << unsigned{kontroller::Fet | kontroller::Understruken} << 1.0 << true << true << 10.0;
+    }
+
+    void aStyleChangesOnlyWhatItAsksFor() {
+        QFETCH(unsigned, stil);
+        QFETCH(qreal, skala);
+        QFETCH(bool, fet);
+        QFETCH(bool, understruken);
+        QFETCH(qreal, punkter);
+        // The font's own italic stays: a style adds, it never takes away.
+        QFont bas(QStringLiteral("Sans"), 10);
+        bas.setItalic(true);
+        const QFont font = kontroller::Typsnitt(bas, stil, skala);
+        QCOMPARE(font.bold(), fet);
+        QCOMPARE(font.underline(), understruken);
+        QCOMPARE(font.italic(), true);
+        QCOMPARE(font.pointSizeF(), punkter);
+
+        // A control built with the style takes it over its inherited font.
+        QWidget panel;
+        panel.setFont(bas);
+        auto *etikett = kontroller::Stilsatt(
+            kontroller::Etikett(&panel, "LabelProv", QStringLiteral("Prov")), stil, skala);
+        QCOMPARE(etikett->font(), font);
+    }
+
+    void aPixelSizedFontKeepsItsSizeAtScaleOne() {
+        QFont font(QStringLiteral("Sans"));
+        font.setPixelSize(13);
+        const QFont fet = kontroller::Typsnitt(font, kontroller::Fet);
+        QCOMPARE(fet.pixelSize(), 13);
+        QCOMPARE(fet.bold(), true);
+    }
+
+    void aColourFillsTheBackgroundOnlyWhenGiven() {
+        QLabel bara;
+        const QColor bakgrund = bara.palette().color(QPalette::Window);
+        kontroller::Farga(&bara, Qt::blue);
+        QCOMPARE(bara.palette().color(QPalette::WindowText), QColor(Qt::blue));
+        QCOMPARE(bara.palette().color(QPalette::Window), bakgrund);
+        QCOMPARE(bara.autoFillBackground(), false);
+
+        QLabel fylld;
+        kontroller::Farga(&fylld, Qt::black, Qt::yellow);
+        QCOMPARE(fylld.palette().color(QPalette::Window), QColor(Qt::yellow));
+        QCOMPARE(fylld.autoFillBackground(), true);
     }
 
     void anEventThatIsNoFocusEventNeverCounts() {

@@ -1,5 +1,7 @@
 #include "entry/ui/Effektyta.h"
 
+#include "shell/Kontroller.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -11,21 +13,18 @@
 
 namespace {
 
-QLabel *Rubriketikett(const QString &text, QWidget *parent) {
-    auto *etikett = new QLabel(text, parent);
-    QFont font = etikett->font();
-    font.setBold(true);
-    font.setPointSizeF(font.pointSizeF() * 1.2);
-    etikett->setFont(font);
-    return etikett;
+using kontroller::Etikett;
+using kontroller::Fet;
+using kontroller::Stilsatt;
+
+// A statement's caption, larger than the rest.
+QLabel *Rubriketikett(QWidget *parent, const char *namn, const QString &text) {
+    return Stilsatt(Etikett(parent, namn, text), Fet, 1.2);
 }
 
-QLabel *Klassrubrik(const QString &text, QWidget *parent) {
-    auto *etikett = new QLabel(text, parent);
-    QFont font = etikett->font();
-    font.setUnderline(true);
-    etikett->setFont(font);
-    return etikett;
+// A class's caption over its lines.
+QLabel *Klassrubrik(QWidget *parent, const char *namn, const QString &text) {
+    return Stilsatt(Etikett(parent, namn, text), kontroller::Understruken);
 }
 
 } // namespace
@@ -35,12 +34,9 @@ Effektyta::Effektyta(QWidget *parent) : QWidget(parent) {
 
     const auto &namn = tovana::Effektlabelnamn();
     for (std::size_t i = 0; i < namn.size(); ++i) {
-        auto *etikett = new QLabel(this);
         const QString objektnamn = QString::fromStdString(namn[i]);
-        etikett->setObjectName(objektnamn);
-        QFont font = etikett->font();
-        font.setBold(true);
-        etikett->setFont(font);
+        auto *etikett = Stilsatt(Etikett(this, objektnamn, QString()), Fet);
+        const QFont font = etikett->font();
         const bool belopp = objektnamn.endsWith(QLatin1String("Bel"));
         etikett->setAlignment((belopp ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
         // Room for the widest amount and a usual sentence, so the area keeps its
@@ -85,40 +81,40 @@ Effektyta::Effektyta(QWidget *parent) : QWidget(parent) {
         rutnat->addWidget(etikett(stam), r, 0);
         rutnat->addWidget(etikett((QByteArray(stam) + "Bel").constData()), r, 1);
     };
+    // A total's caption is named after its amount, without the "Bel".
     auto summa = [&](QGridLayout *rutnat, const QString &text, const char *beloppnamn) {
         const int r = rutnat->rowCount();
-        auto *rubriktext = new QLabel(text, this);
-        QFont font = rubriktext->font();
-        font.setBold(true);
-        rubriktext->setFont(font);
-        rutnat->addWidget(rubriktext, r, 0);
+        const QString namn = QString::fromUtf8(beloppnamn).chopped(3);
+        rutnat->addWidget(Stilsatt(Etikett(this, namn, text), Fet), r, 0);
         rutnat->addWidget(etikett(beloppnamn), r, 1);
     };
 
-    rubrik(balans, Rubriketikett(QStringLiteral("Effekter i balansräkningen"), this));
-    rubrik(balans, Klassrubrik(QStringLiteral("Tillgångar"), this));
+    rubrik(balans,
+           Rubriketikett(this, "LabelEffektBR", QStringLiteral("Effekter i balansräkningen")));
+    rubrik(balans, Klassrubrik(this, "LabelTklass", QStringLiteral("Tillgångar")));
     rad(balans, "LabelTeffekt1");
     rad(balans, "LabelTeffekt2");
     summa(balans, QStringLiteral("Summa tillgångar"), "LabelsummaTBel");
-    rubrik(balans, Klassrubrik(QStringLiteral("Eget kapital"), this));
+    rubrik(balans, Klassrubrik(this, "LabelEKklass", QStringLiteral("Eget kapital")));
     rad(balans, "LabelEKeffekt1");
     rad(balans, "LabelEKeffekt2");
-    rubrik(balans, Klassrubrik(QStringLiteral("Obeskattade reserver"), this));
+    rubrik(balans, Klassrubrik(this, "LabelORklass", QStringLiteral("Obeskattade reserver")));
     rad(balans, "LabelOReffekt1");
-    rubrik(balans, Klassrubrik(QStringLiteral("Skulder"), this));
+    rubrik(balans, Klassrubrik(this, "LabelSklass", QStringLiteral("Skulder")));
     rad(balans, "LabelSeffekt1");
     rad(balans, "LabelSeffekt2");
     summa(balans, QStringLiteral("Summa eget kapital och skulder"), "LabelsummaEKSBel");
     balans->setRowStretch(balans->rowCount(), 1);
 
-    rubrik(resultat, Rubriketikett(QStringLiteral("Effekter i resultaträkningen"), this));
-    rubrik(resultat, Klassrubrik(QStringLiteral("Intäkter"), this));
+    rubrik(resultat,
+           Rubriketikett(this, "LabelEffektRR", QStringLiteral("Effekter i resultaträkningen")));
+    rubrik(resultat, Klassrubrik(this, "LabelIklass", QStringLiteral("Intäkter")));
     rad(resultat, "LabelIeffekt1");
     rad(resultat, "LabelIeffekt2");
-    rubrik(resultat, Klassrubrik(QStringLiteral("Kostnader"), this));
+    rubrik(resultat, Klassrubrik(this, "LabelKklass", QStringLiteral("Kostnader")));
     rad(resultat, "LabelKeffekt1");
     rad(resultat, "LabelKeffekt2");
-    rubrik(resultat, Klassrubrik(QStringLiteral("Bokslutsdispositioner"), this));
+    rubrik(resultat, Klassrubrik(this, "LabelBDklass", QStringLiteral("Bokslutsdispositioner")));
     rad(resultat, "LabelBDeffekt1");
     summa(resultat, QStringLiteral("Årets resultat ändras med"), "LabelAReffektBel");
     resultat->setRowStretch(resultat->rowCount(), 1);

@@ -1,6 +1,7 @@
 #include "entry/ui/Kontosok.h"
 
 #include "entry/Kontolistor.h"
+#include "shell/Kontroller.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -13,8 +14,8 @@ Kontosok::Kontosok(const tovana::Bokforingsdata &data, QWidget *parent)
     : QWidget(parent), data_(data) {
     setObjectName(QStringLiteral("Kontosok"));
 
-    auto *guide = new QLabel(QStringLiteral("Klicka på knapparna för att visa kontoplanen"), this);
-    guide->setWordWrap(true);
+    auto *guide = kontroller::Radbrytande(
+        this, "LabelKlickaKnappar", QStringLiteral("Klicka på knapparna för att visa kontoplanen"));
 
     struct Knapp {
         const char *namn;
@@ -28,15 +29,11 @@ Kontosok::Kontosok(const tovana::Bokforingsdata &data, QWidget *parent)
     knapprad->setSpacing(2);
     tovana::Kontotyp klass = 1;
     for (const Knapp &k : kKnappar) {
-        auto *knapp = new QPushButton(QString::fromUtf8(k.text), this);
-        knapp->setObjectName(QLatin1String(k.namn));
-        knapp->setAutoDefault(false);
         // As narrow as the caption allows, so the row fits beside the effect area.
-        QFont liten = knapp->font();
-        liten.setPointSizeF(liten.pointSizeF() * 0.9);
-        knapp->setFont(liten);
+        auto *knapp = kontroller::Stilsatt(
+            kontroller::Knapp(this, k.namn, QString::fromUtf8(k.text)), kontroller::Vanlig, 0.9);
         knapp->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-        knapp->setMinimumWidth(QFontMetrics(liten).horizontalAdvance(knapp->text()) + 12);
+        knapp->setMinimumWidth(QFontMetrics(knapp->font()).horizontalAdvance(knapp->text()) + 12);
         connect(knapp, &QPushButton::clicked, this,
                 [this, klass] { Visa(tovana::KontonIKlass(data_, klass)); });
         knapprad->addWidget(knapp);
@@ -44,8 +41,7 @@ Kontosok::Kontosok(const tovana::Bokforingsdata &data, QWidget *parent)
         ++klass;
     }
 
-    lista_ = new QListWidget(this);
-    lista_->setObjectName(QStringLiteral("ListBoxvisaKonton"));
+    lista_ = kontroller::Lista(this, "ListBoxvisaKonton");
     lista_->setFocusPolicy(Qt::NoFocus);
     lista_->setStyleSheet(QStringLiteral("QListWidget { background-color: rgb(255, 251, 240); }"));
 

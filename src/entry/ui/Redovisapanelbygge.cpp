@@ -21,8 +21,7 @@
 
 void Redovisapanel::ByggPanel() {
     auto ruta = [this](Ruta nummer, const char *namn, int tecken) {
-        auto *edit = new QLineEdit(this);
-        edit->setObjectName(QString::fromUtf8(namn));
+        auto *edit = kontroller::Ruta(this, namn);
         if (tecken > 0)
             edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString(tecken, u'0')) + 14);
         edit->setAutoFillBackground(true);
@@ -46,27 +45,22 @@ void Redovisapanel::ByggPanel() {
     };
     LabelKod_ = rubrik("LabelKod", "Kod");
 
-    LabelSaldo_ = new QLabel(this);
-    LabelSaldo_->setObjectName(QStringLiteral("LabelSaldo"));
-    LabelSaldo_->setAutoFillBackground(true);
+    const QColor svart(0, 0, 0);
+    LabelSaldo_ =
+        kontroller::Stilsatt(kontroller::Etikett(this, "LabelSaldo", QString()), kontroller::Fet);
+    kontroller::Farga(LabelSaldo_, svart, QColor(255, 255, 0));
     LabelSaldo_->setTextFormat(Qt::PlainText);
-    QPalette gul = LabelSaldo_->palette();
-    gul.setColor(QPalette::Window, QColor(255, 255, 0));
-    gul.setColor(QPalette::WindowText, QColor(0, 0, 0));
-    LabelSaldo_->setPalette(gul);
-    QFont fet = LabelSaldo_->font();
-    fet.setBold(true);
-    LabelSaldo_->setFont(fet);
     LabelSaldo_->setContentsMargins(4, 1, 4, 1);
     LabelSaldo_->hide();
 
     Buttonnasta_ = kontroller::Knapp(this, "Buttonnasta", QStringLiteral("Nästa post"));
     connect(Buttonnasta_, &QPushButton::clicked, this, &Redovisapanel::ButtonnastaClick);
 
-    auto *tabbguide = new QLabel(
-        QStringLiteral("Använd Tab- eller Enter-tangent för att flytta mellan rutorna"), this);
-    tabbguide->setObjectName(QStringLiteral("LabelTabEnter"));
-    tabbguide->setFont(fet);
+    auto *tabbguide = kontroller::Stilsatt(
+        kontroller::Etikett(
+            this, "LabelTabEnter",
+            QStringLiteral("Använd Tab- eller Enter-tangent för att flytta mellan rutorna")),
+        kontroller::Fet);
 
     // The effect area on the left; the lookup on the right, with the calculator
     // lying over it while the amount box has the focus.
@@ -107,21 +101,12 @@ void Redovisapanel::ByggPanel() {
 
     senaste_ = new Senasteposter(this);
 
-    LabelRedHjalp_ = new QLabel(this);
-    LabelRedHjalp_->setObjectName(QStringLiteral("LabelRedHjalp"));
-    LabelRedHjalp2_ = new QLabel(this);
-    LabelRedHjalp2_->setObjectName(QStringLiteral("LabelRedHjalp2"));
+    LabelRedHjalp_ = kontroller::Etikett(this, "LabelRedHjalp", QString());
+    LabelRedHjalp2_ = kontroller::Etikett(this, "LabelRedHjalp2", QString());
     for (QLabel *hjalp : {LabelRedHjalp_, LabelRedHjalp2_}) {
-        hjalp->setAutoFillBackground(true);
-        QPalette aqua = hjalp->palette();
-        aqua.setColor(QPalette::Window, QColor(0, 255, 255));
-        aqua.setColor(QPalette::WindowText, QColor(0, 0, 0));
-        hjalp->setPalette(aqua);
-        QFont liten = hjalp->font();
-        liten.setItalic(true);
-        liten.setPointSizeF(liten.pointSizeF() * 0.9);
-        hjalp->setFont(liten);
-        hjalp->setMinimumHeight(QFontMetrics(liten).height() + 2);
+        kontroller::Farga(hjalp, svart, QColor(0, 255, 255));
+        kontroller::SattTypsnitt(hjalp, kontroller::Kursiv, 0.9);
+        hjalp->setMinimumHeight(QFontMetrics(hjalp->font()).height() + 2);
         hjalp->setContentsMargins(4, 0, 4, 0);
     }
 

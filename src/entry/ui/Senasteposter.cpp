@@ -1,5 +1,6 @@
 #include "entry/ui/Senasteposter.h"
 
+#include "shell/Kontroller.h"
 #include "shell/Stadigetikett.h"
 
 #include <QFontMetrics>
@@ -34,12 +35,10 @@ constexpr Kolumn kKolumnlista[] = {
 };
 constexpr int kKodkolumn = 5;
 
-QLabel *FetEtikett(const QString &text, QWidget *parent) {
-    auto *etikett = new QLabel(text, parent);
-    QFont font = etikett->font();
-    font.setBold(true);
-    etikett->setFont(font);
-    return etikett;
+using kontroller::Etikett;
+
+QLabel *FetEtikett(QWidget *parent, const QString &namn, const QString &text) {
+    return kontroller::Stilsatt(Etikett(parent, namn, text), kontroller::Fet);
 }
 
 } // namespace
@@ -47,16 +46,14 @@ QLabel *FetEtikett(const QString &text, QWidget *parent) {
 Senasteposter::Senasteposter(QWidget *parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Senasteposter"));
 
-    auto *rubrik = FetEtikett(QStringLiteral("Tidigare transaktioner:"), this);
-    rubrik->setObjectName(QStringLiteral("LabelTidigaretransaktioner"));
-    auto *guide1 = new QLabel(QStringLiteral("Dubbelklicka på postnumret för den "), this);
-    guide1->setObjectName(QStringLiteral("LabelDubbelklicka1"));
-    auto *guide2 = new QLabel(QStringLiteral("post du vill ändra eller radera."), this);
-    guide2->setObjectName(QStringLiteral("LabelDubbelklicka2"));
-    BitBtntidigare_ = new QPushButton(QStringLiteral("Bläddra bakåt"), this);
-    BitBtntidigare_->setObjectName(QStringLiteral("BitBtntidigare"));
-    BitBtnsenare_ = new QPushButton(QStringLiteral("Bläddra framåt"), this);
-    BitBtnsenare_->setObjectName(QStringLiteral("BitBtnsenare"));
+    auto *rubrik = FetEtikett(this, QStringLiteral("LabelTidigaretransaktioner"),
+                              QStringLiteral("Tidigare transaktioner:"));
+    auto *guide1 =
+        Etikett(this, "LabelDubbelklicka1", QStringLiteral("Dubbelklicka på postnumret för den "));
+    auto *guide2 =
+        Etikett(this, "LabelDubbelklicka2", QStringLiteral("post du vill ändra eller radera."));
+    BitBtntidigare_ = kontroller::Knapp(this, "BitBtntidigare", QStringLiteral("Bläddra bakåt"));
+    BitBtnsenare_ = kontroller::Knapp(this, "BitBtnsenare", QStringLiteral("Bläddra framåt"));
 
     auto *overst = new QHBoxLayout;
     overst->addWidget(rubrik);
@@ -78,17 +75,17 @@ Senasteposter::Senasteposter(QWidget *parent) : QWidget(parent) {
         const Kolumn &kolumn = kKolumnlista[c];
         const Qt::Alignment justering =
             (kolumn.hoger ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
-        auto *kolumnrubrik = FetEtikett(QString::fromUtf8(kolumn.rubrik), this);
-        kolumnrubrik->setObjectName(QString::fromUtf8(kolumn.rubriknamn));
+        auto *kolumnrubrik = FetEtikett(this, QString::fromUtf8(kolumn.rubriknamn),
+                                        QString::fromUtf8(kolumn.rubrik));
         kolumnrubrik->setAlignment(justering);
         rutnat->addWidget(kolumnrubrik, 0, c);
         if (c == kKodkolumn)
             LabelKoRubrik_ = kolumnrubrik;
         for (int r = 0; r < tovana::kSenasteradantal; ++r) {
             // The text column takes the room left and shortens a long text.
-            QLabel *etikett =
-                c == kKolumner - 1 ? new Avkortadetikett(QString(), this) : new QLabel(this);
-            etikett->setObjectName(QString::fromUtf8(kolumn.radnamn) + QString::number(r + 1));
+            const QString namn = QString::fromUtf8(kolumn.radnamn) + QString::number(r + 1);
+            QLabel *etikett = c == kKolumner - 1 ? kontroller::Avkortad(this, namn)
+                                                 : Etikett(this, namn, QString());
             etikett->setAlignment(justering);
             etikett->setTextFormat(Qt::PlainText); // post texts are shown as typed
             etikett->setMinimumHeight(matt.height());
@@ -97,9 +94,7 @@ Senasteposter::Senasteposter(QWidget *parent) : QWidget(parent) {
         }
     }
     // Each column as wide as its widest value, so no column moves as the rows change.
-    QFont fetfont = font();
-    fetfont.setBold(true);
-    const QFontMetrics fet(fetfont);
+    const QFontMetrics fet(kontroller::Typsnitt(font(), kontroller::Fet));
     const QString tal(10, u'9');
     const QString kolumntexter[kKolumner] = {tal,
                                              QString(tovana::kDatumlangd, u'W'),
@@ -115,16 +110,14 @@ Senasteposter::Senasteposter(QWidget *parent) : QWidget(parent) {
                         fet.horizontalAdvance(QString::fromUtf8(kKolumnlista[c].rubrik))));
     rutnat->setColumnStretch(kKolumner - 1, 1);
 
-    Edithoppavernr_ = new QLineEdit(this);
-    Edithoppavernr_->setObjectName(QStringLiteral("Edithoppavernr"));
-    Edithoppapostnr_ = new QLineEdit(this);
-    Edithoppapostnr_->setObjectName(QStringLiteral("Edithoppapostnr"));
+    Edithoppavernr_ = kontroller::Ruta(this, "Edithoppavernr");
+    Edithoppapostnr_ = kontroller::Ruta(this, "Edithoppapostnr");
     const int hoppbredd = matt.horizontalAdvance(QStringLiteral("000000")) + 16;
     Edithoppavernr_->setFixedWidth(hoppbredd);
     Edithoppapostnr_->setFixedWidth(hoppbredd);
-    auto *hoppguide = new QLabel(
-        QStringLiteral("<- Ange Ver.nr. eller Post nr. för att hoppa i redovisningen ->"), this);
-    hoppguide->setObjectName(QStringLiteral("LabelHoppa"));
+    auto *hoppguide =
+        Etikett(this, "LabelHoppa",
+                QStringLiteral("<- Ange Ver.nr. eller Post nr. för att hoppa i redovisningen ->"));
     hoppguide->setAlignment(Qt::AlignCenter);
     const int hopprad = tovana::kSenasteradantal + 1;
     rutnat->addWidget(Edithoppavernr_, hopprad, 0, Qt::AlignRight);

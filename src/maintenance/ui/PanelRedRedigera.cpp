@@ -59,9 +59,7 @@ PanelRedRedigera::PanelRedRedigera(Huvudfonster &form)
     for (QLabel *besked : {LabelAndraRedBesked_, LabelAndraRedNamnBesked_}) {
         besked->setTextFormat(Qt::PlainText);
         besked->setWordWrap(true);
-        QFont fet = besked->font();
-        fet.setBold(true);
-        besked->setFont(fet);
+        kontroller::SattTypsnitt(besked, kontroller::Fet);
         // Room for the message before it comes, so nothing below it moves.
         stadig::ReserveraRader(besked, 2);
     }

@@ -15,11 +15,9 @@ Raknepanel::Raknepanel(Huvudfonster &form, QLineEdit *editBelopp, QWidget *paren
     setObjectName(QStringLiteral("Panelrakna"));
     setFrameShape(QFrame::StyledPanel);
 
-    auto *rubrik = new QLabel(QStringLiteral("Beräkningshjälp"), this);
-    rubrik->setObjectName(QStringLiteral("LabelRaknaRubrik"));
-    QFont font = rubrik->font();
-    font.setBold(true);
-    rubrik->setFont(font);
+    using kontroller::Etikett;
+    auto *rubrik = kontroller::Stilsatt(
+        Etikett(this, "LabelRaknaRubrik", QStringLiteral("Beräkningshjälp")), kontroller::Fet);
 
     EditRakna1_ = kontroller::Ruta(this, "EditRakna1");
     EditRaknaOperator_ = kontroller::Ruta(this, "EditRaknaOperator");
@@ -30,9 +28,9 @@ Raknepanel::Raknepanel(Huvudfonster &form, QLineEdit *editBelopp, QWidget *paren
     connect(BitBtnRakna_, &QPushButton::clicked, this, &Raknepanel::BitBtnRaknaClick);
 
     auto *rutor = new QGridLayout;
-    rutor->addWidget(new QLabel(QStringLiteral("Belopp 1"), this), 0, 0);
-    rutor->addWidget(new QLabel(QStringLiteral("Räknetecken"), this), 0, 1);
-    rutor->addWidget(new QLabel(QStringLiteral("Belopp 2"), this), 0, 2);
+    rutor->addWidget(Etikett(this, "LabelRakna1", QStringLiteral("Belopp 1")), 0, 0);
+    rutor->addWidget(Etikett(this, "LabelRaknaOperator", QStringLiteral("Räknetecken")), 0, 1);
+    rutor->addWidget(Etikett(this, "LabelRakna2", QStringLiteral("Belopp 2")), 0, 2);
     rutor->addWidget(EditRakna1_, 1, 0);
     rutor->addWidget(EditRaknaOperator_, 1, 1);
     rutor->addWidget(EditRakna2_, 1, 2);
@@ -49,8 +47,10 @@ Raknepanel::Raknepanel(Huvudfonster &form, QLineEdit *editBelopp, QWidget *paren
                                          "konteringsradens beloppsruta.",
                                          "Tryck Enter eller Tab för att ",
                                          "acceptera svaret som belopp."};
+    int nummer = 0;
     for (const char *rad : kGuide)
-        yta->addWidget(new QLabel(QString::fromUtf8(rad), this));
+        yta->addWidget(Etikett(this, QStringLiteral("LabelRaknaHjalp%1").arg(++nummer),
+                               QString::fromUtf8(rad)));
     yta->addStretch(1);
 
     setTabOrder(EditRakna1_, EditRaknaOperator_);

@@ -54,9 +54,7 @@ PanelSortera::PanelSortera(Huvudfonster &form)
     BitBtnSorteraDatum_ =
         Knapp(this, "BitBtnSorteraDatum", QStringLiteral("Visa sortering efter Datum"));
     LabelsorteraDelrubrik_ = Radbrytande(this, "LabelsorteraDelrubrik");
-    QFont fet = LabelsorteraDelrubrik_->font();
-    fet.setBold(true);
-    LabelsorteraDelrubrik_->setFont(fet);
+    kontroller::SattTypsnitt(LabelsorteraDelrubrik_, kontroller::Fet);
 
     ListBoxSortera_ = kontroller::Lista(this, "ListBoxSortera");
     ListBoxSortera_->setFont(kontroller::Fastbredd());

@@ -55,8 +55,7 @@ PanelRappkod::PanelRappkod(Huvudfonster &form)
     const char *const namn[] = {"EditRappKod1", "EditRappkod2", "EditRappKod3",
                                 "EditRappKod4", "EditRappKod5", "EditRappKod6"};
     for (std::size_t k = 0; k < rutor_.size(); ++k) {
-        rutor_[k] = new QLineEdit(this);
-        rutor_[k]->setObjectName(QString::fromUtf8(namn[k]));
+        rutor_[k] = kontroller::Ruta(this, namn[k]);
         rutor_[k]->setFixedWidth(57);
         rutrad->addWidget(rutor_[k]);
     }
@@ -67,8 +66,7 @@ PanelRappkod::PanelRappkod(Huvudfonster &form)
     auto *br = Rapportknapp(this, "BitBtnBRkod",
                             QStringLiteral("Visa Balansräkingen med uppdelning på koder"));
 
-    ListBoxRappKod_ = new QListWidget(this);
-    ListBoxRappKod_->setObjectName(QStringLiteral("ListBoxRappKod"));
+    ListBoxRappKod_ = kontroller::Lista(this, "ListBoxRappKod");
     ListBoxRappKod_->setFont(Verdana(13));
     ListBoxRappKod_->setMinimumSize(225, 345);
 

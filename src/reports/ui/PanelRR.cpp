@@ -25,10 +25,9 @@ PanelRR::PanelRR(Huvudfonster &form)
     rutnat->setColumnMinimumWidth(0, matt.horizontalAdvance(QString(60, u'x')));
     rutnat->setColumnMinimumWidth(1, matt.horizontalAdvance(QStringLiteral("-9 999 999 999,00")));
     for (int k = 1; k <= kRader; ++k) {
-        auto *namn = new Avkortadetikett(QString(), this);
-        namn->setObjectName(QStringLiteral("Ln%1").arg(k));
-        auto *belopp = new QLabel(this);
-        belopp->setObjectName(k == 9 ? QStringLiteral("LBB9") : QStringLiteral("Lbb%1").arg(k));
+        auto *namn = kontroller::Avkortad(this, QStringLiteral("Ln%1").arg(k));
+        auto *belopp = kontroller::Etikett(
+            this, k == 9 ? QStringLiteral("LBB9") : QStringLiteral("Lbb%1").arg(k), QString());
         belopp->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         for (QLabel *etikett : {static_cast<QLabel *>(namn), belopp}) {
             etikett->setFont(Verdana(13));

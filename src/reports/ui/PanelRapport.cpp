@@ -55,15 +55,13 @@ PanelRapport::PanelRapport(Huvudfonster &form)
     auto *res = Rapportknapp(this, "BitBtnResRapp", QStringLiteral("Resultaträkning"));
     auto *bal = Rapportknapp(this, "BitBtnBalRapp", QStringLiteral("Balansräkning"));
     auto *dagbok = Rapportknapp(this, "BitBtnDagbok", QStringLiteral("Dagbok"));
-    EditHuvudboknummer_ = new QLineEdit(this);
-    EditHuvudboknummer_->setObjectName(QStringLiteral("EditHuvudboknummer"));
+    EditHuvudboknummer_ = kontroller::Ruta(this, "EditHuvudboknummer");
     EditHuvudboknummer_->setFixedWidth(105);
     EditHuvudboknummer_->installEventFilter(this);
     auto *kontosaldo =
         Rapportknapp(this, "BitBtnkontosaldo", QStringLiteral("Kontoutdrag för valt konto"));
     auto *kontoplan = Rapportknapp(this, "BitBtnkontoplan", QStringLiteral("Kontoplanen"));
-    ListBoxKontoutdragKplan_ = new QListWidget(this);
-    ListBoxKontoutdragKplan_->setObjectName(QStringLiteral("ListBoxKontoutdragKplan"));
+    ListBoxKontoutdragKplan_ = kontroller::Lista(this, "ListBoxKontoutdragKplan");
     ListBoxKontoutdragKplan_->setFont(Verdana(11));
     ListBoxKontoutdragKplan_->setMinimumWidth(297);
 

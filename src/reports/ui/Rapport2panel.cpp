@@ -61,14 +61,11 @@ Panelrapport2::Panelrapport2(Huvudfonster &form)
     rad->addLayout(hoger);
     Labelanvisning_ =
         Etikett(this, QStringLiteral("Labelanvisning"), QStringLiteral("Ange kontonumret här:"));
-    Editvisakonto_ = new QLineEdit(this);
-    Editvisakonto_->setObjectName(QStringLiteral("Editvisakonto"));
+    Editvisakonto_ = kontroller::Ruta(this, "Editvisakonto");
     BitBtnvisakonto_ = Knapp(this, "BitBtnvisakonto", QStringLiteral("Visa kontoutdraget"));
     LabelRappVisaKontonRubrik_ = Etikett(this, QStringLiteral("LabelRappVisaKontonRubrik"),
                                          QStringLiteral("Dubbelklicka för att välja  konto:"));
-    ListBoxrapp_ = new QListWidget(this);
-    ListBoxrapp_->setObjectName(QStringLiteral("ListBoxrapp"));
-    ListBoxrapp_->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListBoxrapp_ = kontroller::Lista(this, "ListBoxrapp");
     ListBoxrapp_->setMinimumWidth(
         QFontMetrics(ListBoxrapp_->font()).horizontalAdvance(QString(36, QLatin1Char('M'))) / 2);
     hoger->addWidget(Labelanvisning_);
@@ -121,11 +118,8 @@ void Panelrapport2::ByggRutnat(QGridLayout *rutnat) {
             auto *cell =
                 Etikett(this, namn, rad == 0 ? QString::fromUtf8(kolumn.rubrik) : QString());
             cell->setAlignment(justering);
-            if (rad == 0) {
-                QFont fet = cell->font();
-                fet.setBold(true);
-                cell->setFont(fet);
-            }
+            if (rad == 0)
+                kontroller::SattTypsnitt(cell, kontroller::Fet);
             if (k == Te)
                 cell->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
             rutnat->addWidget(cell, rad, k);
