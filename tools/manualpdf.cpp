@@ -82,6 +82,8 @@ public:
     // A document laid out on the page's width, its pictures found in the folder.
     std::unique_ptr<QTextDocument> Dokument(const QString &html) const {
         auto dok = std::make_unique<QTextDocument>();
+        // Fonts and pictures measured at the PDF's resolution, not the screen's.
+        dok->documentLayout()->setPaintDevice(&skrivare_);
         dok->setDocumentMargin(0);
         QFont typsnitt(QStringLiteral("DejaVu Sans"));
         typsnitt.setPointSizeF(10);
@@ -110,7 +112,9 @@ public:
             malare.save();
             malare.translate(0, -sida * storlek.height());
             QAbstractTextDocumentLayout::PaintContext sammanhang;
-            sammanhang.clip = QRectF(0, sida * storlek.height(), storlek.width(), storlek.height());
+            // A hair short of the next page, so its first picture leaves no line here.
+            sammanhang.clip =
+                QRectF(0, sida * storlek.height(), storlek.width(), storlek.height() - 2);
             malare.setClipRect(sammanhang.clip);
             dok.documentLayout()->draw(&malare, sammanhang);
             malare.restore();
