@@ -56,10 +56,29 @@ QString LasSida(const QDir &mapp, const QString &fil) {
     QFile f(mapp.filePath(fil));
     if (!f.open(QIODevice::ReadOnly))
         Avbryt(QStringLiteral("kan inte läsa %1: %2").arg(f.fileName(), f.errorString()));
+    const QByteArray bytes = f.readAll();
+    // The pages are kept as the Manual menu's browser reads them: Windows-1252
+    // with CR LF, saying so in their head. A page saved as UTF-8 would show
+    // "Ã¤" for "ä" there, so it stops the build here.
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString somUtf8 = utf8(bytes);
+    if (!utf8.hasError() && somUtf8.toLatin1() != bytes)
+        Avbryt(QStringLiteral("%1 är sparad som UTF-8, inte Windows-1252").arg(f.fileName()));
+    if (bytes.count('\n') != bytes.count("\r\n"))
+        Avbryt(QStringLiteral("%1 har rader som inte slutar med CR LF").arg(f.fileName()));
+    if (!bytes.contains("<meta charset=\"windows-1252\">"))
+        Avbryt(QStringLiteral("%1 saknar <meta charset=\"windows-1252\">").arg(f.fileName()));
     QStringDecoder avkodare("windows-1252");
-    QString html = avkodare(f.readAll());
+    QString html = avkodare(bytes);
     if (avkodare.hasError())
         Avbryt(QStringLiteral("%1 är inte Windows-1252").arg(f.fileName()));
+    // Every picture a page shows must be there, or the PDF would show a hole.
+    const QRegularExpression bild(QStringLiteral("<img[^>]*src=\"([^\"]+)\""));
+    for (auto traff = bild.globalMatch(html); traff.hasNext();) {
+        const QString src = traff.next().captured(1);
+        if (!QFile::exists(mapp.filePath(src)))
+            Avbryt(QStringLiteral("%1 visar %2, som saknas").arg(f.fileName(), src));
+    }
     const qsizetype borjan = html.indexOf(QRegularExpression(QStringLiteral("<body[^>]*>")));
     const qsizetype slut = html.lastIndexOf(QStringLiteral("</body>"));
     if (borjan < 0 || slut < borjan)
