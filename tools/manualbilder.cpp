@@ -2,9 +2,10 @@
 // it is: the welcome panel, the entry form with a post keyed, the income
 // statement, an account statement and the chart editor. The window is built with
 // a stand-in desktop that answers its file dialogs, opens a company made in a
-// temporary folder (the example chart, and the example ledger when one is
-// delivered, else a small ledger written here), is driven through its menu by
-// the actions' object names, and each view is saved as a PNG.
+// temporary folder (the example company's chart and ledger when one is
+// delivered, else the example chart and a small ledger written here), is
+// driven through its menu by the actions' object names, and each view is saved
+// as a PNG. The example files themselves are never opened, locked or changed.
 //
 //     QT_QPA_PLATFORM=offscreen tovana_manualbilder <exempel folder> <picture folder>
 //
@@ -20,6 +21,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -141,15 +143,37 @@ int main(int argc, char **argv) {
     // Opened from the folder by plain names, so the pictures show no temporary path.
     if (!QDir::setCurrent(mapp.path()))
         Avbryt(QStringLiteral("kan inte gå till %1").arg(mapp.path()));
-    const QString kontoplan = QStringLiteral("foretag.kpl");
-    const QString redovisning = QStringLiteral("foretag2012.red");
-    if (!QFile::copy(exempel.filePath(QStringLiteral("foretag.kpl")), kontoplan))
-        Avbryt(QStringLiteral("kan inte kopiera exempelkontoplanen från %1").arg(exempel.path()));
-    const QStringList exempelred = exempel.entryList({QStringLiteral("*.red")}, QDir::Files);
+    // The delivered example company when there is one: the two files its company
+    // file names, found by their names in the example folder. Otherwise the
+    // example chart and the small ledger above.
+    QString exempelkplan = QStringLiteral("foretag.kpl");
+    QString exempelred;
+    const QStringList foretagsfiler = exempel.entryList({QStringLiteral("*.ftg")}, QDir::Files);
+    if (!foretagsfiler.isEmpty()) {
+        QFile fil(exempel.filePath(foretagsfiler.first()));
+        if (!fil.open(QIODevice::ReadOnly))
+            Avbryt(QStringLiteral("kan inte läsa %1").arg(fil.fileName()));
+        const QStringList rader = QString::fromLatin1(fil.readAll())
+                                      .split(QRegularExpression(QStringLiteral("\\r\\n|\\n|\\r")));
+        if (rader.size() < 2)
+            Avbryt(QStringLiteral("%1 har inte två rader").arg(fil.fileName()));
+        // A path of either kind of slash: only its last part is the file's name.
+        const auto namn = [](QString rad) {
+            return rad.replace('\\', '/').section('/', -1).trimmed();
+        };
+        exempelkplan = namn(rader[0]);
+        exempelred = namn(rader[1]);
+    }
+    // The copies keep the example's names, which the pictures show.
+    const QString kontoplan = exempelkplan;
+    const QString redovisning =
+        exempelred.isEmpty() ? QStringLiteral("foretag2012.red") : exempelred;
+    if (!QFile::copy(exempel.filePath(exempelkplan), kontoplan))
+        Avbryt(QStringLiteral("kan inte kopiera %1").arg(exempel.filePath(exempelkplan)));
     if (exempelred.isEmpty())
         Skriv(redovisning, QByteArray(kLitenRedovisning));
-    else if (!QFile::copy(exempel.filePath(exempelred.first()), redovisning))
-        Avbryt(QStringLiteral("kan inte kopiera %1").arg(exempelred.first()));
+    else if (!QFile::copy(exempel.filePath(exempelred), redovisning))
+        Avbryt(QStringLiteral("kan inte kopiera %1").arg(exempel.filePath(exempelred)));
     const QString foretag = QStringLiteral("foretag.ftg");
     Skriv(
         foretag,
