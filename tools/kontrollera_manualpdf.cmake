@@ -1,5 +1,6 @@
 # Checks the manual's PDF as the build made it: a title page, a contents page and
-# at least a page per chapter, and every chapter's title in its text.
+# at least a page per chapter, every chapter's title in its text, and each
+# chapter opening the page the contents gives for it.
 #
 #     cmake -DPDF=<manualTovana.pdf> -DKAPITEL="Tovana i korthet;Kontoplanen;..." -P <this file>
 
@@ -27,5 +28,23 @@ foreach(titel "Tovana – manual" "Innehåll" ${KAPITEL})
   string(FIND "${text}" "${titel}" plats)
   if(plats EQUAL -1)
     message(FATAL_ERROR "\"${titel}\" is missing from ${PDF}")
+  endif()
+endforeach()
+
+# Every chapter starts on the page the contents gives for it.
+execute_process(COMMAND pdftotext -enc UTF-8 -f 2 -l 2 "${PDF}" - OUTPUT_VARIABLE innehall)
+set(nummer 0)
+foreach(titel ${KAPITEL})
+  math(EXPR nummer "${nummer} + 1")
+  if(NOT innehall MATCHES "${nummer}\\. ${titel}[ \t\r\n]+([0-9]+)")
+    message(FATAL_ERROR "\"${titel}\" has no page number in the contents of ${PDF}")
+  endif()
+  set(sida "${CMAKE_MATCH_1}")
+  execute_process(COMMAND pdftotext -enc UTF-8 -f ${sida} -l ${sida} "${PDF}" -
+                  OUTPUT_VARIABLE sidtext)
+  string(STRIP "${sidtext}" sidtext)
+  string(FIND "${sidtext}" "${titel}" plats)
+  if(NOT plats EQUAL 0)
+    message(FATAL_ERROR "\"${titel}\" does not open page ${sida} of ${PDF}, as the contents says")
   endif()
 endforeach()

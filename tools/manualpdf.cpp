@@ -29,20 +29,13 @@
 
 namespace {
 
-struct Kapitel {
-    const char *fil;
-    const char *titel;
-};
-
-// The chapters in the Manual menu's order.
-const std::vector<Kapitel> kKapitel = {
-    {"kortversion.html", "Tovana i korthet"},
-    {"kontoplan.html", "Kontoplanen"},
-    {"redovisning.html", "Redovisningen"},
-    {"foretag.html", "Företag"},
-    {"rapporter.html", "Rapporter"},
-    {"utskrifter.html", "Utskrifter"},
-    {"special.html", "Special"},
+// The chapters' pages in the Manual menu's order; each chapter is titled by its
+// page's <h1>.
+const std::vector<QString> kKapitel = {
+    QStringLiteral("kortversion.html"), QStringLiteral("kontoplan.html"),
+    QStringLiteral("redovisning.html"), QStringLiteral("foretag.html"),
+    QStringLiteral("rapporter.html"),   QStringLiteral("utskrifter.html"),
+    QStringLiteral("special.html"),
 };
 
 [[noreturn]] void Avbryt(const QString &text) {
@@ -155,12 +148,22 @@ QString Titelsida(const QString &version) {
         .arg(version.toHtmlEscaped());
 }
 
-QString Innehall(const std::vector<int> &forstaSida) {
+// The text of a page's first <h1>, as markup (it is already escaped there).
+QString Rubrik(const QString &html, const QString &fil) {
+    const auto traff = QRegularExpression(QStringLiteral("<h1[^>]*>(.*?)</h1>"),
+                                          QRegularExpression::DotMatchesEverythingOption)
+                           .match(html);
+    if (!traff.hasMatch())
+        Avbryt(QStringLiteral("%1 saknar rubrik (<h1>)").arg(fil));
+    return traff.captured(1).simplified();
+}
+
+QString Innehall(const std::vector<QString> &rubriker, const std::vector<int> &forstaSida) {
     QString html = QStringLiteral("<h1>Innehåll</h1><table width=\"100%\" cellpadding=\"4\">");
-    for (size_t i = 0; i < kKapitel.size(); ++i)
+    for (size_t i = 0; i < rubriker.size(); ++i)
         html += QStringLiteral("<tr><td>%1. %2</td><td align=\"right\">%3</td></tr>")
                     .arg(i + 1)
-                    .arg(QString::fromUtf8(kKapitel[i].titel).toHtmlEscaped())
+                    .arg(rubriker[i])
                     .arg(forstaSida[i]);
     return html + QStringLiteral("</table>");
 }
@@ -178,8 +181,11 @@ int main(int argc, char **argv) {
     const QString tillfallig = utfil + QStringLiteral(".tmp");
 
     std::vector<QString> sidor;
-    for (const Kapitel &kapitel : kKapitel)
-        sidor.push_back(LasSida(mapp, QString::fromUtf8(kapitel.fil)));
+    std::vector<QString> rubriker;
+    for (const QString &fil : kKapitel) {
+        sidor.push_back(LasSida(mapp, fil));
+        rubriker.push_back(Rubrik(sidor.back(), fil));
+    }
 
     QFile::remove(tillfallig);
     {
@@ -197,13 +203,13 @@ int main(int argc, char **argv) {
             kapitel.push_back(sattare.Dokument(html));
         auto titel = sattare.Dokument(Titelsida(version));
         std::vector<int> forstaSida(kKapitel.size(), 0);
-        auto innehall = sattare.Dokument(Innehall(forstaSida));
+        auto innehall = sattare.Dokument(Innehall(rubriker, forstaSida));
         int sida = sattare.Sidor(*titel) + sattare.Sidor(*innehall) + 1;
         for (size_t i = 0; i < kapitel.size(); ++i) {
             forstaSida[i] = sida;
             sida += sattare.Sidor(*kapitel[i]);
         }
-        innehall = sattare.Dokument(Innehall(forstaSida));
+        innehall = sattare.Dokument(Innehall(rubriker, forstaSida));
 
         QPainter malare;
         if (!malare.begin(&skrivare))
