@@ -124,8 +124,10 @@ Filtext Tolka(std::string bytes, const std::string &sokvag) {
     const auto borjar = [&](std::string_view bom) {
         return std::string_view(bytes).starts_with(bom);
     };
-    if (borjar("\xFF\xFE") || borjar("\xFE\xFF") ||
-        std::memchr(bytes.data(), 0, bytes.size()) != nullptr)
+    // A UTF-16 file holds NUL bytes (every digit, ";" and line end has one). Its
+    // byte order mark alone does not tell: a name the program wrote may begin
+    // with "ÿþ", the same two bytes in Windows-1252.
+    if (std::memchr(bytes.data(), 0, bytes.size()) != nullptr)
         throw Korningsfel("Filen är sparad som UTF-16 och kan inte läsas. Spara den som "
                           "Windows-1252 (ANSI) eller UTF-8.\nFil: " +
                           sokvag);

@@ -157,6 +157,17 @@ TEST(Tolka, ValidUtf8WithAMultiByteSequenceOrABomIsUtf8AnythingElseWindows1252) 
     EXPECT_EQ(Avkoda("F\xF6r", Filkodning::Windows1252), "För");
 }
 
+// A chart or ledger the program wrote under a name beginning "ÿþ" was refused as UTF-16
+// when opened again, though it holds no NUL byte.
+TEST(Tolka, AWindows1252TextBeginningWithTheBytesOfAByteOrderMarkIsRead) {
+    for (const std::string &bytes :
+         {std::string("\xFF\xFE-plan\r\n1;1930;Bank\r\n"), std::string("\xFE\xFF\r\n")}) {
+        const Filtext text = Tolka(bytes, "/hem/plan.kpl");
+        EXPECT_EQ(text.kodning, Filkodning::Windows1252);
+        EXPECT_EQ(text.bytes, bytes);
+    }
+}
+
 // A UTF-16 file's message showed only "'1": its NUL bytes cut the message short.
 TEST(Tolka, AUtf16FileIsRefusedNamingTheFile) {
     for (const std::string &bytes : {std::string("\xFF\xFE"
