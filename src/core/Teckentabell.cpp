@@ -24,6 +24,8 @@ int ByteForTecken(char32_t tecken) {
     return -1;
 }
 
+} // namespace
+
 void LaggTillUtf8(std::string &ut, char32_t c) {
     if (c < 0x80) {
         ut += static_cast<char>(c);
@@ -117,8 +119,6 @@ bool ArUtf8MedFlerbyte(std::string_view bytes) {
     }
     return flerbyte;
 }
-
-} // namespace
 
 Filtext Tolka(std::string bytes, const std::string &sokvag) {
     const auto borjar = [&](std::string_view bom) {

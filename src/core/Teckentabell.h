@@ -41,9 +41,19 @@ struct Filtext {
 };
 
 // Decides how the file's bytes are read and drops a UTF-8 byte order mark. A
-// UTF-16 file (byte order mark FF FE or FE FF, or any NUL byte) raises
-// Korningsfel naming the file.
+// UTF-16 file (any NUL byte) raises Korningsfel naming the file.
 Filtext Tolka(std::string bytes, const std::string &sokvag);
+
+// Whether the bytes are valid UTF-8 holding at least one multi-byte character
+// (overlong forms, surrogates and values beyond Unicode are not valid).
+bool ArUtf8MedFlerbyte(std::string_view bytes);
+
+// Decodes the UTF-8 character at `pos` and advances past it. A malformed
+// sequence gives U+FFFD for its first byte.
+char32_t LasUtf8(std::string_view text, std::size_t &pos);
+
+// Appends the character as UTF-8.
+void LaggTillUtf8(std::string &ut, char32_t tecken);
 
 // A field's bytes as UTF-8 text: unchanged from a UTF-8 file, converted from a
 // Windows-1252 one.

@@ -41,64 +41,6 @@ constexpr Narmast kNarmast[] = {
     {U'›', ">"},   {U'ˆ', "^"},  {U'˜', "~"},   {U'¹', "1"},  {U'³', "3"},   {U'©', "(c)"},
     {U'®', "(R)"}, {U'™', "TM"}};
 
-// The next character of UTF-8 text; an invalid byte gives U+FFFD.
-char32_t NastaTecken(std::string_view text, std::size_t &pos) {
-    const auto b = static_cast<unsigned char>(text[pos++]);
-    if (b < 0x80)
-        return b;
-    int fler = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : -1;
-    if (fler < 0 || pos + fler > text.size())
-        return U'\uFFFD';
-    char32_t c = b & (0x3F >> fler);
-    for (int i = 0; i < fler; ++i) {
-        const auto f = static_cast<unsigned char>(text[pos]);
-        if ((f & 0xC0) != 0x80)
-            return U'\uFFFD';
-        c = (c << 6) | (f & 0x3F);
-        ++pos;
-    }
-    return c;
-}
-
-void LaggTillUtf8(std::string &ut, char32_t c) {
-    if (c < 0x80) {
-        ut += static_cast<char>(c);
-    } else if (c < 0x800) {
-        ut += static_cast<char>(0xC0 | (c >> 6));
-        ut += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        ut += static_cast<char>(0xE0 | (c >> 12));
-        ut += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        ut += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        ut += static_cast<char>(0xF0 | (c >> 18));
-        ut += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        ut += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        ut += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-// Whether the bytes are valid UTF-8 holding at least one multi-byte character.
-bool ArUtf8MedFlerbyte(std::string_view bytes) {
-    bool flerbyte = false;
-    std::size_t pos = 0;
-    while (pos < bytes.size()) {
-        const std::size_t start = pos;
-        const char32_t c = NastaTecken(bytes, pos);
-        if (c == U'\uFFFD' && bytes.substr(start, 3) != "\xEF\xBF\xBD")
-            return false;
-        if (pos - start > 1) {
-            // Overlong forms and surrogates are not UTF-8.
-            const std::size_t langd = pos - start;
-            if ((langd == 2 && c < 0x80) || (langd == 3 && c < 0x800) ||
-                (langd == 4 && (c < 0x10000 || c > 0x10FFFF)) || (c >= 0xD800 && c <= 0xDFFF))
-                return false;
-            flerbyte = true;
-        }
-    }
-    return flerbyte;
-}
-
 bool ArBlanktecken(char c) {
     return static_cast<unsigned char>(c) <= ' ';
 }
@@ -189,7 +131,7 @@ std::string TillPc8(std::string_view text) {
     ut.reserve(text.size());
     std::size_t pos = 0;
     while (pos < text.size()) {
-        const char32_t c = NastaTecken(text, pos);
+        const char32_t c = LasUtf8(text, pos);
         if (c < 0x80) {
             ut += static_cast<char>(c);
             continue;
@@ -295,7 +237,7 @@ std::string Skrivbar(std::string_view text) {
     ut.reserve(text.size());
     std::size_t pos = 0;
     while (pos < text.size()) {
-        const char32_t c = NastaTecken(text, pos);
+        const char32_t c = LasUtf8(text, pos);
         if (c < U' ' || c == 0x7F)
             ut += ' ';
         else if (!KanSkrivasSomWindows1252(c) || (c >= 0x80 && c <= 0x9F))
