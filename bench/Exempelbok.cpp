@@ -88,14 +88,23 @@ std::vector<TPost> Exempelposter(long antal) {
     // About 2.25 posts a verification; the last days take what is left over.
     const long verifikationer = antal * 4 / 9 + 1;
     for (int32_t vernr = 2; static_cast<long>(poster.size()) < antal; ++vernr) {
-        const int dag = static_cast<int>(std::min(359L, (vernr - 2) * 360L / verifikationer));
+        int dag = static_cast<int>(std::min(364L, (vernr - 2) * 365L / verifikationer));
+        int manad = 0;
+        for (const int dagar : {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31}) {
+            if (dag < dagar)
+                break;
+            dag -= dagar;
+            ++manad;
+        }
         char datum[16];
-        std::snprintf(datum, sizeof datum, "26%02d%02d", 1 + dag / 30, 1 + dag % 30);
+        std::snprintf(datum, sizeof datum, "26%02d%02d", 1 + manad, 1 + dag);
         const long cent = static_cast<long>(slump() % 2000000 + 100);
         const int32_t kod = slump() % 5 == 0 ? Nummer(7, slump()) : 0;
         const int32_t tillgang = Nummer(0, slump() % 4); // the money accounts
         const auto kr = [](long ore) { return static_cast<double>(ore) / 100.0; };
-        switch (slump() % 4) {
+        // The last verifications are whole ones: near the end only one-post kinds.
+        const bool rum = antal - static_cast<long>(poster.size()) >= 4;
+        switch (rum ? slump() % 4 : slump() % 2 * 3) {
         case 0: // a cash sale, one post with both sides
             post(vernr, datum, kr(cent), tillgang, Nummer(4, slump()), kod,
                  "Försäljning kontant " + std::to_string(vernr));

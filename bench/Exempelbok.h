@@ -4,10 +4,10 @@
 // opens with one-sided opening posts and then runs verifications of one to four
 // posts through the year, dates ÅÅMMDD in order, every fifth result post coded:
 //
-//     1;260101;250000;1010;0;0;IB-post
-//     2;260102;1250;1910;0;0;Kundfaktura 2
-//     2;260102;1000;0;3010;30;Kundfaktura 2
-//     2;260102;250;0;2310;0;Kundfaktura 2
+//     1;260101;38844,38;1010;0;0;IB-post
+//     16;260112;23049,12;1110;0;0;Kundfaktura 16
+//     16;260112;18439,3;0;3060;60;Kundfaktura 16
+//     16;260112;4609,82;0;2310;0;Kundfaktura 16
 
 #include "core/Bokforingsdata.h"
 
