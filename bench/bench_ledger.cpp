@@ -1,90 +1,242 @@
-// Reading and rewriting ledgers of 1 000, 100 000 and 1 000 000 posts. Reading
-// is one pass over the file, so its time grows linearly with the posts.
+// What a user waits for on a ledger of 1 000, 100 000 and 1 000 000 posts:
+// opening it, both statements, the journal's first and next page, an account
+// statement, saving a post, jumping to a post, and a rewrite. Each size's year
+// (Exempelbok.h) is written once into a temporary folder.
+//
+// Run as `tovana_bench --open LEDGER [--chart CHART]` it instead opens the
+// chart and the ledger as the window does, builds both statements and prints a
+// one-line summary, so a whole process can be timed from outside.
+
+#include "Exempelbok.h"
 
 #include "core/Bokforingsdata.h"
+#include "core/Kontoplanfil.h"
 #include "core/Redovisningsfil.h"
+#include "entry/Postinmatning.h"
+#include "entry/Redovisning.h"
+#include "maintenance/Postandring.h"
+#include "reports/Balansberakning.h"
+#include "reports/Dagbok.h"
+#include "reports/Kontoutdrag.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstring>
+#include <exception>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <string>
 #include <unistd.h>
 
 namespace {
 
-// The generated ledgers, one per size, removed when the program ends.
-struct Benchfiler {
-    std::map<long, std::string> filer;
-    ~Benchfiler() {
-        for (const auto &[antal, fil] : filer)
-            std::remove(fil.c_str());
+namespace fs = std::filesystem;
+
+// One size's files and the ledger read from them, removed when the program ends.
+struct Exempelar {
+    fs::path mapp;
+    std::string kontoplan, redovisning;
+    tovana::Bokforingsdata data;
+
+    ~Exempelar() {
+        std::error_code fel;
+        fs::remove_all(mapp, fel);
     }
 };
 
-std::string Fil(long antal) {
-    static Benchfiler benchfiler;
-    auto &fil = benchfiler.filer[antal];
-    if (fil.empty()) {
-        fil =
-            (std::filesystem::temp_directory_path() /
-             ("tovana_bench_" + std::to_string(::getpid()) + "_" + std::to_string(antal) + ".red"))
-                .string();
-        std::vector<tovana::TPost> poster;
-        poster.reserve(static_cast<std::size_t>(antal));
-        for (long i = 0; i < antal; ++i) {
-            tovana::TPost p;
-            p.vernr = static_cast<int32_t>(i + 1);
-            p.datum = "120315";
-            p.belopp = static_cast<double>((i * 7919) % 10000000) / 100.0;
-            p.debet = 1000 + static_cast<int32_t>(i % 200) * 10;
-            p.kredit = 3000 + static_cast<int32_t>((i * 7) % 200) * 10;
-            p.kod = i % 5 == 0 ? 10 : 0;
-            p.text = "Försäljning nr " + std::to_string(i + 1);
-            poster.push_back(std::move(p));
-        }
-        tovana::SkrivRedovisningsfil(fil, "Bokföring", poster);
-    }
-    return fil;
+void LasIn(tovana::Bokforingsdata &data, const std::string &kontoplan,
+           const std::string &redovisning) {
+    tovana::LasKontoplan(data, kontoplan);
+    tovana::LasRedovisning(data, redovisning);
+    data.Redovisningsfil = redovisning;
+    tovana::BeraknaKonteringssaldo(data);
 }
 
-void LasaRedovisning(benchmark::State &state) {
-    const std::string fil = Fil(state.range(0));
+Exempelar &Exempel(long antal) {
+    static std::map<long, std::unique_ptr<Exempelar>> exempel;
+    auto &e = exempel[antal];
+    if (!e) {
+        e = std::make_unique<Exempelar>();
+        e->mapp = fs::temp_directory_path() /
+                  ("tovana_bench_" + std::to_string(::getpid()) + "_" + std::to_string(antal));
+        fs::create_directories(e->mapp);
+        e->kontoplan = (e->mapp / "bench.kpl").string();
+        e->redovisning = (e->mapp / "bench.red").string();
+        tovana::bench::SkrivExempelbok(antal, e->kontoplan, e->redovisning);
+        LasIn(e->data, e->kontoplan, e->redovisning);
+    }
+    return *e;
+}
+
+void Storlek(benchmark::State &state) {
+    state.SetComplexityN(state.range(0));
+}
+
+// Opening: the chart, the ledger, the open balance and the six last posts.
+void Oppna(benchmark::State &state) {
+    const Exempelar &e = Exempel(state.range(0));
     for (auto _ : state) {
         tovana::Bokforingsdata data;
-        tovana::LasRedovisning(data, fil);
-        benchmark::DoNotOptimize(data.Postantal);
+        LasIn(data, e.kontoplan, e.redovisning);
+        benchmark::DoNotOptimize(tovana::SenastePoster(data));
     }
-    state.SetComplexityN(state.range(0));
-    state.SetItemsProcessed(state.iterations() * state.range(0));
+    Storlek(state);
 }
 
-void SkrivaRedovisning(benchmark::State &state) {
-    const std::string fil = Fil(state.range(0));
-    tovana::Bokforingsdata data;
-    tovana::LasRedovisning(data, fil);
-    const std::string ut = fil + ".ut";
+void Statements(benchmark::State &state) {
+    const Exempelar &e = Exempel(state.range(0));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tovana::ByggResultatrakning(e.data, tovana::Rapportform::Skarm));
+        benchmark::DoNotOptimize(tovana::ByggBalansrakning(e.data, tovana::Rapportform::Skarm));
+    }
+    Storlek(state);
+}
+
+void DagbokForstaSida(benchmark::State &state) {
+    const Exempelar &e = Exempel(state.range(0));
     for (auto _ : state)
-        tovana::SkrivRedovisning(data, ut);
-    std::remove(ut.c_str());
-    state.SetComplexityN(state.range(0));
-    state.SetItemsProcessed(state.iterations() * state.range(0));
+        benchmark::DoNotOptimize(tovana::ByggDagbokssida(e.data, 0, tovana::kSidrader));
+    Storlek(state);
+}
+
+void DagbokNastaSida(benchmark::State &state) {
+    const Exempelar &e = Exempel(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            tovana::ByggDagbokssida(e.data, tovana::kSidrader, tovana::kSidrader));
+    Storlek(state);
+}
+
+// The whole journal formatted at once, as the screen did before it formatted
+// only its page: kept to show what that saves.
+void DagbokHel(benchmark::State &state) {
+    const Exempelar &e = Exempel(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tovana::ByggDagbok(e.data));
+    Storlek(state);
+}
+
+// The statement of the busiest account and its first page, as the screen shows it.
+void Kontoutdrag(benchmark::State &state) {
+    const Exempelar &e = Exempel(state.range(0));
+    for (auto _ : state) {
+        const auto utdrag = tovana::ByggKontoutdragslinjer(e.data, 2330);
+        for (std::size_t i = 0; i < utdrag.linjer.size() && i < tovana::kSidrader; ++i)
+            benchmark::DoNotOptimize(tovana::Kontoutdragsrad(utdrag.linjer[i]));
+    }
+    Storlek(state);
+}
+
+// Every line of the statement formatted, as the screen did before.
+void KontoutdragHelt(benchmark::State &state) {
+    const Exempelar &e = Exempel(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tovana::ByggKontoutdrag(e.data, 2330));
+    Storlek(state);
+}
+
+// Saving one post: appended to the file and the table, then the six last rows.
+void SparaEnPost(benchmark::State &state) {
+    Exempelar &e = Exempel(state.range(0));
+    tovana::Bokforingsdata data;
+    const std::string kopia = e.redovisning + ".spara";
+    fs::copy_file(e.redovisning, kopia, fs::copy_options::overwrite_existing);
+    LasIn(data, e.kontoplan, kopia);
+    for (auto _ : state) {
+        tovana::Postrutor rutor{"", "", "125,50", "1010", "3010", "0", "Försäljning kontant"};
+        tovana::FyllStandardvarden(data, rutor);
+        const int32_t plats = tovana::SparaPost(data, rutor);
+        benchmark::DoNotOptimize(tovana::Postblock(data, plats));
+    }
+    fs::remove(kopia);
+    Storlek(state);
+}
+
+// Typing a verification number in the jump box: the block ending at its last post.
+void Hoppa(benchmark::State &state) {
+    const Exempelar &e = Exempel(state.range(0));
+    const std::string vernr = std::to_string(e.data.Poster[e.data.Postantal / 2].vernr);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tovana::Postblock(e.data, *tovana::HoppTillVernr(e.data, vernr)));
+    Storlek(state);
+}
+
+// A rewrite of the whole ledger, as a change, a deletion or a sort saves it.
+void Skriv(benchmark::State &state) {
+    const Exempelar &e = Exempel(state.range(0));
+    const std::string ut = e.redovisning + ".ut";
+    for (auto _ : state)
+        tovana::SkrivRedovisning(e.data, ut);
+    Storlek(state);
+}
+
+#define TOVANA_STORLEKAR(fall)                                                                     \
+    BENCHMARK(fall)                                                                                \
+        ->Arg(1000)                                                                                \
+        ->Arg(100000)                                                                              \
+        ->Arg(1000000)                                                                             \
+        ->Unit(benchmark::kMillisecond)                                                            \
+        ->Complexity(benchmark::oN)
+
+TOVANA_STORLEKAR(Oppna);
+TOVANA_STORLEKAR(Statements);
+TOVANA_STORLEKAR(DagbokForstaSida);
+TOVANA_STORLEKAR(DagbokNastaSida);
+TOVANA_STORLEKAR(DagbokHel);
+TOVANA_STORLEKAR(Kontoutdrag);
+TOVANA_STORLEKAR(KontoutdragHelt);
+TOVANA_STORLEKAR(SparaEnPost);
+TOVANA_STORLEKAR(Hoppa);
+TOVANA_STORLEKAR(Skriv);
+
+// --open LEDGER [--chart CHART]: open, build both statements, print a summary.
+int OppnaOchRakna(int argc, char **argv) {
+    std::string redovisning, kontoplan;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--open") == 0)
+            redovisning = argv[i + 1];
+        else if (std::strcmp(argv[i], "--chart") == 0)
+            kontoplan = argv[i + 1];
+        else
+            redovisning.clear();
+    }
+    if (redovisning.empty() || argc % 2 == 0) {
+        std::fprintf(stderr, "usage: %s --open LEDGER [--chart CHART]\n", argv[0]);
+        return 2;
+    }
+    try {
+        tovana::Bokforingsdata data;
+        if (!kontoplan.empty())
+            tovana::LasKontoplan(data, kontoplan);
+        tovana::LasRedovisning(data, redovisning);
+        data.Redovisningsfil = redovisning;
+        tovana::BeraknaKonteringssaldo(data);
+        const auto senaste = tovana::SenastePoster(data);
+        const auto rr = tovana::ByggResultatrakning(data, tovana::Rapportform::Skarm);
+        const auto br = tovana::ByggBalansrakning(data, tovana::Rapportform::Skarm);
+        std::printf("%d poster, %d konton, resultaträkningen %zu rader (%s %s), "
+                    "balansräkningen %zu rader\n",
+                    data.Postantal, data.Kontoantal, rr.size(),
+                    rr.empty() ? "" : rr.back().radnamn.c_str(),
+                    rr.empty() ? "" : rr.back().radbelopp.c_str(), br.size());
+        return senaste.empty() ? 1 : 0;
+    } catch (const std::exception &fel) {
+        std::fprintf(stderr, "%s\n", fel.what());
+        return 1;
+    }
 }
 
 } // namespace
 
-BENCHMARK(LasaRedovisning)
-    ->Arg(1000)
-    ->Arg(100000)
-    ->Arg(1000000)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity(benchmark::oN);
-BENCHMARK(SkrivaRedovisning)
-    ->Arg(1000)
-    ->Arg(100000)
-    ->Arg(1000000)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity(benchmark::oN);
-
-BENCHMARK_MAIN();
+int main(int argc, char **argv) {
+    if (argc > 1 && std::strcmp(argv[1], "--open") == 0)
+        return OppnaOchRakna(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -5,6 +5,9 @@
 #include "core/Teckentabell.h"
 #include "core/Textfil.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace tovana {
 
 namespace {
@@ -69,6 +72,10 @@ Redovisningsinnehall LasRedovisningsfil(const std::string &sokvag, Postlasning l
     std::string_view rad;
     Redovisningsinnehall innehall;
     innehall.kodning = fil.kodning;
+    // Room for a post a line at once: growing by doubling copied every post
+    // read so far and faulted in fresh pages each time.
+    innehall.poster.reserve(
+        static_cast<std::size_t>(std::count(fil.bytes.begin(), fil.bytes.end(), '\n') + 1));
     if (lasare.NastaRad(rad))
         innehall.namn = ForstaTecken(Avkoda(rad, fil.kodning), kNamnlangd);
     while (lasare.NastaPostrad(rad)) {
@@ -84,11 +91,15 @@ Redovisningsinnehall LasRedovisningsfil(const std::string &sokvag, Postlasning l
 void LasRedovisning(Bokforingsdata &data, const std::string &sokvag) {
     Redovisningsinnehall innehall = LasRedovisningsfil(sokvag);
     data.Redovisningsnamn = std::move(innehall.namn);
-    data.TomPoster();
     const auto antal = static_cast<int32_t>(innehall.poster.size());
-    data.Postplats(antal);
-    for (int32_t i = 0; i < antal; ++i)
-        data.Poster[i + 1] = std::move(innehall.poster[i]);
+    // Slot 0 empty, the posts in 1..antal, and as many empty slots after them as
+    // the table had before.
+    std::vector<TPost> poster;
+    poster.reserve(std::max(data.Poster.size(), innehall.poster.size() + 1));
+    poster.emplace_back();
+    std::move(innehall.poster.begin(), innehall.poster.end(), std::back_inserter(poster));
+    poster.resize(std::max(data.Poster.size(), poster.size()));
+    data.Poster = std::move(poster);
     data.Postantal = antal;
     data.RedovisningLastSomUtf8 = innehall.kodning == Filkodning::Utf8;
 }

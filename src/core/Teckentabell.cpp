@@ -2,6 +2,7 @@
 
 #include "core/Fel.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -154,12 +155,16 @@ std::string TillWindows1252Fil(std::string_view text, long forstaRad) {
     std::size_t pos = 0;
     long rad = forstaRad;
     while (pos < text.size()) {
-        const auto b = static_cast<unsigned char>(text[pos]);
-        if (b < 0x80) {
-            ut += static_cast<char>(b);
-            if (b == '\n')
+        // A run of ASCII goes over in one piece.
+        std::size_t slut = pos;
+        while (slut < text.size() && static_cast<unsigned char>(text[slut]) < 0x80) {
+            if (text[slut] == '\n')
                 ++rad;
-            ++pos;
+            ++slut;
+        }
+        if (slut > pos) {
+            ut.append(text, pos, slut - pos);
+            pos = slut;
             continue;
         }
         const std::size_t start = pos;
@@ -176,7 +181,8 @@ std::string TillWindows1252Fil(std::string_view text, long forstaRad) {
 }
 
 void KontrolleraUtanRadbrytning(std::string_view text, const std::string &vad) {
-    if (text.find_first_of("\r\n") != std::string_view::npos)
+    // A plain scan: find_first_of calls memchr on its set for every byte.
+    if (std::any_of(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }))
         throw Korningsfel(vad + " får inte innehålla radbrytningar.");
 }
 

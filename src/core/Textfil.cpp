@@ -245,8 +245,12 @@ int RensaTemporarfiler(const std::string &sokvag) {
 bool Radlasare::NastaRad(std::string_view &rad) {
     if (pos_ >= text_.size())
         return false;
-    const auto slut = text_.find_first_of("\r\n", pos_);
-    if (slut == std::string_view::npos) {
+    // A plain scan: find_first_of calls memchr on its set for every byte, which
+    // was a sixth of opening a ledger of a million posts.
+    auto slut = pos_;
+    while (slut < text_.size() && text_[slut] != '\r' && text_[slut] != '\n')
+        ++slut;
+    if (slut == text_.size()) {
         rad = text_.substr(pos_);
         pos_ = text_.size();
     } else {

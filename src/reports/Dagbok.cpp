@@ -3,12 +3,20 @@
 #include "core/Taltext.h"
 #include "core/Teckentabell.h"
 
+#include <algorithm>
+
 namespace tovana {
 
 std::vector<Dagboksrad> ByggDagbok(const Bokforingsdata &data) {
+    return ByggDagbokssida(data, 0, data.Postantal);
+}
+
+std::vector<Dagboksrad> ByggDagbokssida(const Bokforingsdata &data, int forsta, int antal) {
     std::vector<Dagboksrad> rader;
-    rader.reserve(data.Postantal > 0 ? data.Postantal : 0);
-    for (int32_t i = 1; i <= data.Postantal; ++i) {
+    const auto sista =
+        static_cast<int32_t>(std::min<int64_t>(data.Postantal, int64_t{forsta} + antal));
+    rader.reserve(static_cast<std::size_t>(std::max(0, sista - std::max(0, forsta))));
+    for (int32_t i = std::max(0, forsta) + 1; i <= sista; ++i) {
         const TPost &post = data.Poster[i];
         Dagboksrad rad;
         rad.vernr = std::to_string(post.vernr);

@@ -27,4 +27,9 @@ struct Dagboksrad {
 // One line for each of posts 1..Postantal, in table order, from index 0.
 std::vector<Dagboksrad> ByggDagbok(const Bokforingsdata &data);
 
+// The lines of one page: posts forsta + 1 .. forsta + antal (line index forsta
+// onwards), fewer or none where the range leaves the ledger. The screen formats only the
+// page it shows, so paging a ledger of a million posts costs 25 lines.
+std::vector<Dagboksrad> ByggDagbokssida(const Bokforingsdata &data, int forsta, int antal);
+
 } // namespace tovana

@@ -22,8 +22,8 @@ std::string Kontorad(const TKonto &konto) {
 
 } // namespace
 
-Kontoutdrag ByggKontoutdrag(const Bokforingsdata &data, int32_t nummer) {
-    Kontoutdrag utdrag;
+Kontoutdragslinjer ByggKontoutdragslinjer(const Bokforingsdata &data, int32_t nummer) {
+    Kontoutdragslinjer utdrag;
     for (int32_t i = 1; i <= data.Kontoantal; ++i) {
         const TKonto &konto = data.Konton[i];
         if (konto.nummer == nummer) {
@@ -37,22 +37,38 @@ Kontoutdrag ByggKontoutdrag(const Bokforingsdata &data, int32_t nummer) {
         return utdrag;
 
     double saldo = 0.0;
-    auto rad = [&](const TPost &post, bool debet) {
+    auto linje = [&](const TPost &post, bool debet) {
         saldo += (debet ? riktning : -riktning) * post.belopp;
-        Trapport2 r;
-        r.vernr = std::to_string(post.vernr);
-        r.datum = post.datum;
-        (debet ? r.debet : r.kredit) = KortBeloppstext(post.belopp);
-        r.saldo = KortBeloppstext(saldo);
-        utdrag.Kontoutdragsrader.push_back(std::move(r));
+        utdrag.linjer.push_back({post.vernr, post.datum, debet, post.belopp, saldo});
     };
     for (int32_t i = 1; i <= data.Postantal; ++i) {
         const TPost &post = data.Poster[i];
         if (post.debet == nummer)
-            rad(post, true);
+            linje(post, true);
         if (post.kredit == nummer)
-            rad(post, false);
+            linje(post, false);
     }
+    return utdrag;
+}
+
+Trapport2 Kontoutdragsrad(const Kontoutdragslinje &linje) {
+    Trapport2 r;
+    r.vernr = std::to_string(linje.vernr);
+    r.datum = linje.datum;
+    (linje.debet ? r.debet : r.kredit) = KortBeloppstext(linje.belopp);
+    r.saldo = KortBeloppstext(linje.saldo);
+    return r;
+}
+
+Kontoutdrag ByggKontoutdrag(const Bokforingsdata &data, int32_t nummer) {
+    Kontoutdragslinjer linjer = ByggKontoutdragslinjer(data, nummer);
+    Kontoutdrag utdrag;
+    utdrag.hittat = linjer.hittat;
+    utdrag.namn = std::move(linjer.namn);
+    utdrag.typ = linjer.typ;
+    utdrag.Kontoutdragsrader.reserve(linjer.linjer.size());
+    for (const Kontoutdragslinje &linje : linjer.linjer)
+        utdrag.Kontoutdragsrader.push_back(Kontoutdragsrad(linje));
     return utdrag;
 }
 

@@ -41,6 +41,30 @@ struct Kontoutdrag {
     int Radantal() const { return static_cast<int>(Kontoutdragsrader.size()); }
 };
 
+// One statement line before it is formatted: what the line shows, as numbers.
+struct Kontoutdragslinje {
+    int32_t vernr = 0;
+    std::string datum;
+    bool debet = false; // the amount stands in the debit column
+    double belopp = 0.0;
+    double saldo = 0.0; // the balance after this line
+};
+
+// The statement as numbers: what ByggKontoutdrag gives, its lines unformatted.
+// The screen keeps these and formats only the 25 lines it shows.
+struct Kontoutdragslinjer {
+    bool hittat = false;
+    std::string namn;
+    Kontotyp typ = 0;
+    std::vector<Kontoutdragslinje> linjer;
+};
+
+// The statement of account `nummer` as numbers (see ByggKontoutdrag).
+Kontoutdragslinjer ByggKontoutdragslinjer(const Bokforingsdata &data, int32_t nummer);
+
+// The formatted line: amounts and balance as KortBeloppstext.
+Trapport2 Kontoutdragsrad(const Kontoutdragslinje &linje);
+
 // The statement of account `nummer`, built from the chart and the ledger alone.
 // When several accounts carry the number, the last in the chart wins. Accounts
 // of classes 7 and 8 and numbers not in the chart give no lines. The balance

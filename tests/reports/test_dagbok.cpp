@@ -47,3 +47,31 @@ TEST(Dagbok, ALedgerOfMoreThanAThousandPostsIsListedWhole) {
     ASSERT_EQ(rader.size(), 1200u);
     EXPECT_EQ(rader.back().vernr, "1200");
 }
+
+// The screen formats one page at a time: its pages, laid end to end from any
+// start, are the whole journal, and a page past either end is cut or empty.
+TEST(Dagbok, PagesLaidEndToEndAreTheWholeJournal) {
+    std::vector<TPost> poster;
+    for (int32_t i = 1; i <= 61; ++i)
+        poster.push_back({i, "120101", 1930, 3010, i % 3, i * 1.25, "Post " + std::to_string(i)});
+    const Bokforingsdata data = Redovisning(poster);
+    const auto hel = ByggDagbok(data);
+    for (int sidlangd : {1, 25, 60, 61, 100}) {
+        std::vector<Dagboksrad> lagda;
+        for (int forsta = 0; forsta < data.Postantal; forsta += sidlangd) {
+            const auto sida = ByggDagbokssida(data, forsta, sidlangd);
+            lagda.insert(lagda.end(), sida.begin(), sida.end());
+        }
+        EXPECT_EQ(lagda, hel) << "sidlangd " << sidlangd;
+    }
+    struct Fall {
+        int forsta, antal;
+        std::size_t rader;
+    };
+    for (const Fall fall : {Fall{50, 25, 11}, Fall{61, 25, 0}, Fall{500, 25, 0}, Fall{-10, 25, 15},
+                            Fall{0, 0, 0}, Fall{0, -5, 0}}) {
+        EXPECT_EQ(ByggDagbokssida(data, fall.forsta, fall.antal).size(), fall.rader)
+            << fall.forsta << "+" << fall.antal;
+    }
+    EXPECT_EQ(ByggDagbokssida(data, 50, 25).front().vernr, "51");
+}

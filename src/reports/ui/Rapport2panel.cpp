@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QString kKontoutdragFor = QStringLiteral("Kontoutdrag för ");
@@ -211,7 +213,7 @@ void Panelrapport2::ListBoxrappDblClick() {
 
 void Panelrapport2::BitBtnvisakontoClick() {
     form_.Kor([&] {
-        Kontoutdragsrader_.clear();
+        Kontoutdragslinjer_.clear();
         Cell(De, 0)->setText(QStringLiteral("Debet"));
         Cell(Kr, 0)->setText(QStringLiteral("Kredit"));
         Cell(Sa, 0)->setText(QStringLiteral("Saldo"));
@@ -222,9 +224,9 @@ void Panelrapport2::BitBtnvisakontoClick() {
         const QString text = Editvisakonto_->text();
         if (text.size() < 2)
             return;
-        auto utdrag =
-            tovana::ByggKontoutdrag(form_.Data(), tovana::TextTillHeltal(text.toStdString()));
-        Kontoutdragsrader_ = std::move(utdrag.Kontoutdragsrader);
+        auto utdrag = tovana::ByggKontoutdragslinjer(form_.Data(),
+                                                     tovana::TextTillHeltal(text.toStdString()));
+        Kontoutdragslinjer_ = std::move(utdrag.linjer);
         if (utdrag.hittat)
             Labelrubrik_->setText(kKontoutdragFor + Text(utdrag.namn));
         if (Radantal() > tovana::kSidrader) {
@@ -239,7 +241,7 @@ void Panelrapport2::VisaKontoutdragssida() {
     static const tovana::Trapport2 tom;
     for (int k = 1; k <= tovana::kSidrader; ++k) {
         const int i = sida_.Sidstart + k - 1;
-        const auto &rad = i < Radantal() ? Kontoutdragsrader_[i] : tom;
+        const auto rad = i < Radantal() ? tovana::Kontoutdragsrad(Kontoutdragslinjer_[i]) : tom;
         SattCell(Ve, k, rad.vernr);
         SattCell(Dm, k, rad.datum);
         SattCell(De, k, rad.debet);
@@ -265,7 +267,7 @@ void Panelrapport2::DagbokClick() {
     form_.VisaArbetspanel(this);
     RensaRapportrutor();
     Cell(Kd, 0)->setText(data.KoderFinns ? QStringLiteral("Kod") : QString());
-    Dagboksrader_ = tovana::ByggDagbok(data);
+    Dagboksantal_ = data.Postantal;
     for (QWidget *del : std::initializer_list<QWidget *>{
              ListBoxrapp_, Labelanvisning_, Editvisakonto_, LabelRappVisaKontonRubrik_,
              BitBtnvisakonto_, BitBtnframat_, BitBtnBakat_})
@@ -277,7 +279,7 @@ void Panelrapport2::DagbokClick() {
     Cell(Te, 0)->setText(QStringLiteral("Text"));
     Cell(Te, 0)->show();
     sida_.Sidstart = 0;
-    if (static_cast<int>(Dagboksrader_.size()) > tovana::kSidrader) {
+    if (Dagboksantal_ > tovana::kSidrader) {
         BitBtnDagbokBakat_->show();
         BitBtnDagbokFramat_->show();
     }
@@ -286,10 +288,12 @@ void Panelrapport2::DagbokClick() {
 
 void Panelrapport2::VisaDagbokssida() {
     static const tovana::Dagboksrad tom;
-    const int antal = static_cast<int>(Dagboksrader_.size());
+    // The posts of the page, no further than the journal reached when it opened.
+    const int antal = std::min(tovana::kSidrader, Dagboksantal_ - sida_.Sidstart);
+    const auto rader = tovana::ByggDagbokssida(form_.Data(), sida_.Sidstart, antal);
     for (int k = 1; k <= tovana::kSidrader; ++k) {
-        const int i = sida_.Sidstart + k - 1;
-        const auto &rad = i < antal ? Dagboksrader_[i] : tom;
+        const auto i = static_cast<std::size_t>(k - 1);
+        const auto &rad = i < rader.size() ? rader[i] : tom;
         SattCell(Ve, k, rad.vernr);
         SattCell(Dm, k, rad.datum);
         SattCell(De, k, rad.belopp);
@@ -301,7 +305,7 @@ void Panelrapport2::VisaDagbokssida() {
 }
 
 void Panelrapport2::BitBtnDagbokFramatClick() {
-    if (sida_.Framat(static_cast<int>(Dagboksrader_.size())))
+    if (sida_.Framat(Dagboksantal_))
         VisaDagbokssida();
 }
 

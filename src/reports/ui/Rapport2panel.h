@@ -44,7 +44,7 @@ public:
     void RensaRapportrutor();
 
     int Sidstart() const { return sida_.Sidstart; }
-    int Radantal() const { return static_cast<int>(Kontoutdragsrader_.size()); }
+    int Radantal() const { return static_cast<int>(Kontoutdragslinjer_.size()); }
 
 protected:
     bool eventFilter(QObject *objekt, QEvent *handelse) override;
@@ -72,7 +72,9 @@ private:
     QPushButton *BitBtnDagbokFramat_ = nullptr;
     QPushButton *BitBtnDagbokBakat_ = nullptr;
 
-    std::vector<tovana::Trapport2> Kontoutdragsrader_;
-    std::vector<tovana::Dagboksrad> Dagboksrader_;
+    // The statement's lines unformatted; a page formats the 25 it shows.
+    std::vector<tovana::Kontoutdragslinje> Kontoutdragslinjer_;
+    // The journal's length when it was opened; a page formats its own posts.
+    int Dagboksantal_ = 0;
     tovana::Rapportsida sida_;
 };
