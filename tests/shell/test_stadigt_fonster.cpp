@@ -4,6 +4,7 @@
 
 #include "shell/Arbetspanel.h"
 #include "shell/TForm1.h"
+#include "support/Testfiler.h"
 #include "support/Testskrivbord.h"
 
 #include <QAction>
@@ -48,12 +49,6 @@ QByteArray Redovisning() {
     for (int i = 1; i <= 3; ++i)
         fil += QByteArray::number(i) + ";120101;1000000;1930;3010;0;" + text + "\r\n";
     return fil;
-}
-
-void SkrivFil(const QString &namn, const QByteArray &bytes) {
-    QFile fil(namn);
-    QVERIFY(fil.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    fil.write(bytes);
 }
 
 // Where the control stands in the window.

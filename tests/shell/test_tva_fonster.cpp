@@ -3,6 +3,7 @@
 // first window goes on writing, and the files are free once it closes.
 
 #include "shell/TForm1.h"
+#include "support/Testfiler.h"
 #include "support/Testskrivbord.h"
 
 #include <QAction>
@@ -23,19 +24,6 @@ const QByteArray kRedovisning = "AB 2012\r\n1;120315;100;1930;3010;0;Kontant\r\n
 const QString kSkrivskyddad = QStringLiteral(
     " är redan öppen i det här programmet. Den öppnas skrivskyddad: du kan läsa den, men inga "
     "ändringar sparas.");
-
-void SkrivFil(const QString &namn, const QByteArray &bytes) {
-    QFile fil(namn);
-    QVERIFY(fil.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    fil.write(bytes);
-}
-
-QByteArray Las(const QString &namn) {
-    QFile fil(namn);
-    if (!fil.open(QIODevice::ReadOnly))
-        return "(saknas)";
-    return fil.readAll();
-}
 
 } // namespace
 

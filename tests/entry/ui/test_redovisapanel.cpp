@@ -2,6 +2,7 @@
 // and "Nästa post", checked by what the panel shows and what reaches the file.
 
 #include "shell/TForm1.h"
+#include "support/Testfiler.h"
 #include "support/Testskrivbord.h"
 
 #include <QAction>
@@ -29,19 +30,6 @@ const QByteArray kKontoplan = "AB:s kontoplan\r\n"
                               "ende moms\r\n"
                               "5;3010;F\xF6rs\xE4ljning\r\n"
                               "6;5010;Hyra\r\n";
-
-void SkrivFil(const QString &namn, const QByteArray &bytes) {
-    QFile fil(namn);
-    QVERIFY(fil.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    fil.write(bytes);
-}
-
-QByteArray Las(const QString &namn) {
-    QFile fil(namn);
-    if (!fil.open(QIODevice::ReadOnly))
-        return "(saknas)";
-    return fil.readAll();
-}
 
 // A desktop whose messages are real modal message boxes, closed as soon as they
 // show: the focus leaves the window and comes back as it does on a desktop.

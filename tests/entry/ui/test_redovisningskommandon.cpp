@@ -3,6 +3,7 @@
 
 #include "shell/Arbetspanel.h"
 #include "shell/TForm1.h"
+#include "support/Testfiler.h"
 #include "support/Testskrivbord.h"
 
 #include <QAction>
@@ -17,19 +18,6 @@
 #include <QtTest>
 
 namespace {
-
-void SkrivFil(const QString &namn, const QByteArray &bytes) {
-    QFile fil(namn);
-    QVERIFY(fil.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    fil.write(bytes);
-}
-
-QByteArray Las(const QString &namn) {
-    QFile fil(namn);
-    if (!fil.open(QIODevice::ReadOnly))
-        return "(saknas)";
-    return fil.readAll();
-}
 
 const QByteArray kKontoplan = "AB:s kontoplan\r\n1;1930;Bank\r\n5;3010;F\xF6rs\xE4ljning\r\n";
 const QByteArray kTrePoster = "AB 2012\r\n"

@@ -5,6 +5,7 @@
 
 #include "shell/Arbetspanel.h"
 #include "shell/TForm1.h"
+#include "support/Testfiler.h"
 #include "support/Testskrivbord.h"
 
 #include <QAction>
@@ -36,19 +37,6 @@ QByteArray Redovisning(int antal) {
                  ";1930;3010;0;Post " + QByteArray::number(i) + "\r\n";
     }
     return bytes;
-}
-
-void SkrivFil(const QString &namn, const QByteArray &bytes) {
-    QFile fil(namn);
-    QVERIFY(fil.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    fil.write(bytes);
-}
-
-QByteArray Las(const QString &namn) {
-    QFile fil(namn);
-    if (!fil.open(QIODevice::ReadOnly))
-        return "(saknas)";
-    return fil.readAll();
 }
 
 // Makes a folder immutable (chattr +i) for as long as it lives.

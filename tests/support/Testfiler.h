@@ -1,0 +1,21 @@
+#pragma once
+// Small files for the window tests: write a chart or ledger's bytes as they
+// stand, and read a file back ("(saknas)" when it is not there).
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <QTest>
+
+inline void SkrivFil(const QString &namn, const QByteArray &bytes) {
+    QFile fil(namn);
+    QVERIFY(fil.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    fil.write(bytes);
+}
+
+inline QByteArray Las(const QString &namn) {
+    QFile fil(namn);
+    if (!fil.open(QIODevice::ReadOnly))
+        return "(saknas)";
+    return fil.readAll();
+}
