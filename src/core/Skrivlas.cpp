@@ -15,32 +15,6 @@ namespace tovana {
 
 namespace {
 
-std::string Verklig(const std::string &sokvag) {
-    char *verklig = ::realpath(sokvag.c_str(), nullptr);
-    if (!verklig)
-        return {};
-    std::string s = verklig;
-    std::free(verklig);
-    return s;
-}
-
-// The file with links and relative parts resolved; a file not yet created gets
-// its folder resolved and keeps its name.
-std::string Kanonisk(const std::string &sokvag) {
-    if (std::string fil = Verklig(sokvag); !fil.empty())
-        return fil;
-    const auto snedstreck = sokvag.rfind('/');
-    const std::string mapp = snedstreck == std::string::npos ? "."
-                             : snedstreck == 0               ? "/"
-                                                             : sokvag.substr(0, snedstreck);
-    const std::string namn =
-        snedstreck == std::string::npos ? sokvag : sokvag.substr(snedstreck + 1);
-    const std::string verklig = Verklig(mapp);
-    if (verklig.empty() || namn.empty())
-        return sokvag;
-    return (verklig == "/" ? verklig : verklig + "/") + namn;
-}
-
 // The holder line of a lock file, cut at its line end and without control
 // characters, for a message box.
 std::string LasInnehavare(int fd) {
@@ -87,7 +61,8 @@ std::string Innehavartext() {
     return anvandare + "@" + dator + " " + std::to_string(::getpid());
 }
 
-Skrivlas::Skrivlas(const std::string &sokvag) : fil_(Kanonisk(sokvag)), lasfil_(fil_ + ".lck") {
+Skrivlas::Skrivlas(const std::string &sokvag)
+    : fil_(VerkligSokvag(sokvag)), lasfil_(fil_ + ".lck") {
     // A few tries: a lock file can be removed by its releasing holder between
     // being opened here and being locked.
     for (int forsok = 0; forsok < 8; ++forsok) {
@@ -164,7 +139,7 @@ std::string Skrivlas::Orsak() const {
 
 std::shared_ptr<Skrivlas> TaSkrivlas(const std::shared_ptr<Skrivlas> &nuvarande,
                                      const std::string &sokvag) {
-    if (nuvarande && nuvarande->Tagen() && nuvarande->Fil() == Kanonisk(sokvag))
+    if (nuvarande && nuvarande->Tagen() && nuvarande->Fil() == VerkligSokvag(sokvag))
         return nuvarande;
     return std::make_shared<Skrivlas>(sokvag);
 }

@@ -41,6 +41,21 @@ std::string Mapp(const std::string &sokvag) {
     return sokvag.substr(0, snedstreck);
 }
 
+std::string Filnamn(const std::string &sokvag) {
+    const auto snedstreck = sokvag.rfind('/');
+    return snedstreck == std::string::npos ? sokvag : sokvag.substr(snedstreck + 1);
+}
+
+// realpath, or empty when the path cannot be resolved.
+std::string Realpath(const std::string &sokvag) {
+    char *verklig = ::realpath(sokvag.c_str(), nullptr);
+    if (!verklig)
+        return {};
+    std::string s = verklig;
+    std::free(verklig);
+    return s;
+}
+
 mode_t NyFilrattighet() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -89,11 +104,7 @@ void BeharKopia(const std::string &mal) {
 void SkrivFil(const std::string &sokvag, std::string_view bytes, bool kopior) {
     // Write where the file really lives, so that a link to it keeps pointing at
     // the new content instead of being replaced by a copy.
-    std::string mal = sokvag;
-    if (char *verklig = ::realpath(sokvag.c_str(), nullptr)) {
-        mal = verklig;
-        std::free(verklig);
-    }
+    const std::string mal = VerkligSokvag(sokvag);
     struct stat gammal {};
     const bool finns = ::stat(mal.c_str(), &gammal) == 0;
     // Only a regular file is replaced: a folder, a FIFO or a device stays as it is.
@@ -146,6 +157,16 @@ bool ArTemporarnamn(std::string_view namn, std::string_view bas) {
 }
 
 } // namespace
+
+std::string VerkligSokvag(const std::string &sokvag) {
+    if (std::string fil = Realpath(sokvag); !fil.empty())
+        return fil;
+    const std::string namn = Filnamn(sokvag);
+    const std::string mapp = Realpath(Mapp(sokvag));
+    if (mapp.empty() || namn.empty())
+        return sokvag;
+    return (mapp == "/" ? mapp : mapp + "/") + namn;
+}
 
 std::string LasFil(const std::string &sokvag) {
     const int fd = OppnaVanligFil(sokvag, O_RDONLY);
@@ -218,14 +239,9 @@ void LaggTillIFil(const std::string &sokvag, std::string_view bytes) {
 }
 
 int RensaTemporarfiler(const std::string &sokvag) {
-    std::string mal = sokvag;
-    if (char *verklig = ::realpath(sokvag.c_str(), nullptr)) {
-        mal = verklig;
-        std::free(verklig);
-    }
+    const std::string mal = VerkligSokvag(sokvag);
     const std::string mapp = Mapp(mal);
-    const std::string bas =
-        mal.substr(mal.rfind('/') == std::string::npos ? 0 : mal.rfind('/') + 1);
+    const std::string bas = Filnamn(mal);
     DIR *katalog = ::opendir(mapp.c_str());
     if (katalog == nullptr)
         return 0;

@@ -19,6 +19,11 @@
 
 namespace tovana {
 
+// Where the file really lives: links and relative parts resolved; a file not
+// yet created gets its folder resolved and keeps its name; a path whose folder
+// cannot be resolved is returned as it stands.
+std::string VerkligSokvag(const std::string &sokvag);
+
 // The whole file's bytes.
 std::string LasFil(const std::string &sokvag);
 
