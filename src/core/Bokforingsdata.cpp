@@ -7,9 +7,13 @@ namespace {
 template <typename T> T &Plats(std::vector<T> &tabell, int32_t slot) {
     if (slot < 0)
         slot = 0;
-    if (static_cast<std::size_t>(slot) >= tabell.size())
-        tabell.resize(static_cast<std::size_t>(slot) + 1 + tabell.size() / 2);
-    return tabell[static_cast<std::size_t>(slot)];
+    const auto plats = static_cast<std::size_t>(slot);
+    // Within the room the table has already it grows by the slot alone: a ledger
+    // is read with room for the posts keyed next, and moving a million posts
+    // for one more would be felt.
+    if (plats >= tabell.size())
+        tabell.resize(plats < tabell.capacity() ? plats + 1 : plats + 1 + tabell.size() / 2);
+    return tabell[plats];
 }
 
 } // namespace

@@ -41,6 +41,11 @@ enum class Postlasning {
 Redovisningsinnehall LasRedovisningsfil(const std::string &sokvag,
                                         Postlasning lasning = Postlasning::Hel);
 
+// The posts as the program keeps them: slot 0 empty, the posts in 1..n, and at
+// least `storlek` slots. The posts stay in their own storage when it has room
+// for one more, as a file read has.
+std::vector<TPost> Posttabell(std::vector<TPost> poster, std::size_t storlek);
+
 // Replaces the ledger in `data` with the file's: Redovisningsnamn, every slot of
 // Poster emptied and slots 1..n filled, Postantal = n. On failure nothing in
 // `data` changes. Sets RedovisningLastSomUtf8; the caller sets Redovisningsfil

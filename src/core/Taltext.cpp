@@ -288,7 +288,48 @@ int32_t TextTillHeltal(std::string_view text) {
     return v;
 }
 
+namespace {
+
+// The shape nearly every amount in a file has: a sign, at most 15 digits and a
+// decimal comma. The digits as one integer are exact in a double, and so is the
+// power of ten; their quotient is the correctly rounded value, the same double
+// the general conversion gives.
+bool ForsokKortBelopp(std::string_view text, double &varde) {
+    static constexpr double kTiopotens[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                            1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    std::size_t i = 0;
+    bool negativ = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        negativ = text[i++] == '-';
+    uint64_t tal = 0;
+    int siffror = 0, decimaler = 0;
+    bool komma = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            tal = tal * 10 + static_cast<uint64_t>(c - '0');
+            ++siffror;
+            decimaler += komma;
+        } else if (c == ',' && !komma) {
+            komma = true;
+        } else {
+            return false;
+        }
+        if (siffror > 15)
+            return false;
+    }
+    if (siffror == 0)
+        return false;
+    const double v = static_cast<double>(tal) / kTiopotens[decimaler];
+    varde = negativ ? -v : v;
+    return true;
+}
+
+} // namespace
+
 bool ForsokTextTillBelopp(std::string_view text, double &varde) {
+    if (ForsokKortBelopp(text, varde))
+        return true;
     std::size_t b = 0, e = text.size();
     while (b < e && ArBlank(text[b]))
         ++b;

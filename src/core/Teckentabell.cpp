@@ -216,12 +216,16 @@ bool KanSkrivasSomWindows1252(char32_t tecken) {
 std::string FranWindows1252(std::string_view bytes) {
     std::string ut;
     ut.reserve(bytes.size() + bytes.size() / 8);
-    for (char b : bytes) {
-        const auto u = static_cast<unsigned char>(b);
-        if (u < 0x80)
-            ut += b;
-        else
-            LaggTillUtf8(ut, TeckenForByte(u));
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        // A run of ASCII goes over in one piece.
+        std::size_t slut = pos;
+        while (slut < bytes.size() && static_cast<unsigned char>(bytes[slut]) < 0x80)
+            ++slut;
+        ut.append(bytes, pos, slut - pos);
+        if (slut < bytes.size())
+            LaggTillUtf8(ut, TeckenForByte(static_cast<unsigned char>(bytes[slut++])));
+        pos = slut;
     }
     return ut;
 }

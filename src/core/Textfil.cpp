@@ -1,6 +1,7 @@
 #include "core/Textfil.h"
 
 #include "core/Fel.h"
+#include "core/Storsidor.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -172,8 +173,10 @@ std::string LasFil(const std::string &sokvag) {
     const int fd = OppnaVanligFil(sokvag, O_RDONLY);
     std::string bytes;
     struct stat st {};
-    if (::fstat(fd, &st) == 0 && st.st_size > 0)
+    if (::fstat(fd, &st) == 0 && st.st_size > 0) {
         bytes.reserve(static_cast<std::size_t>(st.st_size));
+        BeOmStoraSidor(bytes.data(), bytes.capacity());
+    }
     char buf[1 << 16];
     for (;;) {
         const ssize_t n = ::read(fd, buf, sizeof buf);

@@ -65,12 +65,8 @@ void SkapaNyRedovisning(Bokforingsdata &data, const std::string &namn, const std
 void SattRedovisning(Bokforingsdata &data, Redovisningsinnehall innehall,
                      const std::string &sokvag) {
     data.Redovisningsnamn = std::move(innehall.namn);
-    data.TomPoster();
     const auto antal = static_cast<int32_t>(innehall.poster.size());
-    if (antal > 0)
-        data.Postplats(antal);
-    for (int32_t i = 0; i < antal; ++i)
-        data.Poster[i + 1] = std::move(innehall.poster[i]);
+    data.Poster = Posttabell(std::move(innehall.poster), data.Poster.size());
     data.Postantal = antal;
     data.Redovisningsfil = sokvag;
     data.RedovisningInlast = true;

@@ -2,6 +2,8 @@
 
 #include "core/Taltext.h"
 
+#include <algorithm>
+
 namespace tovana {
 
 namespace {
@@ -56,24 +58,53 @@ double Kontosaldo(const Bokforingsdata &data, int32_t nummer, Kontotyp typ,
     return saldo;
 }
 
+namespace {
+
+std::size_t Hashplats(int32_t nummer, std::size_t mask) {
+    return static_cast<std::size_t>(static_cast<uint32_t>(nummer) * 2654435761u) & mask;
+}
+
+} // namespace
+
 Saldotabell::Saldotabell(const Bokforingsdata &data, std::optional<int32_t> kod) {
-    for (int32_t slot = 1; slot <= data.Kontoantal; ++slot)
-        debetsaldo_.emplace(data.Konton[static_cast<std::size_t>(slot)].nummer, 0.0);
-    const auto slut = debetsaldo_.end();
+    std::size_t storlek = 16;
+    while (storlek < 4 * static_cast<std::size_t>(std::max(data.Kontoantal, 0)))
+        storlek *= 2;
+    mask_ = storlek - 1;
+    nummer_.assign(storlek, 0);
+    upptagen_.assign(storlek, 0);
+    debetsaldo_.assign(storlek, 0.0);
+    for (int32_t slot = 1; slot <= data.Kontoantal; ++slot) {
+        const int32_t nummer = data.Konton[static_cast<std::size_t>(slot)].nummer;
+        std::size_t i = Hashplats(nummer, mask_);
+        while (upptagen_[i] && nummer_[i] != nummer)
+            i = (i + 1) & mask_;
+        nummer_[i] = nummer;
+        upptagen_[i] = 1;
+    }
     for (int32_t i = 1; i <= data.Postantal; ++i) {
         const TPost &post = data.Poster[static_cast<std::size_t>(i)];
         if (kod && post.kod != *kod)
             continue;
-        if (auto d = debetsaldo_.find(post.debet); d != slut)
-            d->second += post.belopp;
-        if (auto k = debetsaldo_.find(post.kredit); k != slut)
-            k->second -= post.belopp;
+        if (const auto d = Plats(post.debet); d >= 0)
+            debetsaldo_[static_cast<std::size_t>(d)] += post.belopp;
+        if (const auto k = Plats(post.kredit); k >= 0)
+            debetsaldo_[static_cast<std::size_t>(k)] -= post.belopp;
+    }
+}
+
+std::ptrdiff_t Saldotabell::Plats(int32_t nummer) const {
+    for (std::size_t i = Hashplats(nummer, mask_);; i = (i + 1) & mask_) {
+        if (!upptagen_[i])
+            return -1;
+        if (nummer_[i] == nummer)
+            return static_cast<std::ptrdiff_t>(i);
     }
 }
 
 double Saldotabell::Saldo(int32_t nummer, Kontotyp typ) const {
-    const auto it = debetsaldo_.find(nummer);
-    return it == debetsaldo_.end() ? 0.0 : MedTecken(it->second, typ);
+    const auto i = Plats(nummer);
+    return i < 0 ? 0.0 : MedTecken(debetsaldo_[static_cast<std::size_t>(i)], typ);
 }
 
 Balansslut BeraknaBalansslut(double tillgangar, double egetKapital, double obeskattade,

@@ -14,10 +14,10 @@
 
 #include "core/Bokforingsdata.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace tovana {
@@ -58,8 +58,16 @@ public:
     double Saldo(int32_t nummer, Kontotyp typ) const;
 
 private:
-    // Debits minus credits per account number, in ledger order.
-    std::unordered_map<int32_t, double> debetsaldo_;
+    // The place of an account number in the table, or -1 when it is not there.
+    std::ptrdiff_t Plats(int32_t nummer) const;
+
+    // Debits minus credits per account number, in ledger order, by open
+    // addressing: the table is at least four times the chart, so a number is
+    // nearly always found, or found missing, at its first place.
+    std::vector<int32_t> nummer_;
+    std::vector<uint8_t> upptagen_;
+    std::vector<double> debetsaldo_;
+    std::size_t mask_ = 0;
 };
 
 // The balance sheet's balancing figures from its four class totals: the

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -288,4 +289,29 @@ TEST(Punktbelopp, ReadsOnlyDigitsWithAnOptionalPoint) {
         EXPECT_FALSE(ForsokPunktbelopp(daligt, v)) << daligt;
     ASSERT_TRUE(ForsokPunktbelopp("-1250.50", v));
     EXPECT_EQ(v, -1250.5);
+}
+
+// Amounts of up to 15 digits take a short way; a leading blank sends the same
+// text the general way, so the two must agree on every such text, bit for bit,
+// including which texts they refuse.
+TEST(TextTillBelopp, TheShortWayForCommonAmountsAgreesWithTheGeneralOne) {
+    std::mt19937_64 slump(8122026);
+    const std::string tecken = "0123456789,,-+";
+    int lasta = 0;
+    for (int i = 0; i < 300000; ++i) {
+        std::string text;
+        const auto langd = 1 + slump() % 19;
+        for (std::size_t j = 0; j < langd; ++j)
+            text += j > 0 && slump() % 3 != 0 ? static_cast<char>('0' + slump() % 10)
+                                              : tecken[slump() % tecken.size()];
+        double kort = 0, allman = 0;
+        const bool a = ForsokTextTillBelopp(text, kort);
+        const bool b = ForsokTextTillBelopp(" " + text, allman);
+        ASSERT_EQ(a, b) << text;
+        if (!a)
+            continue;
+        ++lasta;
+        ASSERT_EQ(std::bit_cast<uint64_t>(kort), std::bit_cast<uint64_t>(allman)) << text;
+    }
+    EXPECT_GT(lasta, 50000);
 }

@@ -1,0 +1,15 @@
+#pragma once
+// Large blocks of memory filled once, such as a whole file's bytes or the post
+// table of a big ledger, fault in a page at a time: a million posts cost tens of
+// thousands of page faults. Backed by the system's huge pages they cost a few
+// hundred. This is only a hint; where it is not possible nothing changes.
+
+#include <cstddef>
+
+namespace tovana {
+
+// Asks for huge pages behind a block that has been allocated but not yet
+// touched. Blocks smaller than a few huge pages are left as they are.
+void BeOmStoraSidor(const void *borjan, std::size_t langd);
+
+} // namespace tovana
