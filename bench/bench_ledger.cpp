@@ -5,7 +5,10 @@
 //
 // Run as `tovana_bench --open LEDGER [--chart CHART]` it instead opens the
 // chart and the ledger as the window does, builds both statements and prints a
-// one-line summary, so a whole process can be timed from outside.
+// one-line summary, so a whole process can be timed from outside. Run as
+// `tovana_bench --rewrite LEDGER CHART` it opens the ledger, changes the amount of
+// its middle post as the change panel does, which rewrites the whole file
+// (keeping the backups), and prints the post changed.
 
 #include "Exempelbok.h"
 
@@ -21,6 +24,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -228,11 +232,47 @@ int OppnaOchRakna(int argc, char **argv) {
     }
 }
 
+// --rewrite LEDGER CHART: open, change one post, which rewrites the whole ledger.
+int OppnaOchAndra(int argc, char **argv) {
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s --rewrite LEDGER CHART\n", argv[0]);
+        return 2;
+    }
+    try {
+        const auto start = std::chrono::steady_clock::now();
+        tovana::Bokforingsdata data;
+        tovana::LasKontoplan(data, argv[3]);
+        tovana::OppnaRedovisning(data, argv[2]);
+        const auto oppnad = std::chrono::steady_clock::now();
+        if (data.Postantal == 0)
+            return 1;
+        const int32_t plats = (data.Postantal + 1) / 2;
+        tovana::Postrutor rutor = tovana::Andringsrutor(data.Poster[plats]);
+        rutor.belopp = rutor.belopp == "1" ? "2" : "1";
+        if (tovana::AndraPost(data, plats, rutor) != tovana::Andringsfel::Inget) {
+            std::fprintf(stderr, "post %d: ett konto finns inte i kontoplanen\n", plats);
+            return 1;
+        }
+        const auto klar = std::chrono::steady_clock::now();
+        const auto ms = [](auto d) { return std::chrono::duration<double, std::milli>(d).count(); };
+        std::printf("%d poster, post %d fick beloppet %s; öppna %.0f ms, ändra och skriva om "
+                    "%.0f ms\n",
+                    data.Postantal, plats, rutor.belopp.c_str(), ms(oppnad - start),
+                    ms(klar - oppnad));
+        return 0;
+    } catch (const std::exception &fel) {
+        std::fprintf(stderr, "%s\n", fel.what());
+        return 1;
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
     if (argc > 1 && std::strcmp(argv[1], "--open") == 0)
         return OppnaOchRakna(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], "--rewrite") == 0)
+        return OppnaOchAndra(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -3,7 +3,12 @@
 // line into its seven fields, keeps every post (text included) in memory and
 // sums each account, then prints the number of posts and accounts:
 //     tovana_minimal stor.red
+// With --copy it is the yardstick for a rewrite instead: it reads the file with
+// plain read calls and writes it to a new file with plain write calls, synced
+// and renamed into place as every safe save must be:
+//     tovana_minimal --copy stor.red kopia.red
 
+#include <cerrno>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
@@ -14,6 +19,9 @@
 #include <string_view>
 #include <unordered_map>
 #include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -41,9 +49,55 @@ double Belopp(std::string_view falt) {
     return tal;
 }
 
+// Reads IN whole with read(), writes it to OUT.tmp with write(), syncs it and
+// renames it to OUT.
+int Kopiera(const char *in, const char *ut) {
+    const int fd = ::open(in, O_RDONLY);
+    if (fd < 0) {
+        std::perror(in);
+        return 1;
+    }
+    std::string bytes;
+    char buf[1 << 16];
+    for (ssize_t n; (n = ::read(fd, buf, sizeof buf)) != 0;) {
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            std::perror(in);
+            return 1;
+        }
+        bytes.append(buf, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    const std::string tillfallig = std::string(ut) + ".tmp";
+    const int ufd = ::open(tillfallig.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (ufd < 0) {
+        std::perror(tillfallig.c_str());
+        return 1;
+    }
+    for (std::size_t skrivet = 0; skrivet < bytes.size();) {
+        const ssize_t n = ::write(ufd, bytes.data() + skrivet, bytes.size() - skrivet);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            std::perror(tillfallig.c_str());
+            return 1;
+        }
+        skrivet += static_cast<std::size_t>(n);
+    }
+    if (::fsync(ufd) != 0 || ::close(ufd) != 0 || std::rename(tillfallig.c_str(), ut) != 0) {
+        std::perror(ut);
+        return 1;
+    }
+    std::printf("%zu byte\n", bytes.size());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
+    if (argc == 4 && std::string_view(argv[1]) == "--copy")
+        return Kopiera(argv[2], argv[3]);
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s LEDGER\n", argv[0]);
         return 2;

@@ -7,7 +7,11 @@
 #include "core/Textfil.h"
 
 #include <algorithm>
+#include <charconv>
+#include <future>
 #include <iterator>
+#include <optional>
+#include <utility>
 
 namespace tovana {
 
@@ -76,30 +80,101 @@ TPost LasPostrad(std::string_view rad, Filkodning kodning, Postlasning lasning) 
 
 } // namespace
 
+namespace {
+
+// Where a line that does not convert stopped the reading.
+struct Lasfel {
+    std::string meddelande;
+    long rad = 0; // as the reader numbers it
+};
+
+// Reads the post lines left in the reader onto the end of `poster`.
+std::optional<Lasfel> LasPoster(Radlasare &lasare, Filkodning kodning, Postlasning lasning,
+                                std::vector<TPost> &poster) {
+    std::string_view rad;
+    while (lasare.NastaPostrad(rad)) {
+        try {
+            poster.push_back(LasPostrad(rad, kodning, lasning));
+        } catch (const Korningsfel &fel) {
+            return Lasfel{fel.what(), lasare.Radnummer()};
+        }
+    }
+    return std::nullopt;
+}
+
+// How many lines end in the text: at each CR, and at each LF that does not
+// complete a CR LF.
+long Radslut(std::string_view text) {
+    long antal = 0;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text[i] == '\r' || (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')))
+            ++antal;
+    return antal;
+}
+
+// Just after the first line end at or after `fran`, or npos when none follows.
+std::size_t EfterRadslut(std::string_view text, std::size_t fran) {
+    while (fran < text.size() && text[fran] != '\r' && text[fran] != '\n')
+        ++fran;
+    if (fran >= text.size())
+        return std::string_view::npos;
+    if (text[fran] == '\r' && fran + 1 < text.size() && text[fran + 1] == '\n')
+        ++fran;
+    return fran + 1;
+}
+
+// Files from this size on are read by two threads, each taking half the lines.
+constexpr std::size_t kDelasFranByte = std::size_t{1} << 20;
+
+} // namespace
+
 Redovisningsinnehall LasRedovisningsfil(const std::string &sokvag, Postlasning lasning) {
     const Filtext fil = Tolka(LasFil(sokvag), sokvag);
-    Radlasare lasare(fil.bytes);
-    std::string_view rad;
+    const std::string_view bytes = fil.bytes;
     Redovisningsinnehall innehall;
     innehall.kodning = fil.kodning;
-    // Room for a post a line at once: growing by doubling copied every post
-    // read so far and faulted in fresh pages each time.
     // Room for the empty slot 0 of the table and for the posts keyed next, so
     // that neither moves the posts read (see Posttabell). Room never used costs
     // no memory.
-    const auto rader =
-        static_cast<std::size_t>(std::count(fil.bytes.begin(), fil.bytes.end(), '\n'));
+    const auto rader = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
     innehall.poster.reserve(rader + 2 + 1024 + rader / 64);
     BeOmStoraSidor(innehall.poster.data(), innehall.poster.capacity() * sizeof(TPost));
-    if (lasare.NastaRad(rad))
+
+    std::string_view rad;
+    Radlasare namnlasare(bytes);
+    if (namnlasare.NastaRad(rad))
         innehall.namn = ForstaTecken(Avkoda(rad, fil.kodning), kNamnlangd);
-    while (lasare.NastaPostrad(rad)) {
-        try {
-            innehall.poster.push_back(LasPostrad(rad, fil.kodning, lasning));
-        } catch (const Korningsfel &fel) {
-            throw Radfel(fel.what(), sokvag, lasare.Radnummer());
-        }
+    const std::size_t poststart = namnlasare.Position();
+    // A big file is split just after a line end near its middle; the second
+    // half is read by a thread of its own while this one reads the first.
+    std::size_t delning = std::string_view::npos;
+    if (bytes.size() - poststart >= kDelasFranByte)
+        delning = EfterRadslut(bytes, poststart + (bytes.size() - poststart) / 2);
+    if (delning == std::string_view::npos || delning >= bytes.size()) {
+        if (auto fel = LasPoster(namnlasare, fil.kodning, lasning, innehall.poster))
+            throw Radfel(fel->meddelande, sokvag, fel->rad);
+        return innehall;
     }
+    Radlasare forsta(bytes.substr(0, delning));
+    forsta.NastaRad(rad); // the name line again, so that the line numbers run on
+    Radlasare andra(bytes.substr(delning));
+    std::vector<TPost> andraPoster;
+    auto senare = std::async(std::launch::async, [&] {
+        andraPoster.reserve(
+            static_cast<std::size_t>(std::count(bytes.begin() + delning, bytes.end(), '\n')) + 1);
+        BeOmStoraSidor(andraPoster.data(), andraPoster.capacity() * sizeof(TPost));
+        return LasPoster(andra, fil.kodning, lasning, andraPoster);
+    });
+    const auto forstaFel = LasPoster(forsta, fil.kodning, lasning, innehall.poster);
+    const auto andraFel = senare.get();
+    // The first fault in the file is the one reported.
+    if (forstaFel)
+        throw Radfel(forstaFel->meddelande, sokvag, forstaFel->rad);
+    if (andraFel)
+        throw Radfel(andraFel->meddelande, sokvag,
+                     Radslut(bytes.substr(0, delning)) + andraFel->rad);
+    innehall.poster.insert(innehall.poster.end(), std::make_move_iterator(andraPoster.begin()),
+                           std::make_move_iterator(andraPoster.end()));
     return innehall;
 }
 
@@ -179,26 +254,134 @@ void LaggTillPostrad(const std::string &sokvag, const std::string &rad) {
     LaggTillPostrader(sokvag, {rad});
 }
 
-std::string RedovisningBytes(const std::string &namn, const TPost *forsta, std::size_t antal) {
-    KontrolleraUtanRadbrytning(namn, "Redovisningens namn");
-    std::string text = namn + "\r\n";
-    for (std::size_t i = 0; i < antal; ++i) {
-        KontrolleraUtanRadbrytning(forsta[i].datum, kDatumOchText);
-        KontrolleraUtanRadbrytning(forsta[i].text, kDatumOchText);
-        text += Postrad(forsta[i]);
-        text += "\r\n";
+namespace {
+
+void LaggTillHeltal(std::string &ut, int32_t tal) {
+    char buf[16];
+    ut.append(buf, std::to_chars(buf, buf + sizeof buf, tal).ptr);
+}
+
+// A date or text as Windows-1252 bytes; ASCII goes over as it is.
+void LaggTillFalt(std::string &ut, const std::string &falt, long radnummer) {
+    for (char c : falt)
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            ut += TillWindows1252Fil(falt, radnummer);
+            return;
+        }
+    ut += falt;
+}
+
+} // namespace
+
+namespace {
+
+// The post lines of the pieces, in order, the first numbered `radnummer` + 1.
+std::string Postbytes(const std::vector<std::span<const TPost>> &delar, long radnummer) {
+    std::size_t antal = 0;
+    for (const auto del : delar)
+        antal += del.size();
+    // Each line is made in place, in the file's own encoding: no line of its
+    // own, no second copy of the whole text to convert.
+    std::string ut;
+    ut.reserve(antal * 48);
+    BeOmStoraSidor(ut.data(), ut.capacity());
+    for (const auto del : delar)
+        for (const TPost &post : del) {
+            ++radnummer;
+            LaggTillHeltal(ut, post.vernr);
+            ut += ';';
+            LaggTillFalt(ut, post.datum, radnummer);
+            ut += ';';
+            LaggTillTaltext(ut, post.belopp);
+            ut += ';';
+            LaggTillHeltal(ut, post.debet);
+            ut += ';';
+            LaggTillHeltal(ut, post.kredit);
+            ut += ';';
+            LaggTillHeltal(ut, post.kod);
+            ut += ';';
+            LaggTillFalt(ut, post.text, radnummer);
+            ut += "\r\n";
+        }
+    return ut;
+}
+
+// The pieces split after `antal` posts: those before, and the rest.
+std::pair<std::vector<std::span<const TPost>>, std::vector<std::span<const TPost>>>
+Dela(Postdelar delar, std::size_t antal) {
+    std::vector<std::span<const TPost>> fore, efter;
+    for (const auto del : delar) {
+        const std::size_t har = std::min(antal, del.size());
+        if (har > 0)
+            fore.push_back(del.first(har));
+        if (har < del.size())
+            efter.push_back(del.subspan(har));
+        antal -= har;
     }
-    return TillWindows1252Fil(text);
+    return {std::move(fore), std::move(efter)};
+}
+
+} // namespace
+
+std::vector<std::string> Redovisningsstycken(const std::string &namn, Postdelar delar) {
+    KontrolleraUtanRadbrytning(namn, "Redovisningens namn");
+    std::size_t antal = 0;
+    for (const auto del : delar) {
+        for (const TPost &post : del) {
+            KontrolleraUtanRadbrytning(post.datum, kDatumOchText);
+            KontrolleraUtanRadbrytning(post.text, kDatumOchText);
+        }
+        antal += del.size();
+    }
+    std::vector<std::string> stycken;
+    stycken.push_back(TillWindows1252Fil(namn + "\r\n"));
+    if (antal < kDelningsgrans) {
+        stycken.push_back(Postbytes(Dela(delar, antal).first, 1));
+        return stycken;
+    }
+    // A big ledger is made in two halves at once; the first half's fault is the
+    // one reported, as it comes first in the file.
+    const std::size_t halva = antal / 2;
+    auto [fore, efter] = Dela(delar, halva);
+    auto senare = std::async(std::launch::async, [&efter, halva] {
+        return Postbytes(efter, 1 + static_cast<long>(halva));
+    });
+    std::string forsta;
+    try {
+        forsta = Postbytes(fore, 1);
+    } catch (...) {
+        senare.wait();
+        throw;
+    }
+    stycken.push_back(std::move(forsta));
+    stycken.push_back(senare.get());
+    return stycken;
+}
+
+std::string RedovisningBytes(const std::string &namn, Postdelar delar) {
+    std::string ut;
+    for (const auto &stycke : Redovisningsstycken(namn, delar))
+        ut += stycke;
+    return ut;
+}
+
+std::string RedovisningBytes(const std::string &namn, const TPost *forsta, std::size_t antal) {
+    return RedovisningBytes(namn, {std::span<const TPost>(forsta, antal)});
 }
 
 void SkrivRedovisning(const Bokforingsdata &data, const std::string &sokvag) {
-    SkrivFilSakertMedKopior(sokvag, RedovisningBytes(data.Redovisningsnamn, data.Poster.data() + 1,
-                                                     static_cast<std::size_t>(data.Postantal)));
+    SkrivRedovisningsfil(
+        sokvag, data.Redovisningsnamn,
+        {{data.Poster.data() + 1, static_cast<std::size_t>(std::max(data.Postantal, 0))}});
 }
 
 void SkrivRedovisningsfil(const std::string &sokvag, const std::string &namn,
                           const std::vector<TPost> &poster) {
-    SkrivFilSakertMedKopior(sokvag, RedovisningBytes(namn, poster.data(), poster.size()));
+    SkrivRedovisningsfil(sokvag, namn, {std::span<const TPost>(poster)});
+}
+
+void SkrivRedovisningsfil(const std::string &sokvag, const std::string &namn, Postdelar delar) {
+    SkrivFilSakertMedKopior(sokvag, Redovisningsstycken(namn, delar));
 }
 
 void SkapaRedovisningsfil(const std::string &sokvag, const std::string &namn) {

@@ -17,6 +17,8 @@
 #include "core/Bokforingsdata.h"
 #include "core/Teckentabell.h"
 
+#include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -74,12 +76,25 @@ void SparaNyaPostrader(Bokforingsdata &data, const std::vector<std::string> &rad
 // Rewrites the ledger file: the name line and slots 1..Postantal.
 void SkrivRedovisning(const Bokforingsdata &data, const std::string &sokvag);
 
+// The posts of a ledger in pieces written one after the other, so that a
+// rewrite which changes or drops one post writes the table around it as it
+// stands, without a copy: {poster före, ändrad, poster efter}.
+using Postdelar = std::initializer_list<std::span<const TPost>>;
+
 // The bytes of a ledger file with this name and these posts.
 std::string RedovisningBytes(const std::string &namn, const TPost *forsta, std::size_t antal);
+std::string RedovisningBytes(const std::string &namn, Postdelar delar);
+
+// The same bytes in pieces to be written one after the other: the name line,
+// then the post lines. From kDelningsgrans posts on, the lines are made by two
+// threads, each making half of them.
+std::vector<std::string> Redovisningsstycken(const std::string &namn, Postdelar delar);
+constexpr std::size_t kDelningsgrans = 50000;
 
 // Rewrites a ledger file with this name and these posts.
 void SkrivRedovisningsfil(const std::string &sokvag, const std::string &namn,
                           const std::vector<TPost> &poster);
+void SkrivRedovisningsfil(const std::string &sokvag, const std::string &namn, Postdelar delar);
 
 // Creates (or replaces) a ledger file holding only the name line.
 void SkapaRedovisningsfil(const std::string &sokvag, const std::string &namn);

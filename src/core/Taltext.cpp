@@ -211,7 +211,47 @@ bool ForsokPunktbelopp(std::string_view text, double &varde) {
     return ForsokTextTillBelopp(medKomma, varde);
 }
 
+namespace {
+
+// Nearly every amount has at most two decimals. When v is the double nearest to
+// a whole number of hundredths with at most 15 digits, its 15 significant
+// digits are exactly those hundredths (v lies within half a unit in the last
+// place of them, far inside half a unit of the 15th digit), so the text can be
+// written from the integer without the general digit conversion.
+bool LaggTillKortTaltext(std::string &ut, double v) {
+    const double hundradelar = v * 100;
+    if (!(std::fabs(hundradelar) < 1e15))
+        return false;
+    const long long c = std::llround(hundradelar);
+    if (c == 0 || static_cast<double>(c) / 100 != v)
+        return false;
+    const unsigned long long a =
+        c < 0 ? 0ull - static_cast<unsigned long long>(c) : static_cast<unsigned long long>(c);
+    char buf[24];
+    char *slut = buf;
+    if (c < 0)
+        *slut++ = '-';
+    slut = std::to_chars(slut, buf + sizeof buf, a / 100).ptr;
+    if (const unsigned rest = static_cast<unsigned>(a % 100); rest != 0) {
+        *slut++ = ',';
+        *slut++ = static_cast<char>('0' + rest / 10);
+        if (rest % 10 != 0)
+            *slut++ = static_cast<char>('0' + rest % 10);
+    }
+    ut.append(buf, slut);
+    return true;
+}
+
+} // namespace
+
+void LaggTillTaltext(std::string &ut, double v) {
+    if (!LaggTillKortTaltext(ut, v))
+        ut += Taltext(v);
+}
+
 std::string Taltext(double v) {
+    if (std::string kort; LaggTillKortTaltext(kort, v))
+        return kort;
     if (std::isnan(v))
         return "NAN";
     if (std::isinf(v))

@@ -34,6 +34,9 @@ std::string KortBeloppstext(double v);
 // trailing zeros ("100,5", "100"); scientific from 10^15 and below 0,0001.
 std::string Taltext(double v);
 
+// Appends Taltext(v) to `ut`, without a string of its own for the common amounts.
+void LaggTillTaltext(std::string &ut, double v);
+
 // In both failure messages the text is shown by Visningstext: at most 40
 // characters, control characters replaced.
 

@@ -7,8 +7,10 @@
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
+#include <span>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace tovana {
 
@@ -102,7 +104,7 @@ void BeharKopia(const std::string &mal) {
     }
 }
 
-void SkrivFil(const std::string &sokvag, std::string_view bytes, bool kopior) {
+void SkrivFil(const std::string &sokvag, std::span<const std::string_view> stycken, bool kopior) {
     // Write where the file really lives, so that a link to it keeps pointing at
     // the new content instead of being replaced by a copy.
     const std::string mal = VerkligSokvag(sokvag);
@@ -127,8 +129,9 @@ void SkrivFil(const std::string &sokvag, std::string_view bytes, bool kopior) {
     const mode_t rattighet = finns ? (gammal.st_mode & 07777) : NyFilrattighet();
     if (::fchmod(fd, rattighet) != 0)
         avbryt(errno, true);
-    if (!SkrivAllt(fd, bytes))
-        avbryt(errno, true);
+    for (const auto stycke : stycken)
+        if (!SkrivAllt(fd, stycke))
+            avbryt(errno, true);
     if (::fsync(fd) != 0)
         avbryt(errno, true);
     if (::close(fd) != 0)
@@ -196,11 +199,16 @@ std::string LasFil(const std::string &sokvag) {
 }
 
 void SkrivFilSakert(const std::string &sokvag, std::string_view bytes) {
-    SkrivFil(sokvag, bytes, false);
+    SkrivFil(sokvag, {&bytes, 1}, false);
 }
 
 void SkrivFilSakertMedKopior(const std::string &sokvag, std::string_view bytes) {
-    SkrivFil(sokvag, bytes, true);
+    SkrivFil(sokvag, {&bytes, 1}, true);
+}
+
+void SkrivFilSakertMedKopior(const std::string &sokvag, const std::vector<std::string> &stycken) {
+    const std::vector<std::string_view> vyer(stycken.begin(), stycken.end());
+    SkrivFil(sokvag, vyer, true);
 }
 
 void LaggTillIFil(const std::string &sokvag, std::string_view bytes) {

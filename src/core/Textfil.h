@@ -16,6 +16,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tovana {
 
@@ -38,6 +39,9 @@ void SkrivFilSakert(const std::string &sokvag, std::string_view bytes);
 // saved, and no earlier copy is removed but the oldest. Nothing is kept when the
 // file does not exist yet. The ledger and the chart are written this way.
 void SkrivFilSakertMedKopior(const std::string &sokvag, std::string_view bytes);
+
+// As above, the file's bytes being these pieces one after the other.
+void SkrivFilSakertMedKopior(const std::string &sokvag, const std::vector<std::string> &stycken);
 
 // Appends the bytes to an existing file, opened for appending so that the
 // system places them at the end. A last line without CR LF is first completed
@@ -69,6 +73,9 @@ public:
 
     // The number of the line last read.
     long Radnummer() const { return radnummer_; }
+
+    // Where the next line begins in the bytes.
+    std::size_t Position() const { return pos_; }
 
 private:
     std::string_view text_;

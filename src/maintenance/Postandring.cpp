@@ -13,9 +13,9 @@ namespace tovana {
 
 namespace {
 
-// The posts 1..Postantal as a list, to be changed and written before the table.
-std::vector<TPost> Postlista(const Bokforingsdata &data) {
-    return {data.Poster.begin() + 1, data.Poster.begin() + 1 + data.Postantal};
+// The posts in slots [fran, till) of the table, written as they stand.
+std::span<const TPost> Poster(const Bokforingsdata &data, int32_t fran, int32_t till) {
+    return {data.Poster.data() + fran, static_cast<std::size_t>(till - fran)};
 }
 
 // The paging offset of the oldest group: the groups of six end at posts
@@ -134,9 +134,10 @@ Andringsfel AndraPost(Bokforingsdata &data, int32_t plats, const Postrutor &ruto
     post.text = ForstaTecken(rutor.text, kTextlangd);
     KontrolleraFritext(post.datum, post.text);
 
-    std::vector<TPost> poster = Postlista(data);
-    poster[static_cast<std::size_t>(plats - 1)] = post;
-    SkrivRedovisningsfil(data.Redovisningsfil, data.Redovisningsnamn, poster);
+    // The file first, the table only once it is written.
+    SkrivRedovisningsfil(
+        data.Redovisningsfil, data.Redovisningsnamn,
+        {Poster(data, 1, plats), {&post, 1}, Poster(data, plats + 1, data.Postantal + 1)});
     data.RedovisningLastSomUtf8 = false;
     data.Poster[plats] = std::move(post);
     return Andringsfel::Inget;
@@ -147,9 +148,8 @@ void RaderaPost(Bokforingsdata &data, int32_t plats) {
     if (plats < 1 || plats > data.Postantal)
         throw Korningsfel("Det finns ingen post nummer " + std::to_string(plats) +
                           " i redovisningen.");
-    std::vector<TPost> poster = Postlista(data);
-    poster.erase(poster.begin() + (plats - 1));
-    SkrivRedovisningsfil(data.Redovisningsfil, data.Redovisningsnamn, poster);
+    SkrivRedovisningsfil(data.Redovisningsfil, data.Redovisningsnamn,
+                         {Poster(data, 1, plats), Poster(data, plats + 1, data.Postantal + 1)});
     data.RedovisningLastSomUtf8 = false;
     for (int32_t i = plats; i < data.Postantal; ++i)
         data.Poster[i] = std::move(data.Poster[i + 1]);
@@ -162,7 +162,7 @@ void BytRedovisningsnamn(Bokforingsdata &data, std::string_view namn) {
     std::string nytt = ForstaTecken(namn, kNamnlangd);
     if (nytt.find_first_of("\r\n") != std::string::npos)
         throw Korningsfel("Namnet får inte innehålla radbrytningar.");
-    SkrivRedovisningsfil(data.Redovisningsfil, nytt, Postlista(data));
+    SkrivRedovisningsfil(data.Redovisningsfil, nytt, {Poster(data, 1, data.Postantal + 1)});
     data.RedovisningLastSomUtf8 = false;
     data.Redovisningsnamn = std::move(nytt);
 }

@@ -94,15 +94,13 @@ void SorteraPoster(Bokforingsdata &data, Sorteringsordning ordning) {
 void SparaSortering(Bokforingsdata &data) {
     KontrolleraSkrivbarRedovisning(data);
     const int32_t antal = data.Postantal;
-    std::vector<TPost> forra(data.Poster.begin() + 1, data.Poster.begin() + 1 + antal);
-    for (int32_t i = 1; i <= antal; ++i)
-        data.Postplats(i) = data.Arbetsplats(i);
-    try {
-        SkrivRedovisning(data, data.Redovisningsfil);
-    } catch (...) {
-        std::copy(forra.begin(), forra.end(), data.Poster.begin() + 1);
-        throw;
-    }
+    // The sorted work table is written as it stands; the ledger's table takes
+    // its order only once the file holds it.
+    data.Arbetsplats(antal);
+    SkrivRedovisningsfil(data.Redovisningsfil, data.Redovisningsnamn,
+                         {{data.Arbetsposter.data() + 1, static_cast<std::size_t>(antal)}});
+    std::copy(data.Arbetsposter.begin() + 1, data.Arbetsposter.begin() + 1 + antal,
+              data.Poster.begin() + 1);
     data.RedovisningLastSomUtf8 = false;
 }
 

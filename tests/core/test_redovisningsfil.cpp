@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -405,4 +406,94 @@ TEST_F(Redovisningsfil, WritersRefuseLineBreaksInTheNameDateAndTextAndWriteNothi
         EXPECT_EQ(LasBytes(fil), "Bok\r\n");
     }
     EXPECT_EQ(Filnamn(mapp.Mapp()), (std::vector<std::string>{"bok.red"}));
+}
+
+namespace {
+
+// A big ledger's lines, each ending in one of the three line ends, with a blank
+// line now and then: enough bytes that the reader splits the file.
+struct Storbok {
+    std::string bytes;
+    std::vector<TPost> poster;
+    std::vector<long> rader; // the line number of each post
+};
+
+// Posts whose index is in `trasiga` get an "x" before their verification number.
+Storbok GorStorbok(int antal, const std::vector<int> &trasiga = {}) {
+    Storbok bok;
+    const char *slut[] = {"\r\n", "\n", "\r"};
+    bok.bytes = "Stor bok\r\n";
+    long rad = 1;
+    for (int i = 1; i <= antal; ++i) {
+        if (i % 997 == 0) {
+            bok.bytes += "  \r\n";
+            ++rad;
+        }
+        TPost post{i / 3,
+                   "2603" + std::to_string(10 + i % 18),
+                   1000 + i % 400,
+                   3000 + i % 7,
+                   i % 5 == 0 ? 10 : 0,
+                   (i % 100000) * 1.25 - 300,
+                   "F\xF6rs\xE4ljning " + std::to_string(i)};
+        const bool trasig = std::find(trasiga.begin(), trasiga.end(), i - 1) != trasiga.end();
+        bok.bytes += (trasig ? "x" : "") + Postrad(post) + slut[i % 3];
+        post.text = "Försäljning " + std::to_string(i);
+        bok.poster.push_back(post);
+        bok.rader.push_back(++rad);
+    }
+    return bok;
+}
+
+} // namespace
+
+TEST_F(Redovisningsfil, ABigLedgerReadByTwoThreadsKeepsEveryPostInOrder) {
+    const Storbok bok = GorStorbok(60000);
+    ASSERT_GT(bok.bytes.size(), std::size_t{1} << 20);
+    const auto data = Las(bok.bytes);
+    ASSERT_EQ(data.Postantal, 60000);
+    EXPECT_EQ(Poster(data), bok.poster);
+    // Written back by two threads: CR LF everywhere, the same posts, the same
+    // bytes as one thread making each line.
+    SkrivRedovisning(data, fil);
+    std::string vantat = "Stor bok\r\n";
+    for (const auto &post : bok.poster)
+        vantat += Postrad(post) + "\r\n";
+    EXPECT_EQ(LasBytes(fil), TillWindows1252Fil(vantat));
+}
+
+// The lines after the split are numbered by a reader of their own: a bad field
+// there must still name its line in the whole file, and of two bad lines the
+// first one in the file is named.
+TEST_F(Redovisningsfil, ABadLineInABigLedgerIsNamedByItsLineInTheWholeFile) {
+    const std::vector<std::vector<int>> fall = {{5},     {29990},     {30000},       {30010},
+                                                {59999}, {45000, 10}, {20000, 50000}};
+    for (const auto &trasiga : fall) {
+        const Storbok bok = GorStorbok(60000, trasiga);
+        const int forsta = *std::min_element(trasiga.begin(), trasiga.end());
+        SkrivBytes(fil, bok.bytes);
+        try {
+            LasRedovisningsfil(fil);
+            ADD_FAILURE() << forsta;
+        } catch (const Korningsfel &e) {
+            const std::string text = e.what();
+            EXPECT_TRUE(text.ends_with(", rad " +
+                                       std::to_string(bok.rader[static_cast<std::size_t>(forsta)])))
+                << forsta << ": " << text;
+        }
+    }
+}
+
+TEST_F(Redovisningsfil, ACharacterWindows1252CannotHoldLateInABigLedgerIsNamedAndNothingWritten) {
+    std::vector<TPost> poster(60000, TPost{1, "260101", 1930, 3010, 0, 10, "Kaffe"});
+    poster[45000].text = "Kaffe ☕";
+    SkrivBytes(fil, "Gammal\r\n");
+    try {
+        SkrivRedovisningsfil(fil, "Stor bok", poster);
+        ADD_FAILURE();
+    } catch (const Korningsfel &e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "Tecknet '☕' kan inte sparas i filen (Windows-1252), rad 45002.");
+    }
+    EXPECT_EQ(LasBytes(fil), "Gammal\r\n");
 }

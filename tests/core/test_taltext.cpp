@@ -315,3 +315,38 @@ TEST(TextTillBelopp, TheShortWayForCommonAmountsAgreesWithTheGeneralOne) {
     }
     EXPECT_GT(lasta, 50000);
 }
+
+// Amounts of whole hundredths are written without the general digit conversion;
+// outside the scientific range Taltext is the 15-digit "%g" text with a decimal
+// comma, which must hold for those and for every other value alike.
+TEST(Taltext, AgreesWithFifteenSignificantDigitsForHundredthsAndRandomValues) {
+    std::mt19937_64 slump(20261209);
+    std::vector<double> varden;
+    for (int i = 0; i < 300000; ++i) {
+        const auto grans = static_cast<long long>(1) << (1 + slump() % 50);
+        const long long c =
+            static_cast<long long>(slump() % static_cast<uint64_t>(grans)) - grans / 2;
+        varden.push_back(static_cast<double>(c) / 100);
+        varden.push_back(std::ldexp(static_cast<double>(slump() >> 11), -53) *
+                         std::pow(10.0, static_cast<double>(slump() % 19) - 4));
+    }
+    for (const double v : {0.01, -0.01, 0.1, 99999999999999.99, 9999999999999.99, 1e12, 0.285})
+        varden.push_back(v);
+    for (const double v : varden) {
+        const double a = std::fabs(v);
+        if (v == 0 || a < 0.0001 || a >= 1e15)
+            continue;
+        char buf[64];
+        std::snprintf(buf, sizeof buf, "%.15g", v);
+        std::string vantat = buf;
+        for (char &c : vantat)
+            if (c == '.')
+                c = ',';
+        if (vantat.find('e') != std::string::npos)
+            continue; // "%g" turns scientific at 15 integer digits
+        ASSERT_EQ(Taltext(v), vantat) << std::hexfloat << v;
+        std::string tillagd = "x";
+        LaggTillTaltext(tillagd, v);
+        ASSERT_EQ(tillagd, "x" + vantat);
+    }
+}
