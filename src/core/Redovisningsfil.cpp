@@ -128,17 +128,22 @@ constexpr std::size_t kDelasFranByte = std::size_t{1} << 20;
 
 } // namespace
 
-Redovisningsinnehall LasRedovisningsfil(const std::string &sokvag, Postlasning lasning) {
+namespace {
+
+// Reads the ledger; with `tabellform` the posts start at slot 1 behind an empty
+// slot 0, as the program keeps them.
+Redovisningsinnehall LasInnehall(const std::string &sokvag, Postlasning lasning, bool tabellform) {
     const Filtext fil = Tolka(LasFil(sokvag), sokvag);
     const std::string_view bytes = fil.bytes;
     Redovisningsinnehall innehall;
     innehall.kodning = fil.kodning;
     // Room for the empty slot 0 of the table and for the posts keyed next, so
-    // that neither moves the posts read (see Posttabell). Room never used costs
-    // no memory.
+    // that the posts read never move. Room never used costs no memory.
     const auto rader = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
     innehall.poster.reserve(rader + 2 + 1024 + rader / 64);
     BeOmStoraSidor(innehall.poster.data(), innehall.poster.capacity() * sizeof(TPost));
+    if (tabellform)
+        innehall.poster.emplace_back();
 
     std::string_view rad;
     Radlasare namnlasare(bytes);
@@ -178,19 +183,30 @@ Redovisningsinnehall LasRedovisningsfil(const std::string &sokvag, Postlasning l
     return innehall;
 }
 
-std::vector<TPost> Posttabell(std::vector<TPost> poster, std::size_t storlek) {
-    poster.insert(poster.begin(), TPost{});
-    if (poster.size() < storlek)
-        poster.resize(storlek);
-    return poster;
+} // namespace
+
+Redovisningsinnehall LasRedovisningsfil(const std::string &sokvag, Postlasning lasning) {
+    return LasInnehall(sokvag, lasning, false);
+}
+
+Redovisningsinnehall LasRedovisningstabell(const std::string &sokvag) {
+    return LasInnehall(sokvag, Postlasning::Hel, true);
+}
+
+int32_t GorTillPosttabell(std::vector<TPost> &tabell, std::size_t storlek) {
+    if (tabell.empty())
+        tabell.emplace_back();
+    const auto antal = static_cast<int32_t>(tabell.size() - 1);
+    if (tabell.size() < storlek)
+        tabell.resize(storlek);
+    return antal;
 }
 
 void LasRedovisning(Bokforingsdata &data, const std::string &sokvag) {
-    Redovisningsinnehall innehall = LasRedovisningsfil(sokvag);
+    Redovisningsinnehall innehall = LasRedovisningstabell(sokvag);
     data.Redovisningsnamn = std::move(innehall.namn);
-    const auto antal = static_cast<int32_t>(innehall.poster.size());
-    data.Poster = Posttabell(std::move(innehall.poster), data.Poster.size());
-    data.Postantal = antal;
+    data.Postantal = GorTillPosttabell(innehall.poster, data.Poster.size());
+    data.Poster = std::move(innehall.poster);
     data.RedovisningLastSomUtf8 = innehall.kodning == Filkodning::Utf8;
 }
 

@@ -43,10 +43,13 @@ enum class Postlasning {
 Redovisningsinnehall LasRedovisningsfil(const std::string &sokvag,
                                         Postlasning lasning = Postlasning::Hel);
 
-// The posts as the program keeps them: slot 0 empty, the posts in 1..n, and at
-// least `storlek` slots. The posts stay in their own storage when it has room
-// for one more, as a file read has.
-std::vector<TPost> Posttabell(std::vector<TPost> poster, std::size_t storlek);
+// As LasRedovisningsfil, the posts read straight into the form the program
+// keeps them in: slot 0 empty, the posts in 1..n.
+Redovisningsinnehall LasRedovisningstabell(const std::string &sokvag);
+
+// Makes a table (slot 0 empty, the posts in 1..n; an empty vector is a table
+// without posts) hold at least `storlek` slots, the new ones empty; returns n.
+int32_t GorTillPosttabell(std::vector<TPost> &tabell, std::size_t storlek);
 
 // Replaces the ledger in `data` with the file's: Redovisningsnamn, every slot of
 // Poster emptied and slots 1..n filled, Postantal = n. On failure nothing in

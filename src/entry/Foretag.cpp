@@ -36,7 +36,7 @@ std::string OppnaForetag(Bokforingsdata &data, const std::string &foretagsfil) {
     kontoplan.Konton = data.Konton;
     kontoplan.KoderFinns = data.KoderFinns;
     LasKontoplan(kontoplan, foretag.kontoplanfil);
-    Redovisningsinnehall redovisning = LasRedovisningsfil(foretag.redovisningsfil);
+    Redovisningsinnehall redovisning = LasRedovisningstabell(foretag.redovisningsfil);
 
     data.Konton = std::move(kontoplan.Konton);
     data.Kontoantal = kontoplan.Kontoantal;

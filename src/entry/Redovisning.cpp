@@ -65,9 +65,8 @@ void SkapaNyRedovisning(Bokforingsdata &data, const std::string &namn, const std
 void SattRedovisning(Bokforingsdata &data, Redovisningsinnehall innehall,
                      const std::string &sokvag) {
     data.Redovisningsnamn = std::move(innehall.namn);
-    const auto antal = static_cast<int32_t>(innehall.poster.size());
-    data.Poster = Posttabell(std::move(innehall.poster), data.Poster.size());
-    data.Postantal = antal;
+    data.Postantal = GorTillPosttabell(innehall.poster, data.Poster.size());
+    data.Poster = std::move(innehall.poster);
     data.Redovisningsfil = sokvag;
     data.RedovisningInlast = true;
     data.RedovisningLastSomUtf8 = innehall.kodning == Filkodning::Utf8;
@@ -78,7 +77,7 @@ void SattRedovisning(Bokforingsdata &data, Redovisningsinnehall innehall,
 std::string OppnaRedovisning(Bokforingsdata &data, const std::string &sokvag) {
     // Locked before it is read, so that no other window changes it in between.
     auto las = TaSkrivlas(data.Redovisningslas, sokvag);
-    SattRedovisning(data, LasRedovisningsfil(sokvag), sokvag);
+    SattRedovisning(data, LasRedovisningstabell(sokvag), sokvag);
     return SattRedovisningslas(data, std::move(las));
 }
 

@@ -50,8 +50,9 @@ std::vector<Senasterad> SenastePoster(const Bokforingsdata &data);
 // elsewhere raises and is not written. The old ledger's lock is released.
 void SkapaNyRedovisning(Bokforingsdata &data, const std::string &namn, const std::string &sokvag);
 
-// Makes a ledger that has been read the one in memory: name, posts, count, file
-// and flag (not its lock); the entry flags start a new post (BorjaNyPost).
+// Makes a ledger that has been read the one in memory: name, posts (in table
+// form, as LasRedovisningstabell gives them), count, file and flag (not its
+// lock); the entry flags start a new post (BorjaNyPost).
 void SattRedovisning(Bokforingsdata &data, Redovisningsinnehall innehall,
                      const std::string &sokvag);
 
