@@ -133,7 +133,7 @@ namespace {
 // Reads the ledger; with `tabellform` the posts start at slot 1 behind an empty
 // slot 0, as the program keeps them.
 Redovisningsinnehall LasInnehall(const std::string &sokvag, Postlasning lasning, bool tabellform) {
-    const Filtext fil = Tolka(LasFil(sokvag), sokvag);
+    Filtext fil = Tolka(LasFil(sokvag), sokvag);
     const std::string_view bytes = fil.bytes;
     Redovisningsinnehall innehall;
     innehall.kodning = fil.kodning;
@@ -178,6 +178,9 @@ Redovisningsinnehall LasInnehall(const std::string &sokvag, Postlasning lasning,
     if (andraFel)
         throw Radfel(andraFel->meddelande, sokvag,
                      Radslut(bytes.substr(0, delning)) + andraFel->rad);
+    // The file's bytes are read; let them go before the table grows by the
+    // second half, so that the two never take memory at the same time.
+    std::string().swap(fil.bytes);
     innehall.poster.insert(innehall.poster.end(), std::make_move_iterator(andraPoster.begin()),
                            std::make_move_iterator(andraPoster.end()));
     return innehall;
