@@ -361,13 +361,13 @@ std::vector<std::string> Redovisningsstycken(const std::string &namn, Postdelar 
     // A big ledger is made in two halves at once; the first half's fault is the
     // one reported, as it comes first in the file.
     const std::size_t halva = antal / 2;
-    auto [fore, efter] = Dela(delar, halva);
-    auto senare = std::async(std::launch::async, [&efter, halva] {
-        return Postbytes(efter, 1 + static_cast<long>(halva));
+    const auto delade = Dela(delar, halva);
+    auto senare = std::async(std::launch::async, [&delade, halva] {
+        return Postbytes(delade.second, 1 + static_cast<long>(halva));
     });
     std::string forsta;
     try {
-        forsta = Postbytes(fore, 1);
+        forsta = Postbytes(delade.first, 1);
     } catch (...) {
         senare.wait();
         throw;
