@@ -28,11 +28,13 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <fcntl.h>
 #include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -176,6 +178,37 @@ void Skriv(benchmark::State &state) {
     Storlek(state);
 }
 
+// The yardstick of a rewrite: the file read with plain read calls and written
+// to a new file with plain write calls, synced and renamed into place.
+void KopieraRent(benchmark::State &state) {
+    const Exempelar &e = Exempel(state.range(0));
+    const std::string ut = e.redovisning + ".kopia";
+    const std::string tillfallig = ut + ".tmp";
+    std::vector<char> buf(1 << 16);
+    for (auto _ : state) {
+        // Fresh memory each time, as a program reading the file has.
+        std::string bytes;
+        bytes.reserve(static_cast<std::size_t>(fs::file_size(e.redovisning)));
+        const int in = ::open(e.redovisning.c_str(), O_RDONLY);
+        for (ssize_t n; (n = ::read(in, buf.data(), buf.size())) > 0;)
+            bytes.append(buf.data(), static_cast<std::size_t>(n));
+        ::close(in);
+        const int fd = ::open(tillfallig.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        for (std::size_t skrivet = 0; skrivet < bytes.size();) {
+            const ssize_t n = ::write(fd, bytes.data() + skrivet, bytes.size() - skrivet);
+            if (n <= 0) {
+                state.SkipWithError("write");
+                break;
+            }
+            skrivet += static_cast<std::size_t>(n);
+        }
+        ::fsync(fd);
+        ::close(fd);
+        std::rename(tillfallig.c_str(), ut.c_str());
+    }
+    Storlek(state);
+}
+
 #define TOVANA_STORLEKAR(fall)                                                                     \
     BENCHMARK(fall)                                                                                \
         ->Arg(1000)                                                                                \
@@ -194,6 +227,7 @@ TOVANA_STORLEKAR(KontoutdragHelt);
 TOVANA_STORLEKAR(SparaEnPost);
 TOVANA_STORLEKAR(Hoppa);
 TOVANA_STORLEKAR(Skriv);
+TOVANA_STORLEKAR(KopieraRent);
 
 // --open LEDGER [--chart CHART]: open, build both statements, print a summary.
 int OppnaOchRakna(int argc, char **argv) {
