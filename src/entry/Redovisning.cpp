@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace tovana {
 
@@ -65,12 +66,20 @@ void SkapaNyRedovisning(Bokforingsdata &data, const std::string &namn, const std
 void SattRedovisning(Bokforingsdata &data, Redovisningsinnehall innehall,
                      const std::string &sokvag) {
     data.Redovisningsnamn = std::move(innehall.namn);
-    data.TomPoster();
+    // A new table: slot 0 empty, the posts moved into 1..antal, and empty
+    // slots after them up to the old table's size, or with room for half as
+    // many again when the posts outgrow it (as Postplats grows it). Built in
+    // one pass, not by emptying the old table and assigning into it.
     const auto antal = static_cast<int32_t>(innehall.poster.size());
-    if (antal > 0)
-        data.Postplats(antal);
-    for (int32_t i = 0; i < antal; ++i)
-        data.Poster[i + 1] = std::move(innehall.poster[i]);
+    std::size_t storlek = data.Poster.size();
+    if (antal > 0 && static_cast<std::size_t>(antal) >= storlek)
+        storlek = static_cast<std::size_t>(antal) + 1 + storlek / 2;
+    std::vector<TPost> poster;
+    poster.reserve(std::max<std::size_t>(storlek, 1));
+    poster.emplace_back();
+    std::move(innehall.poster.begin(), innehall.poster.end(), std::back_inserter(poster));
+    poster.resize(std::max(storlek, poster.size()));
+    data.Poster = std::move(poster);
     data.Postantal = antal;
     data.Redovisningsfil = sokvag;
     data.RedovisningInlast = true;
