@@ -73,8 +73,9 @@ QString Standardklass(const QObject *objekt) {
     return QString::fromLatin1(objekt->metaObject()->className());
 }
 
-// Properties the skeleton carries elsewhere, or that follow from the
-// geometry and the widget's place, or that only a window has.
+// Properties the skeleton carries elsewhere or that follow from the geometry
+// (the place, the visibility and the palette), or that repeat the text in
+// another form.
 const std::set<QString> &Utelamnade() {
     static const std::set<QString> namn = {"objectName",
                                            "geometry",
@@ -91,12 +92,6 @@ const std::set<QString> &Utelamnade() {
                                            "visible",
                                            "hidden",
                                            "palette",
-                                           "windowTitle",
-                                           "windowIcon",
-                                           "windowIconText",
-                                           "windowFilePath",
-                                           "windowModified",
-                                           "windowOpacity",
                                            "locale",
                                            "cursor",
                                            "documentTitle",
