@@ -6,7 +6,6 @@
 #include "core/Textfil.h"
 
 #include <algorithm>
-#include <iterator>
 
 namespace tovana {
 
@@ -73,9 +72,13 @@ Redovisningsinnehall LasRedovisningsfil(const std::string &sokvag, Postlasning l
     Redovisningsinnehall innehall;
     innehall.kodning = fil.kodning;
     // Room for a post a line at once: growing by doubling copied every post
-    // read so far and faulted in fresh pages each time.
-    innehall.poster.reserve(
-        static_cast<std::size_t>(std::count(fil.bytes.begin(), fil.bytes.end(), '\n') + 1));
+    // read so far and faulted in fresh pages each time. Room for half as many
+    // again lets the ledger's table be made from this one in place, with its
+    // slot 0 and empty slots after the posts (LasRedovisning,
+    // SattRedovisning); pages never written are never faulted in.
+    const auto rader =
+        static_cast<std::size_t>(std::count(fil.bytes.begin(), fil.bytes.end(), '\n') + 1);
+    innehall.poster.reserve(rader + 1 + rader / 2);
     if (lasare.NastaRad(rad))
         innehall.namn = ForstaTecken(Avkoda(rad, fil.kodning), kNamnlangd);
     while (lasare.NastaPostrad(rad)) {
@@ -93,11 +96,10 @@ void LasRedovisning(Bokforingsdata &data, const std::string &sokvag) {
     data.Redovisningsnamn = std::move(innehall.namn);
     const auto antal = static_cast<int32_t>(innehall.poster.size());
     // Slot 0 empty, the posts in 1..antal, and as many empty slots after them as
-    // the table had before.
-    std::vector<TPost> poster;
-    poster.reserve(std::max(data.Poster.size(), innehall.poster.size() + 1));
-    poster.emplace_back();
-    std::move(innehall.poster.begin(), innehall.poster.end(), std::back_inserter(poster));
+    // the table had before; the posts move up by one in place (the reader left
+    // room for it).
+    std::vector<TPost> &poster = innehall.poster;
+    poster.insert(poster.begin(), TPost{});
     poster.resize(std::max(data.Poster.size(), poster.size()));
     data.Poster = std::move(poster);
     data.Postantal = antal;

@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 
 namespace tovana {
 
@@ -66,18 +65,17 @@ void SkapaNyRedovisning(Bokforingsdata &data, const std::string &namn, const std
 void SattRedovisning(Bokforingsdata &data, Redovisningsinnehall innehall,
                      const std::string &sokvag) {
     data.Redovisningsnamn = std::move(innehall.namn);
-    // A new table: slot 0 empty, the posts moved into 1..antal, and empty
-    // slots after them up to the old table's size, or with room for half as
-    // many again when the posts outgrow it (as Postplats grows it). Built in
-    // one pass, not by emptying the old table and assigning into it.
+    // The read posts' own table becomes the post table: slot 0 empty, the
+    // posts in 1..antal, and empty slots after them up to the old table's
+    // size or, when the posts outgrow that, half of it (as Postplats grows a
+    // table). The reader leaves room for these, so the posts move up by one
+    // in place instead of into freshly faulted memory.
     const auto antal = static_cast<int32_t>(innehall.poster.size());
     std::size_t storlek = data.Poster.size();
     if (antal > 0 && static_cast<std::size_t>(antal) >= storlek)
         storlek = static_cast<std::size_t>(antal) + 1 + storlek / 2;
-    std::vector<TPost> poster;
-    poster.reserve(std::max<std::size_t>(storlek, 1));
-    poster.emplace_back();
-    std::move(innehall.poster.begin(), innehall.poster.end(), std::back_inserter(poster));
+    std::vector<TPost> &poster = innehall.poster;
+    poster.insert(poster.begin(), TPost{});
     poster.resize(std::max(storlek, poster.size()));
     data.Poster = std::move(poster);
     data.Postantal = antal;
