@@ -308,23 +308,13 @@ private:
         }
         if (w->testAttribute(Qt::WA_SetPalette))
             ut << QStringLiteral("palette=") + Paletttext(w->palette());
-        if (!w->styleSheet().isEmpty() &&
-            !ut.contains(QStringLiteral("styleSheet=") + w->styleSheet()))
-            ut << QStringLiteral("styleSheet=") + w->styleSheet();
-        if (auto *lista = qobject_cast<QListWidget *>(w)) {
-            QStringList rader;
+        // A list's or a combo box's rows, one field each.
+        if (auto *lista = qobject_cast<QListWidget *>(w))
             for (int i = 0; i < lista->count(); ++i)
-                rader << lista->item(i)->text();
-            if (!rader.isEmpty())
-                ut << QStringLiteral("items=") + rader.join(u'\n');
-        }
-        if (auto *val = qobject_cast<QComboBox *>(w)) {
-            QStringList rader;
+                ut << QStringLiteral("item=") + lista->item(i)->text();
+        if (auto *val = qobject_cast<QComboBox *>(w))
             for (int i = 0; i < val->count(); ++i)
-                rader << val->itemText(i);
-            if (!rader.isEmpty())
-                ut << QStringLiteral("items=") + rader.join(u'\n');
-        }
+                ut << QStringLiteral("item=") + val->itemText(i);
         return ut;
     }
 
@@ -460,11 +450,13 @@ std::unique_ptr<QMainWindow> Bygg(const QString &text) {
                 for (qsizetype r = 0; r < farger.size() && r < std::ssize(kRoller); ++r)
                     p.setColor(kRoller[r], QColor(farger[r]));
                 w->setPalette(p);
-            } else if (nyckel == QLatin1String("items")) {
+            } else if (nyckel == QLatin1String("item")) {
                 if (auto *lista = qobject_cast<QListWidget *>(w))
-                    lista->addItems(varde.split(u'\n'));
+                    lista->addItem(varde);
                 else if (auto *val = qobject_cast<QComboBox *>(w))
-                    val->addItems(varde.split(u'\n'));
+                    val->addItem(varde);
+                else
+                    throw fel(klass.toStdString() + " har inga rader");
             } else {
                 const int index = m->indexOfProperty(nyckel.toLatin1().constData());
                 if (index < 0)

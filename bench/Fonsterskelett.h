@@ -9,15 +9,16 @@
 // One line, fields separated by tabs (a tab, newline or backslash in a field
 // is written \t, \n or \\):
 //
-//   12	3	QLabel	LabelAktKplan	94,2,300,16	1	Det finns ingen kontoplan
-//   font=...
+//   12	2	QLabel	LabelAktKplan	136,0,354,14	1	text=Det finns ingen kontoplan
 //
 // that is: the widget's number, its parent's number (-1 for the window), the
 // class, the objectName, the geometry within the parent as it is when the
-// widget's panel is shown, 1 when the widget is not hidden, its text, and then
-// any number of `key=value` fields: the properties that differ from a fresh
-// widget of the class, and `roll=central` or `roll=menubar`. A menu item is a
-// line of class QAction under its menu, with no geometry and 1 when enabled.
+// widget's panel is shown, 1 when the widget is not hidden, and then any
+// number of `key=value` fields: the properties that differ from a fresh
+// widget of the class (its text, font, tooltip, sizes, ...), `palette=` with
+// the colours the program set, `item=` for each row of a list or combo box,
+// and `roll=central` or `roll=menubar`. A menu item is a line of class
+// QAction under its menu, with no geometry, 1 when enabled and its text.
 // Lines starting with # are comments.
 
 #include <QString>

@@ -6,8 +6,12 @@
 #include "shell/TForm1.h"
 #include "support/Testskrivbord.h"
 
+#include <QLabel>
+#include <QListWidget>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QRandomGenerator>
 #include <QtTest>
 
 namespace {
@@ -19,12 +23,24 @@ QList<QWidget *> Paneler(QWidget &fonster) {
     return paneler;
 }
 
+// A text of up to 12 characters drawn from those the skeleton must write
+// around: its field and line separators, its escape and what follows one,
+// its key separator and letters beyond Latin-1's first half.
+QString Slumptext(QRandomGenerator &slump) {
+    static const QString tecken = QStringLiteral("\t\n\\tn=,#åÖ€ a");
+    QString text;
+    for (int i = slump.bounded(13); i > 0; --i)
+        text += tecken[slump.bounded(tecken.size())];
+    return text;
+}
+
 } // namespace
 
 class TestFonsterskelett : public QObject {
     Q_OBJECT
 private slots:
     void barafonstretHallerSammaSomHuvudfonstret();
+    void slumptexterKommerTillbaka();
     void felaktigtSkelett_data();
     void felaktigtSkelett();
 };
@@ -49,6 +65,42 @@ void TestFonsterskelett::barafonstretHallerSammaSomHuvudfonstret() {
     QCOMPARE(efter.size(), fore.size());
     for (qsizetype i = 0; i < fore.size(); ++i)
         QCOMPARE(efter[i], fore[i]);
+}
+
+void TestFonsterskelett::slumptexterKommerTillbaka() {
+    QRandomGenerator slump(20261208);
+    for (int varv = 0; varv < 200; ++varv) {
+        QMainWindow fonster;
+        auto *yta = new QWidget;
+        yta->setObjectName(QStringLiteral("Yta"));
+        fonster.setCentralWidget(yta);
+        auto *etikett = new QLabel(Slumptext(slump), yta);
+        etikett->setObjectName(Slumptext(slump));
+        etikett->setToolTip(Slumptext(slump));
+        auto *knapp = new QPushButton(Slumptext(slump), yta);
+        knapp->setObjectName(QStringLiteral("Knapp"));
+        auto *lista = new QListWidget(yta);
+        lista->setObjectName(QStringLiteral("Lista"));
+        const QStringList rader = {Slumptext(slump), Slumptext(slump), Slumptext(slump)};
+        lista->addItems(rader);
+        QMenu *meny = fonster.menuBar()->addMenu(Slumptext(slump));
+        meny->setObjectName(QStringLiteral("Meny"));
+        meny->addAction(Slumptext(slump))->setObjectName(QStringLiteral("Val"));
+
+        const auto bart = skelett::Bygg(skelett::Skriv(fonster, {}));
+        const auto *e = bart->findChild<QLabel *>(etikett->objectName());
+        QVERIFY2(e, qPrintable(etikett->objectName()));
+        QCOMPARE(e->text(), etikett->text());
+        QCOMPARE(e->toolTip(), etikett->toolTip());
+        QCOMPARE(bart->findChild<QPushButton *>(QStringLiteral("Knapp"))->text(), knapp->text());
+        const auto *l = bart->findChild<QListWidget *>(QStringLiteral("Lista"));
+        QCOMPARE(l->count(), 3);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(l->item(i)->text(), rader[i]);
+        const auto *m = bart->findChild<QMenu *>(QStringLiteral("Meny"));
+        QCOMPARE(m->title(), meny->title());
+        QCOMPARE(m->actions().value(0)->text(), meny->actions().value(0)->text());
+    }
 }
 
 void TestFonsterskelett::felaktigtSkelett_data() {
