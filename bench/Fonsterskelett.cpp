@@ -63,11 +63,13 @@ bool ArBehallare(const QString &klass) {
            klass == QLatin1String("QGroupBox") || klass == QLatin1String("QMainWindow");
 }
 
-// The nearest class of the metaObject chain that the skeleton can name.
+// The nearest Qt class of the metaObject chain (the program's own classes do
+// not start with a Q); the skeleton names it only when it knows it, so that a
+// dial is never written as a plain widget.
 QString Standardklass(const QObject *objekt) {
     for (const QMetaObject *m = objekt->metaObject(); m; m = m->superClass()) {
         const QString namn = QString::fromLatin1(m->className());
-        if (Klasser().count(namn) || namn == QLatin1String("QMainWindow"))
+        if (namn.size() > 1 && namn[0] == u'Q' && namn[1].isUpper())
             return namn;
     }
     return QString::fromLatin1(objekt->metaObject()->className());
@@ -77,28 +79,16 @@ QString Standardklass(const QObject *objekt) {
 // (the place, the visibility and the palette), or that repeat the text in
 // another form.
 const std::set<QString> &Utelamnade() {
-    static const std::set<QString> namn = {"objectName",
-                                           "geometry",
-                                           "pos",
-                                           "size",
-                                           "x",
-                                           "y",
-                                           "width",
-                                           "height",
-                                           "rect",
-                                           "frameGeometry",
-                                           "normalGeometry",
-                                           "childrenRect",
-                                           "visible",
-                                           "hidden",
-                                           "palette",
-                                           "locale",
-                                           "cursor",
-                                           "documentTitle",
-                                           "markdown",
-                                           "html",
-                                           "sizeIncrement",
-                                           "baseSize"};
+    static const std::set<QString> namn = [] {
+        const QString lista = QStringLiteral(
+            "objectName geometry pos size x y width height rect frameGeometry normalGeometry "
+            "childrenRect sizeIncrement baseSize visible hidden palette locale cursor "
+            "documentTitle markdown html");
+        std::set<QString> ut;
+        for (const QString &n : lista.split(u' '))
+            ut.insert(n);
+        return ut;
+    }();
     return namn;
 }
 
@@ -229,6 +219,9 @@ public:
 
     void Samla(QWidget *w, int foralder) {
         const QString klass = Standardklass(w);
+        if (!Klasser().count(klass) && klass != QLatin1String("QMainWindow"))
+            throw Fel("okänd klass " + klass.toStdString() + " för " +
+                      w->objectName().toStdString());
         const int nummer = static_cast<int>(poster_.size());
         Post post{w, foralder, klass, {}, !w->isHidden(), Egenskaper(w, klass)};
         if (w == fonster_.centralWidget())

@@ -33,10 +33,12 @@ namespace skelett {
 
 // The skeleton of the window as it stands. Each work panel in `paneler` (the
 // children of one panel area, of which one is shown) is shown in turn to learn
-// its widgets' places, and the shown one is restored at the end.
+// its widgets' places, and the shown one is restored at the end. Throws Fel
+// for a widget of a class the skeleton cannot name.
 QString Skriv(QMainWindow &fonster, const QList<QWidget *> &paneler);
 
-// A bad skeleton: which line, and what is wrong with it.
+// A bad skeleton (which line, and what is wrong with it), or a window the
+// skeleton cannot describe.
 class Fel : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

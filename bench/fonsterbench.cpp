@@ -213,8 +213,13 @@ int main(int argc, char **argv) {
         QList<QWidget *> paneler;
         for (const QString &namn : TForm1::Arbetspanelnamn())
             paneler << form.Panel(namn);
-        std::fputs(skelett::Skriv(form, paneler).toUtf8().constData(), stdout);
-        return 0;
+        try {
+            std::fputs(skelett::Skriv(form, paneler).toUtf8().constData(), stdout);
+            return 0;
+        } catch (const skelett::Fel &fel) {
+            std::fprintf(stderr, "%s\n", fel.what());
+            return 1;
+        }
     }
     if (lage == QLatin1String("--open") && argument.size() == 5 &&
         argument[3] == QLatin1String("--chart"))

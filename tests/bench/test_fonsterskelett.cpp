@@ -6,6 +6,7 @@
 #include "shell/TForm1.h"
 #include "support/Testskrivbord.h"
 
+#include <QDial>
 #include <QLabel>
 #include <QListWidget>
 #include <QMainWindow>
@@ -41,6 +42,7 @@ class TestFonsterskelett : public QObject {
 private slots:
     void barafonstretHallerSammaSomHuvudfonstret();
     void slumptexterKommerTillbaka();
+    void okandKlassSkrivsInte();
     void felaktigtSkelett_data();
     void felaktigtSkelett();
 };
@@ -100,6 +102,19 @@ void TestFonsterskelett::slumptexterKommerTillbaka() {
         const auto *m = bart->findChild<QMenu *>(QStringLiteral("Meny"));
         QCOMPARE(m->title(), meny->title());
         QCOMPARE(m->actions().value(0)->text(), meny->actions().value(0)->text());
+    }
+}
+
+void TestFonsterskelett::okandKlassSkrivsInte() {
+    QMainWindow fonster;
+    auto *yta = new QWidget;
+    fonster.setCentralWidget(yta);
+    (new QDial(yta))->setObjectName(QStringLiteral("Ratt"));
+    try {
+        skelett::Skriv(fonster, {});
+        QFAIL("a dial was written as something else");
+    } catch (const skelett::Fel &f) {
+        QCOMPARE(QString::fromUtf8(f.what()), QStringLiteral("okänd klass QDial för Ratt"));
     }
 }
 
