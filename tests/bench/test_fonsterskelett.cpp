@@ -70,6 +70,7 @@ void TestFonsterskelett::barafonstretHallerSammaSomHuvudfonstret() {
 }
 
 void TestFonsterskelett::slumptexterKommerTillbaka() {
+    // A list row holding a newline came back as two rows.
     QRandomGenerator slump(20261208);
     for (int varv = 0; varv < 200; ++varv) {
         QMainWindow fonster;
@@ -106,6 +107,7 @@ void TestFonsterskelett::slumptexterKommerTillbaka() {
 }
 
 void TestFonsterskelett::okandKlassSkrivsInte() {
+    // A dial was written as a plain QWidget, so the bare window held less.
     QMainWindow fonster;
     auto *yta = new QWidget;
     fonster.setCentralWidget(yta);
