@@ -280,22 +280,39 @@ void LaggTillHeltal(std::string &ut, int32_t tal) {
     ut.append(buf, std::to_chars(buf, buf + sizeof buf, tal).ptr);
 }
 
-// A date or text as Windows-1252 bytes; ASCII goes over as it is.
-void LaggTillFalt(std::string &ut, const std::string &falt, long radnummer) {
-    for (char c : falt)
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            ut += TillWindows1252Fil(falt, radnummer);
-            return;
-        }
+// A date or text as Windows-1252 bytes; ASCII goes over as it is. False, with
+// only part of it appended, when it holds a line break or a character
+// Windows-1252 cannot hold.
+bool LaggTillFalt(std::string &ut, const std::string &falt) {
+    for (char c : falt) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return falt.find_first_of("\r\n") == std::string::npos &&
+                   LaggTillSomWindows1252(ut, falt);
+        if (c == '\r' || c == '\n')
+            return false;
+    }
     ut += falt;
+    return true;
 }
 
-} // namespace
-
-namespace {
+// Raises the fault that stops a ledger from being written, as a check of the
+// whole ledger before anything is made would find it: a line break in any
+// post's date or text first, then the character of `falt` (post line
+// `radnummer`) that Windows-1252 cannot hold.
+[[noreturn]] void Skrivfel(Postdelar alla, const std::string &falt, long radnummer) {
+    for (const auto del : alla)
+        for (const TPost &post : del) {
+            KontrolleraUtanRadbrytning(post.datum, kDatumOchText);
+            KontrolleraUtanRadbrytning(post.text, kDatumOchText);
+        }
+    TillWindows1252Fil(falt, radnummer);
+    throw Korningsfel("Tecknet kan inte sparas i filen (Windows-1252), rad " +
+                      std::to_string(radnummer) + ".");
+}
 
 // The post lines of the pieces, in order, the first numbered `radnummer` + 1.
-std::string Postbytes(const std::vector<std::span<const TPost>> &delar, long radnummer) {
+std::string Postbytes(const std::vector<std::span<const TPost>> &delar, long radnummer,
+                      Postdelar alla) {
     std::size_t antal = 0;
     for (const auto del : delar)
         antal += del.size();
@@ -309,7 +326,8 @@ std::string Postbytes(const std::vector<std::span<const TPost>> &delar, long rad
             ++radnummer;
             LaggTillHeltal(ut, post.vernr);
             ut += ';';
-            LaggTillFalt(ut, post.datum, radnummer);
+            if (!LaggTillFalt(ut, post.datum))
+                Skrivfel(alla, post.datum, radnummer);
             ut += ';';
             LaggTillTaltext(ut, post.belopp);
             ut += ';';
@@ -319,7 +337,8 @@ std::string Postbytes(const std::vector<std::span<const TPost>> &delar, long rad
             ut += ';';
             LaggTillHeltal(ut, post.kod);
             ut += ';';
-            LaggTillFalt(ut, post.text, radnummer);
+            if (!LaggTillFalt(ut, post.text))
+                Skrivfel(alla, post.text, radnummer);
             ut += "\r\n";
         }
     return ut;
@@ -345,29 +364,26 @@ Dela(Postdelar delar, std::size_t antal) {
 std::vector<std::string> Redovisningsstycken(const std::string &namn, Postdelar delar) {
     KontrolleraUtanRadbrytning(namn, "Redovisningens namn");
     std::size_t antal = 0;
-    for (const auto del : delar) {
-        for (const TPost &post : del) {
-            KontrolleraUtanRadbrytning(post.datum, kDatumOchText);
-            KontrolleraUtanRadbrytning(post.text, kDatumOchText);
-        }
+    for (const auto del : delar)
         antal += del.size();
-    }
-    std::vector<std::string> stycken;
-    stycken.push_back(TillWindows1252Fil(namn + "\r\n"));
+    std::vector<std::string> stycken(1);
+    if (!LaggTillSomWindows1252(stycken[0], namn))
+        Skrivfel(delar, namn, 1);
+    stycken[0] += "\r\n";
     if (antal < kDelningsgrans) {
-        stycken.push_back(Postbytes(Dela(delar, antal).first, 1));
+        stycken.push_back(Postbytes(Dela(delar, antal).first, 1, delar));
         return stycken;
     }
     // A big ledger is made in two halves at once; the first half's fault is the
     // one reported, as it comes first in the file.
     const std::size_t halva = antal / 2;
     const auto delade = Dela(delar, halva);
-    auto senare = std::async(std::launch::async, [&delade, halva] {
-        return Postbytes(delade.second, 1 + static_cast<long>(halva));
+    auto senare = std::async(std::launch::async, [&delade, halva, delar] {
+        return Postbytes(delade.second, 1 + static_cast<long>(halva), delar);
     });
     std::string forsta;
     try {
-        forsta = Postbytes(delade.first, 1);
+        forsta = Postbytes(delade.first, 1, delar);
     } catch (...) {
         senare.wait();
         throw;

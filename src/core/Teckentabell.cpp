@@ -249,6 +249,23 @@ std::string TillWindows1252(std::string_view text) {
     return ut;
 }
 
+bool LaggTillSomWindows1252(std::string &ut, std::string_view text) {
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const auto b = static_cast<unsigned char>(text[pos]);
+        if (b < 0x80) {
+            ut += static_cast<char>(b);
+            ++pos;
+            continue;
+        }
+        const int byte = ByteForTecken(LasUtf8(text, pos));
+        if (byte < 0)
+            return false;
+        ut += static_cast<char>(byte);
+    }
+    return true;
+}
+
 bool ArWindows1252Text(std::string_view text) {
     std::size_t pos = 0;
     while (pos < text.size())

@@ -31,6 +31,10 @@ std::string FranWindows1252(std::string_view bytes);
 // silently replaced.
 std::string TillWindows1252(std::string_view text);
 
+// Appends the text as Windows-1252 bytes; false, with only part of it
+// appended, at a character Windows-1252 cannot hold.
+bool LaggTillSomWindows1252(std::string &ut, std::string_view text);
+
 // How a file's bytes are to be read.
 enum class Filkodning { Windows1252, Utf8 };
 
