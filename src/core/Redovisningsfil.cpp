@@ -277,20 +277,22 @@ namespace {
 
 void LaggTillHeltal(std::string &ut, int32_t tal) {
     char buf[16];
-    ut.append(buf, std::to_chars(buf, buf + sizeof buf, tal).ptr);
+    const char *slut = std::to_chars(buf, buf + sizeof buf, tal).ptr;
+    ut.append(buf, static_cast<std::size_t>(slut - buf));
 }
 
 // A date or text as Windows-1252 bytes; ASCII goes over as it is. False, with
 // only part of it appended, when it holds a line break or a character
 // Windows-1252 cannot hold.
 bool LaggTillFalt(std::string &ut, const std::string &falt) {
+    bool ascii = true;
     for (char c : falt) {
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return falt.find_first_of("\r\n") == std::string::npos &&
-                   LaggTillSomWindows1252(ut, falt);
         if (c == '\r' || c == '\n')
             return false;
+        ascii &= static_cast<unsigned char>(c) < 0x80;
     }
+    if (!ascii)
+        return LaggTillSomWindows1252(ut, falt);
     ut += falt;
     return true;
 }

@@ -238,7 +238,7 @@ bool LaggTillKortTaltext(std::string &ut, double v) {
         if (rest % 10 != 0)
             *slut++ = static_cast<char>('0' + rest % 10);
     }
-    ut.append(buf, slut);
+    ut.append(buf, static_cast<std::size_t>(slut - buf));
     return true;
 }
 

@@ -252,12 +252,14 @@ std::string TillWindows1252(std::string_view text) {
 bool LaggTillSomWindows1252(std::string &ut, std::string_view text) {
     std::size_t pos = 0;
     while (pos < text.size()) {
-        const auto b = static_cast<unsigned char>(text[pos]);
-        if (b < 0x80) {
-            ut += static_cast<char>(b);
-            ++pos;
-            continue;
-        }
+        // A run of ASCII goes over in one piece.
+        std::size_t slut = pos;
+        while (slut < text.size() && static_cast<unsigned char>(text[slut]) < 0x80)
+            ++slut;
+        ut.append(text, pos, slut - pos);
+        pos = slut;
+        if (pos == text.size())
+            break;
         const int byte = ByteForTecken(LasUtf8(text, pos));
         if (byte < 0)
             return false;
