@@ -11,6 +11,7 @@
 #include <future>
 #include <iterator>
 #include <optional>
+#include <system_error>
 #include <utility>
 
 namespace tovana {
@@ -38,6 +39,16 @@ int32_t Heltal(std::string_view bytes, Filkodning kodning) {
 }
 
 const std::string kDatumOchText = "Datum och text";
+
+// Runs the work in a thread of its own; when the system gives no more threads,
+// it is run by the caller when its result is asked for.
+template <typename Arbete> auto Samtidigt(Arbete arbete) {
+    try {
+        return std::async(std::launch::async, arbete);
+    } catch (const std::system_error &) {
+        return std::async(std::launch::deferred, arbete);
+    }
+}
 
 TPost LasPostrad(std::string_view rad, Filkodning kodning, Postlasning lasning) {
     // Six fields each end at a ";"; a field without its ";" is empty, so a line cut
@@ -164,7 +175,7 @@ Redovisningsinnehall LasInnehall(const std::string &sokvag, Postlasning lasning,
     forsta.NastaRad(rad); // the name line again, so that the line numbers run on
     Radlasare andra(bytes.substr(delning));
     std::vector<TPost> andraPoster;
-    auto senare = std::async(std::launch::async, [&] {
+    auto senare = Samtidigt([&] {
         andraPoster.reserve(
             static_cast<std::size_t>(std::count(bytes.begin() + delning, bytes.end(), '\n')) + 1);
         BeOmStoraSidor(andraPoster.data(), andraPoster.capacity() * sizeof(TPost));
@@ -380,17 +391,11 @@ std::vector<std::string> Redovisningsstycken(const std::string &namn, Postdelar 
     // one reported, as it comes first in the file.
     const std::size_t halva = antal / 2;
     const auto delade = Dela(delar, halva);
-    auto senare = std::async(std::launch::async, [&delade, halva, delar] {
+    auto senare = Samtidigt([&delade, halva, delar] {
         return Postbytes(delade.second, 1 + static_cast<long>(halva), delar);
     });
-    std::string forsta;
-    try {
-        forsta = Postbytes(delade.first, 1, delar);
-    } catch (...) {
-        senare.wait();
-        throw;
-    }
-    stycken.push_back(std::move(forsta));
+    // A fault here leaves through the future, which waits for the other half.
+    stycken.push_back(Postbytes(delade.first, 1, delar));
     stycken.push_back(senare.get());
     return stycken;
 }
