@@ -10,6 +10,13 @@ namespace tovana {
 
 namespace {
 
+// Where the run of ASCII bytes from `pos` ends: a run goes over in one piece.
+std::size_t AsciiSlut(std::string_view text, std::size_t pos) {
+    while (pos < text.size() && static_cast<unsigned char>(text[pos]) < 0x80)
+        ++pos;
+    return pos;
+}
+
 // Bytes 80..9F; the rest of Windows-1252 is the same as Latin-1.
 constexpr std::array<char32_t, 32> kC1 = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
@@ -218,14 +225,11 @@ std::string FranWindows1252(std::string_view bytes) {
     ut.reserve(bytes.size() + bytes.size() / 8);
     std::size_t pos = 0;
     while (pos < bytes.size()) {
-        // A run of ASCII goes over in one piece.
-        std::size_t slut = pos;
-        while (slut < bytes.size() && static_cast<unsigned char>(bytes[slut]) < 0x80)
-            ++slut;
+        const std::size_t slut = AsciiSlut(bytes, pos);
         ut.append(bytes, pos, slut - pos);
-        if (slut < bytes.size())
-            LaggTillUtf8(ut, TeckenForByte(static_cast<unsigned char>(bytes[slut++])));
         pos = slut;
+        if (pos < bytes.size())
+            LaggTillUtf8(ut, TeckenForByte(static_cast<unsigned char>(bytes[pos++])));
     }
     return ut;
 }
@@ -233,29 +237,15 @@ std::string FranWindows1252(std::string_view bytes) {
 std::string TillWindows1252(std::string_view text) {
     std::string ut;
     ut.reserve(text.size());
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        const auto b = static_cast<unsigned char>(text[pos]);
-        if (b < 0x80) {
-            ut += static_cast<char>(b);
-            ++pos;
-            continue;
-        }
-        const int byte = ByteForTecken(LasUtf8(text, pos));
-        if (byte < 0)
-            throw Korningsfel("Texten innehåller ett tecken som inte kan sparas i filen");
-        ut += static_cast<char>(byte);
-    }
+    if (!LaggTillSomWindows1252(ut, text))
+        throw Korningsfel("Texten innehåller ett tecken som inte kan sparas i filen");
     return ut;
 }
 
 bool LaggTillSomWindows1252(std::string &ut, std::string_view text) {
     std::size_t pos = 0;
     while (pos < text.size()) {
-        // A run of ASCII goes over in one piece.
-        std::size_t slut = pos;
-        while (slut < text.size() && static_cast<unsigned char>(text[slut]) < 0x80)
-            ++slut;
+        const std::size_t slut = AsciiSlut(text, pos);
         ut.append(text, pos, slut - pos);
         pos = slut;
         if (pos == text.size())

@@ -24,6 +24,17 @@ void PrintTo(const Exempel &e, std::ostream *os) {
     *os << e.text;
 }
 
+// The value printed by the C library in this format, with a decimal comma.
+std::string MedKomma(double v, const char *format) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, format, v);
+    std::string text = buf;
+    for (char &c : text)
+        if (c == '.')
+            c = ',';
+    return text;
+}
+
 class BeloppstextTest : public ::testing::TestWithParam<Exempel> {};
 
 TEST_P(BeloppstextTest, GivesTheAmountText) {
@@ -219,12 +230,7 @@ TEST(TextTillBelopp, EveryAmountReadIsWrittenBackAsATextThatReadsTheSame) {
     }
     int lasta = 0;
     for (const double v : varden) {
-        char buf[64];
-        std::snprintf(buf, sizeof buf, "%.17g", v);
-        std::string text = buf;
-        for (char &c : text)
-            if (c == '.')
-                c = ',';
+        const std::string text = MedKomma(v, "%.17g");
         double last = 0;
         if (!std::isfinite(v) || !ForsokTextTillBelopp(text, last))
             continue;
@@ -336,12 +342,7 @@ TEST(Taltext, AgreesWithFifteenSignificantDigitsForHundredthsAndRandomValues) {
         const double a = std::fabs(v);
         if (v == 0 || a < 0.0001 || a >= 1e15)
             continue;
-        char buf[64];
-        std::snprintf(buf, sizeof buf, "%.15g", v);
-        std::string vantat = buf;
-        for (char &c : vantat)
-            if (c == '.')
-                c = ',';
+        const std::string vantat = MedKomma(v, "%.15g");
         if (vantat.find('e') != std::string::npos)
             continue; // "%g" turns scientific at 15 integer digits
         ASSERT_EQ(Taltext(v), vantat) << std::hexfloat << v;
