@@ -7,12 +7,19 @@
 #include "core/Textfil.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 #include <future>
 #include <iterator>
 #include <optional>
 #include <system_error>
 #include <utility>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace tovana {
 
@@ -134,6 +141,23 @@ std::size_t EfterRadslut(std::string_view text, std::size_t fran) {
     return fran + 1;
 }
 
+// How many LF bytes the text holds, sixteen at a time where the processor
+// compares that many at once: a plain count went a byte at a time and was a
+// tenth of opening a big ledger.
+std::size_t AntalLf(std::string_view text) {
+    std::size_t antal = 0, i = 0;
+#ifdef __SSE2__
+    const __m128i lf = _mm_set1_epi8('\n');
+    for (; i + 16 <= text.size(); i += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(text.data() + i));
+        antal += static_cast<std::size_t>(
+            std::popcount(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, lf)))));
+    }
+#endif
+    return antal + static_cast<std::size_t>(
+                       std::count(text.begin() + static_cast<long>(i), text.end(), '\n'));
+}
+
 // Files from this size on are read by two threads, each taking half the lines.
 constexpr std::size_t kDelasFranByte = std::size_t{1} << 20;
 
@@ -150,7 +174,7 @@ Redovisningsinnehall LasInnehall(const std::string &sokvag, Postlasning lasning,
     innehall.kodning = fil.kodning;
     // Room for the empty slot 0 of the table and for the posts keyed next, so
     // that the posts read never move. Room never used costs no memory.
-    const auto rader = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+    const std::size_t rader = AntalLf(bytes);
     innehall.poster.reserve(rader + 2 + 1024 + rader / 64);
     BeOmStoraSidor(innehall.poster.data(), innehall.poster.capacity() * sizeof(TPost));
     if (tabellform)
@@ -176,8 +200,7 @@ Redovisningsinnehall LasInnehall(const std::string &sokvag, Postlasning lasning,
     Radlasare andra(bytes.substr(delning));
     std::vector<TPost> andraPoster;
     auto senare = Samtidigt([&] {
-        andraPoster.reserve(
-            static_cast<std::size_t>(std::count(bytes.begin() + delning, bytes.end(), '\n')) + 1);
+        andraPoster.reserve(AntalLf(bytes.substr(delning)) + 1);
         BeOmStoraSidor(andraPoster.data(), andraPoster.capacity() * sizeof(TPost));
         return LasPoster(andra, fil.kodning, lasning, andraPoster);
     });
