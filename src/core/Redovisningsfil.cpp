@@ -356,7 +356,6 @@ std::string Postbytes(const std::vector<std::span<const TPost>> &delar, long rad
     // own, no second copy of the whole text to convert.
     std::string ut;
     ut.reserve(antal * 48);
-    BeOmStoraSidor(ut.data(), ut.capacity());
     for (const auto del : delar)
         for (const TPost &post : del) {
             ++radnummer;
