@@ -185,11 +185,13 @@ Redovisningsinnehall LasInnehall(const std::string &sokvag, Postlasning lasning,
     if (namnlasare.NastaRad(rad))
         innehall.namn = ForstaTecken(Avkoda(rad, fil.kodning), kNamnlangd);
     const std::size_t poststart = namnlasare.Position();
-    // A big file is split just after a line end near its middle; the second
-    // half is read by a thread of its own while this one reads the first.
+    // A big file is split just after a line end a little past its middle; the
+    // rest is read by a thread of its own while this one reads the first part.
+    // The other thread starts later and fills fresh memory of its own, so an
+    // even split left this one waiting for it.
     std::size_t delning = std::string_view::npos;
     if (bytes.size() - poststart >= kDelasFranByte)
-        delning = EfterRadslut(bytes, poststart + (bytes.size() - poststart) / 2);
+        delning = EfterRadslut(bytes, poststart + (bytes.size() - poststart) * 11 / 20);
     if (delning == std::string_view::npos || delning >= bytes.size()) {
         if (auto fel = LasPoster(namnlasare, fil.kodning, lasning, innehall.poster))
             throw Radfel(fel->meddelande, sokvag, fel->rad);
