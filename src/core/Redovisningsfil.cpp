@@ -158,12 +158,8 @@ std::size_t AntalLf(std::string_view text) {
                        std::count(text.begin() + static_cast<long>(i), text.end(), '\n'));
 }
 
-// Files from this size on are read by two threads, each taking half the lines.
+// Files from this size on are read by two threads, each taking about half the lines.
 constexpr std::size_t kDelasFranByte = std::size_t{1} << 20;
-
-} // namespace
-
-namespace {
 
 // Reads the ledger; with `tabellform` the posts start at slot 1 behind an empty
 // slot 0, as the program keeps them.
