@@ -20,7 +20,7 @@ foreach(fall ${fall_namn})
   set(mapp "${ARBETE}/${fall}")
   file(REMOVE_RECURSE "${mapp}")
   file(COPY "${MANUAL}/" DESTINATION "${mapp}")
-  file(WRITE "${mapp}/specialmenyn.html" "${fall_${fall}}")
+  file(WRITE "${mapp}/sarskilda.html" "${fall_${fall}}")
   execute_process(
     COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen "${VERKTYG}" "${mapp}" 2.0
             "${mapp}/manualTovana.pdf"

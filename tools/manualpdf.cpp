@@ -32,10 +32,10 @@ namespace {
 // The chapters' pages in the Manual menu's order; each chapter is titled by its
 // page's <h1>.
 const std::vector<QString> kKapitel = {
-    QStringLiteral("kortversion.html"),  QStringLiteral("kontoplan.html"),
-    QStringLiteral("redovisning.html"),  QStringLiteral("foretag.html"),
-    QStringLiteral("rapporter.html"),    QStringLiteral("utskrifter.html"),
-    QStringLiteral("specialmenyn.html"),
+    QStringLiteral("kortversion.html"), QStringLiteral("kontoplan.html"),
+    QStringLiteral("redovisning.html"), QStringLiteral("foretag.html"),
+    QStringLiteral("rapporter.html"),   QStringLiteral("utskrifter.html"),
+    QStringLiteral("sarskilda.html"),
 };
 
 [[noreturn]] void Avbryt(const QString &text) {

@@ -14,7 +14,7 @@ const std::vector<Manualsida> &Manualsidor() {
         {"foretagM", "Företag", "foretag.html"},
         {"Rapporter", "Rapporter", "rapporter.html"},
         {"UtskriftM", "Utskrifter", "utskrifter.html"},
-        {"SpecialM", "Special", "specialmenyn.html"},
+        {"SpecialM", "Special", "sarskilda.html"},
         {"helamanualen", "Visa hela manualen som pdf-fil", "manualTovana.pdf"},
     };
     return sidor;

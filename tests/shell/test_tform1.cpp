@@ -232,7 +232,7 @@ private slots:
                                                                               << "kontoplan.html"
                                                                               << "12" << 1;
         QTest::newRow("current and installed: the current folder's") << "SpecialM"
-                                                                     << "specialmenyn.html"
+                                                                     << "sarskilda.html"
                                                                      << "02" << 0;
         QTest::newRow("installed only") << "Rapporter"
                                         << "rapporter.html"
