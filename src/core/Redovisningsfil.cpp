@@ -120,27 +120,6 @@ std::optional<Lasfel> LasPoster(Radlasare &lasare, Filkodning kodning, Postlasni
     return std::nullopt;
 }
 
-// How many lines end in the text: at each CR, and at each LF that does not
-// complete a CR LF.
-long Radslut(std::string_view text) {
-    long antal = 0;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (text[i] == '\r' || (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')))
-            ++antal;
-    return antal;
-}
-
-// Just after the first line end at or after `fran`, or npos when none follows.
-std::size_t EfterRadslut(std::string_view text, std::size_t fran) {
-    while (fran < text.size() && text[fran] != '\r' && text[fran] != '\n')
-        ++fran;
-    if (fran >= text.size())
-        return std::string_view::npos;
-    if (text[fran] == '\r' && fran + 1 < text.size() && text[fran + 1] == '\n')
-        ++fran;
-    return fran + 1;
-}
-
 // How many LF bytes the text holds, sixteen at a time where the processor
 // compares that many at once: a plain count went a byte at a time and was a
 // tenth of opening a big ledger.
@@ -185,10 +164,15 @@ Redovisningsinnehall LasInnehall(const std::string &sokvag, Postlasning lasning,
     // rest is read by a thread of its own while this one reads the first part.
     // The other thread starts later and fills fresh memory of its own, so an
     // even split left this one waiting for it.
-    std::size_t delning = std::string_view::npos;
-    if (bytes.size() - poststart >= kDelasFranByte)
-        delning = EfterRadslut(bytes, poststart + (bytes.size() - poststart) * 11 / 20);
-    if (delning == std::string_view::npos || delning >= bytes.size()) {
+    std::size_t delning = bytes.size();
+    if (bytes.size() - poststart >= kDelasFranByte) {
+        // Just past the line end that ends the line the split point falls in.
+        const std::size_t mitt = poststart + (bytes.size() - poststart) * 11 / 20;
+        Radlasare mittrad(bytes.substr(mitt));
+        mittrad.NastaRad(rad);
+        delning = mitt + mittrad.Position();
+    }
+    if (delning >= bytes.size()) {
         if (auto fel = LasPoster(namnlasare, fil.kodning, lasning, innehall.poster))
             throw Radfel(fel->meddelande, sokvag, fel->rad);
         return innehall;
@@ -207,9 +191,14 @@ Redovisningsinnehall LasInnehall(const std::string &sokvag, Postlasning lasning,
     // The first fault in the file is the one reported.
     if (forstaFel)
         throw Radfel(forstaFel->meddelande, sokvag, forstaFel->rad);
-    if (andraFel)
-        throw Radfel(andraFel->meddelande, sokvag,
-                     Radslut(bytes.substr(0, delning)) + andraFel->rad);
+    if (andraFel) {
+        // The second part's lines are numbered from 1: they follow every
+        // line of the first part, blank ones too.
+        Radlasare fore(bytes.substr(0, delning));
+        while (fore.NastaRad(rad)) {
+        }
+        throw Radfel(andraFel->meddelande, sokvag, fore.Radnummer() + andraFel->rad);
+    }
     // The file's bytes are read; let them go before the table grows by the
     // second half, so that the two never take memory at the same time.
     std::string().swap(fil.bytes);

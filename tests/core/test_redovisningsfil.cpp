@@ -419,7 +419,9 @@ struct Storbok {
 };
 
 // Posts whose index is in `trasiga` get an "x" before their verification number.
-Storbok GorStorbok(int antal, const std::vector<int> &trasiga = {}) {
+// A blank line stands before every 997th post, or with `blankaRader` after
+// every post (blanks that make as many bytes as a post line).
+Storbok GorStorbok(int antal, const std::vector<int> &trasiga = {}, bool blankaRader = false) {
     Storbok bok;
     const char *slut[] = {"\r\n", "\n", "\r"};
     bok.bytes = "Stor bok\r\n";
@@ -441,6 +443,10 @@ Storbok GorStorbok(int antal, const std::vector<int> &trasiga = {}) {
         post.text = "Försäljning " + std::to_string(i);
         bok.poster.push_back(post);
         bok.rader.push_back(++rad);
+        if (blankaRader) {
+            bok.bytes += std::string(40, ' ') + slut[i % 3];
+            ++rad;
+        }
     }
     return bok;
 }
@@ -482,6 +488,24 @@ TEST_F(Redovisningsfil, ABadLineInABigLedgerIsNamedByItsLineInTheWholeFile) {
             EXPECT_TRUE(text.ends_with(", rad " +
                                        std::to_string(bok.rader[static_cast<std::size_t>(forsta)])))
                 << forsta << ": " << text;
+        }
+    }
+}
+
+// The first part may end in blank lines, which make no post but are lines all
+// the same: a bad line after the split counts them too. Files of a few sizes
+// end their first part on a post line or on a blank line.
+TEST_F(Redovisningsfil, BlankLinesBeforeTheSplitCountForALaterBadLine) {
+    for (int antal = 30000; antal < 30010; ++antal) {
+        const Storbok bok = GorStorbok(antal, {antal - 1}, true);
+        SkrivBytes(fil, bok.bytes);
+        try {
+            LasRedovisningsfil(fil);
+            ADD_FAILURE() << antal;
+        } catch (const Korningsfel &e) {
+            EXPECT_TRUE(std::string(e.what()).ends_with(
+                ", rad " + std::to_string(bok.rader[static_cast<std::size_t>(antal - 1)])))
+                << antal << ": " << e.what();
         }
     }
 }
