@@ -20,6 +20,7 @@
 #include "shell/Skrivbord.h"
 #include "shell/Svenska.h"
 #include "shell/TForm1.h"
+#include "support/Testskrivbord.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,7 +33,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <deque>
 #include <functional>
 
 namespace {
@@ -66,35 +66,6 @@ private:
     std::function<void()> klar_;
 };
 
-// The file dialogs answer the given paths in turn; messages are kept and
-// questions answered No, so nothing waits for a hand on the keyboard.
-class Benchskrivbord final : public Skrivbord {
-public:
-    explicit Benchskrivbord(std::deque<QString> filval) : filval_(std::move(filval)) {}
-
-    void Meddelande(QWidget *, const QString &text) override { meddelanden << text; }
-    bool Fraga(QWidget *, const QString &text) override {
-        meddelanden << text;
-        return false;
-    }
-    QString OppnaFil(QWidget *, const QString &) override {
-        if (filval_.empty())
-            return {};
-        QString val = filval_.front();
-        filval_.pop_front();
-        return val;
-    }
-    QString SparaFil(QWidget *agare, const QString &forval) override {
-        return OppnaFil(agare, forval);
-    }
-    void OppnaDokument(const QString &) override {}
-
-    QStringList meddelanden;
-
-private:
-    std::deque<QString> filval_;
-};
-
 // Shows the window and ends the program after its first paint.
 int ForstaMalning(QApplication &app, QWidget &fonster, const char *vad) {
     Malningsvakt vakt(fonster);
@@ -125,7 +96,10 @@ QString Visadrader(TForm1 &form) {
 }
 
 int Oppna(QApplication &app, const QString &redovisning, const QString &kontoplan) {
-    auto *skrivbord = new Benchskrivbord({kontoplan, redovisning});
+    // The file dialogs answer the given paths in turn; messages are kept and
+    // questions answered No, so nothing waits for a hand on the keyboard.
+    auto *skrivbord = new Testskrivbord;
+    skrivbord->filval = {kontoplan, redovisning};
     InstalleraSvenskaQtTexter(app);
     TForm1 form{std::unique_ptr<Skrivbord>(skrivbord)};
     Malningsvakt vakt(form);
@@ -150,7 +124,7 @@ int Oppna(QApplication &app, const QString &redovisning, const QString &kontopla
             const auto &data = form.Data();
             std::printf("%d poster, %d konton; %s; %s\n", data.Postantal, data.Kontoantal,
                         qUtf8Printable(rr), qUtf8Printable(br));
-            for (const QString &meddelande : skrivbord->meddelanden)
+            for (const QString &meddelande : skrivbord->meddelanden + skrivbord->fragor)
                 std::printf("meddelande: %s\n", qUtf8Printable(meddelande));
             std::printf("fönstret målat efter %.1f ms, öppnat och båda rapporterna visade efter "
                         "%.1f ms, målat efter %.1f ms (öppnandet %.1f ms)\n",
