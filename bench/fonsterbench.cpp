@@ -139,6 +139,7 @@ int Oppna(QApplication &app, const QString &redovisning, const QString &kontopla
     });
     form.show();
     const int slut = app.exec();
+    form.LamnaPosternaTillSystemet(); // as the program ends
     return slut != 0 ? slut : resultat;
 }
 

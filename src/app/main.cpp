@@ -11,5 +11,7 @@ int main(int argc, char *argv[]) {
     InstalleraSvenskaQtTexter(app);
     TForm1 form;
     form.show();
-    return app.exec();
+    const int slut = app.exec();
+    form.LamnaPosternaTillSystemet();
+    return slut;
 }

@@ -24,6 +24,8 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 
 const QString kSupport = QStringLiteral("support@tovana.se");
@@ -140,6 +142,14 @@ TForm1::TForm1(std::unique_ptr<Skrivbord> skrivbord)
 TForm1::~TForm1() {
     if (qApp)
         qApp->removeEventFilter(this);
+}
+
+void TForm1::LamnaPosternaTillSystemet() {
+    // Reachable until the end, never freed.
+    static auto *kvar = new std::vector<std::vector<tovana::TPost>>;
+    kvar->push_back(std::exchange(data_.Poster, std::vector<tovana::TPost>(1)));
+    kvar->push_back(std::exchange(data_.Arbetsposter, std::vector<tovana::TPost>(1)));
+    data_.Postantal = 0;
 }
 
 const QStringList &TForm1::Arbetspanelnamn() {

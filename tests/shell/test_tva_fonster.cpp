@@ -150,6 +150,30 @@ private slots:
         QCOMPARE(andra->Data().Postantal, 3);
         QVERIFY(Las(QStringLiteral("ab.red")).endsWith("3;120316;50;1930;3010;0;Post\r\n"));
     }
+
+    // At the program's end the posts are left to the system; the window still
+    // gives up its locks as it goes, so the next window writes.
+    void theLocksGoWhenThePostsAreLeftToTheSystem() {
+        SkrivFil(QStringLiteral("cd.kpl"), kKontoplan);
+        SkrivFil(QStringLiteral("cd.red"), kRedovisning);
+        SkrivFil(QStringLiteral("cd.ftg"), "cd.kpl\r\ncd.red\r\n");
+        Testskrivbord *skrivbord = nullptr;
+        auto forsta = Fonster(skrivbord);
+        skrivbord->filval.push_back(QStringLiteral("cd.ftg"));
+        forsta->Menyval(QStringLiteral("oppnaforetag"))->trigger();
+        QCOMPARE(forsta->Data().Postantal, 1);
+        forsta->LamnaPosternaTillSystemet();
+        QCOMPARE(forsta->Data().Postantal, 0);
+        QCOMPARE(forsta->Data().Poster.size(), std::size_t{1});
+        forsta.reset();
+
+        auto andra = Fonster(skrivbord);
+        skrivbord->filval.push_back(QStringLiteral("cd.ftg"));
+        andra->Menyval(QStringLiteral("oppnaforetag"))->trigger();
+        SparaPost(*andra, QStringLiteral("2"));
+        QCOMPARE(skrivbord->meddelanden, QStringList());
+        QVERIFY(Las(QStringLiteral("cd.red")).endsWith("2;120316;50;1930;3010;0;Post\r\n"));
+    }
 };
 
 QTEST_MAIN(TvaFonsterTest)
