@@ -7,6 +7,7 @@
 #include "core/Textfil.h"
 
 #include <algorithm>
+#include <atomic>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
@@ -142,9 +143,154 @@ std::size_t AntalLf(std::string_view text) {
 // Files from this size on are read by two threads, each taking about half the lines.
 constexpr std::size_t kDelasFranByte = std::size_t{1} << 20;
 
+// The end of the line that byte `fran` falls in, as a line reader of the bytes
+// from there finds it (so a CR LF split by `fran` gives an empty line first).
+std::uint64_t RadslutEfter(const Lasbarfil &fil, std::uint64_t fran) {
+    Styckelasare lasare(fil, fran, Styckelasare::kFilslut, std::size_t{4} << 10);
+    std::string_view stycke, rad;
+    if (!lasare.Nasta(stycke))
+        return fran;
+    Radlasare forsta(stycke);
+    forsta.NastaRad(rad);
+    return fran + forsta.Position();
+}
+
+// Posts read from one stretch of the file, and what its bytes showed.
+struct Delresultat {
+    Kodningsfynd fynd;
+    bool felrad = false; // a line that did not convert
+};
+
+// Reads every post line onto the end of `poster`: the lines left in `forsta`
+// (a piece whose bytes the caller has examined), then the reader's pieces,
+// until a line does not convert or another thread has given up.
+Delresultat LasStycken(Styckelasare &lasare, Radlasare forsta, Filkodning kodning,
+                       Postlasning lasning, std::vector<TPost> &poster,
+                       std::atomic<bool> &avbrutet) {
+    Delresultat resultat;
+    Radlasare rader = forsta;
+    std::string_view stycke, rad;
+    for (;;) {
+        while (rader.NastaPostrad(rad)) {
+            try {
+                poster.push_back(LasPostrad(rad, kodning, lasning));
+            } catch (const Korningsfel &) {
+                resultat.felrad = true;
+                avbrutet = true;
+                return resultat;
+            }
+        }
+        if (avbrutet || !lasare.Nasta(stycke))
+            return resultat;
+        resultat.fynd.Granska(stycke);
+        rader = Radlasare(stycke);
+    }
+}
+
+// A big ledger read in pieces by two threads, each through a buffer of its own
+// that stays in the processor's cache. The whole file was first read into
+// fresh memory, then scanned for its encoding and counted for lines: a quarter
+// of opening done by one thread before the two could start.
+//
+// How the file is to be read is known only when every byte has been seen, so
+// the first piece's bytes suggest it. Anything out of the ordinary (a NUL byte,
+// an encoding other than the one suggested, a line that does not convert, a
+// file cut short while being read) gives nothing, and the caller reads the
+// whole file the plain way, which tells exactly what is wrong, and where.
+std::optional<Redovisningsinnehall> LasIStycken(const std::string &sokvag, Postlasning lasning,
+                                                bool tabellform) {
+    std::optional<Lasbarfil> fil;
+    try {
+        fil.emplace(sokvag);
+    } catch (const Korningsfel &) {
+        return std::nullopt;
+    }
+    const std::uint64_t storlek = fil->Storlek();
+    if (storlek < kDelasFranByte)
+        return std::nullopt;
+    char borjan[3] = {};
+    Kodningsfynd fynd;
+    fynd.byteordning = fil->Las(0, borjan, 3) == 3 && std::string_view(borjan, 3) == "\xEF\xBB\xBF";
+    const std::uint64_t start = fynd.byteordning ? 3 : 0;
+    const std::uint64_t poststart = RadslutEfter(*fil, start);
+    if (storlek <= poststart || storlek - poststart < kDelasFranByte)
+        return std::nullopt;
+    // Just past the line end that ends the line the split point falls in.
+    const std::uint64_t delning = RadslutEfter(*fil, poststart + (storlek - poststart) * 11 / 20);
+    if (delning >= storlek)
+        return std::nullopt;
+
+    Styckelasare forsta(*fil, start, delning);
+    std::string_view stycke, rad;
+    if (!forsta.Nasta(stycke))
+        return std::nullopt;
+    fynd.Granska(stycke);
+    const Filkodning kodning = fynd.Kodning();
+    Radlasare forstarader(stycke);
+    Redovisningsinnehall innehall;
+    innehall.kodning = kodning;
+    if (forstarader.NastaRad(rad))
+        innehall.namn = ForstaTecken(Avkoda(rad, kodning), kNamnlangd);
+
+    // The table's room is judged from the first piece's lines; room never used
+    // costs no memory, and a table judged too small grows as it must.
+    const std::size_t radbytes =
+        std::max<std::size_t>(stycke.size() / std::max<std::size_t>(AntalLf(stycke), 1), 1);
+    const std::size_t rader = static_cast<std::size_t>(storlek / radbytes) * 5 / 4;
+    innehall.poster.reserve(rader + 2 + 1024 + rader / 64);
+    BeOmStoraSidor(innehall.poster.data(), innehall.poster.capacity() * sizeof(TPost));
+    if (tabellform)
+        innehall.poster.emplace_back();
+
+    // Where in the table the second part's posts will go, judged likewise.
+    const std::size_t forstaRader =
+        innehall.poster.size() + static_cast<std::size_t>((delning - start) / radbytes);
+    const std::span<TPost> bord(innehall.poster.data(), innehall.poster.capacity());
+    Styckelasare andra(*fil, delning);
+    std::vector<TPost> andraPoster;
+    std::atomic<bool> avbrutet = false;
+    auto senare = Samtidigt([&] {
+        andraPoster.reserve(static_cast<std::size_t>((storlek - delning) / radbytes) * 5 / 4 + 16);
+        BeOmStoraSidor(andraPoster.data(), andraPoster.capacity() * sizeof(TPost));
+        auto resultat = LasStycken(andra, Radlasare({}), kodning, lasning, andraPoster, avbrutet);
+        // While the first part is still being read, the memory the second
+        // part's posts move into is cleared here: that wait was the join's.
+        const std::size_t fran = std::min(bord.size(), forstaRader - forstaRader / 16);
+        const std::size_t till =
+            std::min(bord.size(), forstaRader + forstaRader / 16 + andraPoster.size() + 1);
+        FyllISidor(bord.data() + fran, (till - fran) * sizeof(TPost));
+        return resultat;
+    });
+    Delresultat forstaDel;
+    try {
+        forstaDel = LasStycken(forsta, forstarader, kodning, lasning, innehall.poster, avbrutet);
+    } catch (const Korningsfel &) {
+        avbrutet = true;
+        forstaDel.felrad = true;
+    }
+    Delresultat andraDel;
+    try {
+        andraDel = senare.get();
+    } catch (const Korningsfel &) {
+        andraDel.felrad = true;
+    }
+    fynd.Lagg(forstaDel.fynd);
+    fynd.Lagg(andraDel.fynd);
+    if (forstaDel.felrad || andraDel.felrad || forsta.Avkortad() || fynd.nul ||
+        fynd.Kodning() != kodning)
+        return std::nullopt;
+    const std::size_t antal = innehall.poster.size() + andraPoster.size();
+    innehall.poster.reserve(antal + 2 + 1024 + antal / 64);
+    innehall.poster.insert(innehall.poster.end(), std::make_move_iterator(andraPoster.begin()),
+                           std::make_move_iterator(andraPoster.end()));
+    return innehall;
+}
+
 // Reads the ledger; with `tabellform` the posts start at slot 1 behind an empty
 // slot 0, as the program keeps them.
 Redovisningsinnehall LasInnehall(const std::string &sokvag, Postlasning lasning, bool tabellform) {
+    if (auto innehall = LasIStycken(sokvag, lasning, tabellform))
+        return std::move(*innehall);
     Filtext fil = Tolka(LasFil(sokvag), sokvag);
     const std::string_view bytes = fil.bytes;
     Redovisningsinnehall innehall;

@@ -23,4 +23,19 @@ void BeOmStoraSidor(const void *borjan, std::size_t langd) {
 #endif
 }
 
+void FyllISidor(const void *borjan, std::size_t langd) {
+#ifdef MADV_POPULATE_WRITE
+    constexpr std::uintptr_t kSida = 4096;
+    if (langd == 0)
+        return;
+    const auto start = reinterpret_cast<std::uintptr_t>(borjan);
+    const std::uintptr_t forsta = start & ~(kSida - 1);
+    const std::uintptr_t slut = (start + langd + kSida - 1) & ~(kSida - 1);
+    ::madvise(reinterpret_cast<void *>(forsta), slut - forsta, MADV_POPULATE_WRITE);
+#else
+    (void)borjan;
+    (void)langd;
+#endif
+}
+
 } // namespace tovana

@@ -12,4 +12,9 @@ namespace tovana {
 // touched. Blocks smaller than a few huge pages are left as they are.
 void BeOmStoraSidor(const void *borjan, std::size_t langd);
 
+// Has the system back the block with cleared memory now, in the calling thread,
+// so that the thread that writes it later does not wait for the clearing. The
+// contents do not change, so the block may be in use; a hint like the above.
+void FyllISidor(const void *borjan, std::size_t langd);
+
 } // namespace tovana

@@ -4,7 +4,12 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace tovana {
 
@@ -85,69 +90,111 @@ char32_t LasUtf8(std::string_view text, std::size_t &pos) {
     return c;
 }
 
-// Whether the bytes are valid UTF-8 holding at least one multi-byte sequence.
-bool ArUtf8MedFlerbyte(std::string_view bytes) {
-    bool flerbyte = false;
-    std::size_t i = 0;
+namespace {
+
+// The length of the valid multi-byte UTF-8 character that begins at `i`, or 0.
+std::size_t Utf8Langd(std::string_view bytes, std::size_t i) {
+    const auto b0 = static_cast<unsigned char>(bytes[i]);
+    std::size_t langd;
+    char32_t minsta;
+    if (b0 >= 0xC2 && b0 <= 0xDF) {
+        langd = 2;
+        minsta = 0x80;
+    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+        langd = 3;
+        minsta = 0x800;
+    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+        langd = 4;
+        minsta = 0x10000;
+    } else {
+        return 0;
+    }
+    if (i + langd > bytes.size())
+        return 0;
+    char32_t c = b0 & (0x7F >> langd);
+    for (std::size_t k = 1; k < langd; ++k) {
+        const auto b = static_cast<unsigned char>(bytes[i + k]);
+        if ((b & 0xC0) != 0x80)
+            return 0;
+        c = (c << 6) | (b & 0x3F);
+    }
+    // Overlong forms, surrogates and values beyond Unicode are not UTF-8.
+    if (c < minsta || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)
+        return 0;
+    return langd;
+}
+
+} // namespace
+
+void Kodningsfynd::Granska(std::string_view bytes) {
     const std::size_t n = bytes.size();
-    while (i < n) {
-        const auto b0 = static_cast<unsigned char>(bytes[i]);
-        if (b0 < 0x80) {
+    std::size_t i = 0;
+    while (i < n && !inteUtf8) {
+#ifdef __SSE2__
+        // Sixteen bytes at a time past ASCII without NUL, most of any file.
+        if (i + 16 <= n) {
+            const __m128i block =
+                _mm_loadu_si128(reinterpret_cast<const __m128i *>(bytes.data() + i));
+            const auto avvikande = static_cast<unsigned>(
+                _mm_movemask_epi8(block) |
+                _mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_setzero_si128())));
+            if (avvikande == 0) {
+                i += 16;
+                continue;
+            }
+            i += static_cast<std::size_t>(std::countr_zero(avvikande));
+        }
+#endif
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b < 0x80) {
+            nul = nul || b == 0;
             ++i;
             continue;
         }
-        int langd;
-        char32_t minsta;
-        if (b0 >= 0xC2 && b0 <= 0xDF) {
-            langd = 2;
-            minsta = 0x80;
-        } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-            langd = 3;
-            minsta = 0x800;
-        } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-            langd = 4;
-            minsta = 0x10000;
-        } else {
-            return false;
+        const std::size_t langd = Utf8Langd(bytes, i);
+        if (langd == 0) {
+            inteUtf8 = true;
+            break;
         }
-        if (i + langd > n)
-            return false;
-        char32_t c = b0 & (0x7F >> langd);
-        for (int k = 1; k < langd; ++k) {
-            const auto b = static_cast<unsigned char>(bytes[i + k]);
-            if ((b & 0xC0) != 0x80)
-                return false;
-            c = (c << 6) | (b & 0x3F);
-        }
-        // Overlong forms, surrogates and values beyond Unicode are not UTF-8.
-        if (c < minsta || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)
-            return false;
         flerbyte = true;
         i += langd;
     }
-    return flerbyte;
+    // Once the bytes are not UTF-8, only a NUL byte can tell more.
+    if (!nul && i < n)
+        nul = std::memchr(bytes.data() + i, 0, n - i) != nullptr;
+}
+
+void Kodningsfynd::Lagg(const Kodningsfynd &annat) {
+    nul = nul || annat.nul;
+    inteUtf8 = inteUtf8 || annat.inteUtf8;
+    flerbyte = flerbyte || annat.flerbyte;
+    byteordning = byteordning || annat.byteordning;
+}
+
+Filkodning Kodningsfynd::Kodning() const {
+    return byteordning || (!inteUtf8 && flerbyte) ? Filkodning::Utf8 : Filkodning::Windows1252;
+}
+
+bool ArUtf8MedFlerbyte(std::string_view bytes) {
+    Kodningsfynd fynd;
+    fynd.Granska(bytes);
+    return !fynd.inteUtf8 && fynd.flerbyte;
 }
 
 Filtext Tolka(std::string bytes, const std::string &sokvag) {
-    const auto borjar = [&](std::string_view bom) {
-        return std::string_view(bytes).starts_with(bom);
-    };
+    Kodningsfynd fynd;
+    fynd.byteordning = std::string_view(bytes).starts_with("\xEF\xBB\xBF");
+    fynd.Granska(bytes);
     // A UTF-16 file holds NUL bytes (every digit, ";" and line end has one). Its
     // byte order mark alone does not tell: a name the program wrote may begin
     // with "ÿþ", the same two bytes in Windows-1252.
-    if (std::memchr(bytes.data(), 0, bytes.size()) != nullptr)
+    if (fynd.nul)
         throw Korningsfel("Filen är sparad som UTF-16 och kan inte läsas. Spara den som "
                           "Windows-1252 (ANSI) eller UTF-8.\nFil: " +
                           sokvag);
-    Filtext text;
-    if (borjar("\xEF\xBB\xBF")) {
+    if (fynd.byteordning)
         bytes.erase(0, 3);
-        text.kodning = Filkodning::Utf8;
-    } else if (ArUtf8MedFlerbyte(bytes)) {
-        text.kodning = Filkodning::Utf8;
-    }
-    text.bytes = std::move(bytes);
-    return text;
+    return Filtext{std::move(bytes), fynd.Kodning()};
 }
 
 std::string Avkoda(std::string_view bytes, Filkodning kodning) {

@@ -523,3 +523,81 @@ TEST_F(Redovisningsfil, ACharacterWindows1252CannotHoldLateInABigLedgerIsNamedAn
     }
     EXPECT_EQ(LasBytes(fil), "Gammal\r\n");
 }
+
+namespace {
+
+// A big ledger whose texts are given as bytes, post by post, and what reading
+// it must give: how the file is read is known only from all its bytes, while a
+// big ledger is read piece by piece, by two threads.
+struct Kodningsfall {
+    const char *namn;
+    const char *borjan;                        // before the name line: a byte order mark or nothing
+    std::function<std::string(int)> textbytes; // post i's text as it stands in the file
+    std::function<std::string(int)> text;      // and as it is read
+    Filkodning kodning = Filkodning::Windows1252; // how the file is read
+    const char *fel = nullptr;                    // or the start of the error raised
+};
+
+constexpr int kStorAntal = 30000;
+
+std::string Kaffe(int i) {
+    return "Kaffe " + std::to_string(i);
+}
+
+} // namespace
+
+TEST_F(Redovisningsfil, ABigLedgerIsReadAsItsWholeBytesTellWhereverTheyStand) {
+    const int sen = kStorAntal - 10; // a post in the second thread's last piece
+    const std::string langtext(600000, 'x');
+    const std::vector<Kodningsfall> fall = {
+        {"windows-1252", "", [](int i) { return "F\xF6rs\xE4ljning " + std::to_string(i); },
+         [](int i) { return "Försäljning " + std::to_string(i); }},
+        {"utf-8 with a byte order mark", "\xEF\xBB\xBF",
+         [](int i) { return "Försäljning " + std::to_string(i); },
+         [](int i) { return "Försäljning " + std::to_string(i); }, Filkodning::Utf8},
+        {"utf-8", "", [](int i) { return "Försäljning " + std::to_string(i); },
+         [](int i) { return "Försäljning " + std::to_string(i); }, Filkodning::Utf8},
+        {"ascii, one utf-8 text near the end", "",
+         [&](int i) { return i == sen ? std::string("Caffè") : Kaffe(i); },
+         [&](int i) { return i == sen ? std::string("Caffè") : Kaffe(i); }, Filkodning::Utf8},
+        {"utf-8, one windows-1252 byte near the end", "",
+         [&](int i) {
+             return i == sen ? std::string("T\xE5") : "Försäljning " + std::to_string(i);
+         },
+         [&](int i) {
+             return i == sen ? std::string("Tå")
+                             : FranWindows1252("Försäljning " + std::to_string(i));
+         }},
+        {"ascii, one windows-1252 byte near the end", "",
+         [&](int i) { return i == sen ? std::string("T\xE5") : Kaffe(i); },
+         [&](int i) { return i == sen ? std::string("Tå") : Kaffe(i); }},
+        {"a nul byte near the end", "",
+         [&](int i) { return i == sen ? std::string("T\0a", 3) : Kaffe(i); }, Kaffe,
+         Filkodning::Windows1252, "Filen är sparad som UTF-16"},
+        {"a line longer than a piece", "", [&](int i) { return i == 5000 ? langtext : Kaffe(i); },
+         [&](int i) { return i == 5000 ? langtext.substr(0, kTextlangd) : Kaffe(i); }},
+    };
+    for (const auto &f : fall) {
+        std::string bytes = std::string(f.borjan) + "Stor bok\r\n";
+        std::vector<TPost> vantade;
+        for (int i = 1; i <= kStorAntal; ++i) {
+            TPost post{i, "260101", 1930, 3010, 0, 12.5, f.textbytes(i)};
+            bytes += Postrad(post) + (i % 2 ? "\r\n" : "\n");
+            post.text = f.text(i);
+            vantade.push_back(post);
+        }
+        bytes.pop_back(); // the last line without its line end
+        ASSERT_GT(bytes.size(), std::size_t{1} << 20) << f.namn;
+        SkrivBytes(fil, bytes);
+        try {
+            const auto innehall = LasRedovisningsfil(fil);
+            EXPECT_EQ(f.fel, nullptr) << f.namn;
+            EXPECT_EQ(innehall.namn, "Stor bok") << f.namn;
+            EXPECT_EQ(innehall.kodning, f.kodning) << f.namn;
+            EXPECT_TRUE(innehall.poster == vantade) << f.namn;
+        } catch (const Korningsfel &e) {
+            ASSERT_NE(f.fel, nullptr) << f.namn << ": " << e.what();
+            EXPECT_TRUE(std::string(e.what()).starts_with(f.fel)) << f.namn << ": " << e.what();
+        }
+    }
+}

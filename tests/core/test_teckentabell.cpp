@@ -7,7 +7,9 @@
 
 #include <iconv.h>
 
+#include <random>
 #include <string>
+#include <vector>
 
 using namespace tovana;
 
@@ -210,5 +212,52 @@ TEST(Windows1252, OverlongSurrogateAndOutOfRangeSequencesAreRefused) {
                              "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xF8\x88\x80\x80"}) {
         EXPECT_FALSE(ArWindows1252Text(text)) << Visningstext(text);
         EXPECT_THROW(TillWindows1252(text), Korningsfel) << Visningstext(text);
+    }
+}
+
+// What a file's bytes tell, gathered piece by piece, is what the whole file
+// tells. Pieces end just before an ASCII byte, as a line end is, so no UTF-8
+// sequence is cut; pieces of one character never reach the sixteen-byte scan,
+// longer ones do, and must agree with them.
+TEST(Kodningsfynd, PiecesTellWhatTheWholeTells) {
+    const std::vector<std::string> tecken = {
+        "a", "b",    ";",    "\n",       "\r",           std::string(1, '\0'), "å",   "€", "😀",
+        "é", "\x80", "\xC3", "\xC0\xAF", "\xED\xA0\x80", "\xF5\x80\x80\x80",   "\xFF"};
+    std::mt19937_64 slump(8122026);
+    const auto fynd = [](const std::vector<std::string> &stycken) {
+        Kodningsfynd alla;
+        for (const auto &stycke : stycken) {
+            Kodningsfynd ett;
+            ett.Granska(stycke);
+            alla.Lagg(ett);
+        }
+        return alla;
+    };
+    for (int prov = 0; prov < 20000; ++prov) {
+        // Mostly ASCII, as a ledger is, so that whole blocks of sixteen are skipped.
+        std::vector<std::string> stycken(1), enstaka;
+        std::string hela;
+        const int antal = static_cast<int>(slump() % 120);
+        for (int i = 0; i < antal; ++i) {
+            const std::size_t val = slump() % 40;
+            const std::string &t = val < tecken.size() ? tecken[val] : tecken[0];
+            if (static_cast<unsigned char>(t[0]) < 0x80) {
+                enstaka.emplace_back();
+                if (slump() % 8 == 0)
+                    stycken.emplace_back();
+            }
+            if (enstaka.empty())
+                enstaka.emplace_back();
+            enstaka.back() += t;
+            stycken.back() += t;
+            hela += t;
+        }
+        const Kodningsfynd helt = fynd({hela});
+        for (const auto &delat : {fynd(stycken), fynd(enstaka)}) {
+            EXPECT_EQ(delat.nul, helt.nul) << prov;
+            EXPECT_EQ(delat.inteUtf8, helt.inteUtf8) << prov;
+            EXPECT_EQ(delat.Kodning(), helt.Kodning()) << prov;
+        }
+        EXPECT_EQ(helt.nul, hela.find('\0') != std::string::npos) << prov;
     }
 }
