@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <bit>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
@@ -62,18 +63,31 @@ TPost LasPostrad(std::string_view rad, Filkodning kodning, Postlasning lasning) 
     // short fails its conversion instead of passing as a post. The text is the rest.
     // Read for balances, a field without its ";" runs to the end of the line.
     const bool saldon = lasning == Postlasning::Saldon;
+    // The first six ";" of the line, sixteen bytes compared at once where the
+    // processor can (find called memchr for every field, a tenth of opening).
+    std::size_t semikolon[6];
+    int hittade = 0;
+    std::size_t i = 0;
+#ifdef __SSE2__
+    const __m128i sk = _mm_set1_epi8(';');
+    for (; hittade < 6 && i + 16 <= rad.size(); i += 16) {
+        auto traffar = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(
+            _mm_loadu_si128(reinterpret_cast<const __m128i *>(rad.data() + i)), sk)));
+        for (; traffar != 0 && hittade < 6; traffar &= traffar - 1)
+            semikolon[hittade++] = i + static_cast<std::size_t>(std::countr_zero(traffar));
+    }
+#endif
+    for (; hittade < 6 && i < rad.size(); ++i)
+        if (rad[i] == ';')
+            semikolon[hittade++] = i;
     std::string_view falt[7];
     std::size_t pos = 0;
-    for (int i = 0; i < 6; ++i) {
-        // A plain scan: find calls memchr for every field, a tenth of opening.
-        std::size_t slut = pos;
-        while (slut < rad.size() && rad[slut] != ';')
-            ++slut;
-        if (slut < rad.size()) {
-            falt[i] = rad.substr(pos, slut - pos);
-            pos = slut + 1;
+    for (int k = 0; k < 6; ++k) {
+        if (k < hittade) {
+            falt[k] = rad.substr(pos, semikolon[k] - pos);
+            pos = semikolon[k] + 1;
         } else {
-            falt[i] = saldon ? rad.substr(pos) : std::string_view{};
+            falt[k] = saldon ? rad.substr(pos) : std::string_view{};
             if (saldon)
                 pos = rad.size();
         }

@@ -4,6 +4,7 @@
 #include "core/Storsidor.h"
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -13,6 +14,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace tovana {
 
@@ -345,14 +350,37 @@ int RensaTemporarfiler(const std::string &sokvag) {
     return borttagna;
 }
 
+namespace {
+
+// Where the first CR or LF from `fran` stands, or the text's end. Sixteen bytes
+// are compared at once where the processor can: find_first_of called memchr on
+// its set for every byte (a sixth of opening a ledger of a million posts), and
+// a plain scan still took a seventh.
+std::size_t Radslut(std::string_view text, std::size_t fran) {
+    std::size_t slut = fran;
+#ifdef __SSE2__
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    for (; slut + 16 <= text.size(); slut += 16) {
+        const __m128i block =
+            _mm_loadu_si128(reinterpret_cast<const __m128i *>(text.data() + slut));
+        const auto traffar = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(block, cr), _mm_cmpeq_epi8(block, lf))));
+        if (traffar != 0)
+            return slut + static_cast<std::size_t>(std::countr_zero(traffar));
+    }
+#endif
+    while (slut < text.size() && text[slut] != '\r' && text[slut] != '\n')
+        ++slut;
+    return slut;
+}
+
+} // namespace
+
 bool Radlasare::NastaRad(std::string_view &rad) {
     if (pos_ >= text_.size())
         return false;
-    // A plain scan: find_first_of calls memchr on its set for every byte, which
-    // was a sixth of opening a ledger of a million posts.
-    auto slut = pos_;
-    while (slut < text_.size() && text_[slut] != '\r' && text_[slut] != '\n')
-        ++slut;
+    const std::size_t slut = Radslut(text_, pos_);
     if (slut == text_.size()) {
         rad = text_.substr(pos_);
         pos_ = text_.size();

@@ -492,3 +492,31 @@ TEST(Styckelasare, PiecesOfWholeLinesMakeUpTheStretch) {
         EXPECT_EQ(styckesrader, rader(stracka)) << prov;
     }
 }
+
+// The line reader against the plainest reading of the rule (CR LF, LF and a
+// lone CR each end one line), on texts long enough for its sixteen-byte scan.
+TEST(Radlasare, FindsTheLinesThePlainRuleFinds) {
+    std::mt19937_64 slump(7122026);
+    const char tecken[] = {'a', ';', ' ', '\r', '\n', '\xE5'};
+    for (int prov = 0; prov < 5000; ++prov) {
+        std::string text(slump() % 200, 'a');
+        for (char &c : text)
+            c = slump() % 8 == 0 ? tecken[slump() % 6] : 'a';
+        std::vector<std::string_view> vantade;
+        std::size_t start = 0;
+        for (std::size_t i = 0; i < text.size(); ++i)
+            if (text[i] == '\r' || text[i] == '\n') {
+                vantade.push_back(std::string_view(text).substr(start, i - start));
+                if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                    ++i;
+                start = i + 1;
+            }
+        if (start < text.size())
+            vantade.push_back(std::string_view(text).substr(start));
+        std::vector<std::string_view> rader;
+        Radlasare lasare(text);
+        for (std::string_view rad; lasare.NastaRad(rad);)
+            rader.push_back(rad);
+        EXPECT_EQ(rader, vantade) << prov;
+    }
+}
