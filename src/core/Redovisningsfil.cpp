@@ -40,6 +40,21 @@ std::string Faltets(std::string_view bytes, Filkodning kodning,
 }
 
 int32_t Heltal(std::string_view bytes, Filkodning kodning) {
+    // One to nine digits and nothing else, as nearly every field holds, are
+    // read here: the general reading's blanks, signs and hexadecimal cost a
+    // few milliseconds at a million posts.
+    if (!bytes.empty() && bytes.size() <= 9) {
+        int32_t tal = 0;
+        std::size_t i = 0;
+        for (; i < bytes.size(); ++i) {
+            const unsigned siffra = static_cast<unsigned char>(bytes[i]) - unsigned{'0'};
+            if (siffra > 9)
+                break;
+            tal = tal * 10 + static_cast<int32_t>(siffra);
+        }
+        if (i == bytes.size())
+            return tal;
+    }
     int32_t v = 0;
     if (ForsokTextTillHeltal(bytes, v))
         return v;
