@@ -518,8 +518,12 @@ std::string Postbytes(const std::vector<std::span<const TPost>> &delar, long rad
         antal += del.size();
     // Each line is made in place, in the file's own encoding: no line of its
     // own, no second copy of the whole text to convert.
+    // Room for the longest lines the program writes (numbers of eleven
+    // characters, an amount of up to 24, a date of 8 and a text of 100, one
+    // byte each): a guess of 48 bytes a line made the text grow twice through
+    // fresh memory for a ledger of longer lines. Room never used costs no memory.
     std::string ut;
-    ut.reserve(antal * 48);
+    ut.reserve(antal * 192);
     for (const auto del : delar)
         for (const TPost &post : del) {
             ++radnummer;
