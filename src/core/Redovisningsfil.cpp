@@ -510,14 +510,33 @@ bool LaggTillFalt(std::string &ut, const std::string &falt) {
                       std::to_string(radnummer) + ".");
 }
 
+// Appends one post line, numbered `radnummer` in the file, made in place in
+// the file's own encoding: no line of its own, no second copy to convert.
+void GorPostrad(std::string &ut, const TPost &post, long radnummer, Postdelar alla) {
+    LaggTillHeltal(ut, post.vernr);
+    ut += ';';
+    if (!LaggTillFalt(ut, post.datum))
+        Skrivfel(alla, post.datum, radnummer);
+    ut += ';';
+    LaggTillTaltext(ut, post.belopp);
+    ut += ';';
+    LaggTillHeltal(ut, post.debet);
+    ut += ';';
+    LaggTillHeltal(ut, post.kredit);
+    ut += ';';
+    LaggTillHeltal(ut, post.kod);
+    ut += ';';
+    if (!LaggTillFalt(ut, post.text))
+        Skrivfel(alla, post.text, radnummer);
+    ut += "\r\n";
+}
+
 // The post lines of the pieces, in order, the first numbered `radnummer` + 1.
 std::string Postbytes(const std::vector<std::span<const TPost>> &delar, long radnummer,
                       Postdelar alla) {
     std::size_t antal = 0;
     for (const auto del : delar)
         antal += del.size();
-    // Each line is made in place, in the file's own encoding: no line of its
-    // own, no second copy of the whole text to convert.
     // Room for the longest lines the program writes (numbers of eleven
     // characters, an amount of up to 24, a date of 8 and a text of 100, one
     // byte each): a guess of 48 bytes a line made the text grow twice through
@@ -525,26 +544,28 @@ std::string Postbytes(const std::vector<std::span<const TPost>> &delar, long rad
     std::string ut;
     ut.reserve(antal * 192);
     for (const auto del : delar)
-        for (const TPost &post : del) {
-            ++radnummer;
-            LaggTillHeltal(ut, post.vernr);
-            ut += ';';
-            if (!LaggTillFalt(ut, post.datum))
-                Skrivfel(alla, post.datum, radnummer);
-            ut += ';';
-            LaggTillTaltext(ut, post.belopp);
-            ut += ';';
-            LaggTillHeltal(ut, post.debet);
-            ut += ';';
-            LaggTillHeltal(ut, post.kredit);
-            ut += ';';
-            LaggTillHeltal(ut, post.kod);
-            ut += ';';
-            if (!LaggTillFalt(ut, post.text))
-                Skrivfel(alla, post.text, radnummer);
-            ut += "\r\n";
-        }
+        for (const TPost &post : del)
+            GorPostrad(ut, post, ++radnummer, alla);
     return ut;
+}
+
+// Hands `forst`, then the post lines of the pieces (the first numbered
+// `radnummer` + 1) to `skriv` a mebibyte at a time, as they are made.
+void SkrivPostrader(const Skrivmal &skriv, std::string forst,
+                    const std::vector<std::span<const TPost>> &delar, long radnummer,
+                    Postdelar alla) {
+    constexpr std::size_t kStycke = std::size_t{1} << 20;
+    std::string ut = std::move(forst);
+    ut.reserve(kStycke + 1024);
+    for (const auto del : delar)
+        for (const TPost &post : del) {
+            GorPostrad(ut, post, ++radnummer, alla);
+            if (ut.size() >= kStycke) {
+                skriv(ut);
+                ut.clear();
+            }
+        }
+    skriv(ut);
 }
 
 // The pieces split after `antal` posts: those before, and the rest.
@@ -613,7 +634,33 @@ void SkrivRedovisningsfil(const std::string &sokvag, const std::string &namn,
 }
 
 void SkrivRedovisningsfil(const std::string &sokvag, const std::string &namn, Postdelar delar) {
-    SkrivFilSakertMedKopior(sokvag, Redovisningsstycken(namn, delar));
+    KontrolleraUtanRadbrytning(namn, "Redovisningens namn");
+    std::string namnrad;
+    if (!LaggTillSomWindows1252(namnrad, namn))
+        Skrivfel(delar, namn, 1);
+    namnrad += "\r\n";
+    std::size_t antal = 0;
+    for (const auto del : delar)
+        antal += del.size();
+    // The lines go to the file as they are made, so that a rewrite never holds
+    // the whole text in fresh memory: that took a third of rewriting a million
+    // posts. A big ledger's second half is made meanwhile by a second thread,
+    // and written after the first; a fault in the first half is the one
+    // reported, as it comes first in the file.
+    SkrivFilSakertMedKopior(sokvag, [&](const Skrivmal &skriv) {
+        if (antal < kDelningsgrans) {
+            SkrivPostrader(skriv, std::move(namnrad), Dela(delar, antal).first, 1, delar);
+            return;
+        }
+        const std::size_t halva = antal / 2;
+        const auto delade = Dela(delar, halva);
+        auto senare = Samtidigt([&delade, halva, delar] {
+            return Postbytes(delade.second, 1 + static_cast<long>(halva), delar);
+        });
+        // A fault here leaves through the future, which waits for the other half.
+        SkrivPostrader(skriv, std::move(namnrad), delade.first, 1, delar);
+        skriv(senare.get());
+    });
 }
 
 void SkapaRedovisningsfil(const std::string &sokvag, const std::string &namn) {

@@ -111,7 +111,13 @@ void BeharKopia(const std::string &mal) {
     }
 }
 
-void SkrivFil(const std::string &sokvag, std::span<const std::string_view> stycken, bool kopior) {
+// A write of a streamed rewrite that failed, with its errno.
+struct Skrivningsfel {
+    int fel;
+};
+
+void SkrivFil(const std::string &sokvag, const std::function<void(const Skrivmal &)> &innehall,
+              bool kopior) {
     // Write where the file really lives, so that a link to it keeps pointing at
     // the new content instead of being replaced by a copy.
     const std::string mal = VerkligSokvag(sokvag);
@@ -136,9 +142,18 @@ void SkrivFil(const std::string &sokvag, std::span<const std::string_view> styck
     const mode_t rattighet = finns ? (gammal.st_mode & 07777) : NyFilrattighet();
     if (::fchmod(fd, rattighet) != 0)
         avbryt(errno, true);
-    for (const auto stycke : stycken)
-        if (!SkrivAllt(fd, stycke))
-            avbryt(errno, true);
+    try {
+        innehall([fd](std::string_view bytes) {
+            if (!SkrivAllt(fd, bytes))
+                throw Skrivningsfel{errno};
+        });
+    } catch (const Skrivningsfel &fel) {
+        avbryt(fel.fel, true);
+    } catch (...) {
+        ::close(fd);
+        ::unlink(tillfallig.c_str());
+        throw;
+    }
     if (::fsync(fd) != 0)
         avbryt(errno, true);
     if (::close(fd) != 0)
@@ -280,16 +295,28 @@ bool Styckelasare::Nasta(std::string_view &stycke) {
 }
 
 void SkrivFilSakert(const std::string &sokvag, std::string_view bytes) {
-    SkrivFil(sokvag, {&bytes, 1}, false);
+    SkrivFil(
+        sokvag, [bytes](const Skrivmal &skriv) { skriv(bytes); }, false);
 }
 
 void SkrivFilSakertMedKopior(const std::string &sokvag, std::string_view bytes) {
-    SkrivFil(sokvag, {&bytes, 1}, true);
+    SkrivFil(
+        sokvag, [bytes](const Skrivmal &skriv) { skriv(bytes); }, true);
 }
 
 void SkrivFilSakertMedKopior(const std::string &sokvag, const std::vector<std::string> &stycken) {
-    const std::vector<std::string_view> vyer(stycken.begin(), stycken.end());
-    SkrivFil(sokvag, vyer, true);
+    SkrivFil(
+        sokvag,
+        [&stycken](const Skrivmal &skriv) {
+            for (const auto &stycke : stycken)
+                skriv(stycke);
+        },
+        true);
+}
+
+void SkrivFilSakertMedKopior(const std::string &sokvag,
+                             const std::function<void(const Skrivmal &)> &innehall) {
+    SkrivFil(sokvag, innehall, true);
 }
 
 void LaggTillIFil(const std::string &sokvag, std::string_view bytes) {

@@ -15,6 +15,7 @@
 // mix them; the program always writes CR LF.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,6 +44,16 @@ void SkrivFilSakertMedKopior(const std::string &sokvag, std::string_view bytes);
 
 // As above, the file's bytes being these pieces one after the other.
 void SkrivFilSakertMedKopior(const std::string &sokvag, const std::vector<std::string> &stycken);
+
+// What a written file's bytes are handed to, piece by piece and in order.
+using Skrivmal = std::function<void(std::string_view)>;
+
+// As above, the file's bytes being what `innehall` hands to the function it is
+// given, as it makes them: a big file is then never held whole. The file is
+// replaced only once `innehall` has returned and every byte is synced; an
+// exception from `innehall` leaves the file as it was and is passed on.
+void SkrivFilSakertMedKopior(const std::string &sokvag,
+                             const std::function<void(const Skrivmal &)> &innehall);
 
 // Appends the bytes to an existing file, opened for appending so that the
 // system places them at the end. A last line without CR LF is first completed
