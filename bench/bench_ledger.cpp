@@ -259,6 +259,7 @@ int OppnaOchRakna(int argc, char **argv) {
                     data.Postantal, data.Kontoantal, rr.size(),
                     rr.empty() ? "" : rr.back().radnamn.c_str(),
                     rr.empty() ? "" : rr.back().radbelopp.c_str(), br.size());
+        tovana::LamnaPosternaTillSystemet(data); // as the program ends
         return senaste.empty() ? 1 : 0;
     } catch (const std::exception &fel) {
         std::fprintf(stderr, "%s\n", fel.what());
@@ -293,6 +294,7 @@ int OppnaOchAndra(int argc, char **argv) {
                     "%.0f ms\n",
                     data.Postantal, plats, rutor.belopp.c_str(), ms(oppnad - start),
                     ms(klar - oppnad));
+        tovana::LamnaPosternaTillSystemet(data); // as the program ends
         return 0;
     } catch (const std::exception &fel) {
         std::fprintf(stderr, "%s\n", fel.what());

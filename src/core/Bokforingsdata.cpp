@@ -1,5 +1,7 @@
 #include "core/Bokforingsdata.h"
 
+#include <utility>
+
 namespace tovana {
 
 namespace {
@@ -95,6 +97,14 @@ int32_t SattInKonto(Bokforingsdata &data, const TKonto &konto) {
     data.Konton[plats] = konto;
     ++data.Kontoantal;
     return plats;
+}
+
+void LamnaPosternaTillSystemet(Bokforingsdata &data) {
+    // Reachable until the end, never freed.
+    static auto *kvar = new std::vector<std::vector<TPost>>;
+    kvar->push_back(std::exchange(data.Poster, std::vector<TPost>(1)));
+    kvar->push_back(std::exchange(data.Arbetsposter, std::vector<TPost>(1)));
+    data.Postantal = 0;
 }
 
 } // namespace tovana

@@ -24,8 +24,6 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
-#include <utility>
-
 namespace {
 
 const QString kSupport = QStringLiteral("support@tovana.se");
@@ -145,11 +143,7 @@ TForm1::~TForm1() {
 }
 
 void TForm1::LamnaPosternaTillSystemet() {
-    // Reachable until the end, never freed.
-    static auto *kvar = new std::vector<std::vector<tovana::TPost>>;
-    kvar->push_back(std::exchange(data_.Poster, std::vector<tovana::TPost>(1)));
-    kvar->push_back(std::exchange(data_.Arbetsposter, std::vector<tovana::TPost>(1)));
-    data_.Postantal = 0;
+    tovana::LamnaPosternaTillSystemet(data_);
 }
 
 const QStringList &TForm1::Arbetspanelnamn() {

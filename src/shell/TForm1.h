@@ -84,10 +84,8 @@ public:
     // "Lämna Tovana": ends the program at once, saving nothing.
     void lamnaTovanaClick();
     // At the program's end, once the event loop is done: the post tables are
-    // left to the system, which takes the whole memory back at once, instead
-    // of being freed text by text as the window goes (a million posts took
-    // tens of milliseconds of freeing). Everything else goes with the window
-    // as usual, the write locks first of all. The window shows no ledger after.
+    // left to the system (tovana::LamnaPosternaTillSystemet); everything else
+    // goes with the window as usual. The window shows no ledger after.
     void LamnaPosternaTillSystemet();
 
     // The folders the Manual menu searches, in order; Manualkataloger() unless
