@@ -644,18 +644,19 @@ void SkrivRedovisningsfil(const std::string &sokvag, const std::string &namn, Po
         antal += del.size();
     // The lines go to the file as they are made, so that a rewrite never holds
     // the whole text in fresh memory: that took a third of rewriting a million
-    // posts. A big ledger's second half is made meanwhile by a second thread,
-    // and written after the first; a fault in the first half is the one
-    // reported, as it comes first in the file.
+    // posts. A big ledger's second part is made meanwhile by a second thread,
+    // and written after the first; a fault in the first part is the one
+    // reported, as it comes first in the file. The first part is a little
+    // more than half: the other thread starts later and fills fresh memory.
     SkrivFilSakertMedKopior(sokvag, [&](const Skrivmal &skriv) {
         if (antal < kDelningsgrans) {
             SkrivPostrader(skriv, std::move(namnrad), Dela(delar, antal).first, 1, delar);
             return;
         }
-        const std::size_t halva = antal / 2;
-        const auto delade = Dela(delar, halva);
-        auto senare = Samtidigt([&delade, halva, delar] {
-            return Postbytes(delade.second, 1 + static_cast<long>(halva), delar);
+        const std::size_t forsta = antal * 11 / 20;
+        const auto delade = Dela(delar, forsta);
+        auto senare = Samtidigt([&delade, forsta, delar] {
+            return Postbytes(delade.second, 1 + static_cast<long>(forsta), delar);
         });
         // A fault here leaves through the future, which waits for the other half.
         SkrivPostrader(skriv, std::move(namnrad), delade.first, 1, delar);
