@@ -198,16 +198,12 @@ Delresultat LasStycken(Styckelasare &lasare, Radlasare forsta, Filkodning kodnin
                        std::atomic<bool> &avbrutet) {
     Delresultat resultat;
     Radlasare rader = forsta;
-    std::string_view stycke, rad;
+    std::string_view stycke;
     for (;;) {
-        while (rader.NastaPostrad(rad)) {
-            try {
-                poster.push_back(LasPostrad(rad, kodning, lasning));
-            } catch (const Korningsfel &) {
-                resultat.felrad = true;
-                avbrutet = true;
-                return resultat;
-            }
+        if (LasPoster(rader, kodning, lasning, poster)) {
+            resultat.felrad = true;
+            avbrutet = true;
+            return resultat;
         }
         if (avbrutet || !lasare.Nasta(stycke))
             return resultat;
@@ -320,67 +316,24 @@ std::optional<Redovisningsinnehall> LasIStycken(const std::string &sokvag, Postl
 Redovisningsinnehall LasInnehall(const std::string &sokvag, Postlasning lasning, bool tabellform) {
     if (auto innehall = LasIStycken(sokvag, lasning, tabellform))
         return std::move(*innehall);
+    // A small file, or a big one with something out of the ordinary, is read
+    // whole by one thread, which names a line that does not convert by its number.
     Filtext fil = Tolka(LasFil(sokvag), sokvag);
-    const std::string_view bytes = fil.bytes;
     Redovisningsinnehall innehall;
     innehall.kodning = fil.kodning;
     // Room for the empty slot 0 of the table and for the posts keyed next, so
     // that the posts read never move. Room never used costs no memory.
-    const std::size_t rader = AntalLf(bytes);
+    const std::size_t rader = AntalLf(fil.bytes);
     innehall.poster.reserve(rader + 2 + 1024 + rader / 64);
     BeOmStoraSidor(innehall.poster.data(), innehall.poster.capacity() * sizeof(TPost));
     if (tabellform)
         innehall.poster.emplace_back();
-
     std::string_view rad;
-    Radlasare namnlasare(bytes);
-    if (namnlasare.NastaRad(rad))
+    Radlasare lasare(fil.bytes);
+    if (lasare.NastaRad(rad))
         innehall.namn = ForstaTecken(Avkoda(rad, fil.kodning), kNamnlangd);
-    const std::size_t poststart = namnlasare.Position();
-    // A big file is split just after a line end a little past its middle; the
-    // rest is read by a thread of its own while this one reads the first part.
-    // The other thread starts later and fills fresh memory of its own, so an
-    // even split left this one waiting for it.
-    std::size_t delning = bytes.size();
-    if (bytes.size() - poststart >= kDelasFranByte) {
-        // Just past the line end that ends the line the split point falls in.
-        const std::size_t mitt = poststart + (bytes.size() - poststart) * 11 / 20;
-        Radlasare mittrad(bytes.substr(mitt));
-        mittrad.NastaRad(rad);
-        delning = mitt + mittrad.Position();
-    }
-    if (delning >= bytes.size()) {
-        if (auto fel = LasPoster(namnlasare, fil.kodning, lasning, innehall.poster))
-            throw Radfel(fel->meddelande, sokvag, fel->rad);
-        return innehall;
-    }
-    Radlasare forsta(bytes.substr(0, delning));
-    forsta.NastaRad(rad); // the name line again, so that the line numbers run on
-    Radlasare andra(bytes.substr(delning));
-    std::vector<TPost> andraPoster;
-    auto senare = Samtidigt([&] {
-        andraPoster.reserve(AntalLf(bytes.substr(delning)) + 1);
-        BeOmStoraSidor(andraPoster.data(), andraPoster.capacity() * sizeof(TPost));
-        return LasPoster(andra, fil.kodning, lasning, andraPoster);
-    });
-    const auto forstaFel = LasPoster(forsta, fil.kodning, lasning, innehall.poster);
-    const auto andraFel = senare.get();
-    // The first fault in the file is the one reported.
-    if (forstaFel)
-        throw Radfel(forstaFel->meddelande, sokvag, forstaFel->rad);
-    if (andraFel) {
-        // The second part's lines are numbered from 1: they follow every
-        // line of the first part, blank ones too.
-        Radlasare fore(bytes.substr(0, delning));
-        while (fore.NastaRad(rad)) {
-        }
-        throw Radfel(andraFel->meddelande, sokvag, fore.Radnummer() + andraFel->rad);
-    }
-    // The file's bytes are read; let them go before the table grows by the
-    // second half, so that the two never take memory at the same time.
-    std::string().swap(fil.bytes);
-    innehall.poster.insert(innehall.poster.end(), std::make_move_iterator(andraPoster.begin()),
-                           std::make_move_iterator(andraPoster.end()));
+    if (auto fel = LasPoster(lasare, fil.kodning, lasning, innehall.poster))
+        throw Radfel(fel->meddelande, sokvag, fel->rad);
     return innehall;
 }
 
@@ -450,21 +403,6 @@ std::string Radtext(const std::vector<std::string> &rader) {
 
 void LaggTillPostrader(const std::string &sokvag, const std::vector<std::string> &rader) {
     LaggTillIFil(sokvag, TillWindows1252Fil(Radtext(rader), 0));
-}
-
-void SparaNyaPostrader(Bokforingsdata &data, const std::vector<std::string> &rader) {
-    if (!data.RedovisningLastSomUtf8) {
-        LaggTillIFil(data.Redovisningsfil,
-                     TillWindows1252Fil(Radtext(rader), long{data.Postantal} + 2));
-        return;
-    }
-    // Appending Windows-1252 to a UTF-8 file would mix the encodings: the whole
-    // ledger is written again in the program's own encoding, the new lines last.
-    const std::string bytes = RedovisningBytes(data.Redovisningsnamn, data.Poster.data() + 1,
-                                               static_cast<std::size_t>(data.Postantal)) +
-                              TillWindows1252Fil(Radtext(rader), long{data.Postantal} + 2);
-    SkrivFilSakertMedKopior(data.Redovisningsfil, bytes);
-    data.RedovisningLastSomUtf8 = false;
 }
 
 void LaggTillPostrad(const std::string &sokvag, const std::string &rad) {
@@ -583,38 +521,66 @@ Dela(Postdelar delar, std::size_t antal) {
     return {std::move(fore), std::move(efter)};
 }
 
-} // namespace
-
-std::vector<std::string> Redovisningsstycken(const std::string &namn, Postdelar delar) {
+// The name line in the file's encoding, or the fault that stops the ledger
+// from being written.
+std::string Namnrad(const std::string &namn, Postdelar delar) {
     KontrolleraUtanRadbrytning(namn, "Redovisningens namn");
+    std::string rad;
+    if (!LaggTillSomWindows1252(rad, namn))
+        Skrivfel(delar, namn, 1);
+    rad += "\r\n";
+    return rad;
+}
+
+// Hands the ledger's bytes to `skriv` as they are made: the name line, then
+// the post lines, so that a rewrite never holds the whole text in fresh memory
+// (that took a third of rewriting a million posts). A big ledger's second part
+// is made meanwhile by a second thread and handed over after the first; a
+// fault in the first part is the one reported, as it comes first in the file.
+// The first part is a little more than half: the other thread starts later
+// and fills fresh memory.
+void SkrivRedovisningstext(const Skrivmal &skriv, std::string namnrad, Postdelar delar) {
     std::size_t antal = 0;
     for (const auto del : delar)
         antal += del.size();
-    std::vector<std::string> stycken(1);
-    if (!LaggTillSomWindows1252(stycken[0], namn))
-        Skrivfel(delar, namn, 1);
-    stycken[0] += "\r\n";
     if (antal < kDelningsgrans) {
-        stycken.push_back(Postbytes(Dela(delar, antal).first, 1, delar));
-        return stycken;
+        SkrivPostrader(skriv, std::move(namnrad), Dela(delar, antal).first, 1, delar);
+        return;
     }
-    // A big ledger is made in two halves at once; the first half's fault is the
-    // one reported, as it comes first in the file.
-    const std::size_t halva = antal / 2;
-    const auto delade = Dela(delar, halva);
-    auto senare = Samtidigt([&delade, halva, delar] {
-        return Postbytes(delade.second, 1 + static_cast<long>(halva), delar);
+    const std::size_t forsta = antal * 11 / 20;
+    const auto delade = Dela(delar, forsta);
+    auto senare = Samtidigt([&delade, forsta, delar] {
+        return Postbytes(delade.second, 1 + static_cast<long>(forsta), delar);
     });
-    // A fault here leaves through the future, which waits for the other half.
-    stycken.push_back(Postbytes(delade.first, 1, delar));
-    stycken.push_back(senare.get());
-    return stycken;
+    // A fault here leaves through the future, which waits for the other part.
+    SkrivPostrader(skriv, std::move(namnrad), delade.first, 1, delar);
+    skriv(senare.get());
+}
+
+} // namespace
+
+void SparaNyaPostrader(Bokforingsdata &data, const std::vector<std::string> &rader) {
+    if (!data.RedovisningLastSomUtf8) {
+        LaggTillIFil(data.Redovisningsfil,
+                     TillWindows1252Fil(Radtext(rader), long{data.Postantal} + 2));
+        return;
+    }
+    // Appending Windows-1252 to a UTF-8 file would mix the encodings: the whole
+    // ledger is written again in the program's own encoding, the new lines last.
+    const Postdelar poster = {
+        {data.Poster.data() + 1, static_cast<std::size_t>(std::max(data.Postantal, 0))}};
+    std::string namnrad = Namnrad(data.Redovisningsnamn, poster);
+    SkrivFilSakertMedKopior(data.Redovisningsfil, [&](const Skrivmal &skriv) {
+        SkrivRedovisningstext(skriv, std::move(namnrad), poster);
+        skriv(TillWindows1252Fil(Radtext(rader), long{data.Postantal} + 2));
+    });
+    data.RedovisningLastSomUtf8 = false;
 }
 
 std::string RedovisningBytes(const std::string &namn, Postdelar delar) {
     std::string ut;
-    for (const auto &stycke : Redovisningsstycken(namn, delar))
-        ut += stycke;
+    SkrivRedovisningstext([&ut](std::string_view bytes) { ut += bytes; }, Namnrad(namn, delar),
+                          delar);
     return ut;
 }
 
@@ -634,33 +600,9 @@ void SkrivRedovisningsfil(const std::string &sokvag, const std::string &namn,
 }
 
 void SkrivRedovisningsfil(const std::string &sokvag, const std::string &namn, Postdelar delar) {
-    KontrolleraUtanRadbrytning(namn, "Redovisningens namn");
-    std::string namnrad;
-    if (!LaggTillSomWindows1252(namnrad, namn))
-        Skrivfel(delar, namn, 1);
-    namnrad += "\r\n";
-    std::size_t antal = 0;
-    for (const auto del : delar)
-        antal += del.size();
-    // The lines go to the file as they are made, so that a rewrite never holds
-    // the whole text in fresh memory: that took a third of rewriting a million
-    // posts. A big ledger's second part is made meanwhile by a second thread,
-    // and written after the first; a fault in the first part is the one
-    // reported, as it comes first in the file. The first part is a little
-    // more than half: the other thread starts later and fills fresh memory.
+    std::string namnrad = Namnrad(namn, delar);
     SkrivFilSakertMedKopior(sokvag, [&](const Skrivmal &skriv) {
-        if (antal < kDelningsgrans) {
-            SkrivPostrader(skriv, std::move(namnrad), Dela(delar, antal).first, 1, delar);
-            return;
-        }
-        const std::size_t forsta = antal * 11 / 20;
-        const auto delade = Dela(delar, forsta);
-        auto senare = Samtidigt([&delade, forsta, delar] {
-            return Postbytes(delade.second, 1 + static_cast<long>(forsta), delar);
-        });
-        // A fault here leaves through the future, which waits for the other half.
-        SkrivPostrader(skriv, std::move(namnrad), delade.first, 1, delar);
-        skriv(senare.get());
+        SkrivRedovisningstext(skriv, std::move(namnrad), delar);
     });
 }
 

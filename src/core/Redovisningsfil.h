@@ -88,10 +88,7 @@ using Postdelar = std::initializer_list<std::span<const TPost>>;
 std::string RedovisningBytes(const std::string &namn, const TPost *forsta, std::size_t antal);
 std::string RedovisningBytes(const std::string &namn, Postdelar delar);
 
-// The same bytes in pieces to be written one after the other: the name line,
-// then the post lines. From kDelningsgrans posts on, the lines are made by two
-// threads, each making half of them.
-std::vector<std::string> Redovisningsstycken(const std::string &namn, Postdelar delar);
+// From this many posts on, a ledger's lines are made by two threads.
 constexpr std::size_t kDelningsgrans = 50000;
 
 // Rewrites a ledger file with this name and these posts.

@@ -304,16 +304,6 @@ void SkrivFilSakertMedKopior(const std::string &sokvag, std::string_view bytes) 
         sokvag, [bytes](const Skrivmal &skriv) { skriv(bytes); }, true);
 }
 
-void SkrivFilSakertMedKopior(const std::string &sokvag, const std::vector<std::string> &stycken) {
-    SkrivFil(
-        sokvag,
-        [&stycken](const Skrivmal &skriv) {
-            for (const auto &stycke : stycken)
-                skriv(stycke);
-        },
-        true);
-}
-
 void SkrivFilSakertMedKopior(const std::string &sokvag,
                              const std::function<void(const Skrivmal &)> &innehall) {
     SkrivFil(sokvag, innehall, true);

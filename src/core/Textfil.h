@@ -42,9 +42,6 @@ void SkrivFilSakert(const std::string &sokvag, std::string_view bytes);
 // file does not exist yet. The ledger and the chart are written this way.
 void SkrivFilSakertMedKopior(const std::string &sokvag, std::string_view bytes);
 
-// As above, the file's bytes being these pieces one after the other.
-void SkrivFilSakertMedKopior(const std::string &sokvag, const std::vector<std::string> &stycken);
-
 // What a written file's bytes are handed to, piece by piece and in order.
 using Skrivmal = std::function<void(std::string_view)>;
 

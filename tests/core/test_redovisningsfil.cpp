@@ -469,10 +469,11 @@ TEST_F(Redovisningsfil, ABigLedgerReadByTwoThreadsKeepsEveryPostInOrder) {
     EXPECT_EQ(LasBytes(fil), TillWindows1252Fil(vantat));
 }
 
-// The lines after the split are numbered by a reader of their own: a bad field
-// there must still name its line in the whole file, and of two bad lines the
-// first one in the file is named. The file is split somewhere in its middle
-// fifth, so single bad lines go all across it, every 600 posts.
+// Two threads read a big ledger, each its own part, and a bad line makes the
+// file be read again: a bad field anywhere must name its line in the whole
+// file, and of two bad lines the first one in the file is named. The file is
+// split somewhere in its middle fifth, so single bad lines go all across it,
+// every 600 posts.
 TEST_F(Redovisningsfil, ABadLineInABigLedgerIsNamedByItsLineInTheWholeFile) {
     std::vector<std::vector<int>> fall = {{5}, {59999}, {45000, 10}, {20000, 50000}};
     for (int i = 24000; i <= 36000; i += 600)
