@@ -347,21 +347,21 @@ Redovisningsinnehall LasRedovisningstabell(const std::string &sokvag) {
     return LasInnehall(sokvag, Postlasning::Hel, true);
 }
 
-int32_t GorTillPosttabell(std::vector<TPost> &tabell, std::size_t storlek) {
+void SattInRedovisning(Bokforingsdata &data, Redovisningsinnehall innehall) {
+    auto &tabell = innehall.poster;
     if (tabell.empty())
         tabell.emplace_back();
     const auto antal = static_cast<int32_t>(tabell.size() - 1);
-    if (tabell.size() < storlek)
-        tabell.resize(storlek);
-    return antal;
+    if (tabell.size() < data.Poster.size())
+        tabell.resize(data.Poster.size());
+    data.Redovisningsnamn = std::move(innehall.namn);
+    data.Poster = std::move(tabell);
+    data.Postantal = antal;
+    data.RedovisningLastSomUtf8 = innehall.kodning == Filkodning::Utf8;
 }
 
 void LasRedovisning(Bokforingsdata &data, const std::string &sokvag) {
-    Redovisningsinnehall innehall = LasRedovisningstabell(sokvag);
-    data.Redovisningsnamn = std::move(innehall.namn);
-    data.Postantal = GorTillPosttabell(innehall.poster, data.Poster.size());
-    data.Poster = std::move(innehall.poster);
-    data.RedovisningLastSomUtf8 = innehall.kodning == Filkodning::Utf8;
+    SattInRedovisning(data, LasRedovisningstabell(sokvag));
 }
 
 std::string Postrad(const TPost &post, std::string_view beloppstext) {

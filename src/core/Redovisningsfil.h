@@ -47,9 +47,10 @@ Redovisningsinnehall LasRedovisningsfil(const std::string &sokvag,
 // keeps them in: slot 0 empty, the posts in 1..n.
 Redovisningsinnehall LasRedovisningstabell(const std::string &sokvag);
 
-// Makes a table (slot 0 empty, the posts in 1..n; an empty vector is a table
-// without posts) hold at least `storlek` slots, the new ones empty; returns n.
-int32_t GorTillPosttabell(std::vector<TPost> &tabell, std::size_t storlek);
+// Makes a ledger read by LasRedovisningstabell the one in `data`:
+// Redovisningsnamn, Poster (at least as many slots as before, those past the
+// posts empty), Postantal and RedovisningLastSomUtf8.
+void SattInRedovisning(Bokforingsdata &data, Redovisningsinnehall innehall);
 
 // Replaces the ledger in `data` with the file's: Redovisningsnamn, every slot of
 // Poster emptied and slots 1..n filled, Postantal = n. On failure nothing in

@@ -92,36 +92,12 @@ char32_t LasUtf8(std::string_view text, std::size_t &pos) {
 
 namespace {
 
-// The length of the valid multi-byte UTF-8 character that begins at `i`, or 0.
+// The length of the valid multi-byte UTF-8 character that begins at `i`, or 0
+// (LasUtf8 steps a single byte past a malformed sequence).
 std::size_t Utf8Langd(std::string_view bytes, std::size_t i) {
-    const auto b0 = static_cast<unsigned char>(bytes[i]);
-    std::size_t langd;
-    char32_t minsta;
-    if (b0 >= 0xC2 && b0 <= 0xDF) {
-        langd = 2;
-        minsta = 0x80;
-    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-        langd = 3;
-        minsta = 0x800;
-    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-        langd = 4;
-        minsta = 0x10000;
-    } else {
-        return 0;
-    }
-    if (i + langd > bytes.size())
-        return 0;
-    char32_t c = b0 & (0x7F >> langd);
-    for (std::size_t k = 1; k < langd; ++k) {
-        const auto b = static_cast<unsigned char>(bytes[i + k]);
-        if ((b & 0xC0) != 0x80)
-            return 0;
-        c = (c << 6) | (b & 0x3F);
-    }
-    // Overlong forms, surrogates and values beyond Unicode are not UTF-8.
-    if (c < minsta || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)
-        return 0;
-    return langd;
+    std::size_t pos = i;
+    LasUtf8(bytes, pos);
+    return pos - i > 1 ? pos - i : 0;
 }
 
 } // namespace

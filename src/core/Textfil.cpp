@@ -10,10 +10,8 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
-#include <span>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <vector>
 
 #ifdef __SSE2__
 #include <emmintrin.h>

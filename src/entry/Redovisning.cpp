@@ -64,12 +64,9 @@ void SkapaNyRedovisning(Bokforingsdata &data, const std::string &namn, const std
 
 void SattRedovisning(Bokforingsdata &data, Redovisningsinnehall innehall,
                      const std::string &sokvag) {
-    data.Redovisningsnamn = std::move(innehall.namn);
-    data.Postantal = GorTillPosttabell(innehall.poster, data.Poster.size());
-    data.Poster = std::move(innehall.poster);
+    SattInRedovisning(data, std::move(innehall));
     data.Redovisningsfil = sokvag;
     data.RedovisningInlast = true;
-    data.RedovisningLastSomUtf8 = innehall.kodning == Filkodning::Utf8;
     // A post half keyed in the ledger before is not carried into this one.
     BorjaNyPost(data);
 }
