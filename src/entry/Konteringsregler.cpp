@@ -11,7 +11,7 @@ Hjalprader Hjalptext(Postruta ruta) {
                 "vernr automatiskt.",
                 ""};
     case Postruta::Datum:
-        return {"Formatet är fritt, men om du använder ÅÅMMDD eller DD/MM kan posterna senare "
+        return {"Skriv datumet som ÅÅMMDD, ÅÅÅÅMMDD eller ÅÅÅÅ-MM-DD, så kan posterna senare "
                 "sorteras efter datum.",
                 "Lämna ruta tom om du vill ha samma datum som föregående post."};
     case Postruta::Belopp:

@@ -1,5 +1,6 @@
 #include "entry/Postinmatning.h"
 
+#include "core/Datum.h"
 #include "core/Fel.h"
 #include "core/Redovisningsfil.h"
 #include "core/Skrivlas.h"
@@ -17,16 +18,11 @@ bool ArSiffra(char c) {
     return c >= '0' && c <= '9';
 }
 
-// A date or text that the ledger line cannot hold as one field: a line break
-// would split the post, and a ";" in the date would shift every later field.
-void KontrolleraFritext(const Postrutor &rutor) {
-    const auto radbrytning = [](const std::string &s) {
-        return s.find_first_of("\r\n") != std::string::npos;
-    };
-    if (radbrytning(rutor.datum) || radbrytning(rutor.text))
+// A text that the ledger line cannot hold as one field: a line break would
+// split the post.
+void KontrolleraText(const std::string &text) {
+    if (text.find_first_of("\r\n") != std::string::npos)
         throw Korningsfel("Datum och text får inte innehålla radbrytningar.");
-    if (rutor.datum.find(';') != std::string::npos)
-        throw Korningsfel("Datumet får inte innehålla semikolon (;).");
 }
 
 } // namespace
@@ -62,6 +58,16 @@ std::string ForegaendeDatum(const Bokforingsdata &data) {
     return data.Poster[data.Postantal].datum;
 }
 
+std::string Datumfel(const Bokforingsdata &data, std::string_view datum) {
+    if (datum.find_first_of("\r\n") != std::string_view::npos)
+        return "Datum och text får inte innehålla radbrytningar.";
+    if (datum.find(';') != std::string_view::npos)
+        return "Datumet får inte innehålla semikolon (;).";
+    if (LasDatum(datum) || datum == ForegaendeDatum(data))
+        return {};
+    return kOlasbartDatum;
+}
+
 void FyllStandardvarden(const Bokforingsdata &data, Postrutor &rutor) {
     if (rutor.vernr.empty())
         rutor.vernr = std::to_string(NastaVernr(data));
@@ -94,15 +100,17 @@ int32_t SparaPost(Bokforingsdata &data, const Postrutor &rutor) {
     post.debet = TextTillHeltal(rutor.debet);
     post.kredit = TextTillHeltal(rutor.kredit);
     post.kod = TextTillHeltal(rutor.kod);
-    KontrolleraFritext(rutor);
+    if (const std::string fel = Datumfel(data, rutor.datum); !fel.empty())
+        throw Korningsfel(fel);
+    KontrolleraText(rutor.text);
 
-    // The file keeps the date and the text whole and the amount as typed.
-    post.datum = rutor.datum;
-    post.text = rutor.text;
+    // The file and the table hold the same date and text, each within its
+    // limit (a date that passed is at most 8 characters once stored); only the
+    // amount is written as typed.
+    post.datum = ForstaTecken(Lagringsdatum(rutor.datum), kDatumlangd);
+    post.text = ForstaTecken(rutor.text, kTextlangd);
     SparaNyaPostrader(data, {Postrad(post, rutor.belopp)});
 
-    post.datum = ForstaTecken(rutor.datum, kDatumlangd);
-    post.text = ForstaTecken(rutor.text, kTextlangd);
     const int32_t plats = data.Postantal + 1;
     data.Postplats(plats) = post;
     data.Postantal = plats;

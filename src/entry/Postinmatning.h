@@ -33,6 +33,12 @@ int64_t NastaVernr(const Bokforingsdata &data);
 // The date of the last post in the table as stored; empty in an empty ledger.
 std::string ForegaendeDatum(const Bokforingsdata &data);
 
+// What stops the date box's text (after the defaults) from being saved: a line
+// break, a ";" (which would shift the line's later fields), or a text the date
+// rule (Datum.h) cannot read, unless it is the previous post's date as stored,
+// which an empty box takes. Empty when the date may be saved.
+std::string Datumfel(const Bokforingsdata &data, std::string_view datum);
+
 // The seven entry boxes' texts.
 struct Postrutor {
     std::string vernr;
@@ -58,8 +64,10 @@ double Saldoandring(double saldo, const TPost &post);
 bool ArEnsidig(const TPost &post);
 
 // Saves the post that stands in the boxes (after the defaults): converts all
-// seven texts first (a text that does not convert raises the runtime's message
-// and nothing is written), appends the line with the amount as typed, then adds
+// seven texts first (a text that does not convert raises the runtime's message,
+// a date with a Datumfel raises that, and nothing is written), appends the line
+// with the amount as typed and the date as stored (Lagringsdatum: 2026-03-15
+// becomes 20260315; the text cut to 100 characters, as in the table), then adds
 // the post to the table and updates Konteringssaldo, and the next post starts
 // unchecked (BorjaNyPost). A failed append leaves the table, the balance and the
 // entry flags as they were. Returns the new post's slot. Refused

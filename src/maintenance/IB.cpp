@@ -1,5 +1,6 @@
 #include "maintenance/IB.h"
 
+#include "core/Datum.h"
 #include "core/Fel.h"
 #include "core/Redovisningsfil.h"
 #include "core/Skrivlas.h"
@@ -43,7 +44,8 @@ void BeraknaIBposter(Bokforingsdata &data, IBtabell &ib, const std::string &fjol
         fjolar.Poster[static_cast<std::size_t>(i)] = fjol.poster[static_cast<std::size_t>(i - 1)];
     const Saldotabell saldon(fjolar);
 
-    const std::string ibdatum = ForstaTecken(datum, kDatumlangd);
+    // Stored as the entry form stores a date (2013-01-01 as 20130101), within its limit.
+    const std::string ibdatum = ForstaTecken(Lagringsdatum(datum), kDatumlangd);
     std::vector<TPost> poster{TPost{}};
     const auto lagg_till = [&](int32_t debet, int32_t kredit, double belopp) {
         poster.push_back(TPost{vernr, ibdatum, debet, kredit, 0, belopp, {}});

@@ -1,5 +1,6 @@
 #include "maintenance/Postandring.h"
 
+#include "core/Datum.h"
 #include "core/Fel.h"
 #include "core/Redovisningsfil.h"
 #include "core/Skrivlas.h"
@@ -130,9 +131,13 @@ Andringsfel AndraPost(Bokforingsdata &data, int32_t plats, const Postrutor &ruto
         return Andringsfel::Kod;
     post.vernr = TextTillHeltal(rutor.vernr);
     post.belopp = TextTillBelopp(rutor.belopp);
-    post.datum = ForstaTecken(rutor.datum, kDatumlangd);
+    KontrolleraFritext(rutor.datum, rutor.text);
+    // A date left as it stands is kept, readable or not; a changed one must be
+    // a date, and is stored as the entry form stores it.
+    if (rutor.datum != data.Poster[plats].datum && !LasDatum(rutor.datum))
+        return Andringsfel::Datum;
+    post.datum = ForstaTecken(Lagringsdatum(rutor.datum), kDatumlangd);
     post.text = ForstaTecken(rutor.text, kTextlangd);
-    KontrolleraFritext(post.datum, post.text);
 
     // The file first, the table only once it is written.
     SkrivRedovisningsfil(

@@ -55,15 +55,19 @@ Postrutor Andringsrutor(const TPost &post);
 // in the chart nothing passes, 0 included.
 bool GodtagbartKontonummer(const Bokforingsdata &data, int32_t nummer);
 
-// The box whose number did not pass the chart check.
-enum class Andringsfel { Inget, Debet, Kredit, Kod };
+// The box whose number did not pass the chart check, or the date box when its
+// changed text is no date (Datum.h).
+enum class Andringsfel { Inget, Debet, Kredit, Kod, Datum };
 
 // Changes post `plats` (1..Postantal) to the boxes' texts and rewrites the ledger
 // file. The debit, credit and code texts are converted and checked against the
 // chart first (a number not in the chart returns its box), then the verification
 // number and the amount; a text that does not convert raises the runtime's
-// message. The date is cut to 8 characters and the text to 100. Nothing changes
-// unless every text converts, every number passes and the file is written.
+// message. A line break or a ";" in the date, or a line break in the text,
+// raises; a date changed to a text the date rule cannot read returns
+// Andringsfel::Datum. The date is stored as Lagringsdatum gives it (2026-03-15
+// as 20260315) and the text cut to 100 characters. Nothing changes unless every
+// text converts, every check passes and the file is written.
 Andringsfel AndraPost(Bokforingsdata &data, int32_t plats, const Postrutor &rutor);
 
 // Removes post `plats` (1..Postantal): the posts after it move one slot down

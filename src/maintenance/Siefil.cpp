@@ -1,5 +1,6 @@
 #include "maintenance/Siefil.h"
 
+#include "core/Datum.h"
 #include "core/Teckentabell.h"
 
 #include <algorithm>
@@ -69,13 +70,6 @@ bool LasText(std::string_view rad, std::size_t &pos, std::string &ut, std::strin
     return false;
 }
 
-int Dagar(int ar, int manad) {
-    static constexpr int kDagar[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (manad == 2 && ((ar % 4 == 0 && ar % 100 != 0) || ar % 400 == 0))
-        return 29;
-    return kDagar[manad - 1];
-}
-
 bool ArSiffror(std::string_view text) {
     return !text.empty() &&
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -86,21 +80,6 @@ int Tal(std::string_view siffror) {
     for (char c : siffror)
         v = v * 10 + (c - '0');
     return v;
-}
-
-std::string Datumtext(int ar, int manad, int dag) {
-    std::string ut = std::to_string(ar);
-    ut.insert(0, 4 - std::min<std::size_t>(4, ut.size()), '0');
-    ut += static_cast<char>('0' + manad / 10);
-    ut += static_cast<char>('0' + manad % 10);
-    ut += static_cast<char>('0' + dag / 10);
-    ut += static_cast<char>('0' + dag % 10);
-    return ut;
-}
-
-bool ArGiltigt(int ar, int manad, int dag) {
-    return ar >= 1 && ar <= 9999 && manad >= 1 && manad <= 12 && dag >= 1 &&
-           dag <= Dagar(ar, manad);
 }
 
 std::string_view Trimmad(std::string_view text) {
@@ -262,15 +241,41 @@ std::vector<std::string> Meddelandelista::Rader() && {
 }
 
 bool ArSiedatum(std::string_view text) {
-    return text.size() == 8 && ArSiffror(text) &&
-           ArGiltigt(Tal(text.substr(0, 4)), Tal(text.substr(4, 2)), Tal(text.substr(6, 2)));
+    return text.size() == 8 && ArSiffror(text) && LasDatum(text).has_value();
 }
 
 std::optional<std::string> Datum8(std::string_view datum, const std::string &fran,
                                   const std::string &till) {
     datum = Trimmad(datum);
-    std::optional<int> ar;
-    int sekelsiffror = 0; // how many leading digits of the year are missing: 4 or 2
+    // The centuries a two-digit year may take: the first day's, then the last
+    // day's; 2000 when neither is a date.
+    std::vector<int> sekler;
+    for (const std::string *grans : {&fran, &till})
+        if (ArSiedatum(*grans))
+            sekler.push_back(Tal(std::string_view(*grans).substr(0, 4)) / 100 * 100);
+    if (sekler.empty())
+        sekler.push_back(2000);
+
+    const bool utanAr =
+        datum.find('/') != std::string_view::npos || (datum.size() == 4 && ArSiffror(datum));
+    if (!utanAr) {
+        // ÅÅMMDD, ÅÅÅÅMMDD, ÅÅÅÅ-MM-DD: the program's date rule, ÅÅ in the
+        // century that puts the date inside the year.
+        std::optional<std::string> forsta;
+        for (const int sekel : sekler) {
+            const auto las = LasDatum(datum, sekel);
+            if (!las)
+                continue;
+            std::string text = Datumtext(*las);
+            if (text >= fran && text <= till)
+                return text;
+            if (!forsta)
+                forsta = std::move(text);
+        }
+        return forsta;
+    }
+
+    // The older forms without a year: D/M, DD/MM and MMDD.
     int manad = 0;
     int dag = 0;
     if (const auto snedstreck = datum.find('/'); snedstreck != std::string_view::npos) {
@@ -280,47 +285,22 @@ std::optional<std::string> Datum8(std::string_view datum, const std::string &fra
             return std::nullopt;
         dag = Tal(huvud);
         manad = Tal(svans);
-        sekelsiffror = 4;
-    } else if (datum.size() == 10 && datum[4] == '-' && datum[7] == '-' &&
-               ArSiffror(datum.substr(0, 4)) && ArSiffror(datum.substr(5, 2)) &&
-               ArSiffror(datum.substr(8, 2))) {
-        ar = Tal(datum.substr(0, 4));
-        manad = Tal(datum.substr(5, 2));
-        dag = Tal(datum.substr(8, 2));
-    } else if (ArSiffror(datum) && datum.size() == 8) {
-        ar = Tal(datum.substr(0, 4));
-        manad = Tal(datum.substr(4, 2));
-        dag = Tal(datum.substr(6, 2));
-    } else if (ArSiffror(datum) && datum.size() == 6) {
-        ar = Tal(datum.substr(0, 2));
-        sekelsiffror = 2;
-        manad = Tal(datum.substr(2, 2));
-        dag = Tal(datum.substr(4, 2));
-    } else if (ArSiffror(datum) && datum.size() == 4) {
+    } else {
         manad = Tal(datum.substr(0, 2));
         dag = Tal(datum.substr(2, 2));
-        sekelsiffror = 4;
-    } else {
-        return std::nullopt;
     }
-    if (sekelsiffror == 0)
-        return ArGiltigt(*ar, manad, dag) ? std::optional(Datumtext(*ar, manad, dag))
-                                          : std::nullopt;
-    // The candidate years from the first and the last day of the year.
+    // The year of the first day, or of the last when that puts the date inside.
     std::vector<int> kandidater;
-    for (const std::string *grans : {&fran, &till}) {
-        if (!ArSiedatum(*grans))
-            continue;
-        const int granssar = Tal(std::string_view(*grans).substr(0, 4));
-        kandidater.push_back(sekelsiffror == 4 ? granssar : granssar / 100 * 100 + *ar);
-    }
+    for (const std::string *grans : {&fran, &till})
+        if (ArSiedatum(*grans))
+            kandidater.push_back(Tal(std::string_view(*grans).substr(0, 4)));
     if (kandidater.empty())
-        kandidater.push_back(sekelsiffror == 4 ? 2000 : 2000 + *ar);
+        kandidater.push_back(2000);
     std::optional<std::string> forsta;
-    for (int kandidat : kandidater) {
-        if (!ArGiltigt(kandidat, manad, dag))
+    for (const int kandidat : kandidater) {
+        if (!ArGiltigtDatum(kandidat, manad, dag))
             continue;
-        std::string text = Datumtext(kandidat, manad, dag);
+        std::string text = Datumtext(Datum{kandidat, manad, dag});
         if (text >= fran && text <= till)
             return text;
         if (!forsta)
@@ -333,8 +313,8 @@ std::optional<int> Datumar(std::string_view datum, int forstaAr) {
     datum = Trimmad(datum);
     if (datum.find('/') != std::string_view::npos || datum.size() == 4)
         return std::nullopt;
-    const std::string fran = Datumtext(forstaAr, 1, 1);
-    const std::string till = Datumtext(forstaAr + 99, 12, 31);
+    const std::string fran = Datumtext(Datum{forstaAr, 1, 1});
+    const std::string till = Datumtext(Datum{forstaAr + 99, 12, 31});
     const auto text = Datum8(datum, fran, till);
     if (!text)
         return std::nullopt;

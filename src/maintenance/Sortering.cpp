@@ -1,5 +1,6 @@
 #include "maintenance/Sortering.h"
 
+#include "core/Datum.h"
 #include "core/Fel.h"
 #include "core/Redovisningsfil.h"
 #include "core/Skrivlas.h"
@@ -33,7 +34,10 @@ std::vector<int32_t> StabilOrdning(int32_t antal, const std::vector<Nyckel> &nyc
 
 } // namespace
 
-int32_t Datumnyckel(const std::string &datum) {
+namespace {
+
+// The key of the older forms: month and day of D/M, the whole number otherwise.
+std::optional<int32_t> Heltalsnyckel(const std::string &datum) {
     std::string text = datum;
     if (const auto snedstreck = datum.find('/'); snedstreck != std::string::npos) {
         std::string huvud = datum.substr(0, snedstreck);
@@ -44,8 +48,23 @@ int32_t Datumnyckel(const std::string &datum) {
     }
     int32_t nyckel = 0;
     if (!ForsokTextTillHeltal(text, nyckel))
-        throw Korningsfel("'" + Visningstext(datum) + "' is not a valid integer value");
+        return std::nullopt;
     return nyckel;
+}
+
+} // namespace
+
+int32_t Datumnyckel(const std::string &datum) {
+    const auto nyckel = Heltalsnyckel(datum);
+    if (!nyckel)
+        throw Korningsfel("'" + Visningstext(datum) + "' is not a valid integer value");
+    return *nyckel;
+}
+
+std::optional<int32_t> Sorteringsnyckel(const std::string &datum) {
+    if (const auto las = LasDatum(datum))
+        return Datumtal(*las);
+    return Heltalsnyckel(datum);
 }
 
 std::string Sorteringsrad(const TPost &post) {
@@ -79,9 +98,17 @@ void SorteraPoster(Bokforingsdata &data, Sorteringsordning ordning) {
     case Sorteringsordning::Datum: {
         // Every key first: one date without a key leaves the work table untouched.
         std::vector<int32_t> nycklar(static_cast<std::size_t>(antal) + 1);
-        for (int32_t i = 1; i <= antal; ++i)
-            nycklar[static_cast<std::size_t>(i)] =
-                Datumnyckel(data.Poster[static_cast<std::size_t>(i)].datum);
+        for (int32_t i = 1; i <= antal; ++i) {
+            const TPost &post = data.Poster[static_cast<std::size_t>(i)];
+            const auto nyckel = Sorteringsnyckel(post.datum);
+            if (!nyckel)
+                throw Korningsfel("Post " + std::to_string(i) + " (verifikation " +
+                                  std::to_string(post.vernr) + ") har datumet \"" +
+                                  Visningstext(post.datum) +
+                                  "\", som inte kan sorteras. Ändra datumet till ÅÅMMDD, "
+                                  "ÅÅÅÅMMDD eller ÅÅÅÅ-MM-DD och sortera sedan igen.");
+            nycklar[static_cast<std::size_t>(i)] = *nyckel;
+        }
         platser = StabilOrdning(antal, nycklar);
         break;
     }

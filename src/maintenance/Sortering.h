@@ -9,6 +9,7 @@
 #include "core/Bokforingsdata.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tovana {
@@ -24,13 +25,20 @@ inline const std::string kSorteringsrubrik = "Vernr Datum   Belopp Debet Kredit 
 // "'<date>' is not a valid integer value".
 int32_t Datumnyckel(const std::string &datum);
 
+// The key by which the date order places a post: a date the date rule reads
+// (Datum.h) gives ÅÅÅÅMMDD as a number (260315 and 2026-03-15 both 20260315),
+// any other text its Datumnyckel, so "15/3" and "0315" still order among
+// themselves and before every such date. Nothing for a text with neither.
+std::optional<int32_t> Sorteringsnyckel(const std::string &datum);
+
 // One preview line: verification number, date, amount, debit, credit and code
 // in right-aligned columns (the text is not shown).
 std::string Sorteringsrad(const TPost &post);
 
 // Fills Arbetsposter slots 1..Postantal with the posts in the chosen order.
-// Posts with equal keys keep their ledger order. For the date order every key
-// is computed first: a date without a key raises and nothing is placed.
+// Posts with equal keys keep their ledger order. For the date order every
+// Sorteringsnyckel is computed first: a date without one raises a message that
+// names the post, its verification and its date, and nothing is placed.
 void SorteraPoster(Bokforingsdata &data, Sorteringsordning ordning);
 
 // Copies Arbetsposter slots 1..Postantal into Poster and rewrites the ledger

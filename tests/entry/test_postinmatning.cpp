@@ -2,6 +2,7 @@
 // balance of a verification split over several posts.
 
 #include "../core/Testmapp.h"
+#include "core/Datum.h"
 #include "core/Fel.h"
 #include "core/Redovisningsfil.h"
 #include "entry/Postinmatning.h"
@@ -136,14 +137,17 @@ TEST_F(Inmatning, AVerificationSplitOverThreePostsBalancesOnTheLast) {
     EXPECT_EQ(NastaVernr(data), 2);
 }
 
-TEST_F(Inmatning, TheFileKeepsTheTypedAmountAndWholeTextsTheTableCutsThem) {
+// A text of 120 characters and a date typed 2012-01-15 were appended whole but
+// held cut in the table ("2012-01-"), so the next rewrite lost the rest.
+TEST_F(Inmatning, TheFileAndTheTableHoldTheSameDateAndTextWithinTheirLimits) {
     const std::string lang(120, 'x');
     Postrutor rutor{"3", "2012-01-15", "1250,50", "1930", "3010", "0", lang + ";mer"};
     const int32_t plats = SparaPost(data, rutor);
     EXPECT_EQ(plats, 1);
-    EXPECT_EQ(LasBytes(fil), "Bok 2012\r\n3;2012-01-15;1250,50;1930;3010;0;" + lang + ";mer\r\n");
+    EXPECT_EQ(LasBytes(fil),
+              "Bok 2012\r\n3;20120115;1250,50;1930;3010;0;" + std::string(100, 'x') + "\r\n");
     const TPost &post = data.Poster[1];
-    EXPECT_EQ(post.datum, "2012-01-");
+    EXPECT_EQ(post.datum, "20120115");
     EXPECT_EQ(post.text, std::string(100, 'x'));
     EXPECT_DOUBLE_EQ(post.belopp, 1250.5);
     // A post with both sides leaves the open balance alone.
@@ -152,6 +156,34 @@ TEST_F(Inmatning, TheFileKeepsTheTypedAmountAndWholeTextsTheTableCutsThem) {
     Bokforingsdata igen;
     LasRedovisning(igen, fil);
     EXPECT_EQ(igen.Poster[1], post);
+}
+
+TEST_F(Inmatning, ADateIsSavedOnlyWhenTheRuleReadsItOrItIsThePreviousDate) {
+    struct Fall {
+        const char *datum;
+        bool sparas;
+    };
+    // The previous post, from an older file, carries a date the rule cannot read.
+    LaggIn(1, "15/3");
+    for (const Fall &f :
+         {Fall{"15/3", true}, Fall{"", false}, Fall{"16/3", false}, Fall{"20120230", false},
+          Fall{"2012-13-01", false}, Fall{"16 mars", false}, Fall{"120316", true},
+          Fall{"20120316", true}, Fall{"2012-03-16", true}}) {
+        EXPECT_EQ(Datumfel(data, f.datum), f.sparas ? "" : kOlasbartDatum) << f.datum;
+        const int32_t fore = data.Postantal;
+        const std::string bytes = LasBytes(fil);
+        try {
+            SparaPost(data, Postrutor{"2", f.datum, "10", "1930", "3010", "0", ""});
+            EXPECT_TRUE(f.sparas) << f.datum;
+        } catch (const Korningsfel &fel) {
+            EXPECT_FALSE(f.sparas) << f.datum;
+            EXPECT_EQ(fel.what(), kOlasbartDatum);
+            EXPECT_EQ(data.Postantal, fore);
+            EXPECT_EQ(LasBytes(fil), bytes);
+        }
+    }
+    // In an empty ledger the empty date is the previous one.
+    EXPECT_EQ(Datumfel(Bokforingsdata{}, ""), "");
 }
 
 // A debit box holding "00" was saved as account 0 but left out of the balance,
@@ -250,10 +282,10 @@ TEST_F(Inmatning, TheFirstPostAfterReadingAUtf8LedgerRewritesItInWindows1252) {
     SkrivBytes(fil, "\xEF\xBB\xBF"
                     "Bok 2012\r\n1;0101;5;1930;3010;0;T\xC3\xA5g\r\n");
     OppnaRedovisning(data, fil);
-    SparaPost(data, Postrutor{"2", "0102", "7,50", "1930", "3010", "0", "B\xC3\xA5t"});
+    SparaPost(data, Postrutor{"2", "120102", "7,50", "1930", "3010", "0", "B\xC3\xA5t"});
     EXPECT_EQ(LasBytes(fil),
-              "Bok 2012\r\n1;0101;5;1930;3010;0;T\xE5g\r\n2;0102;7,50;1930;3010;0;B\xE5t\r\n");
-    SparaPost(data, Postrutor{"3", "0103", "1", "1930", "3010", "0", "x"});
+              "Bok 2012\r\n1;0101;5;1930;3010;0;T\xE5g\r\n2;120102;7,50;1930;3010;0;B\xE5t\r\n");
+    SparaPost(data, Postrutor{"3", "120103", "1", "1930", "3010", "0", "x"});
     EXPECT_EQ(data.Postantal, 3);
     Bokforingsdata igen;
     LasRedovisning(igen, fil);

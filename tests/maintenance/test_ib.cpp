@@ -151,12 +151,15 @@ TEST_F(IBTest, ChartWithoutBalanceAccountsGivesOnlyAZeroResult) {
     EXPECT_EQ(Delar(Berakna(data)), (std::vector<Del>{{0, 2099, 0}}));
 }
 
-TEST_F(IBTest, DateIsCutToEightCharacters) {
+// A date typed 2012-01-01 was stored as "2012-01-", which no later reading took for a date.
+TEST_F(IBTest, DateIsStoredAsADateOrCutToEightCharacters) {
     auto data = Kontoplan(kNaturlig);
     SkrivFjol({});
     IBtabell ib;
     BeraknaIBposter(data, ib, fjolfil_, 7, "2012-01-01", 0, 2099);
-    EXPECT_EQ(ib.IBposter[1].datum, "2012-01-");
+    EXPECT_EQ(ib.IBposter[1].datum, "20120101");
+    BeraknaIBposter(data, ib, fjolfil_, 7, "1 januari", 0, 2099);
+    EXPECT_EQ(ib.IBposter[1].datum, "1 januar");
 }
 
 TEST_F(IBTest, UnreadableFileLeavesTheLastRunAndSaysWhichLine) {

@@ -149,9 +149,9 @@ TEST_F(Postandring, AChangedPostIsStoredAndTheFileRewrittenWithTaltext) {
                                   "Ändrad; med semikolon"}),
               Andringsfel::Inget);
     EXPECT_EQ(data.Poster[2],
-              (TPost{12, "2012-03-", 1930, 3010, 8001, 1250.5, "Ändrad; med semikolon"}));
+              (TPost{12, "20120315", 1930, 3010, 8001, 1250.5, "Ändrad; med semikolon"}));
     const std::string bytes = LasBytes(fil);
-    EXPECT_NE(bytes.find("\r\n12;2012-03-;1250,5;1930;3010;8001;\xC4ndrad; med semikolon\r\n"
+    EXPECT_NE(bytes.find("\r\n12;20120315;1250,5;1930;3010;8001;\xC4ndrad; med semikolon\r\n"
                          "3;1201;300;1930;3010;0;Post 3\r\n"),
               std::string::npos);
     EXPECT_EQ(LasRedovisningsfil(fil).poster[1], data.Poster[2]);
@@ -224,11 +224,30 @@ TEST_F(Postandring, EveryTextIsConvertedBeforeAnythingChanges) {
     }
 }
 
-TEST_F(Postandring, ADateIsCutBeforeItIsChecked) {
-    // A ";" beyond the eighth character never reaches the file.
-    EXPECT_EQ(AndraPost(data, 1, Postrutor{"1", "12345678;9", "1", "0", "3010", "0", ""}),
+TEST_F(Postandring, ASemicolonAnywhereInTheDateNeverReachesTheFile) {
+    const std::string fore = LasBytes(fil);
+    EXPECT_THROW(AndraPost(data, 1, Postrutor{"1", "12345678;9", "1", "0", "3010", "0", ""}),
+                 Korningsfel);
+    EXPECT_EQ(data.Poster[1].datum, "1201");
+    EXPECT_EQ(LasBytes(fil), fore);
+}
+
+// A date changed to 2012-03-15 was stored as "2012-03-", and any other text was taken.
+TEST_F(Postandring, AChangedDateMustBeADateAnUnchangedOneIsKept) {
+    const std::string fore = LasBytes(fil);
+    for (const char *datum : {"", "15/3", "20120230", "2012-13-01", "15 mars"}) {
+        EXPECT_EQ(AndraPost(data, 3, Postrutor{"3", datum, "1", "0", "3010", "0", ""}),
+                  Andringsfel::Datum)
+            << datum;
+        EXPECT_EQ(LasBytes(fil), fore);
+    }
+    // The stored "1201" is no date by the rule, but left as it is the post still changes.
+    EXPECT_EQ(AndraPost(data, 3, Postrutor{"3", "1201", "7", "0", "3010", "0", ""}),
               Andringsfel::Inget);
-    EXPECT_EQ(data.Poster[1].datum, "12345678");
+    EXPECT_EQ(data.Poster[3].datum, "1201");
+    EXPECT_EQ(AndraPost(data, 3, Postrutor{"3", " 120316 ", "7", "0", "3010", "0", ""}),
+              Andringsfel::Inget);
+    EXPECT_EQ(data.Poster[3].datum, "120316");
 }
 
 // A failed rewrite left the post changed in memory while the file kept the old one.

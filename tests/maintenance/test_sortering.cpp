@@ -101,6 +101,17 @@ TEST(SorteraPoster, ByDateOrdersShortFormsBeforeYearDatesAndKeepsEqualDates) {
     EXPECT_EQ(Vernummer(data), (std::vector<int32_t>{6, 3, 4, 1, 5, 2}));
 }
 
+// A date stored ÅÅÅÅMMDD sorted after every ÅÅMMDD date, whatever its year.
+TEST(SorteraPoster, DatesOfEveryFormWithAYearOrderByTheDay) {
+    auto data = Ledger({Post(1, "20260316"), Post(2, "260315"), Post(3, "2026-03-14"),
+                        Post(4, "251231"), Post(5, "15/3"), Post(6, "260316")});
+    SorteraPoster(data, Sorteringsordning::Datum);
+    EXPECT_EQ(Vernummer(data), (std::vector<int32_t>{5, 4, 3, 2, 1, 6}));
+    EXPECT_EQ(Sorteringsnyckel("2026-03-15"), 20260315);
+    EXPECT_EQ(Sorteringsnyckel("0315"), 315);
+    EXPECT_EQ(Sorteringsnyckel("15 dec"), std::nullopt);
+}
+
 TEST(SorteraPoster, LargeAndSparseKeysAreOrdinary) {
     auto data = Ledger({Post(2000000000, "20121231"), Post(5, "19991231"), Post(-3, "101")});
     SorteraPoster(data, Sorteringsordning::Vernr);
@@ -109,15 +120,19 @@ TEST(SorteraPoster, LargeAndSparseKeysAreOrdinary) {
     EXPECT_EQ(Vernummer(data), (std::vector<int32_t>{-3, 5, 2000000000}));
 }
 
-TEST(SorteraPoster, ADateWithoutKeyPlacesNothingWhileTheOtherOrdersWork) {
-    auto data = Ledger({Post(2, "15/3"), Post(1, "2012-03-15"), Post(3, "")});
+// A date without a key was reported as "'15 dec' is not a valid integer value",
+// which named neither the post nor what to do.
+TEST(SorteraPoster, ADateWithoutKeyNamesThePostAndPlacesNothing) {
+    auto data = Ledger({Post(2, "15/3"), Post(1, "15 dec"), Post(3, "")});
     SorteraPoster(data, Sorteringsordning::Vernr);
     const auto fore = data.Arbetsposter;
     try {
         SorteraPoster(data, Sorteringsordning::Datum);
         ADD_FAILURE();
     } catch (const Korningsfel &fel) {
-        EXPECT_EQ(std::string(fel.what()), "'2012-03-15' is not a valid integer value");
+        EXPECT_EQ(std::string(fel.what()),
+                  "Post 2 (verifikation 1) har datumet \"15 dec\", som inte kan sorteras. Ändra "
+                  "datumet till ÅÅMMDD, ÅÅÅÅMMDD eller ÅÅÅÅ-MM-DD och sortera sedan igen.");
     }
     EXPECT_EQ(data.Arbetsposter, fore);
     SorteraPoster(data, Sorteringsordning::Inmatning);

@@ -362,6 +362,12 @@ void Redovisapanel::ButtonnastaClick() {
             EditKod_->setText(Q(rutor.kod));
         }
 
+        // A date that cannot be stored keeps every box and takes the focus.
+        if (const std::string fel = tovana::Datumfel(data, rutor.datum); !fel.empty()) {
+            form_.Meddelande(Q(fel));
+            FlyttaFokus(EditDatum_);
+            return;
+        }
         const int32_t plats = tovana::SparaPost(data, rutor);
         if (tovana::ArEnsidig(data.Poster[plats])) {
             const std::string text = tovana::SaldotextEfterSparning(data.Konteringssaldo);

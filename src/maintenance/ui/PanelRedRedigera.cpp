@@ -1,6 +1,7 @@
 #include "maintenance/ui/PanelRedRedigera.h"
 
 #include "chart/Kontoredigering.h"
+#include "core/Datum.h"
 #include "maintenance/Postandring.h"
 #include "shell/Huvudfonster.h"
 #include "shell/Kontroller.h"
@@ -222,6 +223,10 @@ void PanelRedRedigera::BitBtnAndraSparaClick() {
         case tovana::Andringsfel::Kod:
             avbryt("Kodnumret i kodrutan finns inte i kontoplanen. Spararutinen avbryts",
                    EditAndraKod_);
+            return;
+        case tovana::Andringsfel::Datum:
+            form_.Meddelande(Q(tovana::kOlasbartDatum));
+            EditAndraDatum_->setFocus(Qt::OtherFocusReason);
             return;
         case tovana::Andringsfel::Inget:
             break;

@@ -230,7 +230,7 @@ private slots:
                                   "infogas nästa vernr automatiskt."
                                << "";
         QTest::newRow("datum") << "EditDatum"
-                               << "Formatet är fritt, men om du använder ÅÅMMDD eller DD/MM kan "
+                               << "Skriv datumet som ÅÅMMDD, ÅÅÅÅMMDD eller ÅÅÅÅ-MM-DD, så kan "
                                   "posterna senare sorteras efter datum."
                                << "Lämna ruta tom om du vill ha samma datum som föregående post.";
         QTest::newRow("belopp") << "EditBelopp"
