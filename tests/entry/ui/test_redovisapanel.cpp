@@ -474,6 +474,51 @@ private slots:
         QCOMPARE(Ruta("EditKod")->text(), QStringLiteral("0"));
     }
 
+    // A date typed 2026-03-15 was appended whole and read back as "2026-03-", and
+    // any text at all was taken for a date.
+    void theDateMustBeReadableAndIsStoredInEightCharacters_data() {
+        QTest::addColumn<QString>("datum");
+        QTest::addColumn<QByteArray>("sparad"); // the date in the file; empty: refused
+        QTest::newRow("ÅÅÅÅ-MM-DD") << "2026-03-15" << QByteArray("20260315");
+        QTest::newRow("ÅÅMMDD") << "260315" << QByteArray("260315");
+        QTest::newRow("ÅÅÅÅMMDD") << "20260315" << QByteArray("20260315");
+        QTest::newRow("empty: the previous date, readable or not") << "" << QByteArray("15/3");
+        QTest::newRow("30 February") << "20260230" << QByteArray();
+        QTest::newRow("29 February 2025") << "20250229" << QByteArray();
+        QTest::newRow("month 13") << "2026-13-01" << QByteArray();
+        QTest::newRow("day and month") << "16/3" << QByteArray();
+        QTest::newRow("letters") << "15 mars" << QByteArray();
+    }
+    void theDateMustBeReadableAndIsStoredInEightCharacters() {
+        QFETCH(QString, datum);
+        QFETCH(QByteArray, sparad);
+        const QByteArray fore = "AB 2012\r\n1;15/3;50;1930;3010;0;Gammal\r\n";
+        Starta(kKontoplan, fore);
+        Tangent(Qt::Key_Tab);
+        Skriv(datum);
+        for (const char *text : {"10", "1930", "3010"}) {
+            Tangent(Qt::Key_Tab);
+            Skriv(QString::fromUtf8(text));
+        }
+        Tangent(Qt::Key_Tab);
+        NastaPost();
+        if (sparad.isEmpty()) {
+            QCOMPARE(Meddelanden(), QStringList{QStringLiteral("Datumet kan inte läsas. Skriv det "
+                                                               "som ÅÅMMDD, ÅÅÅÅMMDD eller "
+                                                               "ÅÅÅÅ-MM-DD.")});
+            QCOMPARE(Fokus(), Ruta("EditDatum"));
+            QCOMPARE(Ruta("EditDatum")->text(), datum);
+            QCOMPARE(Ruta("EditBelopp")->text(), QStringLiteral("10"));
+            QCOMPARE(form_->Data().Postantal, 1);
+            QCOMPARE(Las(QStringLiteral("ab.red")), fore);
+        } else {
+            QCOMPARE(Meddelanden(), QStringList());
+            QCOMPARE(Las(QStringLiteral("ab.red")), fore + "2;" + sparad + ";10;1930;3010;0;\r\n");
+            QCOMPARE(QString::fromStdString(form_->Data().Poster[2].datum),
+                     QString::fromLatin1(sparad));
+        }
+    }
+
     void theCodeBoxIsShownOnlyWhileTheChartHasCodes() {
         Starta(kKontoplan, "AB 2012\r\n1;120101;50;1930;3010;0;Ett\r\n");
         for (const char *namn : {"EditKod", "LabelKod", "LabelKoRubrik", "LKo1"})

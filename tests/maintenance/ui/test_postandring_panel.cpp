@@ -193,7 +193,7 @@ private slots:
         QVERIFY(W<QPushButton>("BitBtnRedAndraRadera")->isHidden());
         QCOMPARE(lista->count(), 0);
         QByteArray vantat = Redovisning(14);
-        vantat.replace("13;1201;130;1930;3010;0;Post 13", "13;2012-03-;1250,5;0;3010;0;Post 13");
+        vantat.replace("13;1201;130;1930;3010;0;Post 13", "13;20120315;1250,5;0;3010;0;Post 13");
         QCOMPARE(Las(QStringLiteral("ab.red")), vantat);
 
         // The entry panel shows the change when it is opened again.
@@ -236,6 +236,31 @@ private slots:
         Klicka("BitBtnAndraSpara");
         QCOMPARE(Meddelanden().size(), 3);
         QVERIFY(Las(QStringLiteral("ab.red")).endsWith("\r\n50;1201;7;1930;3010;1930;Post 3\r\n"));
+    }
+
+    // A date changed to any text was saved, cut to its first 8 characters.
+    void refusesADateChangedToATextThatIsNoDate() {
+        Starta(3);
+        const QByteArray fore = Las(QStringLiteral("ab.red"));
+        Dubbelklicka(1);
+        Skriv("EditAndraDatum", QStringLiteral("2012-02-30"));
+        Klicka("BitBtnAndraSpara");
+        QCOMPARE(Meddelanden(), QStringList{QStringLiteral("Datumet kan inte läsas. Skriv det som "
+                                                           "ÅÅMMDD, ÅÅÅÅMMDD eller ÅÅÅÅ-MM-DD.")});
+        QApplication::setActiveWindow(form_.get());
+        QCOMPARE(form_->focusWidget(), Ruta("EditAndraDatum"));
+        QCOMPARE(Las(QStringLiteral("ab.red")), fore);
+        QVERIFY(!W<QPushButton>("BitBtnAndraSpara")->isHidden());
+
+        // The stored "1201" left as it is passes; so does a date the rule reads.
+        Skriv("EditAndraDatum", QStringLiteral("1201"));
+        Klicka("BitBtnAndraSpara");
+        QCOMPARE(Meddelanden().size(), 1);
+        Dubbelklicka(1);
+        Skriv("EditAndraDatum", QStringLiteral("120229"));
+        Klicka("BitBtnAndraSpara");
+        QCOMPARE(Meddelanden().size(), 1);
+        QVERIFY(Las(QStringLiteral("ab.red")).endsWith("\r\n50;120229;30;1930;3010;0;Post 3\r\n"));
     }
 
     void deletesAPostAndKeepsTheOthersNumbers() {
