@@ -18,6 +18,7 @@ void SkapaNyKontoplan(Bokforingsdata &data, const std::string &namn, const std::
     data.Kontoantal = 0;
     data.Kontoplanfil = sokvag;
     data.KontoplanInlast = true;
+    data.KontoplanAndrad = false;
     SattKontoplanslas(data, std::move(las));
 }
 
@@ -27,18 +28,21 @@ std::string OppnaKontoplan(Bokforingsdata &data, const std::string &sokvag) {
     LasKontoplan(data, sokvag);
     data.Kontoplanfil = sokvag;
     data.KontoplanInlast = true;
+    data.KontoplanAndrad = false;
     return SattKontoplanslas(data, std::move(las));
 }
 
-void SparaKontoplan(const Bokforingsdata &data) {
+void SparaKontoplan(Bokforingsdata &data) {
     KontrolleraSkrivbarKontoplan(data);
     SkrivKontoplan(data, data.Kontoplanfil);
+    data.KontoplanAndrad = false;
 }
 
 void SparaKontoplanSom(Bokforingsdata &data, const std::string &sokvag) {
     auto las = KravSkrivlas(data.Kontoplanslas, sokvag);
     SkrivKontoplan(data, sokvag);
     data.Kontoplanfil = sokvag;
+    data.KontoplanAndrad = false;
     if (data.HarKoder())
         data.KoderFinns = true;
     SattKontoplanslas(data, std::move(las));

@@ -4,7 +4,8 @@
 //
 // Each command touches the chart in memory only once its file has been written
 // or read in full, so a failed or cancelled command leaves the chart, its name,
-// its path and the flags as they were.
+// its path and the flags as they were. A chart read or written whole is no
+// longer changed (KontoplanAndrad cleared).
 
 #include "core/Bokforingsdata.h"
 
@@ -29,7 +30,7 @@ void SkapaNyKontoplan(Bokforingsdata &data, const std::string &namn, const std::
 std::string OppnaKontoplan(Bokforingsdata &data, const std::string &sokvag);
 
 // Writes the chart to its current file; refused while it is read-only.
-void SparaKontoplan(const Bokforingsdata &data);
+void SparaKontoplan(Bokforingsdata &data);
 
 // Writes the chart to a new file, which becomes the current chart file; a
 // chart holding codes sets KoderFinns.

@@ -30,6 +30,7 @@ bool BytKontonamn(Bokforingsdata &data, int32_t slot, const std::string &namn) {
     if (!ArKontoslot(data, slot))
         return false;
     data.Konton[slot].namn = ForstaTecken(namn, kNamnlangd);
+    data.KontoplanAndrad = true;
     return true;
 }
 
@@ -48,6 +49,7 @@ bool TaBortKonto(Bokforingsdata &data, int32_t slot) {
         data.Konton[i] = std::move(data.Konton[i + 1]);
     data.Konton[data.Kontoantal] = TKonto{};
     --data.Kontoantal;
+    data.KontoplanAndrad = true;
     return true;
 }
 
@@ -60,6 +62,7 @@ void SparaAndradKontoplan(Bokforingsdata &data, const std::string &namn) {
         data.Kontoplannamn = std::move(forra);
         throw;
     }
+    data.KontoplanAndrad = false;
     if (data.HarKoder())
         data.KoderFinns = true;
 }

@@ -3,7 +3,8 @@
 // renaming and removing an account, and saving the chart under a changed
 // internal name. An account's class and number never change here; an account
 // that should have another number is removed and added anew. Every change is
-// refused (Korningsfel) while the chart is open read-only.
+// refused (Korningsfel) while the chart is open read-only. Renaming and removing
+// an account mark the chart changed (KontoplanAndrad) until it is saved.
 
 #include "core/Bokforingsdata.h"
 

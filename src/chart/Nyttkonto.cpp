@@ -68,6 +68,7 @@ int32_t LaggTillKonto(Bokforingsdata &data, const Kontoforslag &forslag) {
     konto.nummer = TextTillHeltal(forslag.nummer);
     konto.namn = ForstaTecken(forslag.namn, kNamnlangd);
     const int32_t slot = SattInKonto(data, konto);
+    data.KontoplanAndrad = true;
     if (konto.typ == kKoder)
         data.KoderFinns = true;
     return slot;

@@ -48,7 +48,8 @@ bool KontrolleraNyttKonto(const Bokforingsdata &data, const Kontoforslag &forsla
                           const std::function<void(const Kontofel &)> &fel);
 
 // Adds the account (name cut to 80 characters) at its place in class and number
-// order and returns the slot; a class-8 account sets KoderFinns. Refused
+// order and returns the slot; a class-8 account sets KoderFinns, and the chart
+// is marked changed (KontoplanAndrad) until it is saved. Refused
 // (Korningsfel) while the chart is open read-only.
 int32_t LaggTillKonto(Bokforingsdata &data, const Kontoforslag &forslag);
 

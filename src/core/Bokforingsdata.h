@@ -75,8 +75,15 @@ struct Bokforingsdata {
     std::string Kontoplanfil;
     std::string Redovisningsnamn;
     std::string Redovisningsfil;
+    // The company file last opened or saved; empty when there is none. Only the
+    // open and save dialogs use it, to start in its folder.
+    std::string Foretagsfil;
 
     bool KontoplanInlast = false;
+    // The chart in memory differs from its file: an account was added, renamed
+    // or removed since the chart was last read or written. Set by those chart
+    // operations, cleared by every operation that reads or writes the whole chart.
+    bool KontoplanAndrad = false;
     bool RedovisningInlast = false;
     bool KoderFinns = false;
     // The ledger file was read as UTF-8: the next new post rewrites it whole as

@@ -44,6 +44,8 @@ std::string OppnaForetag(Bokforingsdata &data, const std::string &foretagsfil) {
     data.KoderFinns = kontoplan.KoderFinns;
     data.Kontoplanfil = foretag.kontoplanfil;
     data.KontoplanInlast = true;
+    data.KontoplanAndrad = false;
+    data.Foretagsfil = foretagsfil;
     SattRedovisning(data, std::move(redovisning), foretag.redovisningsfil);
 
     std::string besked = SattKontoplanslas(data, std::move(kontoplanslas));
@@ -53,8 +55,9 @@ std::string OppnaForetag(Bokforingsdata &data, const std::string &foretagsfil) {
     return besked + redovisningsbesked;
 }
 
-void SparaForetag(const Bokforingsdata &data, const std::string &foretagsfil) {
+void SparaForetag(Bokforingsdata &data, const std::string &foretagsfil) {
     SkrivForetagsfil(foretagsfil, Foretag{data.Kontoplanfil, data.Redovisningsfil});
+    data.Foretagsfil = foretagsfil;
 }
 
 std::string ForetagSparatText(const std::string &foretagsfil) {

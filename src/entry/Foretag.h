@@ -20,7 +20,8 @@ std::string ForetagetsSokvag(const std::string &foretagsfil, const std::string &
 // Reads the company file, the chart it names and the ledger it names (each path
 // placed by ForetagetsSokvag), and only
 // when all three were read makes them the chart and ledger in memory: names,
-// tables, counts, both paths as placed, both loaded flags, and KoderFinns set when the
+// tables, counts, both paths as placed, both loaded flags, Foretagsfil, the chart
+// unchanged (KontoplanAndrad cleared), and KoderFinns set when the
 // chart holds a code (never cleared here). A file that fails to read changes
 // nothing; its error names the file and line. Both files are locked as
 // OppnaKontoplan and OppnaRedovisning lock them; the returned text tells the
@@ -28,8 +29,8 @@ std::string ForetagetsSokvag(const std::string &foretagsfil, const std::string &
 std::string OppnaForetag(Bokforingsdata &data, const std::string &foretagsfil);
 
 // Writes the company file naming the chart and ledger files in memory; the
-// paths themselves do not change.
-void SparaForetag(const Bokforingsdata &data, const std::string &foretagsfil);
+// paths themselves do not change. The written file becomes Foretagsfil.
+void SparaForetag(Bokforingsdata &data, const std::string &foretagsfil);
 
 // What the user is told after the company file was written.
 std::string ForetagSparatText(const std::string &foretagsfil);

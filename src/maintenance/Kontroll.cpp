@@ -87,9 +87,10 @@ std::string TaBortOanvantKonto(Bokforingsdata &data, int32_t slot) {
     return "Kontot " + std::to_string(konto.nummer) + " " + konto.namn + " har raderats!";
 }
 
-void SparaReduceradKontoplan(const Bokforingsdata &data) {
+void SparaReduceradKontoplan(Bokforingsdata &data) {
     KontrolleraSkrivbarKontoplan(data);
     SkrivKontoplan(data, data.Kontoplanfil);
+    data.KontoplanAndrad = false;
 }
 
 } // namespace tovana

@@ -47,6 +47,6 @@ std::string TaBortOanvantKonto(Bokforingsdata &data, int32_t slot);
 
 // Writes the chart to its file, Kontoplanfil. A failure raises Korningsfel and
 // leaves both the file and the chart in memory as they were.
-void SparaReduceradKontoplan(const Bokforingsdata &data);
+void SparaReduceradKontoplan(Bokforingsdata &data);
 
 } // namespace tovana

@@ -74,6 +74,7 @@ std::string SkapaFranSie(Bokforingsdata &data, const SieImport &import,
     data.Kontoplannamn = std::move(last.Kontoplannamn);
     data.Kontoplanfil = std::move(last.Kontoplanfil);
     data.KontoplanInlast = true;
+    data.KontoplanAndrad = false;
     data.KoderFinns = last.KoderFinns;
     data.KontoplanSkrivskyddad = last.KontoplanSkrivskyddad;
     data.Kontoplanslas = std::move(last.Kontoplanslas);

@@ -1,6 +1,8 @@
 #include "shell/TForm1.h"
 
 #include "chart/ui/Kontoplanspaneler.h"
+#include "chart/ui/Osparadkontoplan.h"
+#include "chart/ui/PanelOppnaKplan.h"
 #include "core/Installningar.h"
 #include "entry/ui/Redovisapanel.h"
 #include "entry/ui/Redovisningspaneler.h"
@@ -12,10 +14,12 @@
 #include "shell/Kontroller.h"
 #include "shell/Manual.h"
 #include "shell/Stadigetikett.h"
+#include "shell/Startmapp.h"
 #include "shell/Valkomstpanel.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -179,7 +183,7 @@ void TForm1::ByggFonster() {
     // works on another's part is handed that part here. The panels no
     // subsystem has built yet stand with their headings.
     RegistreraArbetspanel(new Valkomstpanel(kSupport, panelyta_));
-    ByggKontoplanspaneler(*this);
+    oppnaKplan_ = ByggKontoplanspaneler(*this).oppna;
     redovisa_ = ByggRedovisningspaneler(*this).redovisa;
     ByggUnderhallspaneler(*this, *redovisa_);
     ByggRapportpaneler(*this);
@@ -360,11 +364,11 @@ void TForm1::FargaArbetspaneler() {
 }
 
 QString TForm1::ValjOppnafil(const QString &forval) {
-    return Desktop().OppnaFil(this, forval);
+    return Desktop().OppnaFil(this, forval, Startmapp(data_, forval));
 }
 
 QString TForm1::ValjSparfil(const QString &forval) {
-    QString sokvag = Desktop().SparaFil(this, forval);
+    QString sokvag = Desktop().SparaFil(this, forval, Startmapp(data_, forval));
     if (sokvag.isEmpty() || !forval.startsWith(QStringLiteral("*.")))
         return sokvag;
     if (!QFileInfo(sokvag).fileName().contains(QLatin1Char('.')))
@@ -411,8 +415,33 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::lamnaTovanaClick() {
-    close();
-    QCoreApplication::exit(0);
+    // The window refuses to close when the user keeps an unsaved chart.
+    if (close())
+        QCoreApplication::exit(0);
+}
+
+void TForm1::closeEvent(QCloseEvent *handelse) {
+    bool fortsatt = false;
+    Kor([&] { fortsatt = ErbjudSparaKontoplan(*this); });
+    if (fortsatt)
+        handelse->accept();
+    else
+        handelse->ignore();
+}
+
+void TForm1::OppnaFil(const QString &sokvag) {
+    const QString andelse = QFileInfo(sokvag).suffix().toLower();
+    if (andelse == QStringLiteral("ftg"))
+        OppnaForetagsfil(*this, *redovisa_, sokvag);
+    else if (andelse == QStringLiteral("kpl"))
+        oppnaKplan_->OppnaKontoplanfil(sokvag);
+    else if (andelse == QStringLiteral("red"))
+        redovisa_->OppnaRedovisningsfil(sokvag);
+    else
+        Meddelande(QStringLiteral("Tovana öppnar företag (.ftg), kontoplaner (.kpl) och "
+                                  "redovisningar (.red). Filen %1 är ingen av dem och öppnades "
+                                  "inte.")
+                       .arg(sokvag));
 }
 
 bool TForm1::FormKeyPress(QWidget *mottagare, int tangent) {

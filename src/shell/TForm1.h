@@ -26,6 +26,8 @@ class QAction;
 class QLabel;
 class QMenu;
 class QWidget;
+class PanelOppnaKplan;
+class QCloseEvent;
 class Redovisapanel;
 
 class TForm1 : public QMainWindow, public Huvudfonster {
@@ -81,8 +83,13 @@ public:
 
     // Start-up: colour, panels, flags, welcome panel, menu state.
     void FormCreate();
-    // "Lämna Tovana": ends the program at once, saving nothing.
+    // "Lämna Tovana": ends the program, once an unsaved chart has been offered
+    // for saving (ErbjudSparaKontoplan); "Avbryt" keeps it running.
     void lamnaTovanaClick();
+    // Opens a company (.ftg), chart (.kpl) or ledger (.red) file, by its
+    // extension, through the same commands as the menu's open items with the
+    // file already chosen; any other file is refused with a message.
+    void OppnaFil(const QString &sokvag);
     // At the program's end, once the event loop is done: the post tables are
     // left to the system (tovana::LamnaPosternaTillSystemet); everything else
     // goes with the window as usual. The window shows no ledger after.
@@ -97,6 +104,9 @@ public:
 
 protected:
     bool eventFilter(QObject *objekt, QEvent *handelse) override;
+    // Closing the window offers an unsaved chart for saving; "Avbryt", a
+    // cancelled save dialog or a failed save keep the window open.
+    void closeEvent(QCloseEvent *handelse) override;
     // Runs the command; an error abandons it and VisaFel shows its message.
     bool KorKommando(const std::function<void()> &kommando) override;
 
@@ -115,6 +125,7 @@ private:
     std::map<QString, QAction *> menyval_;
     QStringList manualkataloger_;
     Redovisapanel *redovisa_ = nullptr;
+    PanelOppnaKplan *oppnaKplan_ = nullptr;
     QLabel *LabelAktKplan_ = nullptr;
     QLabel *LabelKplanFilnamn_ = nullptr;
     QLabel *LabelAktRed_ = nullptr;

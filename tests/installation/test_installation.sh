@@ -43,6 +43,11 @@ for exempel in "$kalla"/exempel/*; do
 done
 finns "$prefix/share/applications/tovana.desktop"
 finns "$prefix/share/icons/hicolor/scalable/apps/tovana.svg"
+finns "$prefix/share/mime/packages/tovana.xml"
+grep -q '^Exec=tovana %f$' "$prefix/share/applications/tovana.desktop" ||
+    { echo "the desktop entry does not pass the file on"; fel=1; }
+grep -q '<glob pattern="\*.ftg"/>' "$prefix/share/mime/packages/tovana.xml" ||
+    { echo "the MIME package does not name company files"; fel=1; }
 grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/tovana.svg" ||
     { echo "the icon is not an SVG"; fel=1; }
 if command -v desktop-file-validate >/dev/null; then

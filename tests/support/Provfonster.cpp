@@ -1,5 +1,7 @@
 #include "support/Provfonster.h"
 
+#include "shell/Startmapp.h"
+
 #include "shell/Arbetspanel.h"
 
 #include <QAction>
@@ -39,11 +41,11 @@ void Provfonster::Menyandring(tovana::Menyhandelse handelse) {
 }
 
 QString Provfonster::ValjOppnafil(const QString &forval) {
-    return skrivbord.OppnaFil(agare_.get(), forval);
+    return skrivbord.OppnaFil(agare_.get(), forval, Startmapp(data, forval));
 }
 
 QString Provfonster::ValjSparfil(const QString &forval) {
-    return skrivbord.SparaFil(agare_.get(), forval);
+    return skrivbord.SparaFil(agare_.get(), forval, Startmapp(data, forval));
 }
 
 void Provfonster::Meddelande(const QString &text) {

@@ -13,8 +13,18 @@ bool Testskrivbord::Fraga(QWidget *, const QString &text) {
     return ja;
 }
 
-QString Testskrivbord::OppnaFil(QWidget *, const QString &f) {
+Skrivbord::Svar Testskrivbord::FragaMedAvbryt(QWidget *, const QString &text) {
+    fragor << text;
+    if (treval.empty())
+        return Svar::Nej;
+    const Svar val = treval.front();
+    treval.pop_front();
+    return val;
+}
+
+QString Testskrivbord::OppnaFil(QWidget *, const QString &f, const QString &mapp) {
     forval << f;
+    mappar << mapp;
     if (filval.empty())
         return {};
     QString val = filval.front();
@@ -22,8 +32,8 @@ QString Testskrivbord::OppnaFil(QWidget *, const QString &f) {
     return val;
 }
 
-QString Testskrivbord::SparaFil(QWidget *agare, const QString &f) {
-    return OppnaFil(agare, f);
+QString Testskrivbord::SparaFil(QWidget *agare, const QString &f, const QString &mapp) {
+    return OppnaFil(agare, f, mapp);
 }
 
 void Testskrivbord::OppnaDokument(const QString &sokvag) {

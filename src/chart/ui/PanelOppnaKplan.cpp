@@ -1,6 +1,7 @@
 #include "chart/ui/PanelOppnaKplan.h"
 
 #include "chart/Kontoplan.h"
+#include "chart/ui/Osparadkontoplan.h"
 #include "shell/Huvudfonster.h"
 #include "shell/Kontroller.h"
 
@@ -22,9 +23,20 @@ void PanelOppnaKplan::VisaKontoplan() {
 }
 
 void PanelOppnaKplan::Oppna1Click() {
+    Oppna(QString());
+}
+
+void PanelOppnaKplan::OppnaKontoplanfil(const QString &sokvag) {
+    Oppna(sokvag);
+}
+
+void PanelOppnaKplan::Oppna(QString sokvag) {
     form_.Kor([&] {
+        if (!ErbjudSparaKontoplan(form_))
+            return;
         form_.VisaArbetspanel(this);
-        const QString sokvag = form_.ValjOppnafil(QStringLiteral("*.kpl"));
+        if (sokvag.isEmpty())
+            sokvag = form_.ValjOppnafil(QStringLiteral("*.kpl"));
         if (!sokvag.isEmpty()) {
             auto &data = form_.Data();
             ListBoxVisaKplan_->clear();

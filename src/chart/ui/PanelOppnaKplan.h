@@ -15,6 +15,8 @@ public:
 
     // "Öppna kontoplan": reads a chart file and lists the chart in memory.
     void Oppna1Click();
+    // The same with the file already chosen (a file named at start-up).
+    void OppnaKontoplanfil(const QString &sokvag);
     // "Visa kontoplanen".
     void Visa1Click();
     // "Spara som": writes the chart to a new file, which becomes its file;
@@ -23,6 +25,8 @@ public:
 
 private:
     void VisaKontoplan();
+    // Opens `sokvag`, or the file the open dialog gives when it is empty.
+    void Oppna(QString sokvag);
 
     Huvudfonster &form_;
     QListWidget *ListBoxVisaKplan_ = nullptr;

@@ -1,6 +1,7 @@
 #include "chart/ui/Panelnykontoplan.h"
 
 #include "chart/Kontoplan.h"
+#include "chart/ui/Osparadkontoplan.h"
 #include "chart/ui/Panelnyakonton.h"
 #include "shell/Huvudfonster.h"
 #include "shell/Kontroller.h"
@@ -68,8 +69,15 @@ void Panelnykontoplan::Skapany1Click() {
     form_.Kor([&] {
         // The chart in memory is replaced only once the new chart's file is
         // written, so a user who goes no further keeps it.
-        if (form_.Data().Kontoantal > 0 && !form_.Desktop().Fraga(&form_.Agare(), kTomningsfraga))
+        // Unsaved changes are offered for saving; a chart with none still has
+        // its accounts, and emptying memory of them is asked about.
+        if (form_.Data().KontoplanAndrad) {
+            if (!ErbjudSparaKontoplan(form_))
+                return;
+        } else if (form_.Data().Kontoantal > 0 &&
+                   !form_.Desktop().Fraga(&form_.Agare(), kTomningsfraga)) {
             return;
+        }
         form_.VisaArbetspanel(this);
         Editnykplannamn_->setFocus(Qt::OtherFocusReason);
     });

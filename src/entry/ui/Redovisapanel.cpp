@@ -317,9 +317,13 @@ void Redovisapanel::VisaOppnadRedovisning() {
 }
 
 void Redovisapanel::OppnaredClick() {
+    OppnaRedovisningsfil(QString());
+}
+
+void Redovisapanel::OppnaRedovisningsfil(const QString &sokvag) {
     form_.Kor([&] {
         auto &data = form_.Data();
-        const QString fil = form_.ValjOppnafil(QStringLiteral("*.red"));
+        const QString fil = sokvag.isEmpty() ? form_.ValjOppnafil(QStringLiteral("*.red")) : sokvag;
         if (!fil.isEmpty()) {
             const std::string besked = tovana::OppnaRedovisning(data, S(fil));
             form_.VisaAktuellRedovisning();

@@ -28,6 +28,8 @@ public:
     void RedovisaClick();
     // "Öppna en redovisning".
     void OppnaredClick();
+    // The same with the file already chosen (empty: the open dialog chooses).
+    void OppnaRedovisningsfil(const QString &sokvag);
     // The panel after a ledger was read (alone or with its company): shown with
     // empty boxes, no effects, the focus on the verification number and the
     // newest posts.

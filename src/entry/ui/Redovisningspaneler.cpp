@@ -1,5 +1,6 @@
 #include "entry/ui/Redovisningspaneler.h"
 
+#include "chart/ui/Osparadkontoplan.h"
 #include "entry/Foretag.h"
 #include "entry/ui/Redovisapanel.h"
 #include "entry/ui/SkapaRedpanel.h"
@@ -7,13 +8,11 @@
 
 #include <QAction>
 
-namespace {
-
-// "Öppna företag": the chart and the ledger of a company file, read whole
-// before anything changes, then the entry panel with the newest posts.
-void oppnaforetagClick(Huvudfonster &form, Redovisapanel &redovisa) {
+void OppnaForetagsfil(Huvudfonster &form, Redovisapanel &redovisa, const QString &sokvag) {
     form.Kor([&] {
-        const QString fil = form.ValjOppnafil(QStringLiteral("*.ftg"));
+        if (!ErbjudSparaKontoplan(form))
+            return;
+        const QString fil = sokvag.isEmpty() ? form.ValjOppnafil(QStringLiteral("*.ftg")) : sokvag;
         if (fil.isEmpty())
             return;
         auto &data = form.Data();
@@ -28,6 +27,8 @@ void oppnaforetagClick(Huvudfonster &form, Redovisapanel &redovisa) {
             form.Meddelande(QString::fromStdString(besked));
     });
 }
+
+namespace {
 
 // "Spara som företag": names the open chart and ledger files in a company file.
 void sparaforetagClick(Huvudfonster &form) {
@@ -55,7 +56,7 @@ Redovisningspaneler ByggRedovisningspaneler(Huvudfonster &form) {
     QObject::connect(form.Menyval(QStringLiteral("Redovisa")), &QAction::triggered, redovisa,
                      &Redovisapanel::RedovisaClick);
     QObject::connect(form.Menyval(QStringLiteral("oppnaforetag")), &QAction::triggered, redovisa,
-                     [&form, redovisa] { oppnaforetagClick(form, *redovisa); });
+                     [&form, redovisa] { OppnaForetagsfil(form, *redovisa, QString()); });
     QObject::connect(form.Menyval(QStringLiteral("sparaforetag")), &QAction::triggered, redovisa,
                      [&form] { sparaforetagClick(form); });
     return {skapa, redovisa};

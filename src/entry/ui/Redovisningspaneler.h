@@ -2,6 +2,7 @@
 // Builds the ledger and entry panels onto the main window and wires their menu items.
 
 class Huvudfonster;
+class QString;
 class Redovisapanel;
 class SkapaRedpanel;
 
@@ -12,3 +13,9 @@ struct Redovisningspaneler {
 };
 
 Redovisningspaneler ByggRedovisningspaneler(Huvudfonster &form);
+
+// "Öppna företag": the chart and the ledger of a company file, read whole
+// before anything changes, then the entry panel with the newest posts. An
+// unsaved chart is offered for saving first. `sokvag` is the company file, or
+// empty for the open dialog to choose it.
+void OppnaForetagsfil(Huvudfonster &form, Redovisapanel &redovisa, const QString &sokvag);

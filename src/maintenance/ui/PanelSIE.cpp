@@ -1,5 +1,6 @@
 #include "maintenance/ui/PanelSIE.h"
 
+#include "chart/ui/Osparadkontoplan.h"
 #include "core/Menylage.h"
 #include "maintenance/Sieexport.h"
 #include "maintenance/Sieoppning.h"
@@ -146,6 +147,8 @@ void PanelSIE::BitBtnSIEexportClick() {
 void PanelSIE::BitBtnSIEimportClick() {
     form_.Kor([&] {
         Rensa();
+        if (!ErbjudSparaKontoplan(form_))
+            return;
         const QString siefil = form_.ValjOppnafil(QStringLiteral("*.se"));
         if (siefil.isEmpty())
             return;

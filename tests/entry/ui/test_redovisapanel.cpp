@@ -46,8 +46,11 @@ public:
         ruta.exec();
     }
     bool Fraga(QWidget *, const QString &) override { return false; }
-    QString OppnaFil(QWidget *, const QString &) override { return filval.takeFirst(); }
-    QString SparaFil(QWidget *, const QString &) override { return {}; }
+    Svar FragaMedAvbryt(QWidget *, const QString &) override { return Svar::Nej; }
+    QString OppnaFil(QWidget *, const QString &, const QString &) override {
+        return filval.takeFirst();
+    }
+    QString SparaFil(QWidget *, const QString &, const QString &) override { return {}; }
     void OppnaDokument(const QString &) override {}
     QStringList filval;
 };
