@@ -4,10 +4,44 @@
 #define TOVANA_VERSION "2.0"
 #endif
 
+namespace {
+
+// Qt's own options, which Qt reads and removes when the application is made;
+// the command line is read before that, so it steps over them here.
+int QtFlaggansLangd(const QString &arg) {
+    static const QStringList medVarde{
+        "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+        "geometry", "qwindowicon", "qwindowtitle", "title", "style", "stylesheet",
+        "display", "name", "session", "qmljsdebugger", "fontengine"};
+    static const QStringList utanVarde{"reverse", "widgetcount", "nograb", "dograb", "sync",
+                                       "testability"};
+    QString namn = arg;
+    if (namn.startsWith(QStringLiteral("--")))
+        namn.remove(0, 2);
+    else if (namn.startsWith(QLatin1Char('-')))
+        namn.remove(0, 1);
+    else
+        return 0;
+    if (const qsizetype lika = namn.indexOf(QLatin1Char('=')); lika > 0)
+        return medVarde.contains(namn.left(lika)) ? 1 : 0;
+    if (medVarde.contains(namn))
+        return 2;
+    return utanVarde.contains(namn) ? 1 : 0;
+}
+
+} // namespace
+
 Kommandorad TolkaKommandorad(const QStringList &argument) {
     Kommandorad rad;
     bool baraFiler = false;
-    for (const QString &arg : argument) {
+    for (qsizetype i = 0; i < argument.size(); ++i) {
+        const QString &arg = argument[i];
+        if (!baraFiler) {
+            if (const int langd = QtFlaggansLangd(arg); langd > 0) {
+                i += langd - 1;
+                continue;
+            }
+        }
         if (!baraFiler && (arg == QStringLiteral("-h") || arg == QStringLiteral("--help")))
             return {Kommandorad::Slag::Hjalp, {}, {}};
         if (!baraFiler && arg == QStringLiteral("--version"))

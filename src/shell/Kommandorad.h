@@ -13,7 +13,9 @@ struct Kommandorad {
 
 // Classifies the arguments after the program's name, left to right: "-h" or
 // "--help", "--version", "--" (what follows is a file), any other argument
-// beginning with "-" is an error, and at most one file is named.
+// beginning with "-" is an error, and at most one file is named. Qt's own
+// options ("-platform offscreen", "-style=Fusion") are stepped over, so the
+// line can be read before the application, and a display, exist.
 Kommandorad TolkaKommandorad(const QStringList &argument);
 
 // The texts printed for "--help" and "--version".

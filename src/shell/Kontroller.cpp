@@ -166,6 +166,18 @@ QFont Verdana(int pixlar) {
     return font;
 }
 
+namespace {
+constexpr const char *kEgenEnter = "tovanaEgenEnter";
+}
+
+void SattEgenEnter(QWidget *kontroll) {
+    kontroll->setProperty(kEgenEnter, true);
+}
+
+bool EgenEnter(const QWidget *kontroll) {
+    return kontroll->property(kEgenEnter).toBool();
+}
+
 bool FlyttarMellanKontroller(const QEvent *handelse) {
     if (handelse->type() != QEvent::FocusIn && handelse->type() != QEvent::FocusOut)
         return false;

@@ -82,6 +82,11 @@ bool FlyttarMellanKontroller(const QEvent *handelse);
 // another window takes it for a while.
 void VidLamna(QWidget *ruta, std::function<void()> handling);
 
+// Marks a control whose Enter is its own key (a box where Enter runs the
+// panel's command) rather than a step to the next control; EgenEnter tells.
+void SattEgenEnter(QWidget *kontroll);
+bool EgenEnter(const QWidget *kontroll);
+
 // Fills the list with the lines, replacing what it held.
 void FyllLista(QListWidget *lista, const std::vector<std::string> &rader);
 

@@ -8,14 +8,14 @@
 
 const std::vector<Manualsida> &Manualsidor() {
     static const std::vector<Manualsida> sidor = {
-        {"Kortverion", "Kortversion", "kortversion.html"},
-        {"Kontoplan", "Kontoplan", "kontoplan.html"},
-        {"Redovisning", "Redovisning", "redovisning.html"},
-        {"foretagM", "Företag", "foretag.html"},
-        {"Rapporter", "Rapporter", "rapporter.html"},
-        {"UtskriftM", "Utskrifter", "utskrifter.html"},
-        {"SpecialM", "Special", "sarskilda.html"},
-        {"helamanualen", "Visa hela manualen som pdf-fil", "manualTovana.pdf"},
+        {"Kortverion", "Kortversion", "kortversion.html", "K"},
+        {"Kontoplan", "Kontoplan", "kontoplan.html", "n"},
+        {"Redovisning", "Redovisning", "redovisning.html", "R"},
+        {"foretagM", "Företag", "foretag.html", "F"},
+        {"Rapporter", "Rapporter", "rapporter.html", "a"},
+        {"UtskriftM", "Utskrifter", "utskrifter.html", "U"},
+        {"SpecialM", "Special", "sarskilda.html", "S"},
+        {"helamanualen", "Visa hela manualen som pdf-fil", "manualTovana.pdf", "h"},
     };
     return sidor;
 }

@@ -10,9 +10,10 @@
 #include <vector>
 
 struct Manualsida {
-    QString namn; // the menu item's objectName
-    QString text; // its caption
-    QString fil;  // the page's bare file name
+    QString namn;    // the menu item's objectName
+    QString text;    // its caption
+    QString fil;     // the page's bare file name
+    QString tangent; // the letter the open menu picks it by
 };
 
 const std::vector<Manualsida> &Manualsidor();

@@ -26,7 +26,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QShortcut>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -35,56 +39,75 @@ const QString kSupport = QStringLiteral("support@tovana.se");
 struct Menypost {
     const char *namn;
     const char *text;
+    const char *tangent; // the letter Alt or the open menu picks it by
 };
 
 struct Meny {
     const char *namn;
     const char *text;
+    const char *tangent;
     std::vector<Menypost> poster;
 };
 
 // The main menu, in its order. The Manual menu is built by ByggManualmeny.
+// The keys differ between the top menus and between the items of a menu.
 const std::vector<Meny> &Huvudmeny() {
     static const std::vector<Meny> meny = {
         {"MenyKontoplan",
          "Kontoplan",
-         {{"Skapany1", "Skapa ny kontoplan"},
-          {"Oppna1", "Öppna kontoplan"},
-          {"Nyttkonto1", "Lägga in ett nytt konto"},
-          {"Redigera1", "Redigera konton"},
-          {"Visa1", "Visa kontoplanen"},
-          {"SparasomKplan", "Spara som"}}},
+         "K",
+         {{"Skapany1", "Skapa ny kontoplan", "S"},
+          {"Oppna1", "Öppna kontoplan", "Ö"},
+          {"Nyttkonto1", "Lägga in ett nytt konto", "L"},
+          {"Redigera1", "Redigera konton", "R"},
+          {"Visa1", "Visa kontoplanen", "V"},
+          {"SparasomKplan", "Spara som", "m"}}},
         {"MenyRedovisning",
          "Redovisning",
-         {{"Skapaennyredovisning2", "Skapa en ny redovisning"},
-          {"Oppnared", "Öppna en redovisning"},
-          {"Redovisa", "Redovisa"},
-          {"RedSortera", "Sortera om redovisningen"}}},
+         "R",
+         {{"Skapaennyredovisning2", "Skapa en ny redovisning", "S"},
+          {"Oppnared", "Öppna en redovisning", "Ö"},
+          {"Redovisa", "Redovisa", "R"},
+          {"RedSortera", "Sortera om redovisningen", "t"}}},
         {"MenyRapporter",
          "Rapporter",
-         {{"RapportRes", "Resultaträkning"},
-          {"RapportBal", "Balansräkning"},
-          {"RapportKonto", "Kontoutdrag"},
-          {"Dagbok", "Dagbok"},
-          {"RRmedKoder", "Resultaträkning med koder"},
-          {"BRmedkoder", "Balansräkning med koder"},
-          {"Dagbokmedkoder", "Dagbok sorterad efter koder"}}},
+         "p",
+         {{"RapportRes", "Resultaträkning", "R"},
+          {"RapportBal", "Balansräkning", "B"},
+          {"RapportKonto", "Kontoutdrag", "K"},
+          {"Dagbok", "Dagbok", "D"},
+          {"RRmedKoder", "Resultaträkning med koder", "m"},
+          {"BRmedkoder", "Balansräkning med koder", "o"},
+          {"Dagbokmedkoder", "Dagbok sorterad efter koder", "s"}}},
         {"MenyForetag",
          "Företag",
-         {{"oppnaforetag", "Öppna företag"}, {"sparaforetag", "Spara som företag"}}},
-        {"MenyUtskrifter", "Utskrifter", {{"Startsidautskrift", "Startsida"}}},
+         "F",
+         {{"oppnaforetag", "Öppna företag", "Ö"}, {"sparaforetag", "Spara som företag", "S"}}},
+        {"MenyUtskrifter", "Utskrifter", "U", {{"Startsidautskrift", "Startsida", "S"}}},
         {"MenySpecial",
          "Special",
-         {{"KollKplan", "Kontrollera att alla använda konton finns i kontoplanen"},
-          {"HamtaIB", "Hämta IB-poster från fjolårets redovisning"},
-          {"farger", "Ändra bakgrundsfärg"},
-          {"Oanv", "Visa konton/koder som inte används"},
-          {"Anvndpunktsomdecimaltecken1", "Använd punkt som decimaltecken"},
-          {"ExporteraSIE", "Exportera SIE 4-fil"},
-          {"ImporteraSIE", "Importera SIE 4-fil"}}},
-        {"MenyAvsluta", "Avsluta", {{"lamnatovana", "Lämna Tovana"}}},
+         "S",
+         {{"KollKplan", "Kontrollera att alla använda konton finns i kontoplanen", "K"},
+          {"HamtaIB", "Hämta IB-poster från fjolårets redovisning", "H"},
+          {"farger", "Ändra bakgrundsfärg", "Ä"},
+          {"Oanv", "Visa konton/koder som inte används", "V"},
+          {"Anvndpunktsomdecimaltecken1", "Använd punkt som decimaltecken", "A"},
+          {"ExporteraSIE", "Exportera SIE 4-fil", "E"},
+          {"ImporteraSIE", "Importera SIE 4-fil", "I"}}},
+        {"MenyAvsluta", "Avsluta", "A", {{"lamnatovana", "Lämna Tovana", "L"}}},
     };
     return meny;
+}
+
+// The menu caption with its key marked: "&" before the key letter's first
+// place in the text, and any "&" of the text itself doubled so it shows.
+QString MedTangent(const QString &text, const QString &tangent) {
+    QString ut = text;
+    ut.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    const auto plats = ut.indexOf(tangent);
+    if (!tangent.isEmpty() && plats >= 0)
+        ut.insert(plats, QLatin1Char('&'));
+    return ut;
 }
 
 const QStringList kKontoplansgrupp = {"Nyttkonto1", "Redigera1", "Visa1", "SparasomKplan"};
@@ -162,7 +185,9 @@ const QStringList &TForm1::Arbetspanelnamn() {
 
 void TForm1::ByggFonster() {
     setWindowTitle(QStringLiteral("Tovana ver 2, 1 Feb 2012  Support: ") + kSupport);
-    setGeometry(198, 125, 1048, 780);
+    setGeometry(kRitadPlats);
+    // A small screen gets a smaller window whose panel area scrolls.
+    setMinimumSize(kMinstaStorlek);
 
     auto *yta = new QWidget(this);
     yta->setObjectName(QStringLiteral("Huvudyta"));
@@ -170,11 +195,19 @@ void TForm1::ByggFonster() {
     layout->setContentsMargins(5, 4, 5, 5);
     ByggToppremsa(yta);
 
-    panelyta_ = new QWidget(yta);
+    // The panels keep their drawn size: a window smaller than that scrolls the
+    // panel area instead of squeezing or cutting off its controls.
+    panelrullning_ = new QScrollArea(yta);
+    panelrullning_->setObjectName(QStringLiteral("Panelrullning"));
+    panelrullning_->setFrameShape(QFrame::NoFrame);
+    panelrullning_->setWidgetResizable(true);
+    panelyta_ = new QWidget;
     panelyta_->setObjectName(QStringLiteral("Panelyta"));
+    panelyta_->setMinimumSize(kPanelytansStorlek);
     auto *panellayout = new QGridLayout(panelyta_);
     panellayout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(panelyta_, 1);
+    panelrullning_->setWidget(panelyta_);
+    layout->addWidget(panelrullning_, 1);
     setCentralWidget(yta);
 
     ByggMeny();
@@ -198,6 +231,18 @@ void TForm1::ByggFonster() {
     // Names and texts are shown as typed, never read as formatting.
     for (auto *etikett : findChildren<QLabel *>())
         etikett->setTextFormat(Qt::PlainText);
+}
+
+void TForm1::PassaIn(const QRect &tillganglig, int ramhojd) {
+    // The drawn size where it fits, else the whole free height and width, with
+    // the window manager's title bar inside the free area too.
+    QRect plats = kRitadPlats;
+    const QRect yta = tillganglig.adjusted(0, ramhojd, 0, 0);
+    plats.setWidth(std::max(std::min(plats.width(), yta.width()), kMinstaStorlek.width()));
+    plats.setHeight(std::max(std::min(plats.height(), yta.height()), kMinstaStorlek.height()));
+    plats.moveLeft(std::max(yta.left(), std::min(plats.left(), yta.right() + 1 - plats.width())));
+    plats.moveTop(std::max(yta.top(), std::min(plats.top(), yta.bottom() + 1 - plats.height())));
+    setGeometry(plats);
 }
 
 void TForm1::ByggToppremsa(QWidget *yta) {
@@ -238,24 +283,31 @@ void TForm1::ByggMeny() {
     auto *rad = menuBar();
     rad->setObjectName(QStringLiteral("MainMenu1"));
     for (const auto &meny : Huvudmeny()) {
-        QMenu *m = rad->addMenu(QString::fromUtf8(meny.text));
+        QMenu *m =
+            rad->addMenu(MedTangent(QString::fromUtf8(meny.text), QString::fromUtf8(meny.tangent)));
         m->setObjectName(QString::fromUtf8(meny.namn));
         for (const auto &post : meny.poster) {
-            QAction *val = m->addAction(QString::fromUtf8(post.text));
+            QAction *val = m->addAction(
+                MedTangent(QString::fromUtf8(post.text), QString::fromUtf8(post.tangent)));
             val->setObjectName(QString::fromUtf8(post.namn));
             menyval_[val->objectName()] = val;
         }
     }
-    QMenu *manual = rad->addMenu(QStringLiteral("Manual"));
+    QMenu *manual = rad->addMenu(QStringLiteral("&Manual"));
     manual->setObjectName(QStringLiteral("MenyManual"));
     ByggManualmeny(manual);
     connect(Menyval(QStringLiteral("lamnatovana")), &QAction::triggered, this,
             &TForm1::lamnaTovanaClick);
+    // F10 opens the first menu, from where the arrows reach the others.
+    auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    f10->setObjectName(QStringLiteral("MenyradF10"));
+    connect(f10, &QShortcut::activated, rad,
+            [rad] { rad->setActiveAction(rad->actions().value(0)); });
 }
 
 void TForm1::ByggManualmeny(QMenu *meny) {
     for (const auto &sida : Manualsidor()) {
-        QAction *val = meny->addAction(sida.text);
+        QAction *val = meny->addAction(MedTangent(sida.text, sida.tangent));
         val->setObjectName(sida.namn);
         menyval_[val->objectName()] = val;
         const QString fil = sida.fil;
@@ -444,11 +496,14 @@ void TForm1::OppnaFil(const QString &sokvag) {
                        .arg(sokvag));
 }
 
-bool TForm1::FormKeyPress(QWidget *mottagare, int tangent) {
-    if (tangent != Qt::Key_Return && tangent != Qt::Key_Enter)
+bool TForm1::FormKeyPress(QWidget *mottagare, const QKeyEvent &tangent) {
+    if (tangent.key() != Qt::Key_Return && tangent.key() != Qt::Key_Enter)
         return false;
-    if (!mottagare || mottagare->window() != this)
+    if (!mottagare || mottagare->window() != this || kontroller::EgenEnter(mottagare))
         return false;
+    // Ctrl+Enter in an entry box saves the post; elsewhere it is Enter.
+    if ((tangent.modifiers() & Qt::ControlModifier) && redovisa_->NastaPostFranRuta(mottagare))
+        return true;
     focusNextChild();
     if (auto *ruta = qobject_cast<QLineEdit *>(QApplication::focusWidget()))
         ruta->setCursorPosition(static_cast<int>(ruta->selectedText().size()));
@@ -461,7 +516,7 @@ bool TForm1::eventFilter(QObject *objekt, QEvent *handelse) {
         auto *mottagare = static_cast<QWidget *>(objekt);
         // Only the focused control's own event: parents see it again when it
         // propagates, and menus and dialogs keep their own Enter.
-        if (mottagare == QApplication::focusWidget() && FormKeyPress(mottagare, tangent->key()))
+        if (mottagare == QApplication::focusWidget() && FormKeyPress(mottagare, *tangent))
             return true;
     }
     return QMainWindow::eventFilter(objekt, handelse);

@@ -13,6 +13,8 @@
 #include "shell/Skrivbord.h"
 
 #include <QMainWindow>
+#include <QRect>
+#include <QSize>
 #include <QStringList>
 
 #include <exception>
@@ -23,8 +25,10 @@
 
 class Arbetspanel;
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QMenu;
+class QScrollArea;
 class QWidget;
 class PanelOppnaKplan;
 class QCloseEvent;
@@ -42,6 +46,18 @@ public:
     tovana::Bokforingsdata &Data() override { return data_; }
     Skrivbord &Desktop() override { return *skrivbord_; }
     QWidget &Agare() override { return *this; }
+
+    // The window's drawn place and size, the panel area's size within it (the
+    // panels are laid out for that), and the least size a small screen may give.
+    static constexpr QRect kRitadPlats{198, 125, 1048, 780};
+    static constexpr QSize kPanelytansStorlek{1038, 712};
+    static constexpr QSize kMinstaStorlek{640, 400};
+
+    // Fits the window into a screen's free area (its available geometry, less
+    // the title bar's `ramhojd` above the window): the drawn size where there is
+    // room, else the free width and height, moved to lie inside. The program
+    // calls it at start with the screen it opens on.
+    void PassaIn(const QRect &tillganglig, int ramhojd = 30);
 
     // The nineteen work panels, in their order.
     static const QStringList &Arbetspanelnamn();
@@ -115,11 +131,13 @@ private:
     void ByggMeny();
     void ByggToppremsa(QWidget *yta);
     void ByggManualmeny(QMenu *meny);
-    // Enter moves the focus like Tab; true when the key was consumed.
-    bool FormKeyPress(QWidget *mottagare, int tangent);
+    // Enter moves the focus like Tab, and Ctrl+Enter in an entry box saves the
+    // post; true when the key was consumed.
+    bool FormKeyPress(QWidget *mottagare, const QKeyEvent &tangent);
 
     tovana::Bokforingsdata data_;
     std::unique_ptr<Skrivbord> skrivbord_;
+    QScrollArea *panelrullning_ = nullptr;
     QWidget *panelyta_ = nullptr;
     std::vector<Arbetspanel *> paneler_;
     std::map<QString, QAction *> menyval_;

@@ -32,6 +32,11 @@ private slots:
             << QStringList{"--", "-konstig.kpl"} << int(S::Fil) << "-konstig.kpl";
         QTest::newRow("--help after --") << QStringList{"--", "--help"} << int(S::Fil) << "--help";
         QTest::newRow("an unknown option") << QStringList{"--bogus"} << int(S::Fel) << QString();
+        QTest::newRow("Qt's options stepped over")
+            << QStringList{"-platform", "offscreen", "-style=Fusion", "-reverse", "a.red"}
+            << int(S::Fil) << "a.red";
+        QTest::newRow("an unknown option among Qt's")
+            << QStringList{"--platform", "offscreen", "--bogus"} << int(S::Fel) << QString();
         QTest::newRow("two files") << QStringList{"a.kpl", "b.red"} << int(S::Fel) << QString();
     }
     void classifiesTheArguments() {

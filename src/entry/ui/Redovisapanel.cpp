@@ -336,6 +336,18 @@ void Redovisapanel::OppnaRedovisningsfil(const QString &sokvag) {
     });
 }
 
+bool Redovisapanel::NastaPostFranRuta(QObject *ruta) {
+    if (Rutnummer(ruta) < 0 || !isVisible())
+        return false;
+    // The box's exit behaviour runs as the focus leaves it; when that keeps the
+    // focus in a box (a message about what was typed), nothing is saved, as
+    // with the mouse.
+    Buttonnasta_->setFocus(Qt::OtherFocusReason);
+    if (form_.Agare().focusWidget() == Buttonnasta_)
+        Buttonnasta_->click();
+    return true;
+}
+
 void Redovisapanel::ButtonnastaClick() {
     form_.Kor([&] {
         auto &data = form_.Data();

@@ -36,6 +36,9 @@ public:
     void VisaOppnadRedovisning();
     // "Nästa post".
     void ButtonnastaClick();
+    // Ctrl+Enter in one of the entry boxes: "Nästa post" as a click on it gives
+    // it, the box left first. False when `ruta` is none of the boxes.
+    bool NastaPostFranRuta(QObject *ruta);
 
     // The code box, its caption and the code column, shown while the chart has codes.
     void VisaKodrutor(bool synliga);

@@ -8,13 +8,17 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -77,6 +81,17 @@ Panelrapport2::Panelrapport2(Huvudfonster &form)
     hoger->addWidget(LabelRappVisaKontonRubrik_);
     hoger->addWidget(ListBoxrapp_, 1);
 
+    // Enter in the account box shows the statement.
+    kontroller::SattEgenEnter(Editvisakonto_);
+    connect(Editvisakonto_, &QLineEdit::returnPressed, this, &Panelrapport2::BitBtnvisakontoClick);
+    // The page keys work wherever the focus is while the panel shows.
+    for (const auto &[tangent, framat] :
+         {std::pair{Qt::Key_PageDown, true}, std::pair{Qt::Key_PageUp, false}}) {
+        auto *genvag = new QShortcut(QKeySequence(tangent), this);
+        const bool steg = framat;
+        connect(genvag, &QShortcut::activated, this, [this, steg] { Bladdra(steg); });
+    }
+
     Editvisakonto_->installEventFilter(this);
     ListBoxrapp_->installEventFilter(this);
     connect(Editvisakonto_, &QLineEdit::textChanged, this, &Panelrapport2::EditvisakontoChange);
@@ -137,6 +152,14 @@ void Panelrapport2::ByggRutnat(QGridLayout *rutnat) {
 }
 
 bool Panelrapport2::eventFilter(QObject *objekt, QEvent *handelse) {
+    // The pick list keeps its own page keys while it has the focus.
+    if (objekt == ListBoxrapp_ && handelse->type() == QEvent::ShortcutOverride) {
+        const int tangent = static_cast<QKeyEvent *>(handelse)->key();
+        if (tangent == Qt::Key_PageUp || tangent == Qt::Key_PageDown) {
+            handelse->accept();
+            return true;
+        }
+    }
     // Focus that moved between controls, not focus a message box or another
     // window lent and gave back.
     if (handelse->type() == QEvent::FocusIn && kontroller::FlyttarMellanKontroller(handelse)) {
@@ -167,6 +190,38 @@ void Panelrapport2::FyllValslista(const std::vector<std::string> &rader) {
     ListBoxrapp_->clear();
     for (const auto &rad : rader)
         ListBoxrapp_->addItem(Text(rad));
+}
+
+bool Panelrapport2::Bladdra(bool framat) {
+    const bool dagbok = BitBtnDagbokFramat_->isVisibleTo(this);
+    if (!dagbok && !BitBtnframat_->isVisibleTo(this))
+        return false;
+    if (!(framat ? sida_.Framat(dagbok ? Dagboksantal_ : Radantal()) : sida_.Bakat()))
+        return false;
+    if (dagbok)
+        VisaDagbokssida();
+    else
+        VisaKontoutdragssida();
+    return true;
+}
+
+void Panelrapport2::wheelEvent(QWheelEvent *handelse) {
+    // A notch (120) is a page, towards the user forward. At either end the
+    // wheel goes on to the panel area, which scrolls when the window is small.
+    constexpr int kSteg = 120;
+    hjul_ += handelse->angleDelta().y();
+    bool bladdrat = std::abs(hjul_) < kSteg;
+    while (std::abs(hjul_) >= kSteg) {
+        const bool framat = hjul_ < 0;
+        hjul_ += framat ? kSteg : -kSteg;
+        bladdrat = Bladdra(framat) || bladdrat;
+    }
+    if (bladdrat && (BitBtnDagbokFramat_->isVisibleTo(this) || BitBtnframat_->isVisibleTo(this))) {
+        handelse->accept();
+    } else {
+        hjul_ = 0;
+        handelse->ignore();
+    }
 }
 
 // The account statement.

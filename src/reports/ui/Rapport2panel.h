@@ -17,6 +17,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QWheelEvent;
 class Huvudfonster;
 
 class Panelrapport2 final : public Arbetspanel {
@@ -43,11 +44,16 @@ public:
     // Empties line rows 1..25 of every column and the code and text headers.
     void RensaRapportrutor();
 
+    // PgUp, PgDn and the mouse wheel: the shown report's previous or next page,
+    // as its paging buttons give it. False when there was none to go to.
+    bool Bladdra(bool framat);
+
     int Sidstart() const { return sida_.Sidstart; }
     int Radantal() const { return static_cast<int>(Kontoutdragslinjer_.size()); }
 
 protected:
     bool eventFilter(QObject *objekt, QEvent *handelse) override;
+    void wheelEvent(QWheelEvent *handelse) override;
 
 private:
     enum Kolumn { Ve, Dm, De, Kr, Sa, Kd, Te, Kolumner };
@@ -77,4 +83,5 @@ private:
     // The journal's length when it was opened; a page formats its own posts.
     int Dagboksantal_ = 0;
     tovana::Rapportsida sida_;
+    int hjul_ = 0; // the wheel's turn not yet a whole step
 };

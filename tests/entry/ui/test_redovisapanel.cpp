@@ -409,6 +409,51 @@ private slots:
         QCOMPARE(form_->Data().Postantal, 1);
     }
 
+    void ctrlEnterSavesThePostAsNastaPostDoes_data() {
+        QTest::addColumn<QStringList>("efterDebet"); // typed after the debit box, Tab between
+        QTest::addColumn<int>("poster");
+        QTest::newRow("from the debit box, credit never left") << QStringList{} << 0;
+        QTest::newRow("from the credit box") << QStringList{"3010"} << 1;
+        QTest::newRow("from the text box") << QStringList{"3010", "Kaffe"} << 1;
+    }
+    void ctrlEnterSavesThePostAsNastaPostDoes() {
+        QFETCH(QStringList, efterDebet);
+        QFETCH(int, poster);
+        Starta(kKontoplan, "AB 2012\r\n");
+        Tangent(Qt::Key_Tab);
+        Tangent(Qt::Key_Tab);
+        Skriv(QStringLiteral("10"));
+        Tangent(Qt::Key_Tab);
+        Skriv(QStringLiteral("1930"));
+        for (const QString &text : efterDebet) {
+            Tangent(Qt::Key_Tab);
+            Skriv(text);
+        }
+        QTest::keyClick(Fokus(), Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(form_->Data().Postantal, poster);
+        if (poster == 0) {
+            QCOMPARE(Meddelanden(), QStringList{"Något i denna post är felaktigt och posten kan "
+                                                "inte sparas! Rätta fel och försök på nytt."});
+            return;
+        }
+        QVERIFY(Meddelanden().isEmpty());
+        QCOMPARE(Fokus(), Ruta("Editvernr"));
+        const QByteArray text = efterDebet.value(1).toUtf8();
+        QCOMPARE(Las(QStringLiteral("ab.red")),
+                 QByteArray("AB 2012\r\n1;;10;1930;3010;0;") + text + "\r\n");
+
+        // Enter alone still only moves on, from the text box to the button.
+        Tangent(Qt::Key_Tab);
+        Tangent(Qt::Key_Tab);
+        Skriv(QStringLiteral("5"));
+        for (int i = 0; i < 3; ++i)
+            Tangent(Qt::Key_Return);
+        QCOMPARE(Fokus(), Ruta("EditText"));
+        Tangent(Qt::Key_Return);
+        QCOMPARE(Fokus(), form_->findChild<QWidget *>("Buttonnasta"));
+        QCOMPARE(form_->Data().Postantal, 1);
+    }
+
     void anotherLedgerEmptiesTheHalfKeyedPost_data() {
         QTest::addColumn<QString>("menyval");
         QTest::addColumn<QString>("fil");

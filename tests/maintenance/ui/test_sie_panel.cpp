@@ -88,9 +88,9 @@ private slots:
         const auto val = f.form->findChild<QMenu *>("MenySpecial")->actions();
         QCOMPARE(val.size() >= 2, true);
         QCOMPARE(val[val.size() - 2]->objectName(), QStringLiteral("ExporteraSIE"));
-        QCOMPARE(val[val.size() - 2]->text(), QStringLiteral("Exportera SIE 4-fil"));
+        QCOMPARE(val[val.size() - 2]->iconText(), QStringLiteral("Exportera SIE 4-fil"));
         QCOMPARE(val.back()->objectName(), QStringLiteral("ImporteraSIE"));
-        QCOMPARE(val.back()->text(), QStringLiteral("Importera SIE 4-fil"));
+        QCOMPARE(val.back()->iconText(), QStringLiteral("Importera SIE 4-fil"));
         QCOMPARE(f.form->Menyval("ExporteraSIE")->isEnabled(), false);
         QCOMPARE(f.form->Menyval("ImporteraSIE")->isEnabled(), true);
 
