@@ -437,11 +437,11 @@ bool HarTillaggsavsikt(const std::string &sokvag) {
 }
 
 bool SlutforTillagg(const std::string &sokvag) {
-    const std::string avsiktsfil = Tillaggsfil(sokvag);
-    RensaTemporarfiler(avsiktsfil);
-    const std::string text = LasAvsikt(avsiktsfil);
-    if (text.empty() && !HarTillaggsavsikt(sokvag))
+    // One look for the intent: an append without one costs no more.
+    if (!HarTillaggsavsikt(sokvag))
         return false;
+    const std::string avsiktsfil = Tillaggsfil(sokvag);
+    const std::string text = LasAvsikt(avsiktsfil);
     Avsikt avsikt;
     bool kortad = false;
     if (TolkaAvsikt(text, avsikt)) {

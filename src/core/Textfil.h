@@ -132,7 +132,8 @@ std::string Tillaggsavsikt(const std::string &sokvag, std::string_view bytes);
 
 // Finishes what a killed append left, under the file's write lock: a torn
 // append (not every byte the intent names is there) is cut back to the old
-// length and synced; then the intent and its temporary files are removed. An
+// length and synced; then the intent is removed (its temporary files, left by
+// a kill while it was written, go with RensaTemporarfiler(Tillaggsfil(...))). An
 // intent for another file (the file was replaced since) is only removed.
 // Returns whether the file was cut back; raises Filfel when it cannot be, the
 // intent then kept.

@@ -79,6 +79,7 @@ std::string OppnaRedovisning(Bokforingsdata &data, const std::string &sokvag) {
     // The first writer after a killed append finishes it: a torn one is cut
     // back. Where that fails the ledger still reads as of before it.
     if (las && las->Tagen()) {
+        RensaTemporarfiler(Tillaggsfil(sokvag));
         try {
             SlutforTillagg(sokvag);
         } catch (const Korningsfel &) {

@@ -192,7 +192,7 @@ TEST(Haverier, DodatTillaggAvMangaPosterArAlltEllerInget) {
         const std::string efter = LasBytes(fil);
         ASSERT_TRUE(efter == (antal == 1000 ? gammal : ny)) << "kill " << dodad;
         (antal == 1000 ? ingen : alla)++;
-        RensaTemporarfiler(fil);
+        RensaTemporarfiler(Tillaggsfil(fil));
         for (const std::string &namn : Filnamn(mapp.Mapp()))
             ASSERT_EQ(namn, "bok.red") << "left behind after kill " << dodad;
     }
