@@ -17,6 +17,7 @@
 #include <optional>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -184,6 +185,39 @@ std::uint64_t RadslutEfter(const Lasbarfil &fil, std::uint64_t fran) {
     return fran + forsta.Position();
 }
 
+// How many bytes a line takes, judged from the first piece and from samples
+// spread evenly over the rest; `jamn` when they agree within a half.
+struct Tabellbedomning {
+    double radbytes = 1;
+    bool jamn = false;
+};
+
+Tabellbedomning BedomTabell(const Lasbarfil &fil, std::string_view forsta) {
+    constexpr int kProv = 16;
+    constexpr std::size_t kProvbytes = std::size_t{16} << 10;
+    std::vector<double> matt;
+    const auto mat = [&](std::string_view bytes) {
+        if (!bytes.empty())
+            matt.push_back(static_cast<double>(bytes.size()) /
+                           static_cast<double>(std::max<std::size_t>(AntalLf(bytes), 1)));
+    };
+    mat(forsta);
+    std::string prov(kProvbytes, '\0');
+    const std::uint64_t storlek = fil.Storlek();
+    for (int i = 1; i < kProv; ++i) {
+        const std::uint64_t fran = storlek / kProv * static_cast<std::uint64_t>(i);
+        mat(std::string_view(prov.data(), fil.Las(fran, prov.data(), prov.size())));
+    }
+    // The median, so that a stretch of blank or long lines at a sample's place
+    // does not decide for the whole file.
+    std::sort(matt.begin(), matt.end());
+    Tabellbedomning b;
+    // No post line is shorter than eight bytes ("1;;1;1;1" and its line end).
+    b.radbytes = std::max(matt[matt.size() / 2], 8.0);
+    b.jamn = matt.front() * 3 >= matt.back() * 2;
+    return b;
+}
+
 // Posts read from one stretch of the file, and what its bytes showed.
 struct Delresultat {
     Kodningsfynd fynd;
@@ -257,11 +291,13 @@ std::optional<Redovisningsinnehall> LasIStycken(const std::string &sokvag, Postl
     if (forstarader.NastaRad(rad))
         innehall.namn = ForstaTecken(Avkoda(rad, kodning), kNamnlangd);
 
-    // The table's room is judged from the first piece's lines; room never used
-    // costs no memory, and a table judged too small grows as it must.
-    const std::size_t radbytes =
-        std::max<std::size_t>(stycke.size() / std::max<std::size_t>(AntalLf(stycke), 1), 1);
-    const std::size_t rader = static_cast<std::size_t>(storlek / radbytes) * 5 / 4;
+    // The table's room is judged from the lines of samples spread over the
+    // file (the first piece alone misjudged a ledger that begins with blank
+    // lines by the hundreds of megabytes); room never used costs no memory,
+    // and a table judged too small grows as it must.
+    const Tabellbedomning bedomning = BedomTabell(*fil, stycke);
+    const double radbytes = bedomning.radbytes;
+    const auto rader = static_cast<std::size_t>(static_cast<double>(storlek) / radbytes) * 5 / 4;
     innehall.poster.reserve(rader + 2 + 1024 + rader / 64);
     BeOmStoraSidor(innehall.poster.data(), innehall.poster.capacity() * sizeof(TPost));
     if (tabellform)
@@ -269,17 +305,24 @@ std::optional<Redovisningsinnehall> LasIStycken(const std::string &sokvag, Postl
 
     // Where in the table the second part's posts will go, judged likewise.
     const std::size_t forstaRader =
-        innehall.poster.size() + static_cast<std::size_t>((delning - start) / radbytes);
+        innehall.poster.size() +
+        static_cast<std::size_t>(static_cast<double>(delning - start) / radbytes);
     const std::span<TPost> bord(innehall.poster.data(), innehall.poster.capacity());
     Styckelasare andra(*fil, delning);
     std::vector<TPost> andraPoster;
     std::atomic<bool> avbrutet = false;
     auto senare = Samtidigt([&] {
-        andraPoster.reserve(static_cast<std::size_t>((storlek - delning) / radbytes) * 5 / 4 + 16);
+        andraPoster.reserve(
+            static_cast<std::size_t>(static_cast<double>(storlek - delning) / radbytes) * 5 / 4 +
+            16);
         BeOmStoraSidor(andraPoster.data(), andraPoster.capacity() * sizeof(TPost));
         auto resultat = LasStycken(andra, Radlasare({}), kodning, lasning, andraPoster, avbrutet);
         // While the first part is still being read, the memory the second
         // part's posts move into is cleared here: that wait was the join's.
+        // Only when the samples agree: a guess elsewhere would fill pages the
+        // posts never use.
+        if (!bedomning.jamn)
+            return resultat;
         const std::size_t fran = std::min(bord.size(), forstaRader - forstaRader / 16);
         const std::size_t till =
             std::min(bord.size(), forstaRader + forstaRader / 16 + andraPoster.size() + 1);
@@ -314,11 +357,15 @@ std::optional<Redovisningsinnehall> LasIStycken(const std::string &sokvag, Postl
 // Reads the ledger; with `tabellform` the posts start at slot 1 behind an empty
 // slot 0, as the program keeps them.
 Redovisningsinnehall LasInnehall(const std::string &sokvag, Postlasning lasning, bool tabellform) {
-    if (auto innehall = LasIStycken(sokvag, lasning, tabellform))
-        return std::move(*innehall);
+    // A ledger beside which an append's intent was left is read the plain way,
+    // as of before that append when it is torn (see LaggTillIFil).
+    const bool avsikt = HarTillaggsavsikt(sokvag);
+    if (!avsikt)
+        if (auto innehall = LasIStycken(sokvag, lasning, tabellform))
+            return std::move(*innehall);
     // A small file, or a big one with something out of the ordinary, is read
     // whole by one thread, which names a line that does not convert by its number.
-    Filtext fil = Tolka(LasFil(sokvag), sokvag);
+    Filtext fil = Tolka(avsikt ? LasFilUtanHalvtTillagg(sokvag) : LasFil(sokvag), sokvag);
     Redovisningsinnehall innehall;
     innehall.kodning = fil.kodning;
     // Room for the empty slot 0 of the table and for the posts keyed next, so
@@ -589,9 +636,17 @@ std::string RedovisningBytes(const std::string &namn, const TPost *forsta, std::
 }
 
 void SkrivRedovisning(const Bokforingsdata &data, const std::string &sokvag) {
-    SkrivRedovisningsfil(
-        sokvag, data.Redovisningsnamn,
-        {{data.Poster.data() + 1, static_cast<std::size_t>(std::max(data.Postantal, 0))}});
+    ForberedRedovisning(data, sokvag).Genomfor();
+}
+
+ForbereddSkrivning ForberedRedovisning(const Bokforingsdata &data, const std::string &sokvag) {
+    const Postdelar delar = {
+        {data.Poster.data() + 1, static_cast<std::size_t>(std::max(data.Postantal, 0))}};
+    std::string namnrad = Namnrad(data.Redovisningsnamn, delar);
+    return ForbereddSkrivning(
+        sokvag,
+        [&](const Skrivmal &skriv) { SkrivRedovisningstext(skriv, std::move(namnrad), delar); },
+        true);
 }
 
 void SkrivRedovisningsfil(const std::string &sokvag, const std::string &namn,

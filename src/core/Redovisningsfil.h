@@ -16,6 +16,7 @@
 
 #include "core/Bokforingsdata.h"
 #include "core/Teckentabell.h"
+#include "core/Textfil.h"
 
 #include <initializer_list>
 #include <span>
@@ -79,6 +80,10 @@ void SparaNyaPostrader(Bokforingsdata &data, const std::vector<std::string> &rad
 
 // Rewrites the ledger file: the name line and slots 1..Postantal.
 void SkrivRedovisning(const Bokforingsdata &data, const std::string &sokvag);
+
+// The same rewrite made ready, its temporary file written and synced, to be
+// committed with other files (see ForbereddSkrivning).
+ForbereddSkrivning ForberedRedovisning(const Bokforingsdata &data, const std::string &sokvag);
 
 // The posts of a ledger in pieces written one after the other, so that a
 // rewrite which changes or drops one post writes the table around it as it

@@ -6,12 +6,15 @@
 #include <algorithm>
 #include <bit>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -114,20 +117,74 @@ struct Skrivningsfel {
     int fel;
 };
 
-void SkrivFil(const std::string &sokvag, const std::function<void(const Skrivmal &)> &innehall,
-              bool kopior) {
+// The intent's fields, parsed; false when the line is not one.
+struct Avsikt {
+    unsigned long long enhet = 0, inod = 0, langd = 0, antal = 0, summa = 0;
+};
+
+bool TolkaAvsikt(const std::string &text, Avsikt &a) {
+    return std::sscanf(text.c_str(), "tillagg %llu %llu %llu %llu %llx", &a.enhet, &a.inod,
+                       &a.langd, &a.antal, &a.summa) == 5;
+}
+
+// FNV-1a, 64 bits: enough to tell the appended bytes from a torn or zeroed tail.
+std::uint64_t Kontrollsumma(std::string_view bytes) {
+    std::uint64_t h = 0xcbf29ce484222325ULL;
+    for (char c : bytes) {
+        h ^= static_cast<unsigned char>(c);
+        h *= 0x100000001b3ULL;
+    }
+    return h;
+}
+
+// The intent's text, or empty when there is none (or it cannot be read).
+std::string LasAvsikt(const std::string &avsiktsfil) {
+    try {
+        return LasFil(avsiktsfil);
+    } catch (const Korningsfel &) {
+        return {};
+    }
+}
+
+// Whether an intent speaks of the file open at `fd` (size `storlek`) and says
+// its append is torn: how long the file is to be taken as, else nullopt.
+std::optional<std::uint64_t> AvbrutenLangd(const Avsikt &a, int fd, std::uint64_t storlek) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || st.st_dev != a.enhet || st.st_ino != a.inod || storlek <= a.langd)
+        return std::nullopt;
+    if (storlek >= a.langd + a.antal) {
+        std::string svans(a.antal, '\0');
+        if (::pread(fd, svans.data(), svans.size(), static_cast<off_t>(a.langd)) ==
+                static_cast<ssize_t>(svans.size()) &&
+            Kontrollsumma(svans) == a.summa)
+            return std::nullopt; // complete
+    }
+    return a.langd;
+}
+
+} // namespace
+
+ForbereddSkrivning::ForbereddSkrivning(const std::string &sokvag, std::string_view bytes,
+                                       bool kopior)
+    : ForbereddSkrivning(
+          sokvag, [bytes](const Skrivmal &skriv) { skriv(bytes); }, kopior) {}
+
+ForbereddSkrivning::ForbereddSkrivning(const std::string &sokvag,
+                                       const std::function<void(const Skrivmal &)> &innehall,
+                                       bool kopior)
+    : sokvag_(sokvag), kopior_(kopior) {
     // Write where the file really lives, so that a link to it keeps pointing at
     // the new content instead of being replaced by a copy.
-    const std::string mal = VerkligSokvag(sokvag);
+    mal_ = VerkligSokvag(sokvag);
     struct stat gammal {};
-    const bool finns = ::stat(mal.c_str(), &gammal) == 0;
+    finns_ = ::stat(mal_.c_str(), &gammal) == 0;
     // Only a regular file is replaced: a folder, a FIFO or a device stays as it is.
-    if (finns && !S_ISREG(gammal.st_mode))
+    if (finns_ && !S_ISREG(gammal.st_mode))
         throw Filfel(EACCES, sokvag);
     // A file the user may not write stays as it is, just as when it is truncated in place.
-    if (::faccessat(AT_FDCWD, mal.c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT)
+    if (::faccessat(AT_FDCWD, mal_.c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT)
         throw Filfel(errno, sokvag);
-    std::string tillfallig = mal + ".tmp-XXXXXX";
+    std::string tillfallig = mal_ + ".tmp-XXXXXX";
     const int fd = ::mkostemp(tillfallig.data(), O_CLOEXEC);
     if (fd < 0)
         throw Filfel(errno, sokvag);
@@ -137,7 +194,7 @@ void SkrivFil(const std::string &sokvag, const std::function<void(const Skrivmal
         ::unlink(tillfallig.c_str());
         throw Filfel(fel, sokvag);
     };
-    const mode_t rattighet = finns ? (gammal.st_mode & 07777) : NyFilrattighet();
+    const mode_t rattighet = finns_ ? (gammal.st_mode & 07777) : NyFilrattighet();
     if (::fchmod(fd, rattighet) != 0)
         avbryt(errno, true);
     try {
@@ -156,16 +213,66 @@ void SkrivFil(const std::string &sokvag, const std::function<void(const Skrivmal
         avbryt(errno, true);
     if (::close(fd) != 0)
         avbryt(errno, false);
-    if (kopior && finns)
-        BeharKopia(mal);
-    if (::rename(tillfallig.c_str(), mal.c_str()) != 0)
-        avbryt(errno, false);
+    tillfallig_ = std::move(tillfallig);
+}
+
+ForbereddSkrivning::ForbereddSkrivning(ForbereddSkrivning &&annan) noexcept
+    : sokvag_(std::move(annan.sokvag_)), mal_(std::move(annan.mal_)),
+      tillfallig_(std::exchange(annan.tillfallig_, {})), kopior_(annan.kopior_),
+      finns_(annan.finns_), genomford_(annan.genomford_) {}
+
+ForbereddSkrivning::~ForbereddSkrivning() {
+    if (!tillfallig_.empty())
+        ::unlink(tillfallig_.c_str());
+}
+
+void ForbereddSkrivning::BeharKopior() {
+    if (kopior_ && finns_ && !tillfallig_.empty())
+        BeharKopia(mal_);
+}
+
+void ForbereddSkrivning::BytPlats() {
+    if (tillfallig_.empty())
+        return;
+    if (::rename(tillfallig_.c_str(), mal_.c_str()) != 0) {
+        const int fel = errno;
+        ::unlink(tillfallig_.c_str());
+        tillfallig_.clear();
+        throw Filfel(fel, sokvag_);
+    }
+    tillfallig_.clear();
+    genomford_ = true;
+    // An append's intent left behind spoke of the file now replaced.
+    ::unlink(Tillaggsfil(mal_).c_str());
+}
+
+void ForbereddSkrivning::SynkaMapp() const {
     // Make the rename itself durable.
-    const int mapp = ::open(Mapp(mal).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int mapp = ::open(Mapp(mal_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (mapp >= 0) {
         ::fsync(mapp);
         ::close(mapp);
     }
+}
+
+void ForbereddSkrivning::Genomfor() {
+    GenomforAlla({this});
+}
+
+void ForbereddSkrivning::GenomforAlla(std::initializer_list<ForbereddSkrivning *> skrivningar) {
+    for (ForbereddSkrivning *s : skrivningar)
+        s->BeharKopior();
+    for (ForbereddSkrivning *s : skrivningar)
+        s->BytPlats();
+    for (ForbereddSkrivning *s : skrivningar)
+        s->SynkaMapp();
+}
+
+namespace {
+
+void SkrivFil(const std::string &sokvag, const std::function<void(const Skrivmal &)> &innehall,
+              bool kopior) {
+    ForbereddSkrivning(sokvag, innehall, kopior).Genomfor();
 }
 
 // Whether a name is "<bas>.tmp-" and six characters of the temporary-file alphabet.
@@ -307,7 +414,75 @@ void SkrivFilSakertMedKopior(const std::string &sokvag,
     SkrivFil(sokvag, innehall, true);
 }
 
+std::string Tillaggsfil(const std::string &sokvag) {
+    return VerkligSokvag(sokvag) + ".tillagg";
+}
+
+std::string Tillaggsavsikt(const std::string &sokvag, std::string_view bytes) {
+    struct stat st {};
+    if (::stat(VerkligSokvag(sokvag).c_str(), &st) != 0)
+        throw Filfel(errno, sokvag);
+    char rad[160];
+    std::snprintf(
+        rad, sizeof rad, "tillagg %llu %llu %llu %llu %016llx\n",
+        static_cast<unsigned long long>(st.st_dev), static_cast<unsigned long long>(st.st_ino),
+        static_cast<unsigned long long>(st.st_size), static_cast<unsigned long long>(bytes.size()),
+        static_cast<unsigned long long>(Kontrollsumma(bytes)));
+    return rad;
+}
+
+bool HarTillaggsavsikt(const std::string &sokvag) {
+    struct stat st {};
+    return ::lstat(Tillaggsfil(sokvag).c_str(), &st) == 0;
+}
+
+bool SlutforTillagg(const std::string &sokvag) {
+    // One look for the intent: an append without one costs no more.
+    if (!HarTillaggsavsikt(sokvag))
+        return false;
+    const std::string avsiktsfil = Tillaggsfil(sokvag);
+    const std::string text = LasAvsikt(avsiktsfil);
+    Avsikt avsikt;
+    bool kortad = false;
+    if (TolkaAvsikt(text, avsikt)) {
+        const int fd = OppnaVanligFil(sokvag, O_RDWR);
+        struct stat st {};
+        std::optional<std::uint64_t> langd;
+        if (::fstat(fd, &st) == 0)
+            langd = AvbrutenLangd(avsikt, fd, static_cast<std::uint64_t>(st.st_size));
+        if (langd) {
+            if (::ftruncate(fd, static_cast<off_t>(*langd)) != 0 || ::fsync(fd) != 0) {
+                const int fel = errno;
+                ::close(fd);
+                throw Filfel(fel, sokvag);
+            }
+            kortad = true;
+        }
+        ::close(fd);
+    }
+    ::unlink(avsiktsfil.c_str());
+    return kortad;
+}
+
+std::string LasFilUtanHalvtTillagg(const std::string &sokvag) {
+    const std::string text = HarTillaggsavsikt(sokvag) ? LasAvsikt(Tillaggsfil(sokvag)) : "";
+    std::string bytes = LasFil(sokvag);
+    Avsikt avsikt;
+    if (!TolkaAvsikt(text, avsikt))
+        return bytes;
+    const int fd = OppnaVanligFil(sokvag, O_RDONLY);
+    const auto langd = AvbrutenLangd(avsikt, fd, bytes.size());
+    ::close(fd);
+    if (langd && *langd < bytes.size())
+        bytes.resize(static_cast<std::size_t>(*langd));
+    return bytes;
+}
+
+// The steps of one append, in order (see LaggTillIFil in the header): a torn
+// append left before is finished first, then the intent (several lines only),
+// the bytes, their sync, and the intent's removal.
 void LaggTillIFil(const std::string &sokvag, std::string_view bytes) {
+    SlutforTillagg(sokvag);
     const int fd = OppnaVanligFil(sokvag, O_RDWR | O_APPEND);
     struct stat st {};
     if (::fstat(fd, &st) != 0) {
@@ -330,10 +505,21 @@ void LaggTillIFil(const std::string &sokvag, std::string_view bytes) {
     else if (sista != '\n')
         rad = "\r\n";
     rad.append(bytes);
+    const std::string avsiktsfil = Tillaggsfil(sokvag);
+    const bool flerRader = std::count(bytes.begin(), bytes.end(), '\n') > 1;
+    if (flerRader) {
+        try {
+            SkrivFilSakert(avsiktsfil, Tillaggsavsikt(sokvag, rad));
+        } catch (...) {
+            ::close(fd);
+            throw;
+        }
+    }
     auto aterstall = [&](int fel) {
         // Cut the file back to what it was; a partial line must not remain.
-        if (::ftruncate(fd, langd) == 0)
-            ::fsync(fd);
+        // Where that fails the intent stays, and readers still see the old file.
+        if (::ftruncate(fd, langd) == 0 && ::fsync(fd) == 0 && flerRader)
+            ::unlink(avsiktsfil.c_str());
         ::close(fd);
         throw Filfel(fel, sokvag);
     };
@@ -341,7 +527,10 @@ void LaggTillIFil(const std::string &sokvag, std::string_view bytes) {
         aterstall(errno);
     if (::fsync(fd) != 0)
         aterstall(errno);
-    // The line is on disk: a failing close cannot take it back, so it is saved.
+    // The lines are on disk: a failing close cannot take them back, so they are
+    // saved, and the intent has done its work (one left would only be found complete).
+    if (flerRader)
+        ::unlink(avsiktsfil.c_str());
     ::close(fd);
 }
 

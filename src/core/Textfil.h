@@ -6,7 +6,10 @@
 // step removes the temporary file and leaves the old file as it was. A file the
 // user may not write is refused, and a link is followed so that it keeps its
 // target. An append that fails before its bytes are durable cuts the file back
-// to its old length, so no partial line is left behind. Only regular files are
+// to its old length, so no partial line is left behind; an append of several
+// lines is all or none even when the program is killed (see LaggTillIFil).
+// Several files are replaced together by preparing each (ForbereddSkrivning)
+// before committing any. Only regular files are
 // read or written: a folder, a FIFO or a device is refused as "File access
 // denied" without blocking. Failures raise Korningsfel with the runtime's text
 // and the file's name.
@@ -16,6 +19,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,6 +49,48 @@ void SkrivFilSakertMedKopior(const std::string &sokvag, std::string_view bytes);
 // What a written file's bytes are handed to, piece by piece and in order.
 using Skrivmal = std::function<void(std::string_view)>;
 
+// A rewrite made ready but not yet in the file's place: the constructor writes
+// the new content to the temporary file and syncs it (raising, with nothing
+// left behind, as SkrivFilSakert raises); Genomfor keeps the copies when asked
+// and renames it into place. One never committed is removed by the destructor,
+// so that the file stays as it was. Several files that belong together (the
+// chart and the ledger of an import) are all prepared before any is committed:
+// a failure while writing any of them then leaves every file as it was.
+class ForbereddSkrivning {
+public:
+    ForbereddSkrivning(const std::string &sokvag,
+                       const std::function<void(const Skrivmal &)> &innehall, bool kopior);
+    ForbereddSkrivning(const std::string &sokvag, std::string_view bytes, bool kopior);
+    ~ForbereddSkrivning();
+    ForbereddSkrivning(ForbereddSkrivning &&annan) noexcept;
+    ForbereddSkrivning(const ForbereddSkrivning &) = delete;
+    ForbereddSkrivning &operator=(const ForbereddSkrivning &) = delete;
+    ForbereddSkrivning &operator=(ForbereddSkrivning &&) = delete;
+
+    // Puts the new content in the file's place (raising Filfel when the rename
+    // fails, the file then as it was).
+    void Genomfor();
+
+    // Commits several in order, their copies all kept first, so that only the
+    // renames themselves stand between the first file replaced and the last.
+    // A failing rename raises; those before it stay committed (Genomford).
+    static void GenomforAlla(std::initializer_list<ForbereddSkrivning *> skrivningar);
+
+    bool Genomford() const { return genomford_; }
+
+private:
+    void BeharKopior();
+    void BytPlats();
+    void SynkaMapp() const;
+
+    std::string sokvag_;     // as the caller named it, for messages
+    std::string mal_;        // where the file really lives
+    std::string tillfallig_; // the temporary file, empty once renamed
+    bool kopior_ = false;
+    bool finns_ = false; // whether the file existed when prepared
+    bool genomford_ = false;
+};
+
 // As above, the file's bytes being what `innehall` hands to the function it is
 // given, as it makes them: a big file is then never held whole. The file is
 // replaced only once `innehall` has returned and every byte is synced; an
@@ -59,7 +105,46 @@ void SkrivFilSakertMedKopior(const std::string &sokvag,
 // new line never joins the old one. A failure before the bytes are synced cuts
 // the file back and raises; once they are synced the append counts as saved,
 // even if closing the file then fails.
+//
+// An append of several lines is all or none even when the program is killed
+// in the middle of the write (a big write is not one step for the system):
+//   1. its intent, "<file>.tillagg", is written safely (temporary file, sync,
+//      rename): the file's identity, its old length, and the length and
+//      checksum of the bytes to come;
+//   2. the bytes are appended and synced;
+//   3. the intent is removed.
+// An intent left behind says the append may be torn: readers take the file as
+// of its old length unless every byte the intent names is there
+// (LasFilUtanHalvtTillagg), and the next writer cuts the file back or keeps it
+// the same way (SlutforTillagg) before it appends. A rewrite of the whole file
+// removes a left intent, which no longer speaks of the new file. A single line
+// costs what it always has: no intent is written for it. Call it only while
+// holding the file's write lock.
 void LaggTillIFil(const std::string &sokvag, std::string_view bytes);
+
+// The intent file of appends to this file: "<file>.tillagg" beside where the
+// file really lives.
+std::string Tillaggsfil(const std::string &sokvag);
+
+// The intent's one line for appending `bytes` to the file as it now stands:
+// "tillagg <device> <inode> <old length> <byte count> <checksum>".
+std::string Tillaggsavsikt(const std::string &sokvag, std::string_view bytes);
+
+// Finishes what a killed append left, under the file's write lock: a torn
+// append (not every byte the intent names is there) is cut back to the old
+// length and synced; then the intent is removed (its temporary files, left by
+// a kill while it was written, go with RensaTemporarfiler(Tillaggsfil(...))). An
+// intent for another file (the file was replaced since) is only removed.
+// Returns whether the file was cut back; raises Filfel when it cannot be, the
+// intent then kept.
+bool SlutforTillagg(const std::string &sokvag);
+
+// Whether an append's intent lies beside the file.
+bool HarTillaggsavsikt(const std::string &sokvag);
+
+// LasFil, without the bytes of an append that an intent left behind says is
+// torn: the file as of before that append.
+std::string LasFilUtanHalvtTillagg(const std::string &sokvag);
 
 // Removes the temporary files a rewrite of this file may have left behind when
 // the program was killed: regular files beside it named "<file>.tmp-" and six

@@ -1,8 +1,10 @@
 #include "entry/Redovisning.h"
 
+#include "core/Fel.h"
 #include "core/Skrivlas.h"
 #include "core/Taltext.h"
 #include "core/Teckentabell.h"
+#include "core/Textfil.h"
 #include "entry/Konteringsregler.h"
 #include "entry/Postinmatning.h"
 
@@ -74,6 +76,15 @@ void SattRedovisning(Bokforingsdata &data, Redovisningsinnehall innehall,
 std::string OppnaRedovisning(Bokforingsdata &data, const std::string &sokvag) {
     // Locked before it is read, so that no other window changes it in between.
     auto las = TaSkrivlas(data.Redovisningslas, sokvag);
+    // The first writer after a killed append finishes it: a torn one is cut
+    // back. Where that fails the ledger still reads as of before it.
+    if (las && las->Tagen()) {
+        RensaTemporarfiler(Tillaggsfil(sokvag));
+        try {
+            SlutforTillagg(sokvag);
+        } catch (const Korningsfel &) {
+        }
+    }
     SattRedovisning(data, LasRedovisningstabell(sokvag), sokvag);
     return SattRedovisningslas(data, std::move(las));
 }

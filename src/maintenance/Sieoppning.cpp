@@ -47,11 +47,16 @@ std::string SkapaFranSie(Bokforingsdata &data, const SieImport &import,
     auto kontoplanslas = KravSkrivlas(data.Kontoplanslas, kontoplanfil);
     auto redovisningslas = KravSkrivlas(data.Redovisningslas, redovisningsfil);
 
+    // Both files are written and synced in full before either takes its
+    // place, so that an error or a kill before that leaves both as they were.
     const Bokforingsdata ny = SomBokforingsdata(import);
-    SkrivKontoplan(ny, kontoplanfil);
+    ForbereddSkrivning kontoplan(kontoplanfil, KontoplanBytes(ny), true);
+    ForbereddSkrivning redovisning = ForberedRedovisning(ny, redovisningsfil);
     try {
-        SkrivRedovisning(ny, redovisningsfil);
+        ForbereddSkrivning::GenomforAlla({&kontoplan, &redovisning});
     } catch (const Korningsfel &fel) {
+        if (!kontoplan.Genomford())
+            throw;
         throw Korningsfel("Kontoplanen skrevs till " + kontoplanfil +
                           ", men redovisningen kunde inte skrivas:\n" + fel.what() +
                           "\nDen kontoplan och redovisning du hade öppna är kvar.");

@@ -29,11 +29,13 @@ void SparaSiefil(const std::string &sokvag, const SieExport &exp);
 //
 // Both files are locked for this window before anything is written (see
 // KravSkrivlas): a file open elsewhere, or the same file named twice, raises
-// and nothing is written. A ledger that cannot be written after the chart was
-// raises naming both. Nothing in `data` changes unless both files were written
-// and read back whole; then the chart and the ledger, their names, files,
-// flags and locks are the new ones, and the old files' locks are released.
-// KoderFinns is set when the new chart holds a code, never cleared.
+// and nothing is written. Both files are written in full to temporary files
+// before either replaces its target (ForbereddSkrivning), so a failure while
+// writing leaves both targets as they were; only a rename of the ledger that
+// fails after the chart's raises naming both. Nothing in `data` changes unless both files were
+// written and read back whole; then the chart and the ledger, their names, files, flags and locks
+// are the new ones, and the old files' locks are released. KoderFinns is set when the new chart
+// holds a code, never cleared.
 std::string SkapaFranSie(Bokforingsdata &data, const SieImport &import,
                          const std::string &kontoplanfil, const std::string &redovisningsfil);
 

@@ -645,3 +645,36 @@ TEST_F(Redovisningsfil, PostsOfEveryShapeReadBackAsWritten) {
     const auto innehall = LasRedovisningsfil(fil);
     EXPECT_TRUE(innehall.poster == poster);
 }
+
+// The big-ledger reader sized its table from the first 256 KiB alone: a ledger
+// that began with blank lines reserved room for a post every two bytes.
+TEST(Styckelasning, TheTableStaysNearThePostCountWhateverTheLayout) {
+    constexpr std::size_t kPoster = 40000;
+    std::string poster;
+    for (std::size_t i = 1; i <= kPoster; ++i)
+        poster += std::to_string(i) + ";120101;" + std::to_string(i) + ",5;1930;3010;0;post " +
+                  std::to_string(i) + "\r\n";
+    const std::string tomma(std::size_t{256} << 10, '\n');
+    const std::string langa = "1;120101;1;1930;3010;0;" + std::string(300 << 10, 'x') + "\r\n";
+    const std::size_t mitt = poster.find("\r\n", poster.size() / 2) + 2;
+    const struct {
+        const char *namn;
+        std::string bytes;
+        std::size_t antal;
+    } fall[] = {
+        {"blank lines first", "Bok\r\n" + tomma + poster, kPoster},
+        {"blank lines in the middle",
+         "Bok\r\n" + poster.substr(0, mitt) + tomma + poster.substr(mitt), kPoster},
+        {"blank lines last", "Bok\r\n" + poster + tomma, kPoster},
+        {"a long line first", "Bok\r\n" + langa + poster, kPoster + 1},
+    };
+    Testmapp mapp;
+    const std::string fil = mapp.Sokvag("bok.red");
+    for (const auto &f : fall) {
+        SCOPED_TRACE(f.namn);
+        SkrivBytes(fil, f.bytes);
+        const auto innehall = LasRedovisningstabell(fil);
+        EXPECT_EQ(innehall.poster.size(), f.antal + 1);
+        EXPECT_LE(innehall.poster.capacity(), 2 * f.antal + 4096);
+    }
+}

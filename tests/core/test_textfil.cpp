@@ -14,6 +14,7 @@
 #include <atomic>
 #include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <functional>
 #include <grp.h>
@@ -519,4 +520,52 @@ TEST(Radlasare, FindsTheLinesThePlainRuleFinds) {
             rader.push_back(rad);
         EXPECT_EQ(rader, vantade) << prov;
     }
+}
+
+// A multi-post append killed mid-write left half a line that no reader could pass.
+// What a killed append of several lines can leave: its intent and some of its
+// bytes. A reader takes the file as of before the append unless all of it is
+// there; the next writer cuts it back the same way and removes the intent.
+TEST_F(Textfil, AnAppendsLeftIntentGivesTheOldFileOrTheWholeAppend) {
+    const std::string fore = "Bok\r\n1;a\r\n", tillagg = "2;b\r\n3;c\r\n4;d\r\n";
+    struct Fall {
+        const char *namn;
+        std::size_t skrivet; // bytes of the append in the file
+        std::string svans;   // what they are instead, when not the append's own
+        bool hel;            // the append counts
+    };
+    const std::vector<Fall> fall = {
+        {"nothing written", 0, "", false},
+        {"half a line", 7, "", false},
+        {"whole lines but not all", 10, "", false},
+        {"the whole append", tillagg.size(), "", true},
+        {"zeros in its place", tillagg.size(), std::string(tillagg.size(), '\0'), false},
+    };
+    for (const auto &f : fall) {
+        SCOPED_TRACE(f.namn);
+        SkrivBytes(fil, fore);
+        SkrivBytes(Tillaggsfil(fil), Tillaggsavsikt(fil, tillagg));
+        const int fd = ::open(fil.c_str(), O_WRONLY | O_APPEND);
+        const std::string svans = f.svans.empty() ? tillagg.substr(0, f.skrivet) : f.svans;
+        ASSERT_EQ(::write(fd, svans.data(), svans.size()), static_cast<ssize_t>(svans.size()));
+        ::close(fd);
+        const std::string vantat = f.hel ? fore + tillagg : fore;
+        EXPECT_EQ(LasFilUtanHalvtTillagg(fil), vantat);
+        EXPECT_EQ(SlutforTillagg(fil), !f.hel && f.skrivet > 0);
+        EXPECT_EQ(LasBytes(fil), vantat);
+        EXPECT_FALSE(HarTillaggsavsikt(fil));
+        // The next append lands after the whole lines.
+        LaggTillIFil(fil, "5;e\r\n6;f\r\n");
+        EXPECT_EQ(LasBytes(fil), vantat + "5;e\r\n6;f\r\n");
+        EXPECT_FALSE(HarTillaggsavsikt(fil));
+    }
+    // An intent for a file since replaced by a rewrite is not this file's.
+    SkrivBytes(fil, fore);
+    const std::string avsikt = Tillaggsavsikt(fil, tillagg);
+    SkrivFilSakert(fil, fore + "2;");
+    EXPECT_FALSE(HarTillaggsavsikt(fil)); // a rewrite removes it
+    SkrivBytes(Tillaggsfil(fil), avsikt);
+    EXPECT_EQ(LasFilUtanHalvtTillagg(fil), fore + "2;");
+    EXPECT_FALSE(SlutforTillagg(fil));
+    EXPECT_EQ(LasBytes(fil), fore + "2;");
 }

@@ -10,6 +10,12 @@
 //                                          ledger with one post changed ("R n")
 //     tovana_skrivprov omskriv FIL         one rewrite with post 1 changed
 //     tovana_skrivprov tillagg FIL         one appended post
+//     tovana_skrivprov flera FIL [ANTAL]   one append of ANTAL posts (two
+//                                          without), reporting "klar" first
+//                                          when ANTAL is given
+//     tovana_skrivprov sie SIE KPL RED ANTAL  the SIE file's import, its
+//                                          posts repeated to ANTAL, written
+//                                          as KPL and RED (after "klar")
 //
 // One save reports "sparad" and exits 0, or "fel: <message>" and exits 1. A
 // ledger that cannot be read first exits 2; a wrong command line exits 3.
@@ -18,11 +24,14 @@
 #include "core/Bokforingsdata.h"
 #include "core/Fel.h"
 #include "core/Redovisningsfil.h"
+#include "maintenance/Sieoppning.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 using namespace tovana;
 using namespace tovana::test;
@@ -58,7 +67,28 @@ void Omskrivning(Bokforingsdata &data, const std::string &fil, long nummer, int3
 
 } // namespace
 
+// The SIE file's import with its posts repeated to `antal`, written as a new
+// chart and ledger.
+int Sieimport(const std::string &sie, const std::string &kpl, const std::string &red, long antal) {
+    SieImport import = LasSiefil(sie);
+    const std::vector<TPost> poster = import.poster;
+    while (static_cast<long>(import.poster.size()) < antal && !poster.empty())
+        import.poster.push_back(poster[import.poster.size() % poster.size()]);
+    Bokforingsdata data;
+    Rapportera("klar");
+    try {
+        SkapaFranSie(data, import, kpl, red);
+    } catch (const Korningsfel &fel) {
+        Rapportera(std::string("fel: ") + fel.what());
+        return 1;
+    }
+    Rapportera("sparad");
+    return 0;
+}
+
 int main(int argc, char **argv) {
+    if (argc == 6 && std::string(argv[1]) == "sie")
+        return Sieimport(argv[2], argv[3], argv[4], std::strtol(argv[5], nullptr, 10));
     if (argc != 3 && argc != 4)
         return 3;
     const std::string kommando = argv[1];
@@ -107,13 +137,21 @@ int main(int argc, char **argv) {
             }
         }
     }
-    if (kommando != "omskriv" && kommando != "tillagg")
+    if (kommando != "omskriv" && kommando != "tillagg" && kommando != "flera")
         return 3;
     try {
-        if (kommando == "omskriv")
+        if (kommando == "omskriv") {
             Omskrivning(data, fil, 1, 1);
-        else
+        } else if (kommando == "flera") {
+            std::vector<std::string> rader;
+            for (long nummer = 1; nummer <= std::max(tal, 2L); ++nummer)
+                rader.push_back(Postrad(TillagdPost(nummer)));
+            if (tal > 0)
+                Rapportera("klar");
+            LaggTillPostrader(fil, rader);
+        } else {
             Tillagg(data, fil, 1);
+        }
     } catch (const Korningsfel &fel) {
         Rapportera(std::string("fel: ") + fel.what());
         return 1;

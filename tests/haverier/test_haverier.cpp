@@ -2,7 +2,9 @@
 // ledger of 1 000 posts and rewrites it with one post changed: after every kill
 // the ledger reads back whole and holds every save the writer had reported,
 // every copy kept beside it reads whole, and removing the temporary files a
-// killed rewrite leaves behind leaves only the ledger and its copies.
+// killed rewrite leaves behind leaves only the ledger and its copies. Likewise
+// an append of many posts at once leaves none or all of them, and an import
+// leaves the old chart and ledger or the new ones.
 
 #include "Barnprocess.h"
 #include "Skrivprov.h"
@@ -13,11 +15,15 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <map>
 #include <random>
 #include <set>
 #include <sstream>
+#include <string>
+#include <vector>
 
 using namespace tovana;
 using namespace tovana::test;
@@ -126,4 +132,131 @@ TEST(Haverier, DodadSkrivareLamnarHelBokMedAlltRapporterat) {
     EXPECT_GE(omskrivningar, 200);
     std::printf("%d kills survived during %ld appends and %ld rewrites\n", dodade, tillagg,
                 omskrivningar);
+}
+
+namespace {
+
+// How long one run of the writer takes from its "klar" to its end, in microseconds.
+long Korningstid(const std::vector<std::string> &argument) {
+    const Barn barn = StartaBarn(argument);
+    LasRad(barn.ut);
+    const auto klar = std::chrono::steady_clock::now();
+    VantaPa(barn.pid);
+    LasAllt(barn.ut);
+    LasAllt(barn.fel);
+    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() -
+                                                                 klar)
+        .count();
+}
+
+} // namespace
+
+// An append of many posts killed mid-write left half a line, and the ledger no
+// longer read.
+TEST(Haverier, DodatTillaggAvMangaPosterArAlltEllerInget) {
+    constexpr long kAntal = 200000;
+    Testmapp mapp;
+    const std::string fil = mapp.Sokvag("bok.red");
+    ASSERT_EQ(KorBarn({kSkrivprov, "skapa", fil, "1000"}).status, 0);
+    const std::string gammal = LasBytes(fil);
+    const std::vector<std::string> kommando = {kSkrivprov, "flera", fil, std::to_string(kAntal)};
+    const long tid = Korningstid(kommando);
+    const std::string ny = LasBytes(fil);
+    ASSERT_GT(ny.size(), gammal.size());
+
+    const unsigned fro = std::random_device{}();
+    SCOPED_TRACE("seed " + std::to_string(fro));
+    std::mt19937 slump(fro);
+    std::uniform_int_distribution<long> vantan(0, tid);
+    int ingen = 0, alla = 0, avsikter = 0;
+    for (int dodad = 1; dodad <= 32; ++dodad) {
+        SkrivBytes(fil, gammal);
+        const Barn barn = StartaBarn(kommando);
+        ASSERT_EQ(LasRad(barn.ut), "klar");
+        ::usleep(static_cast<useconds_t>(vantan(slump)));
+        ::kill(barn.pid, SIGKILL);
+        VantaPa(barn.pid);
+        LasAllt(barn.ut);
+        LasAllt(barn.fel);
+        avsikter += HarTillaggsavsikt(fil);
+
+        // A reader before any writer comes, then the next writer's finishing.
+        std::size_t antal = 0;
+        try {
+            antal = LasRedovisningsfil(fil).poster.size();
+        } catch (const Korningsfel &fel) {
+            FAIL() << "after kill " << dodad << " the ledger does not read: " << fel.what();
+        }
+        ASSERT_TRUE(antal == 1000 || antal == 1000 + kAntal) << antal << " posts, kill " << dodad;
+        SlutforTillagg(fil);
+        const std::string efter = LasBytes(fil);
+        ASSERT_TRUE(efter == (antal == 1000 ? gammal : ny)) << "kill " << dodad;
+        (antal == 1000 ? ingen : alla)++;
+        RensaTemporarfiler(Tillaggsfil(fil));
+        for (const std::string &namn : Filnamn(mapp.Mapp()))
+            ASSERT_EQ(namn, "bok.red") << "left behind after kill " << dodad;
+    }
+    std::printf("32 kills of an append of %ld posts (%ld us): %d left none, %d all; %d left "
+                "an intent\n",
+                kAntal, tid, ingen, alla, avsikter);
+}
+
+// An import wrote the chart before the ledger was written: a kill in between
+// left a new chart beside the old ledger.
+TEST(Haverier, DodadSieimportLamnarBadaGamlaEllerBadaNya) {
+    constexpr long kAntal = 300000;
+    const std::string sie = TOVANA_SIEFIL;
+    Testmapp mapp;
+    const std::string kpl = mapp.Sokvag("bok.kpl"), red = mapp.Sokvag("bok.red");
+    const std::vector<std::string> kommando = {kSkrivprov, "sie", sie,
+                                               kpl,        red,   std::to_string(kAntal)};
+    const long tid = Korningstid(kommando);
+    const std::string nyKpl = LasBytes(kpl), nyRed = LasBytes(red);
+    const std::string gammalKpl = "Gammal plan\r\n1;1930;Bank\r\n";
+    ASSERT_EQ(KorBarn({kSkrivprov, "skapa", red, "10"}).status, 0);
+    const std::string gammalRed = LasBytes(red);
+
+    const unsigned fro = std::random_device{}();
+    SCOPED_TRACE("seed " + std::to_string(fro));
+    std::mt19937 slump(fro);
+    std::uniform_int_distribution<long> vantan(0, tid);
+    int gamla = 0, nya = 0, blandade = 0;
+    for (int dodad = 1; dodad <= 32; ++dodad) {
+        for (const std::string &namn : Filnamn(mapp.Mapp()))
+            std::filesystem::remove(mapp.Sokvag(namn));
+        SkrivBytes(kpl, gammalKpl);
+        SkrivBytes(red, gammalRed);
+        const Barn barn = StartaBarn(kommando);
+        ASSERT_EQ(LasRad(barn.ut), "klar");
+        ::usleep(static_cast<useconds_t>(vantan(slump)));
+        ::kill(barn.pid, SIGKILL);
+        VantaPa(barn.pid);
+        LasAllt(barn.ut);
+        LasAllt(barn.fel);
+        const std::string k = LasBytes(kpl), r = LasBytes(red);
+        ASSERT_TRUE(k == gammalKpl || k == nyKpl) << "a torn chart, kill " << dodad;
+        ASSERT_TRUE(r == gammalRed || r == nyRed) << "a torn ledger, kill " << dodad;
+        ASSERT_FALSE(k == gammalKpl && r == nyRed) << "kill " << dodad;
+        if (k == gammalKpl)
+            ++gamla;
+        else if (r == nyRed)
+            ++nya;
+        else
+            ++blandade; // killed between the two renames
+    }
+    // The moment between the two renames, measured on two prepared files.
+    long fonster = 0;
+    {
+        ForbereddSkrivning a(kpl, nyKpl, true), b(red, "x\r\n", true);
+        const auto fore = std::chrono::steady_clock::now();
+        ForbereddSkrivning::GenomforAlla({&a, &b});
+        fonster = std::chrono::duration_cast<std::chrono::microseconds>(
+                      std::chrono::steady_clock::now() - fore)
+                      .count();
+    }
+    EXPECT_LE(blandade, 1) << "a new chart beside the old ledger is left only by a kill between "
+                              "the renames";
+    std::printf("32 kills of an import of %ld posts (%ld us): %d left both old, %d both new, "
+                "%d a new chart with the old ledger; the commit of both took %ld us\n",
+                kAntal, tid, gamla, nya, blandade, fonster);
 }

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -89,8 +90,8 @@ TEST(Sieoppning, ARefusedImportChangesNothingInMemory) {
         {"one file named twice", "ny.kpl", "ny.kpl", "samma fil", false},
         {"the open ledger as the new chart", "gammal.red", "ny.red", "redan öppen", false},
         {"a chart file open elsewhere", "upptagen.kpl", "ny.red", "redan öppen", false},
-        {"a ledger that cannot be written (a folder)", "ny.kpl", "mapp.red",
-         "Kontoplanen skrevs till", true},
+        // The chart was written before the ledger was known to be writable.
+        {"a ledger that cannot be written (a folder)", "ny.kpl", "mapp.red", "mapp.red", false},
     };
     for (const auto &f : fall) {
         Oppet o;
@@ -127,4 +128,29 @@ TEST(Sieoppning, AnExportNeverOverwritesAnOpenFile) {
 
     SparaSiefil(o.mapp.Sokvag("ut.se"), exp);
     EXPECT_EQ(test::LasBytes(o.mapp.Sokvag("ut.se")), exp.bytes);
+}
+
+// An import into a read-only ledger replaced the existing chart file first.
+TEST(Sieoppning, AReadOnlyLedgerLeavesTheExistingChartFileAsItWas) {
+    Oppet o;
+    const auto kpl = o.mapp.Sokvag("ny.kpl"), red = o.mapp.Sokvag("skyddad.red");
+    test::SkrivBytes(kpl, "Min plan\r\n1;1930;Bank\r\n");
+    test::SkrivBytes(red, "Skyddad\r\n");
+    if (std::system(("chattr +i " + red + " 2>/dev/null").c_str()) != 0)
+        GTEST_SKIP() << "chattr +i is not possible here";
+    std::string fel;
+    try {
+        SkapaFranSie(o.data, Foretaget(), kpl, red);
+    } catch (const Korningsfel &f) {
+        fel = f.what();
+    }
+    if (std::system(("chattr -i " + red).c_str()) != 0)
+        ADD_FAILURE() << "chattr -i failed";
+    EXPECT_NE(fel.find("skyddad.red"), std::string::npos) << fel;
+    EXPECT_EQ(fel.find("Kontoplanen skrevs"), std::string::npos) << fel;
+    EXPECT_EQ(test::LasBytes(kpl), "Min plan\r\n1;1930;Bank\r\n");
+    EXPECT_EQ(test::LasBytes(red), "Skyddad\r\n");
+    EXPECT_EQ(o.data.Kontoplanfil, o.mapp.Sokvag("gammal.kpl"));
+    for (const std::string &namn : test::Filnamn(o.mapp.Mapp()))
+        EXPECT_EQ(namn.find(".tmp-"), std::string::npos) << "left behind: " << namn;
 }
