@@ -16,7 +16,7 @@ struct Foretag {
 };
 
 // Reads both paths. A file with fewer than two lines, or an empty path line, is
-// reported as a missing file ("File not found", naming the company file and line).
+// reported as a missing file ("Filen finns inte.", naming the company file and line).
 Foretag LasForetagsfil(const std::string &sokvag);
 
 // Writes both paths (no copy of the old file is kept). A path holding a line

@@ -344,7 +344,7 @@ std::optional<Redovisningsinnehall> LasIStycken(const std::string &sokvag, Postl
     }
     fynd.Lagg(forstaDel.fynd);
     fynd.Lagg(andraDel.fynd);
-    if (forstaDel.felrad || andraDel.felrad || forsta.Avkortad() || fynd.nul ||
+    if (forstaDel.felrad || andraDel.felrad || forsta.Avkortad() || fynd.nul || fynd.Motsagelse() ||
         fynd.Kodning() != kodning)
         return std::nullopt;
     const std::size_t antal = innehall.poster.size() + andraPoster.size();

@@ -27,7 +27,7 @@ std::string LasInnehavare(int fd) {
     return text;
 }
 
-// Whether a lock file this user may not open for writing is held by someone.
+// Whether a lock file this user may not open at all is held by someone.
 bool HallsAvAnnan(const std::string &lasfil, std::string &innehavare) {
     const int fd = ::open(lasfil.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
     if (fd < 0)
@@ -37,6 +37,31 @@ bool HallsAvAnnan(const std::string &lasfil, std::string &innehavare) {
         innehavare = LasInnehavare(fd);
     ::close(fd);
     return halls;
+}
+
+// Gives a lock file this user made the group of the file it locks, and the
+// mode that lets everyone who may write that file open the lock for writing too
+// (the read bits of the file, and read and write for each class that may write
+// it), so that a lock left behind never keeps the others out.
+void DelaLasfil(int fd, const std::string &fil) {
+    struct stat las {};
+    struct stat agd {};
+    if (::stat(fil.c_str(), &agd) != 0 || ::fstat(fd, &las) != 0 || las.st_uid != ::geteuid())
+        return;
+    if (las.st_gid != agd.st_gid)
+        static_cast<void>(::fchown(fd, static_cast<uid_t>(-1), agd.st_gid));
+    const mode_t rattighet = (agd.st_mode & 0666) | ((agd.st_mode & 0222) << 1) | 0600;
+    if ((las.st_mode & 07777) != rattighet)
+        static_cast<void>(::fchmod(fd, rattighet));
+}
+
+// Whether this user may make files in the folder of `fil`, as a rewrite must.
+bool MappenSkrivbar(const std::string &fil) {
+    const auto snedstreck = fil.rfind('/');
+    const std::string mapp = snedstreck == std::string::npos ? "."
+                             : snedstreck == 0               ? "/"
+                                                             : fil.substr(0, snedstreck);
+    return ::faccessat(AT_FDCWD, mapp.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
 }
 
 std::string Skrivskyddsbesked(const std::string &vad, const std::string &fil, const Skrivlas &las) {
@@ -66,8 +91,19 @@ Skrivlas::Skrivlas(const std::string &sokvag)
     // A few tries: a lock file can be removed by its releasing holder between
     // being opened here and being locked.
     for (int forsok = 0; forsok < 8; ++forsok) {
-        const int fd = ::open(lasfil_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
-        if (fd < 0) {
+        bool skrivbar = true;
+        int fd = ::open(lasfil_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (fd < 0 && errno == EACCES) {
+            // A lock file another user left, which this one may not write: an
+            // flock needs only a descriptor open for reading.
+            felnummer_ = errno;
+            skrivbar = false;
+            fd = ::open(lasfil_.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+            if (fd < 0) {
+                lage_ = Lage::Omojlig;
+                return;
+            }
+        } else if (fd < 0) {
             felnummer_ = errno;
             lage_ = HallsAvAnnan(lasfil_, innehavare_) ? Lage::Upptagen : Lage::Omojlig;
             return;
@@ -92,15 +128,45 @@ Skrivlas::Skrivlas(const std::string &sokvag)
             ::close(fd);
             continue;
         }
+        if (!skrivbar) {
+            // Held, another's lock file may be removed as its holder would, to
+            // be made anew as this user's own naming this process. Where it may
+            // not (a folder with the sticky bit), the lock is held as it is.
+            if (::unlink(lasfil_.c_str()) == 0) {
+                ::close(fd);
+                continue;
+            }
+            if (!MappenSkrivbar(fil_)) {
+                // No rewrite could be saved in a folder the user may not write.
+                ::close(fd);
+                lage_ = Lage::Omojlig;
+                return;
+            }
+        }
         fd_ = fd;
         agare_ = ::getpid();
         lage_ = Lage::Tagen;
         felnummer_ = 0;
-        // The holder's name is for others' messages only; the lock holds without it.
-        const std::string rad = Innehavartext() + "\n";
-        if (::ftruncate(fd, 0) == 0) {
-            const ssize_t skrivet = ::pwrite(fd, rad.data(), rad.size(), 0);
-            static_cast<void>(skrivet);
+        if (skrivbar) {
+            DelaLasfil(fd, fil_);
+            // The holder's name is for others' messages only; the lock holds without it.
+            const std::string rad = Innehavartext() + "\n";
+            if (::ftruncate(fd, 0) == 0) {
+                const ssize_t skrivet = ::pwrite(fd, rad.data(), rad.size(), 0);
+                static_cast<void>(skrivet);
+            }
+        }
+        // One lock per file whatever its name: a file with a second name (a
+        // hard link) could be opened for writing under that name too, past
+        // this lock. The program's own copies are no other names once a
+        // stopped rewrite's copy that is the file itself is gone.
+        SkiljKopiorFranFilen(fil_);
+        struct stat fil {};
+        if (::stat(fil_.c_str(), &fil) == 0 && S_ISREG(fil.st_mode) && fil.st_nlink > 1) {
+            lage_ = Lage::Flernamnig;
+            namnantal_ = static_cast<long>(fil.st_nlink);
+            Slapp();
+            return;
         }
         RensaTemporarfiler(fil_);
         return;
@@ -108,21 +174,34 @@ Skrivlas::Skrivlas(const std::string &sokvag)
     lage_ = Lage::Upptagen;
 }
 
-Skrivlas::~Skrivlas() {
+void Skrivlas::Slapp() {
     if (fd_ < 0)
         return;
     // Removed while still held, so that no one locks a file that is gone.
     if (agare_ == ::getpid())
         ::unlink(lasfil_.c_str());
     ::close(fd_);
+    fd_ = -1;
+}
+
+Skrivlas::~Skrivlas() {
+    Slapp();
 }
 
 std::string Skrivlas::Orsak() const {
     switch (lage_) {
     case Lage::Tagen:
         return {};
-    case Lage::Omojlig:
-        return "kan inte låsas för skrivning (" + FilfelText(felnummer_) + ")";
+    case Lage::Omojlig: {
+        std::string fel = FilfelText(felnummer_);
+        if (fel.ends_with('.'))
+            fel.pop_back();
+        return "kan inte låsas för skrivning (" + fel + ")";
+    }
+    case Lage::Flernamnig:
+        return "har " + std::to_string(namnantal_) +
+               " namn i filsystemet (hårda länkar), och skrivlåset gäller bara ett namn: den "
+               "kunde då ändras under ett annat namn samtidigt";
     case Lage::Upptagen:
         break;
     }

@@ -12,6 +12,13 @@
 // folder the user may not write, a full disk) is not one that someone else
 // holds: the file then opens read-only with a message of its own.
 //
+// A lock file is made with the group of the file it locks and a mode that lets
+// everyone who may write that file take the lock; a lock file left by another
+// user that this one may not write is still locked, opened for reading (and
+// made anew as this user's own where the folder allows). A file with more than
+// one name (a hard link) opens read-only: each name would have a lock of its
+// own. Symbolic links and ".." are resolved, so that they meet at one lock.
+//
 // A window keeps the lock of its chart and of its ledger in Bokforingsdata for
 // as long as it has them open; while a file is open read-only every command
 // that would change it is refused with KontrolleraSkrivbarKontoplan or
@@ -26,7 +33,9 @@ namespace tovana {
 
 class Skrivlas final {
 public:
-    enum class Lage { Tagen, Upptagen, Omojlig };
+    // Tagen: held. Upptagen: someone else holds it. Omojlig: it cannot be made.
+    // Flernamnig: the file has another name, which a lock cannot cover.
+    enum class Lage { Tagen, Upptagen, Omojlig, Flernamnig };
 
     // Tries once, without waiting, to take the lock of the file at `sokvag`
     // (which need not exist yet). When taken, the lock file names this process,
@@ -52,10 +61,13 @@ public:
 
     // Why the lock was not taken, to follow a file's name; empty when taken:
     // "är redan öppen på annat håll (anna@kontoret, process 4711)" or
-    // "kan inte låsas för skrivning (File access denied)".
+    // "kan inte låsas för skrivning (Åtkomst nekad: ...)" or "har 2 namn i
+    // filsystemet (hårda länkar), ...".
     std::string Orsak() const;
 
 private:
+    void Slapp();
+
     std::string fil_;
     std::string lasfil_;
     int fd_ = -1;
@@ -63,6 +75,7 @@ private:
     Lage lage_ = Lage::Omojlig;
     std::string innehavare_;
     int felnummer_ = 0;
+    long namnantal_ = 1;
 };
 
 // This process as a lock file names it: "anna@kontoret 4711".

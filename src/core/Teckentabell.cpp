@@ -157,6 +157,41 @@ bool ArUtf8MedFlerbyte(std::string_view bytes) {
     return !fynd.inteUtf8 && fynd.flerbyte;
 }
 
+namespace {
+
+// The error for a file with the UTF-8 byte order mark whose bytes (after the
+// mark) are not UTF-8: the line, and the byte, of the first that is not.
+Korningsfel ByteordningsfelFor(std::string_view bytes, const std::string &sokvag) {
+    std::size_t i = 0;
+    long rad = 1;
+    for (; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b == '\r' || (b == '\n' && (i == 0 || bytes[i - 1] != '\r')))
+            ++rad;
+        else if (b >= 0x80) {
+            const std::size_t langd = Utf8Langd(bytes, i);
+            if (langd == 0)
+                break;
+            i += langd - 1;
+        }
+    }
+    char byte[3] = {};
+    if (i < bytes.size()) {
+        constexpr char kHex[] = "0123456789ABCDEF";
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        byte[0] = kHex[b >> 4];
+        byte[1] = kHex[b & 15];
+    }
+    return Radfel("Raden kan inte läsas: filen börjar med märket för UTF-8 (byte order mark), "
+                  "men byten " +
+                      std::string(byte) +
+                      " är inte UTF-8. Spara filen på nytt som UTF-8 eller som Windows-1252 "
+                      "(ANSI).",
+                  sokvag, rad);
+}
+
+} // namespace
+
 Filtext Tolka(std::string bytes, const std::string &sokvag) {
     Kodningsfynd fynd;
     fynd.byteordning = std::string_view(bytes).starts_with("\xEF\xBB\xBF");
@@ -170,6 +205,8 @@ Filtext Tolka(std::string bytes, const std::string &sokvag) {
                           sokvag);
     if (fynd.byteordning)
         bytes.erase(0, 3);
+    if (fynd.Motsagelse())
+        throw ByteordningsfelFor(bytes, sokvag);
     return Filtext{std::move(bytes), fynd.Kodning()};
 }
 

@@ -7,7 +7,8 @@
 // A file saved as UTF-8 by another editor is read as well: a file that is valid
 // UTF-8 and holds at least one multi-byte sequence, or that starts with the
 // UTF-8 byte order mark (which is dropped), is read as UTF-8; anything else as
-// Windows-1252. A UTF-16 file is refused. The program writes only Windows-1252.
+// Windows-1252. A UTF-16 file is refused, and so is a file with the UTF-8 byte
+// order mark that is not UTF-8 after all. The program writes only Windows-1252.
 //
 // The limits of names and texts (80, 100 and 8) count characters, not bytes.
 
@@ -45,7 +46,10 @@ struct Filtext {
 };
 
 // Decides how the file's bytes are read and drops a UTF-8 byte order mark. A
-// UTF-16 file (any NUL byte) raises Korningsfel naming the file.
+// UTF-16 file (any NUL byte) raises Korningsfel naming the file; a file with the
+// UTF-8 byte order mark whose bytes are not UTF-8 raises Korningsfel naming the
+// line of the first byte that is not, as an unreadable line does: read either
+// way, some of its text would be wrong.
 Filtext Tolka(std::string bytes, const std::string &sokvag);
 
 // Whether the bytes are valid UTF-8 holding at least one multi-byte character
@@ -65,6 +69,8 @@ struct Kodningsfynd {
     void Lagg(const Kodningsfynd &annat);
     // How Tolka reads a file whose bytes showed this (the NUL byte apart).
     Filkodning Kodning() const;
+    // The byte order mark of UTF-8 on bytes that are not: Tolka refuses the file.
+    bool Motsagelse() const { return byteordning && inteUtf8; }
 };
 
 // Decodes the UTF-8 character at `pos` and advances past it. A malformed

@@ -12,6 +12,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <optional>
+#include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -87,10 +88,13 @@ int OppnaVanligFil(const std::string &sokvag, int flaggor) {
     }
     if (!S_ISREG(st.st_mode)) {
         ::close(fd);
-        throw Filfel(EACCES, sokvag);
+        throw Filfel(S_ISDIR(st.st_mode) ? EISDIR : EACCES, sokvag);
     }
     return fd;
 }
+
+void SkrivFil(const std::string &sokvag, const std::function<void(const Skrivmal &)> &innehall,
+              bool kopior, const struct stat *forebild = nullptr);
 
 // Moves the copies one step and keeps the current file as "<mal>.1". Every step
 // that fails is passed over: a copy is a help, never a reason to lose a save.
@@ -99,17 +103,52 @@ void BeharKopia(const std::string &mal) {
     if (::lstat(mal.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
         return;
     const auto kopia = [&](int n) { return mal + "." + std::to_string(n); };
-    for (int n = 4; n >= 1; --n)
+    for (int n = kAntalKopior - 1; n >= 1; --n)
         ::rename(kopia(n).c_str(), kopia(n + 1).c_str());
     const std::string forsta = kopia(1);
     ::unlink(forsta.c_str()); // left only when it could not move on
     if (::link(mal.c_str(), forsta.c_str()) == 0)
         return;
     try {
-        SkrivFilSakert(forsta, LasFil(mal));
+        // A copy made anew keeps the file's owner, group and mode, as a link does.
+        const std::string bytes = LasFil(mal);
+        SkrivFil(
+            forsta, [&bytes](const Skrivmal &skriv) { skriv(bytes); }, false, &st);
     } catch (const Korningsfel &) {
         // The save goes ahead without this copy.
     }
+}
+
+// The name of a group for a message, or its number.
+std::string Gruppnamn(gid_t grupp) {
+    struct group post {};
+    struct group *funnen = nullptr;
+    char buf[4096];
+    if (::getgrgid_r(grupp, &post, buf, sizeof buf, &funnen) == 0 && funnen)
+        return funnen->gr_name;
+    return std::to_string(grupp);
+}
+
+// Gives the new file `fd` the owner and group of the file it replaces: all of
+// it where the user may (root, or the owner keeping a group of theirs), else
+// the group alone, which any member may set; the owner is then the writer, and
+// everyone who shared the file through its group still may. Raises, naming the
+// group, when even that is impossible: a rewrite would take the file from them.
+void BeharAgare(int fd, const struct stat &forebild, const std::string &sokvag) {
+    struct stat ny {};
+    if (::fstat(fd, &ny) != 0)
+        throw Filfel(errno, sokvag);
+    if (ny.st_uid == forebild.st_uid && ny.st_gid == forebild.st_gid)
+        return;
+    if (::fchown(fd, forebild.st_uid, forebild.st_gid) == 0)
+        return;
+    if (ny.st_gid == forebild.st_gid || ::fchown(fd, static_cast<uid_t>(-1), forebild.st_gid) == 0)
+        return;
+    throw Korningsfel(
+        "Filen sparas inte: den hör till gruppen \"" + Gruppnamn(forebild.st_gid) +
+        "\", som du inte är medlem i, och sparad av dig skulle den få din grupp, så "
+        "att de som delar den inte längre kommer åt den. Filen är oförändrad.\nFil: " +
+        sokvag);
 }
 
 // A write of a streamed rewrite that failed, with its errno.
@@ -171,7 +210,7 @@ ForbereddSkrivning::ForbereddSkrivning(const std::string &sokvag, std::string_vi
 
 ForbereddSkrivning::ForbereddSkrivning(const std::string &sokvag,
                                        const std::function<void(const Skrivmal &)> &innehall,
-                                       bool kopior)
+                                       bool kopior, const struct stat *forebild)
     : sokvag_(sokvag), kopior_(kopior) {
     // Write where the file really lives, so that a link to it keeps pointing at
     // the new content instead of being replaced by a copy.
@@ -180,7 +219,7 @@ ForbereddSkrivning::ForbereddSkrivning(const std::string &sokvag,
     finns_ = ::stat(mal_.c_str(), &gammal) == 0;
     // Only a regular file is replaced: a folder, a FIFO or a device stays as it is.
     if (finns_ && !S_ISREG(gammal.st_mode))
-        throw Filfel(EACCES, sokvag);
+        throw Filfel(S_ISDIR(gammal.st_mode) ? EISDIR : EACCES, sokvag);
     // A file the user may not write stays as it is, just as when it is truncated in place.
     if (::faccessat(AT_FDCWD, mal_.c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT)
         throw Filfel(errno, sokvag);
@@ -194,7 +233,19 @@ ForbereddSkrivning::ForbereddSkrivning(const std::string &sokvag,
         ::unlink(tillfallig.c_str());
         throw Filfel(fel, sokvag);
     };
-    const mode_t rattighet = finns_ ? (gammal.st_mode & 07777) : NyFilrattighet();
+    if (finns_)
+        forebild = &gammal;
+    if (forebild) {
+        try {
+            BeharAgare(fd, *forebild, sokvag);
+        } catch (...) {
+            ::close(fd);
+            ::unlink(tillfallig.c_str());
+            throw;
+        }
+    }
+    // After the owner: a change of owner may clear the set-id bits.
+    const mode_t rattighet = forebild ? (forebild->st_mode & 07777) : NyFilrattighet();
     if (::fchmod(fd, rattighet) != 0)
         avbryt(errno, true);
     try {
@@ -238,6 +289,9 @@ void ForbereddSkrivning::BytPlats() {
         const int fel = errno;
         ::unlink(tillfallig_.c_str());
         tillfallig_.clear();
+        // The copy just kept is the file itself: it must not stay a second name of it.
+        if (kopior_ && finns_)
+            SkiljKopiorFranFilen(mal_);
         throw Filfel(fel, sokvag_);
     }
     tillfallig_.clear();
@@ -271,8 +325,8 @@ void ForbereddSkrivning::GenomforAlla(std::initializer_list<ForbereddSkrivning *
 namespace {
 
 void SkrivFil(const std::string &sokvag, const std::function<void(const Skrivmal &)> &innehall,
-              bool kopior) {
-    ForbereddSkrivning(sokvag, innehall, kopior).Genomfor();
+              bool kopior, const struct stat *forebild) {
+    ForbereddSkrivning(sokvag, innehall, kopior, forebild).Genomfor();
 }
 
 // Whether a name is "<bas>.tmp-" and six characters of the temporary-file alphabet.
@@ -532,6 +586,22 @@ void LaggTillIFil(const std::string &sokvag, std::string_view bytes) {
     if (flerRader)
         ::unlink(avsiktsfil.c_str());
     ::close(fd);
+}
+
+int SkiljKopiorFranFilen(const std::string &sokvag) {
+    const std::string mal = VerkligSokvag(sokvag);
+    struct stat fil {};
+    if (::lstat(mal.c_str(), &fil) != 0 || !S_ISREG(fil.st_mode) || fil.st_nlink < 2)
+        return 0;
+    int borttagna = 0;
+    for (int n = 1; n <= kAntalKopior; ++n) {
+        const std::string kopia = mal + "." + std::to_string(n);
+        struct stat st {};
+        if (::lstat(kopia.c_str(), &st) == 0 && st.st_ino == fil.st_ino &&
+            st.st_dev == fil.st_dev && ::unlink(kopia.c_str()) == 0)
+            ++borttagna;
+    }
+    return borttagna;
 }
 
 int RensaTemporarfiler(const std::string &sokvag) {

@@ -5,14 +5,17 @@
 // that replaces it only when every byte is written and synced; a failure at any
 // step removes the temporary file and leaves the old file as it was. A file the
 // user may not write is refused, and a link is followed so that it keeps its
-// target. An append that fails before its bytes are durable cuts the file back
-// to its old length, so no partial line is left behind; an append of several
-// lines is all or none even when the program is killed (see LaggTillIFil).
-// Several files are replaced together by preparing each (ForbereddSkrivning)
-// before committing any. Only regular files are
-// read or written: a folder, a FIFO or a device is refused as "File access
-// denied" without blocking. Failures raise Korningsfel with the runtime's text
-// and the file's name.
+// target. The new file keeps the owner, group and mode of the one it replaces
+// (where the user may not give it to its owner, at least its group; where not
+// even that, the rewrite is refused and nothing changes), so that a file shared
+// through its group stays shared whoever saves it. An append that fails before
+// its bytes are durable cuts the file back to its old length, so no partial line
+// is left behind; an append of several lines is all or none even when the
+// program is killed (see LaggTillIFil). Several files are replaced together by
+// preparing each (ForbereddSkrivning) before committing any. Only regular files
+// are read or written: a folder, a FIFO or a device is refused without
+// blocking. Failures raise Korningsfel with the system's error in Swedish
+// (Fel.h) and the file's name.
 //
 // Line ends: CR LF, LF and a lone CR all end a line when reading, and a file may
 // mix them; the program always writes CR LF.
@@ -21,6 +24,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <sys/stat.h>
 #include <string_view>
 #include <vector>
 
@@ -43,8 +47,19 @@ void SkrivFilSakert(const std::string &sokvag, std::string_view bytes);
 // the current file is hard-linked as .1 (copied where a link is not possible).
 // A copy that cannot be made costs only the copy: the new content is still
 // saved, and no earlier copy is removed but the oldest. Nothing is kept when the
-// file does not exist yet. The ledger and the chart are written this way.
+// file does not exist yet. A copy keeps the owner, group and mode of the file it
+// was. The ledger and the chart are written this way.
 void SkrivFilSakertMedKopior(const std::string &sokvag, std::string_view bytes);
+
+// How many copies ("<file>.1" to "<file>.5") a rewrite keeps.
+constexpr int kAntalKopior = 5;
+
+// Removes the copy names "<file>.1" to "<file>.5" that are the file itself (the
+// same inode): a rewrite stopped between keeping its copy and replacing the
+// file leaves one, and it would change with every append and give the file a
+// second name. Nothing is lost, the file holding the same bytes. Call it only
+// while no other window can be rewriting the file. Returns how many went.
+int SkiljKopiorFranFilen(const std::string &sokvag);
 
 // What a written file's bytes are handed to, piece by piece and in order.
 using Skrivmal = std::function<void(std::string_view)>;
@@ -58,8 +73,10 @@ using Skrivmal = std::function<void(std::string_view)>;
 // a failure while writing any of them then leaves every file as it was.
 class ForbereddSkrivning {
 public:
+    // A file made anew takes the owner, group and mode of `forebild` when given.
     ForbereddSkrivning(const std::string &sokvag,
-                       const std::function<void(const Skrivmal &)> &innehall, bool kopior);
+                       const std::function<void(const Skrivmal &)> &innehall, bool kopior,
+                       const struct stat *forebild = nullptr);
     ForbereddSkrivning(const std::string &sokvag, std::string_view bytes, bool kopior);
     ~ForbereddSkrivning();
     ForbereddSkrivning(ForbereddSkrivning &&annan) noexcept;

@@ -59,16 +59,16 @@ TEST_F(Foretagsfil, PathsKeepTheirBlanks) {
 TEST_F(Foretagsfil, FewerThanTwoLinesIsFileNotFoundNamingTheCompanyFile) {
     for (const char *bytes : {"", "a.kpl", "a.kpl\r\n"}) {
         const std::string fel = Fel(bytes);
-        EXPECT_EQ(ForstaRaden(fel), "File not found") << '"' << bytes << '"';
+        EXPECT_EQ(ForstaRaden(fel), "Filen finns inte.") << '"' << bytes << '"';
         EXPECT_NE(AndraRaden(fel).find(fil), std::string::npos) << fel;
     }
 }
 
-// An empty path line was accepted, so opening later failed with "File not found" naming no file.
+// An empty path line was accepted, so opening later failed with "Filen finns inte." naming no file.
 TEST_F(Foretagsfil, AnEmptyPathLineIsFileNotFoundNamingTheCompanyFile) {
     for (const char *bytes : {"\r\nb.red\r\n", "a.kpl\r\n\r\n", "\r\n\r\n"}) {
         const std::string fel = Fel(bytes);
-        EXPECT_EQ(ForstaRaden(fel), "File not found") << '"' << bytes << '"';
+        EXPECT_EQ(ForstaRaden(fel), "Filen finns inte.") << '"' << bytes << '"';
         EXPECT_NE(AndraRaden(fel).find(fil), std::string::npos) << fel;
     }
 }
@@ -78,7 +78,7 @@ TEST_F(Foretagsfil, AMissingCompanyFileIsFileNotFound) {
         LasForetagsfil(mapp.Sokvag("saknas.ftg"));
         FAIL() << "a missing company file was read";
     } catch (const Korningsfel &fel) {
-        EXPECT_EQ(ForstaRaden(fel.what()), "File not found");
+        EXPECT_EQ(ForstaRaden(fel.what()), "Filen finns inte.");
         EXPECT_NE(AndraRaden(fel.what()).find("saknas.ftg"), std::string::npos);
     }
 }

@@ -138,7 +138,7 @@ TEST_F(Installningar, AMissingFileIsFileNotFoundAndChangesNothing) {
         LasInstallningar(data, fil);
         FAIL() << "a missing settings file was read";
     } catch (const Korningsfel &fel) {
-        EXPECT_EQ(ForstaRaden(fel.what()), "File not found");
+        EXPECT_EQ(ForstaRaden(fel.what()), "Filen finns inte.");
     }
     EXPECT_EQ(data.Fargtext, kLevereradFargtext);
     EXPECT_EQ(data.Bakgrundsfarg, (Farg{0xDA, 0xDA, 0xEE}));

@@ -262,7 +262,7 @@ TEST_F(Kontoplanfil, AMissingFileIsReportedAndChangesNothing) {
         LasKontoplan(data, saknas);
         FAIL() << "a missing file was read";
     } catch (const Korningsfel &fel) {
-        EXPECT_EQ(ForstaRaden(fel.what()), "File not found");
+        EXPECT_EQ(ForstaRaden(fel.what()), "Filen finns inte.");
         EXPECT_NE(AndraRaden(fel.what()).find(saknas), std::string::npos);
     }
     EXPECT_EQ(data.Konton, fore.Konton);

@@ -161,7 +161,7 @@ TEST_F(Redovisningsfil, AppendingToAMissingFileFailsAndCreatesNothing) {
         LaggTillPostrad(fil, "1;d;1;1930;3010;0;a");
         FAIL() << "appended to a missing file";
     } catch (const Korningsfel &fel) {
-        EXPECT_EQ(ForstaRaden(fel.what()), "File not found");
+        EXPECT_EQ(ForstaRaden(fel.what()), "Filen finns inte.");
     }
     EXPECT_TRUE(Filnamn(mapp.Mapp()).empty());
 }
@@ -293,7 +293,7 @@ TEST_F(Redovisningsfil, AMissingFileIsReportedAndChangesNothing) {
         LasRedovisning(data, mapp.Sokvag("saknas.red"));
         FAIL() << "a missing file was read";
     } catch (const Korningsfel &fel) {
-        EXPECT_EQ(ForstaRaden(fel.what()), "File not found");
+        EXPECT_EQ(ForstaRaden(fel.what()), "Filen finns inte.");
         EXPECT_NE(AndraRaden(fel.what()).find("saknas.red"), std::string::npos);
     }
     EXPECT_EQ(data.Redovisningsnamn, fore.Redovisningsnamn);

@@ -159,7 +159,7 @@ TEST_F(Textfil, RewriteCreatesAMissingFileInAnExistingFolder) {
 TEST_F(Textfil, RewriteIntoAMissingFolderIsFileNotFound) {
     const std::string saknas = mapp.Sokvag("saknas/bok.red");
     const std::string fel = Meddelande([&] { SkrivFilSakert(saknas, "Ny\r\n"); });
-    EXPECT_EQ(ForstaRaden(fel), "File not found");
+    EXPECT_EQ(ForstaRaden(fel), "Det finns ingen sådan mapp.");
     EXPECT_NE(AndraRaden(fel).find(saknas), std::string::npos);
     EXPECT_EQ(Kvarlamnat(), std::vector<std::string>{"bok.red"});
 }
@@ -169,14 +169,14 @@ TEST_F(Textfil, RewriteIntoAnImmutableFolderIsAccessDeniedAndKeepsTheOldFile) {
     if (!las.satt)
         GTEST_SKIP() << "chattr +i is not available here (needs root on a file system that has it)";
     const std::string fel = Meddelande([&] { SkrivFilSakert(fil, "Ny\r\n"); });
-    EXPECT_EQ(ForstaRaden(fel), "File access denied");
+    EXPECT_EQ(ForstaRaden(fel), "Åtkomst nekad: du har inte behörighet till filen.");
     EXPECT_EQ(LasBytes(fil), gammalt);
     EXPECT_EQ(Kvarlamnat(), std::vector<std::string>{"bok.red"});
 }
 
 TEST_F(Textfil, RewriteThatFailsHalfWayKeepsTheOldFileAndReportsDiskFull) {
     const std::string stor(1 << 20, 'x');
-    EXPECT_EQ(IBarnprocess([&] { SkrivFilSakert(fil, stor); }, 8192), "Disk full");
+    EXPECT_EQ(IBarnprocess([&] { SkrivFilSakert(fil, stor); }, 8192), "Filen blir för stor.");
     EXPECT_EQ(LasBytes(fil), gammalt);
     EXPECT_EQ(Kvarlamnat(), std::vector<std::string>{"bok.red"});
 }
@@ -187,7 +187,7 @@ TEST_F(Textfil, LedgerRewriteThatFailsHalfWayKeepsTheOldLedger) {
     for (int i = 1; i <= 3000; ++i)
         data.Postplats(i) = TPost{i, "120101", 1930, 3010, 0, 100.5, "En ganska lång text"};
     data.Postantal = 3000;
-    EXPECT_EQ(IBarnprocess([&] { SkrivRedovisning(data, fil); }, 16384), "Disk full");
+    EXPECT_EQ(IBarnprocess([&] { SkrivRedovisning(data, fil); }, 16384), "Filen blir för stor.");
     EXPECT_EQ(LasBytes(fil), gammalt);
     EXPECT_EQ(Kvarlamnat(), std::vector<std::string>{"bok.red"});
 }
@@ -197,7 +197,7 @@ TEST_F(Textfil, AppendThatFailsHalfWayLeavesNoPartialLine) {
     for (int i = 0; i < 200; ++i)
         rader.push_back(std::to_string(i) + ";IB;100;1930;0;0;IB-post");
     const rlim_t grans = gammalt.size() + 40; // room for one line and a bit of the next
-    EXPECT_EQ(IBarnprocess([&] { LaggTillPostrader(fil, rader); }, grans), "Disk full");
+    EXPECT_EQ(IBarnprocess([&] { LaggTillPostrader(fil, rader); }, grans), "Filen blir för stor.");
     EXPECT_EQ(LasBytes(fil), gammalt);
 }
 
@@ -206,7 +206,7 @@ TEST_F(Textfil, AppendThatFailsAfterTheAddedLineEndLeavesTheFileAsItWas) {
     SkrivBytes(fil, utanRadslut);
     const rlim_t grans = utanRadslut.size() + 10;
     EXPECT_EQ(IBarnprocess([&] { LaggTillPostrad(fil, "2;120102;5;1930;3010;0;Två"); }, grans),
-              "Disk full");
+              "Filen blir för stor.");
     EXPECT_EQ(LasBytes(fil), utanRadslut);
 }
 
@@ -220,7 +220,7 @@ TEST_F(Textfil, RewriteOfAReadOnlyFileIsAccessDeniedAndKeepsIt) {
     ASSERT_EQ(::chmod(mapp.Mapp().c_str(), 0777), 0);
     ASSERT_EQ(::chmod(fil.c_str(), 0444), 0);
     EXPECT_EQ(IBarnprocess([&] { SkrivFilSakert(fil, "Ny\r\n"); }, RLIM_INFINITY, true),
-              "File access denied");
+              "Åtkomst nekad: du har inte behörighet till filen.");
     EXPECT_EQ(LasBytes(fil), gammalt);
     EXPECT_EQ(Kvarlamnat(), std::vector<std::string>{"bok.red"});
 }
@@ -239,15 +239,16 @@ TEST_F(Textfil, RewriteOntoAFolderIsAccessDeniedAndLeavesNothing) {
     const std::string undermapp = mapp.Sokvag("mapp");
     fs::create_directory(undermapp);
     EXPECT_EQ(ForstaRaden(Meddelande([&] { SkrivFilSakert(undermapp, "x"); })),
-              "File access denied");
+              "Det är en mapp, inte en fil.");
     EXPECT_TRUE(fs::is_directory(undermapp));
     EXPECT_EQ(Kvarlamnat(), (std::vector<std::string>{"bok.red", "mapp"}));
 }
 
 TEST_F(Textfil, ReadingAMissingFileOrAFolderFailsWithTheRuntimeMessage) {
     EXPECT_EQ(ForstaRaden(Meddelande([&] { LasFil(mapp.Sokvag("saknas.red")); })),
-              "File not found");
-    EXPECT_EQ(ForstaRaden(Meddelande([&] { LasFil(mapp.Mapp().string()); })), "File access denied");
+              "Filen finns inte.");
+    EXPECT_EQ(ForstaRaden(Meddelande([&] { LasFil(mapp.Mapp().string()); })),
+              "Det är en mapp, inte en fil.");
     EXPECT_EQ(LasFil(fil), gammalt);
 }
 
@@ -351,12 +352,13 @@ TEST_F(Textfil, AFifoOrADeviceIsRefusedAsAccessDeniedWithoutBlocking) {
     const std::string fifo = mapp.Sokvag("ror.red");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     for (const std::string &sokvag : {fifo, std::string("/dev/zero")}) {
-        EXPECT_EQ(ForstaRaden(Meddelande([&] { LasFil(sokvag); })), "File access denied");
+        EXPECT_EQ(ForstaRaden(Meddelande([&] { LasFil(sokvag); })),
+                  "Åtkomst nekad: du har inte behörighet till filen.");
         EXPECT_EQ(ForstaRaden(Meddelande([&] { LaggTillIFil(sokvag, "x\r\n"); })),
-                  "File access denied");
+                  "Åtkomst nekad: du har inte behörighet till filen.");
     }
     EXPECT_EQ(ForstaRaden(Meddelande([&] { SkrivFilSakert(fifo, "x\r\n"); })),
-              "File access denied");
+              "Åtkomst nekad: du har inte behörighet till filen.");
     struct stat st {};
     ASSERT_EQ(::lstat(fifo.c_str(), &st), 0);
     EXPECT_TRUE(S_ISFIFO(st.st_mode));
@@ -433,7 +435,8 @@ TEST_F(Textfil, AnAppendWhoseCloseFailsAfterTheSyncIsSavedOnce) {
     EXPECT_EQ(LasBytes(fil), gammalt + "2;120102;5;1930;3010;0;b\r\n");
     // A rewrite whose close fails before the rename keeps the old file.
     gStangningFelar = true;
-    EXPECT_EQ(ForstaRaden(Meddelande([&] { SkrivFilSakert(fil, "Ny\r\n"); })), "I/O error 5");
+    EXPECT_EQ(ForstaRaden(Meddelande([&] { SkrivFilSakert(fil, "Ny\r\n"); })),
+              "Läs- eller skrivfel på disken.");
     EXPECT_EQ(LasBytes(fil), gammalt + "2;120102;5;1930;3010;0;b\r\n");
     EXPECT_EQ(Kvarlamnat(), std::vector<std::string>{"bok.red"});
 }

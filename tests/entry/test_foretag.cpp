@@ -80,9 +80,9 @@ TEST_F(ForetagTest, AnyFileThatFailsToReadChangesNothing) {
     const std::string trasig = mapp.Sokvag("trasig.kpl");
     SkrivBytes(trasig, "Trasig\r\n1;19x0;Bank\r\n");
     const Fall fall[] = {
-        {kpl + "\r\n" + saknas + "\r\n", "File not found", "saknas.red"},
+        {kpl + "\r\n" + saknas + "\r\n", "Filen finns inte.", "saknas.red"},
         {trasig + "\r\n" + red + "\r\n", "'19x0' is not a valid integer value", "trasig.kpl"},
-        {kpl + "\r\n", "File not found", "ab.ftg"},
+        {kpl + "\r\n", "Filen finns inte.", "ab.ftg"},
     };
     for (const Fall &f : fall) {
         SkrivBytes(ftg, f.foretag);

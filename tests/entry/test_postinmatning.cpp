@@ -260,7 +260,7 @@ TEST_F(Inmatning, AFailedAppendLeavesTableAndBalanceAsTheyWere) {
         SparaPost(data, Rutor("100", "1930", ""));
         FAIL() << "saved";
     } catch (const Korningsfel &fel) {
-        EXPECT_EQ(ForstaRaden(fel.what()), "File not found");
+        EXPECT_EQ(ForstaRaden(fel.what()), "Det finns ingen sådan mapp.");
     }
     EXPECT_EQ(data.Postantal, 0);
     EXPECT_EQ(data.Poster[1], TPost{});

@@ -266,7 +266,7 @@ private slots:
         f->form->Data().Kontoplanfil = Fil("saknas/kund.kpl").toStdString();
         f->Tryck("BitBtnSparaKplan");
         QCOMPARE(f->skrivbord->meddelanden.size(), 1);
-        QVERIFY(f->skrivbord->meddelanden[0].startsWith(QStringLiteral("File not found")));
+        QVERIFY(f->skrivbord->meddelanden[0].startsWith(QStringLiteral("Filen finns inte.")));
         QVERIFY(!f->Del("LabelKplansparad")->isVisible());
     }
 };

@@ -204,7 +204,7 @@ private slots:
                  (Sokvag("ab.kpl") + "\r\n" + Sokvag("borta.red") + "\r\n").toUtf8());
         Val("oppnaforetag", Sokvag("halv.ftg"));
         QCOMPARE(skrivbord_->meddelanden,
-                 QStringList{"File not found\nFil: " + Sokvag("borta.red")});
+                 QStringList{"Filen finns inte.\nFil: " + Sokvag("borta.red")});
         QCOMPARE(Text("LabelAktKplan"), QStringLiteral("Det finns ingen kontoplan"));
         QCOMPARE(Text("LabelAktRed"), QStringLiteral("Det finns ingen redovisning"));
         QVERIFY(!Pa("Visa1"));

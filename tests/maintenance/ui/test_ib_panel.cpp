@@ -200,7 +200,7 @@ private slots:
         form->Data().Redovisningsfil = "borta.red";
         Knapp(*form, "BitBtnIBSpara")->click();
         QCOMPARE(desktop_->meddelanden.size(), 1);
-        QVERIFY(desktop_->meddelanden[0].startsWith(QStringLiteral("File not found")));
+        QVERIFY(desktop_->meddelanden[0].startsWith(QStringLiteral("Filen finns inte.")));
         QCOMPARE(form->Data().Postantal, 1);
         QVERIFY(Knapp(*form, "BitBtnIBSpara")->isEnabled());
         QVERIFY(Text(*form, "LabelIBsparad").isEmpty());

@@ -336,7 +336,8 @@ private slots:
             Klicka("BitBtnSparaRedNamn");
         }
         QCOMPARE(Meddelanden().size(), 3);
-        QVERIFY(Meddelanden().first().startsWith(QStringLiteral("File access denied")));
+        QVERIFY(Meddelanden().first().startsWith(
+            QStringLiteral("Åtkomst nekad: du har inte behörighet till filen.")));
         QCOMPARE(Las(QStringLiteral("ab.red")), fore);
         QCOMPARE(Text("LabelAndraRedBesked"), QString());
         QCOMPARE(Text("LabelAndraRedNamnBesked"), QString());
