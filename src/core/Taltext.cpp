@@ -192,6 +192,15 @@ std::string Punktbelopp(double v) {
     return text;
 }
 
+double OreAvrundat(double v) {
+    if (!std::isfinite(v))
+        return v;
+    const std::string text = Punktbelopp(v);
+    double avrundat = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), avrundat);
+    return avrundat;
+}
+
 bool ForsokPunktbelopp(std::string_view text, double &varde) {
     std::string_view siffror = text;
     if (!siffror.empty() && (siffror.front() == '-' || siffror.front() == '+'))

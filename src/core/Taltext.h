@@ -30,6 +30,13 @@ std::string Beloppstext(double v, std::string_view grupptecken);
 // ("1,2345679E10"), for the narrower screen columns.
 std::string KortBeloppstext(double v);
 
+// A computed sum rounded to the öre for showing: the amount Beloppstext shows
+// (half away from zero from the value's 15 significant digits) as the double
+// nearest it, so that Taltext of a sum of two-decimal amounts reads "500" and
+// not "499,999999999985". Infinities and NaN come back as they are. Amounts
+// read from a file are shown and written back as read, without it.
+double OreAvrundat(double v);
+
 // The general number text: at most 15 significant digits, no grouping, no
 // trailing zeros ("100,5", "100"); scientific from 10^15 and below 0,0001.
 std::string Taltext(double v);

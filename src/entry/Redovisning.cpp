@@ -25,8 +25,8 @@ std::string SaldotextVidOppning(double saldo) {
     if (!ArOppetSaldo(saldo))
         return {};
     if (saldo > 0)
-        return "Debetsaldo " + Taltext(saldo);
-    return "Kreditsaldo " + Taltext(std::fabs(saldo));
+        return "Debetsaldo " + Taltext(OreAvrundat(saldo));
+    return "Kreditsaldo " + Taltext(OreAvrundat(std::fabs(saldo)));
 }
 
 std::vector<Senasterad> Postblock(const Bokforingsdata &data, int32_t n) {

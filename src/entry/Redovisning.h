@@ -24,7 +24,8 @@ namespace tovana {
 double BeraknaKonteringssaldo(Bokforingsdata &data);
 
 // The balance line when a ledger or the entry panel opens: "Debetsaldo 150,5" or
-// "Kreditsaldo 200"; empty when the balance is closed.
+// "Kreditsaldo 200", the sum rounded to the öre; empty when the balance is
+// closed.
 std::string SaldotextVidOppning(double saldo);
 
 // One row of the last posts: verification number, date, amount, debit, credit,

@@ -8,19 +8,11 @@
 #include "core/Teckentabell.h"
 #include "reports/Balansberakning.h"
 
+#include <algorithm>
+#include <array>
 #include <utility>
 
 namespace tovana {
-
-namespace {
-
-// The text right-aligned in `bredd` characters; a longer text is kept whole.
-std::string Hogerstallt(const std::string &text, std::size_t bredd) {
-    const std::size_t langd = Teckenantal(text);
-    return langd < bredd ? std::string(bredd - langd, ' ') + text : text;
-}
-
-} // namespace
 
 void BeraknaIBposter(Bokforingsdata &data, IBtabell &ib, const std::string &fjolfil, int32_t vernr,
                      const std::string &datum, int32_t ibkonto, int32_t resultatkonto) {
@@ -47,8 +39,10 @@ void BeraknaIBposter(Bokforingsdata &data, IBtabell &ib, const std::string &fjol
     // Stored as the entry form stores a date (2013-01-01 as 20130101), within its limit.
     const std::string ibdatum = ForstaTecken(Lagringsdatum(datum), kDatumlangd);
     std::vector<TPost> poster{TPost{}};
-    const auto lagg_till = [&](int32_t debet, int32_t kredit, double belopp) {
+    std::vector<int32_t> konton{0};
+    const auto lagg_till = [&](int32_t debet, int32_t kredit, double belopp, int32_t konto) {
         poster.push_back(TPost{vernr, ibdatum, debet, kredit, 0, belopp, {}});
+        konton.push_back(konto);
     };
     double tillgangar = 0.0; // T: the carried classes' debit side
     double skulder = 0.0;    // S: equity, untaxed reserves and liabilities
@@ -60,18 +54,18 @@ void BeraknaIBposter(Bokforingsdata &data, IBtabell &ib, const std::string &fjol
         if (klass.normalsida == Normalsida::Debet) {
             const double b = saldon.Saldo(konto.nummer, konto.typ);
             if (ArOppetSaldo(b)) {
-                lagg_till(konto.nummer, ibkonto, b);
+                lagg_till(konto.nummer, ibkonto, b, konto.nummer);
                 tillgangar += b;
             }
         } else {
             const double b = saldon.Saldo(konto.nummer, konto.typ);
             if (ArOppetSaldo(b)) {
-                lagg_till(ibkonto, konto.nummer, b);
+                lagg_till(ibkonto, konto.nummer, b, konto.nummer);
                 skulder += b;
             }
         }
     }
-    lagg_till(ibkonto, resultatkonto, tillgangar - skulder);
+    lagg_till(ibkonto, resultatkonto, tillgangar - skulder, resultatkonto);
 
     // The work table holds last year's posts, as the re-sorting routine's does.
     data.Arbetsposter.assign(data.Arbetsposter.size(), TPost{});
@@ -80,6 +74,7 @@ void BeraknaIBposter(Bokforingsdata &data, IBtabell &ib, const std::string &fjol
 
     ib.IBantal = static_cast<int32_t>(poster.size()) - 1;
     ib.IBposter = std::move(poster);
+    ib.IBkonton = std::move(konton);
     ib.Sparade = false;
 }
 
@@ -104,17 +99,45 @@ int32_t SparaIBposter(Bokforingsdata &data, IBtabell &ib) {
     return ib.IBantal;
 }
 
-std::string IBrad(const TPost &post) {
-    std::string rad = Hogerstallt(std::to_string(post.vernr), 3);
-    const std::size_t datumlangd = Teckenantal(post.datum);
-    if (datumlangd >= 3 && datumlangd <= 6)
-        rad += std::string(7 - datumlangd, ' ');
-    rad += post.datum;
-    rad += Hogerstallt(Beloppstext(post.belopp), 10);
-    rad += Hogerstallt(std::to_string(post.debet), 6);
-    rad += Hogerstallt(std::to_string(post.kredit), 6);
-    rad += Hogerstallt(std::to_string(post.kod), 6);
-    return rad;
+std::vector<std::string> IBlista(const Bokforingsdata &data, const IBtabell &ib) {
+    // The cells of every line, the heading first; the last column is the name.
+    constexpr std::size_t kKolumner = 6;
+    using Celler = std::array<std::string, kKolumner>;
+    std::vector<Celler> celler{{"Vernr", "Datum", "Belopp", "Debet", "Kredit", "Konto"}};
+    for (int32_t k = 1; k <= ib.IBantal; ++k) {
+        const TPost &post = ib.IBposter[static_cast<std::size_t>(k)];
+        const auto i = static_cast<std::size_t>(k);
+        const int32_t konto = i < ib.IBkonton.size() ? ib.IBkonton[i] : 0;
+        const int32_t slot = konto != 0 ? data.SokKonto(konto) : 0;
+        celler.push_back({std::to_string(post.vernr), post.datum, Beloppstext(post.belopp),
+                          std::to_string(post.debet), std::to_string(post.kredit),
+                          slot != 0 ? data.Konton[static_cast<std::size_t>(slot)].namn : ""});
+    }
+    std::array<std::size_t, kKolumner> bredd{};
+    for (const Celler &rad : celler)
+        for (std::size_t c = 0; c < kKolumner; ++c)
+            bredd[c] = std::max(bredd[c], Teckenantal(rad[c]));
+
+    std::vector<std::string> rader;
+    for (const Celler &rad : celler) {
+        std::string text;
+        for (std::size_t c = 0; c < kKolumner; ++c) {
+            const std::size_t fyllnad = bredd[c] - Teckenantal(rad[c]);
+            if (c > 0)
+                text += "  ";
+            if (c == 1 || c == kKolumner - 1) {
+                text += rad[c];
+                if (c == 1)
+                    text += std::string(fyllnad, ' ');
+            } else {
+                text += std::string(fyllnad, ' ') + rad[c];
+            }
+        }
+        // A line without a name ends at its credit column.
+        text.erase(text.find_last_not_of(' ') + 1);
+        rader.push_back(std::move(text));
+    }
+    return rader;
 }
 
 } // namespace tovana

@@ -28,6 +28,9 @@ inline const std::string kIBtext = "IB-post";
 struct IBtabell {
     std::vector<TPost> IBposter{TPost{}};
     int32_t IBantal = 0;
+    // The account each prepared post opens (the balance-sheet account, or the
+    // account taking last year's result), 1-based like IBposter.
+    std::vector<int32_t> IBkonton{0};
     // The prepared posts are already part of the ledger: a second save of the
     // same run appends nothing.
     bool Sparade = false;
@@ -51,8 +54,14 @@ void BeraknaIBposter(Bokforingsdata &data, IBtabell &ib, const std::string &fjol
 // (Korningsfel) while the ledger is open read-only.
 int32_t SparaIBposter(Bokforingsdata &data, IBtabell &ib);
 
-// One line of the preview list: the re-sorting preview's columns, the amount as
-// Beloppstext right-aligned in 10 characters.
-std::string IBrad(const TPost &post);
+// The preview list of the prepared posts: a heading line, then one line per
+// post in columns as wide as their widest entry, two spaces apart, so no two
+// entries run together: verification number, date, amount (Beloppstext),
+// debit and credit, right-aligned but the date, and last the name of the
+// account the post opens (empty when the chart lacks it).
+//
+//     Vernr  Datum        Belopp  Debet  Kredit  Konto
+//         1  120101    50 600,00   1930       0  Bank
+std::vector<std::string> IBlista(const Bokforingsdata &data, const IBtabell &ib);
 
 } // namespace tovana

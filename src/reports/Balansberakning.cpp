@@ -3,6 +3,9 @@
 #include "core/Taltext.h"
 
 #include <algorithm>
+#include <cmath>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace tovana {
 
@@ -113,8 +116,17 @@ Balansslut BeraknaBalansslut(double tillgangar, double egetKapital, double obesk
     return {resultat, egetKapital + resultat};
 }
 
-Rapportrader ByggResultatrakning(const Bokforingsdata &data, Rapportform form) {
-    const Saldotabell saldon(data);
+namespace {
+
+// A statement's lines with its period's result as computed, and the line of
+// the result (0 when the statement has none).
+struct Bygge {
+    Rapportrader rader;
+    double resultat = 0.0;
+    int resultatrad = 0;
+};
+
+Bygge Resultatrakning(const Bokforingsdata &data, const Saldotabell &saldon, Rapportform form) {
     const auto belopp = [form](double v) {
         return form == Rapportform::Utskrift ? Beloppstext(v) : KortBeloppstext(v);
     };
@@ -157,12 +169,13 @@ Rapportrader ByggResultatrakning(const Bokforingsdata &data, Rapportform form) {
     }
     if (form == Rapportform::Utskrift)
         ut.Mellanrum();
-    ut.Skriv("Periodens resultat", belopp(intakter + kostnader + dispositioner));
-    return std::move(ut).Rader();
+    const double resultat = intakter + kostnader + dispositioner;
+    const int resultatrad = ut.Nasta();
+    ut.Skriv("Periodens resultat", belopp(resultat));
+    return {std::move(ut).Rader(), resultat, resultatrad};
 }
 
-Rapportrader ByggBalansrakning(const Bokforingsdata &data, Rapportform form) {
-    const Saldotabell saldon(data);
+Bygge Balansrakning(const Bokforingsdata &data, const Saldotabell &saldon, Rapportform form) {
     const auto listas = [form](double s) {
         return form == Rapportform::Utskrift ? s != 0 : ArOppetSaldo(s);
     };
@@ -215,7 +228,128 @@ Rapportrader ByggBalansrakning(const Bokforingsdata &data, Rapportform form) {
         ut.Rad(egetkapitalrad).radbelopp = KortBeloppstext(slut.egetKapital);
     }
     ut.Skriv("Summa eget kapital och skulder", KortBeloppstext(t1));
-    return std::move(ut).Rader();
+    return {std::move(ut).Rader(), slut.resultat, resultatrad};
+}
+
+// The difference of the two results as the statements show them, in öre.
+double Resultatskillnad(double balansresultat, double rrresultat) {
+    return OreAvrundat(OreAvrundat(balansresultat) - OreAvrundat(rrresultat));
+}
+
+// Puts the imbalance line under the result, or before the last line when the
+// statement shows no result.
+Rapportrader MedObalans(Bygge bygge, double skillnad, Rapportform form) {
+    if (skillnad == 0.0)
+        return std::move(bygge.rader);
+    const std::string belopp =
+        form == Rapportform::Utskrift ? Beloppstext(skillnad) : KortBeloppstext(skillnad);
+    const int fore = bygge.resultatrad != 0 ? bygge.resultatrad + 1 : Sistarad(bygge.rader);
+    bygge.rader.insert(bygge.rader.begin() + fore, Trapport{kObalansrad, belopp});
+    return std::move(bygge.rader);
+}
+
+} // namespace
+
+Rapportrader ByggResultatrakning(const Bokforingsdata &data, Rapportform form) {
+    const Saldotabell saldon(data);
+    Bygge rr = Resultatrakning(data, saldon, form);
+    const double skillnad =
+        Resultatskillnad(Balansrakning(data, saldon, form).resultat, rr.resultat);
+    return MedObalans(std::move(rr), skillnad, form);
+}
+
+Rapportrader ByggBalansrakning(const Bokforingsdata &data, Rapportform form) {
+    const Saldotabell saldon(data);
+    Bygge br = Balansrakning(data, saldon, form);
+    const double skillnad =
+        Resultatskillnad(br.resultat, Resultatrakning(data, saldon, form).resultat);
+    // The balance sheet's amounts are all in the short text, this line too.
+    return MedObalans(std::move(br), skillnad, Rapportform::Skarm);
+}
+
+Obalans BeraknaObalans(const Bokforingsdata &data, Rapportform form) {
+    const Saldotabell saldon(data);
+    Obalans o;
+    o.skillnad = Resultatskillnad(Balansrakning(data, saldon, form).resultat,
+                                  Resultatrakning(data, saldon, form).resultat);
+    std::unordered_map<int32_t, Kontotyp> klass;
+    std::unordered_set<int32_t> dubbla;
+    for (int32_t slot = 1; slot <= data.Kontoantal; ++slot) {
+        const TKonto &konto = data.Konton[static_cast<std::size_t>(slot)];
+        if (!klass.emplace(konto.nummer, konto.typ).second && konto.typ >= kTillgangar &&
+            konto.typ < kKoder)
+            dubbla.insert(konto.nummer);
+    }
+    o.dubblaKonton = static_cast<int32_t>(dubbla.size());
+    for (int32_t i = 1; i <= data.Postantal; ++i) {
+        const TPost &post = data.Poster[static_cast<std::size_t>(i)];
+        if (post.kredit == 0)
+            o.ensidigt += post.belopp;
+        if (post.debet == 0)
+            o.ensidigt -= post.belopp;
+        bool saknas = false, kod = false;
+        for (const int32_t nummer : {post.debet, post.kredit}) {
+            if (nummer == 0)
+                continue;
+            const auto k = klass.find(nummer);
+            if (k == klass.end())
+                saknas = true;
+            else if (k->second < kTillgangar || k->second >= kKoder)
+                kod = true;
+        }
+        if (saknas) {
+            ++o.saknadePoster;
+            o.saknadSumma += post.belopp;
+        } else if (kod) {
+            ++o.kodposter;
+            o.kodsumma += post.belopp;
+        }
+    }
+    return o;
+}
+
+namespace {
+
+std::string Antalposter(int32_t antal) {
+    return std::to_string(antal) + (antal == 1 ? " post" : " poster");
+}
+
+} // namespace
+
+std::string Obalansbesked(const Obalans &o) {
+    if (o.skillnad == 0.0)
+        return {};
+    std::string text = "Resultaträkningens och balansräkningens resultat skiljer sig med " +
+                       Beloppstext(o.skillnad) + " (" + kObalansrad + ").\n";
+    bool orsak = false;
+    if (ArOppetSaldo(o.ensidigt)) {
+        text += "\nPoster med bara debet eller bara kredit lämnar ett öppet " +
+                std::string(o.ensidigt > 0 ? "debetsaldo" : "kreditsaldo") + " på " +
+                Beloppstext(std::fabs(o.ensidigt)) + ".";
+        orsak = true;
+    }
+    if (o.saknadePoster > 0) {
+        text += "\n" + Antalposter(o.saknadePoster) + " på sammanlagt " +
+                Beloppstext(o.saknadSumma) +
+                (o.saknadePoster == 1 ? " är bokförd" : " är bokförda") +
+                " på konton som saknas i kontoplanen.";
+        orsak = true;
+    }
+    if (o.kodposter > 0) {
+        text += "\n" + Antalposter(o.kodposter) + " på sammanlagt " + Beloppstext(o.kodsumma) +
+                (o.kodposter == 1 ? " är bokförd" : " är bokförda") +
+                " på koder (klass 8) i stället för konton.";
+        orsak = true;
+    }
+    if (o.dubblaKonton > 0) {
+        text += "\n" + std::to_string(o.dubblaKonton) +
+                " kontonummer finns mer än en gång i kontoplanen.";
+        orsak = true;
+    }
+    if (!orsak)
+        text += "\nSkillnaden kommer av saldon under ett öre, som inte visas på skärmen.";
+    text += "\n\nKontrollera att alla använda konton finns i kontoplanen (menyn Special).";
+    return text;
 }
 
 } // namespace tovana

@@ -8,6 +8,12 @@
 // debits up and credits down; classes 2 to 7 the other way, so revenues and
 // liabilities come out positive and costs negative.
 //
+// The balance sheet's period's result is a balancing figure, so it equals the
+// income statement's only when every post has both sides in statement accounts
+// of the chart. When the two differ (to the öre), each statement shows under
+// its result the line "Obalans i redovisningen" with the balance sheet's result
+// less the income statement's; the figures themselves stay as computed.
+//
 // The screen form and the printout form of a build differ in the spacer line
 // after a sum, the amount text of the income statement, which small balances the
 // balance sheet lists, and a spacer before "Periodens resultat".
@@ -81,14 +87,42 @@ struct Balansslut {
 Balansslut BeraknaBalansslut(double tillgangar, double egetKapital, double obeskattade,
                              double skulder);
 
+// The text of the line under the result when the statements disagree.
+inline const std::string kObalansrad = "Obalans i redovisningen";
+
 // The income statement: revenues with "Summa intäkter" where a cost account
 // directly follows a revenue account, costs with "Summa kostnader", then the
-// appropriations and "Periodens resultat" as the last line.
+// appropriations and "Periodens resultat" as the last line (followed by the
+// imbalance line when there is one).
 Rapportrader ByggResultatrakning(const Bokforingsdata &data, Rapportform form);
 
 // The balance sheet: assets, equity with the period's result as the balancing
-// figure, untaxed reserves, liabilities, and "Summa eget kapital och skulder"
-// as the last line.
+// figure (and the imbalance line under it), untaxed reserves, liabilities, and
+// "Summa eget kapital och skulder" as the last line. Without a result line the
+// imbalance line stands just before the last line.
 Rapportrader ByggBalansrakning(const Bokforingsdata &data, Rapportform form);
+
+// Why the two statements' results differ. `skillnad` is the balance sheet's
+// result less the income statement's as the form shows them (0 when they
+// agree); the rest are the causes found in the ledger and the chart.
+struct Obalans {
+    double skillnad = 0.0;
+    // The open sum of the one-sided posts: + for a post without a credit
+    // side, - for one without a debit side, as the entry form's open balance.
+    double ensidigt = 0.0;
+    // The posts with a side whose account the chart lacks, and their amounts.
+    int32_t saknadePoster = 0;
+    double saknadSumma = 0.0;
+    // The other posts with a side on a code (class 8), and their amounts.
+    int32_t kodposter = 0;
+    double kodsumma = 0.0;
+    // The statement account numbers the chart holds more than once.
+    int32_t dubblaKonton = 0;
+};
+Obalans BeraknaObalans(const Bokforingsdata &data, Rapportform form);
+
+// The message that tells why the statements disagree and points to the
+// check of the chart; empty when they agree.
+std::string Obalansbesked(const Obalans &obalans);
 
 } // namespace tovana

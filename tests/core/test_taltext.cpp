@@ -351,3 +351,36 @@ TEST(Taltext, AgreesWithFifteenSignificantDigitsForHundredthsAndRandomValues) {
         ASSERT_EQ(tillagd, "x" + vantat);
     }
 }
+
+// A sum of two-decimal amounts, rounded to the öre, shows exactly as the exact
+// sum counted in whole öre: in the general number text and the amount text.
+TEST(OreAvrundat, SumsOfTwoDecimalAmountsShowAsTheExactOreSum) {
+    std::mt19937_64 slump(20261209);
+    int avvikande = 0;
+    for (int fall = 0; fall < 20000; ++fall) {
+        const auto grans = static_cast<long long>(1) << (8 + slump() % 30);
+        const int antal = 1 + static_cast<int>(slump() % 40);
+        double summa = 0.0;
+        long long ore = 0;
+        for (int i = 0; i < antal; ++i) {
+            const long long c =
+                static_cast<long long>(slump() % static_cast<uint64_t>(grans)) - grans / 2;
+            summa += static_cast<double>(c) / 100;
+            ore += c;
+        }
+        const double exakt = static_cast<double>(ore) / 100;
+        if (Taltext(summa) != Taltext(exakt))
+            ++avvikande;
+        ASSERT_EQ(Taltext(OreAvrundat(summa)), Taltext(exakt)) << std::hexfloat << summa;
+        ASSERT_EQ(Beloppstext(OreAvrundat(summa)), Beloppstext(exakt));
+    }
+    // The unrounded sums would show residues in many of these cases.
+    EXPECT_GT(avvikande, 100);
+    // Half an öre goes away from zero, as Beloppstext rounds; the ends stay.
+    EXPECT_EQ(OreAvrundat(0.125), 0.13);
+    EXPECT_EQ(OreAvrundat(-0.004), 0.0);
+    EXPECT_FALSE(std::signbit(OreAvrundat(-0.004)));
+    EXPECT_EQ(OreAvrundat(std::numeric_limits<double>::infinity()),
+              std::numeric_limits<double>::infinity());
+    EXPECT_TRUE(std::isnan(OreAvrundat(std::nan(""))));
+}

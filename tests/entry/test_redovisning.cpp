@@ -47,6 +47,9 @@ TEST(Konteringssaldo, SumsTheOneSidedPosts) {
         {Med({Post(1, 0.01, 1930, 0)}), 0.01, "Debetsaldo 0,01"},
         {Med({Post(1, 75, 0, 2440), Post(2, 5, 0, 0)}), -75, "Kreditsaldo 75"},
         {Med({}), 0, ""},
+        // The open balance was shown unrounded ("Debetsaldo 0,500000000002910").
+        {Med({Post(1, 100000.1, 1930, 0), Post(2, 99999.6, 0, 3010)}), 0.5, "Debetsaldo 0,5"},
+        {Med({Post(1, 99999.6, 1930, 0), Post(2, 100000.1, 0, 3010)}), -0.5, "Kreditsaldo 0,5"},
     };
     for (const Fall &f : fall) {
         Bokforingsdata data = f.data;

@@ -295,11 +295,56 @@ TEST_F(SparaIBTest, FailedAppendLeavesLedgerAndRunAsTheyWere) {
     EXPECT_EQ(data_.Postantal, 4);
 }
 
-TEST(IBrad, PreviewColumnsWithGroupedAmount) {
-    EXPECT_EQ(IBrad(TPost{1, "120101", 1930, 0, 0, 50600, ""}),
-              "  1 120101 50 600,00  1930     0     0");
-    EXPECT_EQ(IBrad(TPost{12, "0101", 0, 2099, 0, -250, ""}),
-              " 12   0101   -250,00     0  2099     0");
+// The preview ran its columns together ("270101174 000,00"): each column is now
+// as wide as its widest entry, two spaces from the next.
+TEST(IBlista, ColumnsAsWideAsTheirWidestEntryWithTheAccountName) {
+    struct Fall {
+        const char *namn;
+        std::vector<TPost> poster;
+        std::vector<int32_t> konton;
+        std::vector<std::string> rader;
+    };
+    const std::vector<Fall> fall = {
+        {"a full date beside a six-digit amount",
+         {TPost{1, "270101", 1930, 0, 0, 174000, ""}, TPost{1, "270101", 0, 2099, 0, 174000, ""}},
+         {1930, 2099},
+         {"Vernr  Datum       Belopp  Debet  Kredit  Konto",
+          "    1  270101  174 000,00   1930       0  Bank",
+          "    1  270101  174 000,00      0    2099  Årets resultat"}},
+        {"long numbers, a short date, a negative amount and an account not in the chart",
+         {TPost{123456, "20270101", 1930, 2091, 0, 1234567.5, ""},
+          TPost{123456, "0101", 2091, 2099, 0, -250, ""},
+          TPost{123456, "0101", 2091, 4711, 0, 5, ""}},
+         {1930, 2099, 4711},
+         {" Vernr  Datum           Belopp  Debet  Kredit  Konto",
+          "123456  20270101  1 234 567,50   1930    2091  Bank",
+          "123456  0101           -250,00   2091    2099  Årets resultat",
+          "123456  0101              5,00   2091    4711"}},
+        {"no posts", {}, {}, {"Vernr  Datum  Belopp  Debet  Kredit  Konto"}},
+    };
+    Bokforingsdata data;
+    data.Kontoplats(++data.Kontoantal) = {1, 1930, "Bank"};
+    data.Kontoplats(++data.Kontoantal) = {2, 2099, "Årets resultat"};
+    for (const Fall &f : fall) {
+        IBtabell ib;
+        for (std::size_t i = 0; i < f.poster.size(); ++i) {
+            ib.IBposter.push_back(f.poster[i]);
+            ib.IBkonton.push_back(f.konton[i]);
+        }
+        ib.IBantal = static_cast<int32_t>(f.poster.size());
+        EXPECT_EQ(IBlista(data, ib), f.rader) << f.namn;
+    }
+}
+
+TEST_F(IBTest, ThePreviewNamesTheAccountEachPostOpens) {
+    auto data = Kontoplan(kNaturlig);
+    SkrivFjol({Fjol(1930, 2081, 50000), Fjol(1930, 3010, 1000), Fjol(5010, 1930, 400)});
+    const auto ib = Berakna(data, 2081, 2099);
+    EXPECT_EQ(IBlista(data, ib), (std::vector<std::string>{
+                                     "Vernr  Datum      Belopp  Debet  Kredit  Konto",
+                                     "    1  120101  50 600,00   1930    2081  Bank",
+                                     "    1  120101  50 000,00   2081    2081  Eget kapital",
+                                     "    1  120101     600,00   2081    2099  Årets resultat"}));
 }
 
 } // namespace

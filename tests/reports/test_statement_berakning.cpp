@@ -179,7 +179,7 @@ TEST(ByggResultatrakning, PostingsThatCancelExactlyAreNotListedButAnyRemainderIs
 
 TEST(ByggResultatrakning,
      AppropriationsStandBetweenTheCostSumAndTheResultWhereverTheyAreInTheChart) {
-    const auto data = Data({kAvsattning, kForsaljning, kInkop},
+    const auto data = Data({kAvsattning, kForsaljning, kInkop, kBank, kReserv},
                            {{1930, 3010, 1000}, {4010, 1930, 100}, {8811, 2110, 300}});
     EXPECT_EQ(Rader(ByggResultatrakning(data, Rapportform::Skarm)),
               (std::vector<Trapport>{{"Försäljning", "1 000,00"},
@@ -271,15 +271,19 @@ TEST(ByggBalansrakning, AssetsWithoutEquityAccountsHaveNoAssetSum) {
 
 TEST(ByggBalansrakning, WithoutAnEquitySumTheBalancingFigureIsNotShown) {
     const auto data = Data({kBank}, {{1930, 3010, 50}});
+    // The revenue account is not in the chart: the imbalance line stands
+    // before the last line, as there is no result line to stand under.
     EXPECT_EQ(Rader(ByggBalansrakning(data, Rapportform::Skarm)),
               (std::vector<Trapport>{{"Bank", "50,00"},
                                      {"Summa skulder", "0,00"},
                                      {"", ""},
+                                     {"Obalans i redovisningen", "50,00"},
                                      {"Summa eget kapital och skulder", "50,00"}}));
 }
 
 TEST(ByggBalansrakning, AnUnorderedChartGetsSumLinesWhereverTheClassRises) {
-    // Only the last equity sum opened gets the result and the equity total.
+    // Only the last equity sum opened gets the result and the equity total; the
+    // liability counted twice puts the balance sheet 10 from the income statement.
     const auto data = Data({kSkuld, kBank, kEget, {1, 1510, "Kund"}, kSkuld},
                            {{1930, 2440, 10}, {1510, 2010, 5}});
     EXPECT_EQ(Rader(ByggBalansrakning(data, Rapportform::Skarm)),
@@ -295,6 +299,7 @@ TEST(ByggBalansrakning, AnUnorderedChartGetsSumLinesWhereverTheClassRises) {
                                      {"Eget kapital", "5,00"},
                                      {"Kund", "5,00"},
                                      {"Periodens resultat", "-10,00"},
+                                     {"Obalans i redovisningen", "-10,00"},
                                      {"Summa eget kapital", "-5,00"},
                                      {"", ""},
                                      {"Summa obeskattade reserver", "0,00"},
@@ -338,6 +343,7 @@ TEST(ByggBalansrakning, TheResultEqualsTheIncomeStatementsForABalancedLedger) {
 TEST(ByggResultatrakning, AChartOfManyListedAccountsKeepsEveryLine) {
     std::vector<TKonto> konton;
     std::vector<Post> poster;
+    konton.push_back(kBank);
     for (int32_t i = 0; i < 230; ++i) {
         konton.push_back({5, 3000 + i, "Intäkt " + std::to_string(i)});
         poster.push_back({1930, 3000 + i, 1.0});
@@ -346,4 +352,71 @@ TEST(ByggResultatrakning, AChartOfManyListedAccountsKeepsEveryLine) {
     EXPECT_EQ(Sistarad(rader), 234);
     EXPECT_EQ(rader[230].radnamn, "Intäkt 229");
     EXPECT_EQ(rader[234], (Trapport{"Periodens resultat", "230,00"}));
+}
+
+// A one-sided post, or one to an account the chart lacks, gave two different
+// results with no word: now both statements show the difference under them.
+TEST(Obalans, BothStatementsShowTheDifferenceUnderTheResult) {
+    struct Fall {
+        const char *namn;
+        std::vector<Post> poster;
+        const char *skillnad; // nullptr: the statements agree
+        double ensidigt;
+        int32_t saknade;
+        int32_t kodposter;
+    };
+    const std::vector<Fall> fall = {
+        {"balanced", {{1930, 3010, 800}}, nullptr, 0, 0, 0},
+        {"one-sided debit", {{1930, 3010, 800}, {1930, 0, 500}}, "500,00", 500, 0, 0},
+        {"one-sided revenue", {{0, 3010, 200}}, "-200,00", -200, 0, 0},
+        {"one-sided posts that balance", {{1930, 0, 100}, {0, 2440, 100}}, nullptr, 0, 0, 0},
+        {"account missing", {{1930, 9999, 300}}, "300,00", 0, 1, 0},
+        {"a code as credit", {{1930, 10, 70}}, "70,00", 0, 0, 1},
+        {"a residue under one öre",
+         {{1930, 0, 0.1}, {1930, 0, 0.2}, {0, 2440, 0.3}},
+         nullptr,
+         0,
+         0,
+         0},
+    };
+    for (const Fall &f : fall) {
+        const auto data = Data({kBank, kEget, kSkuld, kForsaljning, kHyra, kProjekt}, f.poster);
+        for (const auto form : {Rapportform::Skarm, Rapportform::Utskrift}) {
+            const auto rr = Rader(ByggResultatrakning(data, form));
+            const auto br = Rader(ByggBalansrakning(data, form));
+            std::size_t i = 0;
+            while (i < br.size() && br[i].radnamn != "Periodens resultat")
+                ++i;
+            ASSERT_LT(i + 1, br.size()) << f.namn;
+            if (f.skillnad) {
+                ASSERT_GE(rr.size(), 2u);
+                EXPECT_EQ(rr[rr.size() - 2].radnamn, "Periodens resultat") << f.namn;
+                EXPECT_EQ(rr.back(), (Trapport{kObalansrad, f.skillnad})) << f.namn;
+                EXPECT_EQ(br[i + 1], (Trapport{kObalansrad, f.skillnad})) << f.namn;
+            } else {
+                EXPECT_EQ(rr.back().radnamn, "Periodens resultat") << f.namn;
+                EXPECT_EQ(br[i + 1].radnamn, "Summa eget kapital") << f.namn;
+            }
+        }
+        const Obalans o = BeraknaObalans(data, Rapportform::Skarm);
+        EXPECT_EQ(o.skillnad != 0.0, f.skillnad != nullptr) << f.namn;
+        EXPECT_NEAR(o.ensidigt, f.ensidigt, 1e-9) << f.namn;
+        EXPECT_EQ(o.saknadePoster, f.saknade) << f.namn;
+        EXPECT_EQ(o.kodposter, f.kodposter) << f.namn;
+        EXPECT_EQ(Obalansbesked(o).empty(), f.skillnad == nullptr) << f.namn;
+    }
+}
+
+TEST(Obalans, TheMessageNamesEveryCauseAndPointsToTheCheck) {
+    Obalans o;
+    o.skillnad = 800;
+    o.ensidigt = 500;
+    o.saknadePoster = 1;
+    o.saknadSumma = 300;
+    EXPECT_EQ(Obalansbesked(o),
+              "Resultaträkningens och balansräkningens resultat skiljer sig med 800,00 "
+              "(Obalans i redovisningen).\n"
+              "\nPoster med bara debet eller bara kredit lämnar ett öppet debetsaldo på 500,00."
+              "\n1 post på sammanlagt 300,00 är bokförd på konton som saknas i kontoplanen."
+              "\n\nKontrollera att alla använda konton finns i kontoplanen (menyn Special).");
 }

@@ -1,7 +1,6 @@
 #include "maintenance/ui/IBpaneler.h"
 
 #include "core/Taltext.h"
-#include "maintenance/Sortering.h"
 #include "shell/Huvudfonster.h"
 #include "shell/Kontroller.h"
 
@@ -136,10 +135,8 @@ void PanelIB::BitBtnfjolarClick() {
         tovana::BeraknaIBposter(form_.Data(), ib_, fil.toStdString(), vernr,
                                 EditIBdatum_->text().toStdString(), ibkonto, resultatkonto);
         QStringList rader;
-        rader << QString::fromStdString(tovana::kSorteringsrubrik);
-        for (int32_t k = 1; k <= ib_.IBantal; ++k)
-            rader << QString::fromStdString(
-                tovana::IBrad(ib_.IBposter[static_cast<std::size_t>(k)]));
+        for (const auto &rad : tovana::IBlista(form_.Data(), ib_))
+            rader << QString::fromStdString(rad);
         ListBoxIB_->addItems(rader);
         BitBtnIBSpara_->setEnabled(true);
     });

@@ -90,10 +90,12 @@ class IBpanelTest : public QObject {
         Knapp(form, "BitBtnfjolar")->click();
     }
 
-    const QString kRubrik = QStringLiteral("Vernr Datum   Belopp Debet Kredit   Kod");
-    const QStringList kPoster = {kRubrik, QStringLiteral("  1 120101 50 600,00  1930     0     0"),
-                                 QStringLiteral("  1 120101 50 000,00     0  2081     0"),
-                                 QStringLiteral("  1 120101    600,00     0  2099     0")};
+    // The columns of the preview, each as wide as its widest entry.
+    const QString kRubrik = QStringLiteral("Vernr  Datum      Belopp  Debet  Kredit  Konto");
+    const QStringList kPoster = {
+        kRubrik, QStringLiteral("    1  120101  50 600,00   1930       0  Bank"),
+        QStringLiteral("    1  120101  50 000,00      0    2081  Eget kapital"),
+        QStringLiteral("    1  120101     600,00      0    2099  Årets resultat")};
 
 private slots:
     void initTestCase() {
@@ -166,7 +168,7 @@ private slots:
         HamtaFjolar(*form, QStringLiteral("7"));
         QCOMPARE(Lista(*form).size(), 8);
         QCOMPARE(Lista(*form).mid(0, 4), kPoster);
-        QCOMPARE(Lista(*form)[5], QStringLiteral("  7 120101 50 600,00  1930     0     0"));
+        QCOMPARE(Lista(*form)[5], QStringLiteral("    7  120101  50 600,00   1930       0  Bank"));
         Knapp(*form, "BitBtnIBSpara")->click();
         QCOMPARE(form->Data().Postantal, 4);
         QCOMPARE(form->Data().Poster[2].vernr, 7);
