@@ -18,6 +18,7 @@ void SkapaNyKontoplan(Bokforingsdata &data, const std::string &namn, const std::
     data.Kontoantal = 0;
     data.Kontoplanfil = sokvag;
     data.KontoplanInlast = true;
+    GlomForetaget(data);
     SattKontoplanslas(data, std::move(las));
 }
 
@@ -27,6 +28,7 @@ std::string OppnaKontoplan(Bokforingsdata &data, const std::string &sokvag) {
     LasKontoplan(data, sokvag);
     data.Kontoplanfil = sokvag;
     data.KontoplanInlast = true;
+    GlomForetaget(data);
     return SattKontoplanslas(data, std::move(las));
 }
 

@@ -9,6 +9,7 @@
 // with room for 200 accounts, 1000 posts and 2000 work posts and grow as needed,
 // so no count is ever refused or written past.
 
+#include "core/Foretagsuppgifter.h"
 #include "core/Kontoklasser.h"
 
 #include <cstdint>
@@ -76,6 +77,14 @@ struct Bokforingsdata {
     std::string Redovisningsnamn;
     std::string Redovisningsfil;
 
+    // The company file last opened or saved (empty before any) and the
+    // company's details as it holds them (see Foretagsfil.h). Forgotten when
+    // a chart is opened or started on its own or an SIE file is imported, as
+    // the books may then be another company's; a ledger opened or started on
+    // its own keeps them (the company's next year).
+    std::string Foretagsfil;
+    Foretagsuppgifter Foretaget;
+
     bool KontoplanInlast = false;
     bool RedovisningInlast = false;
     bool KoderFinns = false;
@@ -119,6 +128,13 @@ struct Bokforingsdata {
     // Every slot of Poster emptied (numbers 0, texts empty); Postantal unchanged.
     void TomPoster();
 };
+
+// The company's name when it is known, else the ledger's internal name: the
+// name the books are reported under.
+const std::string &Foretagsnamn(const Bokforingsdata &data);
+
+// Forgets the company file and its details (see Foretagsfil above).
+void GlomForetaget(Bokforingsdata &data);
 
 // At a program's end: the post tables are moved where they are never freed,
 // for the system to take back with all the other memory at once (freeing a

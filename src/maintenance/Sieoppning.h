@@ -32,7 +32,8 @@ void SparaSiefil(const std::string &sokvag, const SieExport &exp);
 // and nothing is written. A ledger that cannot be written after the chart was
 // raises naming both. Nothing in `data` changes unless both files were written
 // and read back whole; then the chart and the ledger, their names, files,
-// flags and locks are the new ones, and the old files' locks are released.
+// flags and locks are the new ones, the old files' locks are released, and
+// the company file and its details are forgotten (GlomForetaget).
 // KoderFinns is set when the new chart holds a code, never cleared.
 std::string SkapaFranSie(Bokforingsdata &data, const SieImport &import,
                          const std::string &kontoplanfil, const std::string &redovisningsfil);
