@@ -67,7 +67,9 @@ const std::vector<Meny> &Huvudmeny() {
           {"Dagbokmedkoder", "Dagbok sorterad efter koder"}}},
         {"MenyForetag",
          "Företag",
-         {{"oppnaforetag", "Öppna företag"}, {"sparaforetag", "Spara som företag"}}},
+         {{"oppnaforetag", "Öppna företag"},
+          {"sparaforetag", "Spara som företag"},
+          {"Foretagsuppgifter", "Företagsuppgifter"}}},
         {"MenyUtskrifter", "Utskrifter", {{"Startsidautskrift", "Startsida"}}},
         {"MenySpecial",
          "Special",
@@ -86,9 +88,10 @@ const std::vector<Meny> &Huvudmeny() {
 const QStringList kKontoplansgrupp = {"Nyttkonto1", "Redigera1", "Visa1", "SparasomKplan"};
 
 const QStringList kRedovisningsgrupp = {
-    "Redovisa",       "RedSortera", "sparaforetag",      "RapportRes", "RapportBal",
-    "RapportKonto",   "Dagbok",     "Startsidautskrift", "RRmedKoder", "BRmedkoder",
-    "Dagbokmedkoder", "KollKplan",  "HamtaIB",           "Oanv",       "ExporteraSIE"};
+    "Redovisa",   "RedSortera",   "sparaforetag",   "RapportRes",
+    "RapportBal", "RapportKonto", "Dagbok",         "Startsidautskrift",
+    "RRmedKoder", "BRmedkoder",   "Dagbokmedkoder", "KollKplan",
+    "HamtaIB",    "Oanv",         "ExporteraSIE",   "Foretagsuppgifter"};
 
 struct Panelrubrik {
     const char *panel;

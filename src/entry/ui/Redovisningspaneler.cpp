@@ -1,6 +1,7 @@
 #include "entry/ui/Redovisningspaneler.h"
 
 #include "entry/Foretag.h"
+#include "entry/ui/PanelForetagsuppgifter.h"
 #include "entry/ui/Redovisapanel.h"
 #include "entry/ui/SkapaRedpanel.h"
 #include "shell/Huvudfonster.h"
@@ -58,5 +59,6 @@ Redovisningspaneler ByggRedovisningspaneler(Huvudfonster &form) {
                      [&form, redovisa] { oppnaforetagClick(form, *redovisa); });
     QObject::connect(form.Menyval(QStringLiteral("sparaforetag")), &QAction::triggered, redovisa,
                      [&form] { sparaforetagClick(form); });
+    ByggForetagsuppgiftspanel(form);
     return {skapa, redovisa};
 }
