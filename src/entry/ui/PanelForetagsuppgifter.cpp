@@ -70,6 +70,7 @@ PanelForetagsuppgifter::PanelForetagsuppgifter(Huvudfonster &form)
     ComboMomsperiod_->addItems(
         {QStringLiteral("Månad"), QStringLiteral("Kvartal"), QStringLiteral("År")});
     ComboMomsperiod_->setPlaceholderText(QStringLiteral("Ej angiven"));
+    ComboMomsperiod_->setCurrentIndex(-1);
     rad(4, "LabelMomsperiod", QStringLiteral("Momsperiod"), ComboMomsperiod_);
     falt->setColumnStretch(1, 1);
     layout->addLayout(falt);
