@@ -1,5 +1,6 @@
 // Fuzzes the company-file reader: an accepted file, written back by the
-// company-file writer, reads again into the same two paths.
+// company-file writer, reads again into the same two paths, the same details
+// and the same other lines.
 
 #include "Fuzzstod.h"
 #include "core/Fel.h"
@@ -36,7 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *indata, size_t storlek) {
         Fynd("a company file as written does not read back", fel.what());
     }
     Krav(last.kontoplanfil == foretag.kontoplanfil &&
-             last.redovisningsfil == foretag.redovisningsfil,
+             last.redovisningsfil == foretag.redovisningsfil &&
+             last.uppgifter == foretag.uppgifter && last.ovrigaRader == foretag.ovrigaRader,
          "a company file read back differs from the one written",
          foretag.kontoplanfil + "\n" + foretag.redovisningsfil);
     return 0;

@@ -19,6 +19,7 @@ void SkapaNyKontoplan(Bokforingsdata &data, const std::string &namn, const std::
     data.Kontoplanfil = sokvag;
     data.KontoplanInlast = true;
     data.KontoplanAndrad = false;
+    GlomForetaget(data);
     SattKontoplanslas(data, std::move(las));
 }
 
@@ -29,6 +30,7 @@ std::string OppnaKontoplan(Bokforingsdata &data, const std::string &sokvag) {
     data.Kontoplanfil = sokvag;
     data.KontoplanInlast = true;
     data.KontoplanAndrad = false;
+    GlomForetaget(data);
     return SattKontoplanslas(data, std::move(las));
 }
 

@@ -5,7 +5,9 @@
 // Each command touches the chart in memory only once its file has been written
 // or read in full, so a failed or cancelled command leaves the chart, its name,
 // its path and the flags as they were. A chart read or written whole is no
-// longer changed (KontoplanAndrad cleared).
+// longer changed (KontoplanAndrad cleared). A chart started or opened on its own
+// forgets the company file and its details (GlomForetaget): the books may now
+// be another company's.
 
 #include "core/Bokforingsdata.h"
 

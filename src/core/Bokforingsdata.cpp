@@ -99,6 +99,15 @@ int32_t SattInKonto(Bokforingsdata &data, const TKonto &konto) {
     return plats;
 }
 
+const std::string &Foretagsnamn(const Bokforingsdata &data) {
+    return data.Foretaget.namn.empty() ? data.Redovisningsnamn : data.Foretaget.namn;
+}
+
+void GlomForetaget(Bokforingsdata &data) {
+    data.Foretagsfil.clear();
+    data.Foretaget = Foretagsuppgifter{};
+}
+
 void LamnaPosternaTillSystemet(Bokforingsdata &data) {
     // Reachable until the end, never freed.
     static auto *kvar = new std::vector<std::vector<TPost>>;

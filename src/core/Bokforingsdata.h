@@ -9,6 +9,7 @@
 // with room for 200 accounts, 1000 posts and 2000 work posts and grow as needed,
 // so no count is ever refused or written past.
 
+#include "core/Foretagsuppgifter.h"
 #include "core/Kontoklasser.h"
 
 #include <cstdint>
@@ -75,9 +76,14 @@ struct Bokforingsdata {
     std::string Kontoplanfil;
     std::string Redovisningsnamn;
     std::string Redovisningsfil;
-    // The company file last opened or saved; empty when there is none. Only the
-    // open and save dialogs use it, to start in its folder.
+    // The company file last opened or saved (empty before any) and the
+    // company's details as it holds them (see Foretagsfil.h); the open and save
+    // dialogs also start in its folder. Forgotten when
+    // a chart is opened or started on its own or an SIE file is imported, as
+    // the books may then be another company's; a ledger opened or started on
+    // its own keeps them (the company's next year).
     std::string Foretagsfil;
+    Foretagsuppgifter Foretaget;
 
     bool KontoplanInlast = false;
     // The chart in memory differs from its file: an account was added, renamed
@@ -126,6 +132,13 @@ struct Bokforingsdata {
     // Every slot of Poster emptied (numbers 0, texts empty); Postantal unchanged.
     void TomPoster();
 };
+
+// The company's name when it is known, else the ledger's internal name: the
+// name the books are reported under.
+const std::string &Foretagsnamn(const Bokforingsdata &data);
+
+// Forgets the company file and its details (see Foretagsfil above).
+void GlomForetaget(Bokforingsdata &data);
 
 // At a program's end: the post tables are moved where they are never freed,
 // for the system to take back with all the other memory at once (freeing a

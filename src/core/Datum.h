@@ -18,7 +18,6 @@
 // What is stored is the date as typed, with one exception: ÅÅÅÅ-MM-DD, ten
 // characters, is stored as ÅÅÅÅMMDD, so a stored date never needs more than 8.
 
-#include <compare>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -28,13 +27,23 @@
 namespace tovana {
 
 // A day of the calendar (year 1..9999). Ordered by year, month, day, so dates
-// compare as they follow each other.
+// compare as they follow each other. (The order is spelt out rather than a
+// defaulted <=>: <compare> named in a header that a panel's header reaches
+// stops Qt's moc with a parse error.)
 struct Datum {
     int ar = 0;
     int manad = 0;
     int dag = 0;
 
-    auto operator<=>(const Datum &) const = default;
+    bool operator==(const Datum &) const = default;
+    bool operator<(const Datum &annan) const {
+        return ar != annan.ar         ? ar < annan.ar
+               : manad != annan.manad ? manad < annan.manad
+                                      : dag < annan.dag;
+    }
+    bool operator>(const Datum &annan) const { return annan < *this; }
+    bool operator<=(const Datum &annan) const { return !(annan < *this); }
+    bool operator>=(const Datum &annan) const { return !(*this < annan); }
 };
 
 // The longest date a box takes as typed: ÅÅÅÅ-MM-DD.

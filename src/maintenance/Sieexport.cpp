@@ -1,5 +1,6 @@
 #include "maintenance/Sieexport.h"
 
+#include "core/Datum.h"
 #include "core/Fel.h"
 #include "core/Taltext.h"
 #include "core/Teckentabell.h"
@@ -56,6 +57,8 @@ std::string Ar(const std::string &datum) {
 } // namespace
 
 Rakenskapsar StandardRakenskapsar(const Bokforingsdata &data, const std::string &idag) {
+    if (const auto &ar = data.Foretaget.rakenskapsar)
+        return {Datumtext(ar->fran), Datumtext(ar->till)};
     const int iar = ArSiedatum(idag) ? std::stoi(Ar(idag)) : 2000;
     std::map<int, long> antal;
     for (int32_t i = 1; i <= data.Postantal; ++i)
@@ -162,13 +165,12 @@ SieExport Exportera(const Bokforingsdata &data, const std::string &fran, const s
         return ut;
     }
 
-    std::vector<std::string> rader = {"#FLAGGA 0",
-                                      "#PROGRAM \"Tovana\" \"" TOVANA_VERSION "\"",
-                                      "#FORMAT PC8",
-                                      "#GEN " + idag,
-                                      "#SIETYP 4",
-                                      "#FNAMN " + Citerat(data.Redovisningsnamn),
-                                      "#RAR 0 " + fran + " " + till};
+    std::vector<std::string> rader = {"#FLAGGA 0", "#PROGRAM \"Tovana\" \"" TOVANA_VERSION "\"",
+                                      "#FORMAT PC8", "#GEN " + idag, "#SIETYP 4"};
+    if (!data.Foretaget.orgnr.empty())
+        rader.push_back("#ORGNR " + data.Foretaget.orgnr);
+    rader.push_back("#FNAMN " + Citerat(Foretagsnamn(data)));
+    rader.push_back("#RAR 0 " + fran + " " + till);
     long antalKonton = 0;
     long antalKoder = 0;
     for (int32_t slot = 1; slot <= data.Kontoantal; ++slot) {

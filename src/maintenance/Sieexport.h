@@ -13,7 +13,9 @@
 // untaxed reserves and liabilities; I revenues; K costs and appropriations),
 // the codes (class 8) objects of dimension 6, "Projekt". Posts with the text
 // "IB-post" are the opening balance (#IB), every other post a row of the
-// verification its number names.
+// verification its number names. The company is named by its name when it is
+// known (the ledger's name when not), and its organisation number stands in
+// #ORGNR when it is known.
 
 #include "core/Bokforingsdata.h"
 
@@ -28,8 +30,9 @@ struct Rakenskapsar {
     std::string till;
 };
 
-// The calendar year most of the ledger's dates name outright; with no such date
-// the year of `idag` (ÅÅÅÅMMDD).
+// The company's financial year when it is known; else the calendar year most
+// of the ledger's dates name outright; with no such date the year of `idag`
+// (ÅÅÅÅMMDD).
 Rakenskapsar StandardRakenskapsar(const Bokforingsdata &data, const std::string &idag);
 
 // The outcome of an export: either the problems that would make the file wrong

@@ -92,6 +92,7 @@ std::string SkapaFranSie(Bokforingsdata &data, const SieImport &import,
     data.RedovisningSkrivskyddad = last.RedovisningSkrivskyddad;
     data.Redovisningslas = std::move(last.Redovisningslas);
     data.Sexpostsida = 0;
+    GlomForetaget(data);
     return besked;
 }
 

@@ -32,10 +32,12 @@ void SparaSiefil(const std::string &sokvag, const SieExport &exp);
 // and nothing is written. Both files are written in full to temporary files
 // before either replaces its target (ForbereddSkrivning), so a failure while
 // writing leaves both targets as they were; only a rename of the ledger that
-// fails after the chart's raises naming both. Nothing in `data` changes unless both files were
-// written and read back whole; then the chart and the ledger, their names, files, flags and locks
-// are the new ones, and the old files' locks are released. KoderFinns is set when the new chart
-// holds a code, never cleared.
+// fails after the chart's raises naming both. Nothing in `data` changes unless
+// both files were written and read back whole; then the chart and the ledger,
+// their names, files, flags and locks are the new ones, the old files' locks
+// are released, and the company file and its details are forgotten
+// (GlomForetaget). KoderFinns is set when the new chart holds a code, never
+// cleared.
 std::string SkapaFranSie(Bokforingsdata &data, const SieImport &import,
                          const std::string &kontoplanfil, const std::string &redovisningsfil);
 

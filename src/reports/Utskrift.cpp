@@ -3,6 +3,7 @@
 #include "core/Teckentabell.h"
 #include "core/Textfil.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace tovana {
@@ -51,6 +52,19 @@ Utskrift::Utskrift(std::string datum) : datum_(std::move(datum)) {
 
 void Utskrift::Rad(std::string rad) {
     rader_.push_back(std::move(rad));
+}
+
+void Utskrift::Foretagsrad(const Foretagsuppgifter &foretag) {
+    if (foretag.namn.empty() || foretagsrad_)
+        return;
+    foretagsrad_ = true;
+    std::string rad =
+        "<p align=\"center\"><font face=\"Verdana\" size=\"3\">" + HtmlText(foretag.namn);
+    if (!foretag.orgnr.empty())
+        rad += ", org.nr " + foretag.orgnr;
+    rad += "</font></p>";
+    auto efter = std::find(rader_.begin(), rader_.end(), "<body>");
+    rader_.insert(efter == rader_.end() ? efter : efter + 1, std::move(rad));
 }
 
 void Utskrift::Utskriftsrubrik(std::string_view titelord, std::string_view namn,

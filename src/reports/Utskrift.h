@@ -14,6 +14,8 @@
 // Names and texts from the chart and the ledger are escaped (HtmlText), so a
 // name holding "<" or "&" shows as written instead of being read as markup.
 
+#include "core/Foretagsuppgifter.h"
+
 #include <ctime>
 #include <optional>
 #include <string>
@@ -40,6 +42,12 @@ public:
     // One line of the page (UTF-8, no line end), written as given.
     void Rad(std::string rad);
 
+    // The company's line above the page's first heading, centred: its name
+    // (escaped) and, when known, its organisation number ("Kafé Exempel AB,
+    // org.nr 555555-5555"). Nothing when the name is not known, so a printout
+    // of books without company details is as it always was; only once.
+    void Foretagsrad(const Foretagsuppgifter &foretag);
+
     // The heading line: the title words ("Dagbok för ") and the name (escaped
     // here), " (sida N)" for a paged printout, and the date stamp when `stampel`.
     void Utskriftsrubrik(std::string_view titelord, std::string_view namn, std::optional<int> sida,
@@ -61,6 +69,7 @@ private:
     std::string datum_;
     std::vector<std::string> rader_;
     bool avslutad_ = false;
+    bool foretagsrad_ = false;
 };
 
 // AvslutaUtskrift, second half: closes the page and replaces "utskrift.html"

@@ -82,7 +82,8 @@ const std::vector<Meny> &Huvudmeny() {
         {"MenyForetag",
          "Företag",
          "F",
-         {{"oppnaforetag", "Öppna företag", "Ö"}, {"sparaforetag", "Spara som företag", "S"}}},
+         {{"oppnaforetag", "Öppna företag", "Ö"}, {"sparaforetag", "Spara som företag", "S"},
+          {"Foretagsuppgifter", "Företagsuppgifter", "u"}}},
         {"MenyUtskrifter", "Utskrifter", "U", {{"Startsidautskrift", "Startsida", "S"}}},
         {"MenySpecial",
          "Special",
@@ -113,9 +114,10 @@ QString MedTangent(const QString &text, const QString &tangent) {
 const QStringList kKontoplansgrupp = {"Nyttkonto1", "Redigera1", "Visa1", "SparasomKplan"};
 
 const QStringList kRedovisningsgrupp = {
-    "Redovisa",       "RedSortera", "sparaforetag",      "RapportRes", "RapportBal",
-    "RapportKonto",   "Dagbok",     "Startsidautskrift", "RRmedKoder", "BRmedkoder",
-    "Dagbokmedkoder", "KollKplan",  "HamtaIB",           "Oanv",       "ExporteraSIE"};
+    "Redovisa",   "RedSortera",   "sparaforetag",   "RapportRes",
+    "RapportBal", "RapportKonto", "Dagbok",         "Startsidautskrift",
+    "RRmedKoder", "BRmedkoder",   "Dagbokmedkoder", "KollKplan",
+    "HamtaIB",    "Oanv",         "ExporteraSIE",   "Foretagsuppgifter"};
 
 struct Panelrubrik {
     const char *panel;

@@ -1,8 +1,11 @@
-// The company: opening the chart and ledger it names, and saving the pair.
+// The company: opening the chart and ledger it names, saving the pair, and the
+// company's details kept in its file.
 
 #include "../core/Testmapp.h"
+#include "chart/Kontoplan.h"
 #include "core/Fel.h"
 #include "entry/Foretag.h"
+#include "entry/Redovisning.h"
 
 #include <gtest/gtest.h>
 
@@ -97,6 +100,139 @@ TEST_F(ForetagTest, AnyFileThatFailsToReadChangesNothing) {
     }
     EXPECT_THROW(OppnaForetag(data, mapp.Sokvag("inget.ftg")), Korningsfel);
     VantaOforandrad();
+}
+
+TEST_F(ForetagTest, OpeningRemembersTheCompanyFileAndItsDetailsAndTellsOfABadLine) {
+    SkrivBytes(ftg, kpl + "\r\n" + red + "\r\nNamn=Kaf\xE9 AB\r\nOrgnr=555555-5556\r\n" +
+                        "Momsperiod=manad\r\n");
+    const std::string besked = OppnaForetag(data, ftg);
+    EXPECT_EQ(data.Foretagsfil, ftg);
+    EXPECT_EQ(data.Foretaget, (Foretagsuppgifter{"Kafé AB", "", std::nullopt, Momsperiod::Manad}));
+    EXPECT_EQ(Foretagsnamn(data), "Kafé AB");
+    EXPECT_NE(besked.find(ftg + " rad 4: "), std::string::npos) << besked;
+    EXPECT_NE(besked.find("kontrollsiffra"), std::string::npos) << besked;
+
+    // A company file without details forgets the last one's.
+    SkrivBytes(ftg, kpl + "\r\n" + red + "\r\n");
+    EXPECT_EQ(OppnaForetag(data, ftg), "");
+    EXPECT_TRUE(data.Foretaget.Tom());
+    EXPECT_EQ(Foretagsnamn(data), "AB 2012");
+}
+
+TEST_F(ForetagTest, TheBoxesGiveTheDetailsOrTheFirstThingWrongWithTheBoxToCorrect) {
+    const Arsperiod brutet{{2025, 7, 1}, {2026, 6, 30}};
+    struct Fall {
+        Uppgiftsrutor rutor;
+        std::optional<Foretagsuppgifter> uppgifter;
+        const char *fel; // a word of the message
+        Uppgiftsruta ruta;
+    };
+    const Fall fall[] = {
+        {{}, Foretagsuppgifter{}, "", Uppgiftsruta::Namn},
+        {{"  Kafé AB ", "5555555555", "2025-07-01", " 20260630", Momsperiod::Kvartal},
+         Foretagsuppgifter{"Kafé AB", "555555-5555", brutet, Momsperiod::Kvartal},
+         "",
+         Uppgiftsruta::Namn},
+        {{"", "", "250701", "260630", Momsperiod::Okand},
+         Foretagsuppgifter{"", "", brutet, Momsperiod::Okand},
+         "",
+         Uppgiftsruta::Namn},
+        {{std::string(81, 'x')}, std::nullopt, "80", Uppgiftsruta::Namn},
+        {{"Kafé\nAB"}, std::nullopt, "radbrytningar", Uppgiftsruta::Namn},
+        {{"Kafé \xE2\x82\xBF"}, std::nullopt, "tecken", Uppgiftsruta::Namn}, // ₿
+        {{"AB", "555555-5556"}, std::nullopt, "kontrollsiffra", Uppgiftsruta::Orgnr},
+        {{"AB", "5555"}, std::nullopt, "tio siffror", Uppgiftsruta::Orgnr},
+        {{"", "", "20260101", ""}, std::nullopt, "både", Uppgiftsruta::ArTill},
+        {{"", "", " ", "20261231"}, std::nullopt, "både", Uppgiftsruta::ArFran},
+        {{"", "", "20260230", "20261231"}, std::nullopt, "första dag", Uppgiftsruta::ArFran},
+        {{"", "", "20260101", "31/12"}, std::nullopt, "sista dag", Uppgiftsruta::ArTill},
+        {{"", "", "20260101", "20270701"}, std::nullopt, "18", Uppgiftsruta::ArTill},
+        {{"", "", "20261231", "20260101"}, std::nullopt, "efter", Uppgiftsruta::ArTill},
+    };
+    for (const auto &f : fall) {
+        const Uppgiftsprovning provning = ProvaForetagsuppgifter(f.rutor);
+        EXPECT_EQ(provning.uppgifter, f.uppgifter) << f.rutor.namn << f.rutor.arTill;
+        if (f.uppgifter) {
+            EXPECT_EQ(provning.fel, "");
+            // What the boxes show of the details gives them back.
+            EXPECT_EQ(ProvaForetagsuppgifter(Uppgiftsrutorna(*f.uppgifter)).uppgifter, f.uppgifter);
+        } else {
+            EXPECT_NE(provning.fel.find(f.fel), std::string::npos) << provning.fel;
+            EXPECT_EQ(provning.ruta, f.ruta) << provning.fel;
+        }
+    }
+}
+
+TEST_F(ForetagTest, SavingDetailsKeepsThePathLinesAndOtherLinesAsTheyStand) {
+    // Relative paths and a note of the user's, and a detail line that did not read.
+    SkrivBytes(ftg, "ab.kpl\r\nab.red\r\nanteckning\r\nOrgnr=fel\r\nNamn=Gammalt\r\n");
+    OppnaForetag(data, ftg);
+    const Foretagsuppgifter nya{"Nytt AB", "123456-7897", std::nullopt, Momsperiod::Ar};
+    SparaForetagsuppgifter(data, nya);
+    EXPECT_EQ(LasBytes(ftg), "ab.kpl\r\nab.red\r\nNamn=Nytt AB\r\nOrgnr=123456-7897\r\n"
+                             "Momsperiod=ar\r\nanteckning\r\n");
+    EXPECT_EQ(data.Foretaget, nya);
+
+    // Emptied details leave the two path lines and the note.
+    SparaForetagsuppgifter(data, {});
+    EXPECT_EQ(LasBytes(ftg), "ab.kpl\r\nab.red\r\nanteckning\r\n");
+    EXPECT_TRUE(data.Foretaget.Tom());
+}
+
+TEST_F(ForetagTest, ACompanyFileThatNoLongerReadsGetsNoDetailsAndMemoryKeepsItsOwn) {
+    SkrivBytes(ftg, kpl + "\r\n" + red + "\r\nNamn=Kvar\r\n");
+    OppnaForetag(data, ftg);
+    for (const char *bytes : {"", "bara en rad\r\n"}) {
+        SkrivBytes(ftg, bytes);
+        EXPECT_THROW(SparaForetagsuppgifter(data, {"Nytt"}), Korningsfel);
+        EXPECT_EQ(LasBytes(ftg), bytes);
+        EXPECT_EQ(data.Foretaget.namn, "Kvar");
+    }
+    // A name the file cannot hold writes nothing either.
+    SkrivBytes(ftg, kpl + "\r\n" + red + "\r\n");
+    EXPECT_THROW(SparaForetagsuppgifter(data, {"A\r\nB"}), Korningsfel);
+    EXPECT_EQ(LasBytes(ftg), kpl + "\r\n" + red + "\r\n");
+    EXPECT_EQ(data.Foretaget.namn, "Kvar");
+
+    Bokforingsdata utan;
+    EXPECT_THROW(SparaForetagsuppgifter(utan, {"Nytt"}), Korningsfel);
+}
+
+TEST_F(ForetagTest, ANewCompanyFileNamesTheOpenFilesWithTheDetailsAndIsRemembered) {
+    data.Kontoplanfil = kpl;
+    data.Redovisningsfil = red;
+    const Foretagsuppgifter uppgifter{"AB", "555555-5555"};
+    SparaNyttForetag(data, ftg, uppgifter);
+    EXPECT_EQ(LasBytes(ftg), kpl + "\r\n" + red + "\r\nNamn=AB\r\nOrgnr=555555-5555\r\n");
+    EXPECT_EQ(data.Foretagsfil, ftg);
+    EXPECT_EQ(data.Foretaget, uppgifter);
+
+    // "Spara som företag" carries the remembered details to the new file.
+    const std::string kopia = mapp.Sokvag("kopia.ftg");
+    SparaForetag(data, kopia);
+    EXPECT_EQ(LasBytes(kopia), LasBytes(ftg));
+    EXPECT_EQ(data.Foretagsfil, kopia);
+
+    Bokforingsdata utan;
+    utan.Kontoplanfil = kpl;
+    EXPECT_THROW(SparaNyttForetag(utan, ftg, uppgifter), Korningsfel);
+    EXPECT_EQ(LasBytes(ftg), LasBytes(kopia));
+}
+
+TEST_F(ForetagTest, AChartOnItsOwnForgetsTheCompanyAndALedgerOnItsOwnKeepsIt) {
+    SkrivBytes(ftg, kpl + "\r\n" + red + "\r\nNamn=AB\r\n");
+    OppnaForetag(data, ftg);
+    OppnaRedovisning(data, red);
+    EXPECT_EQ(data.Foretagsfil, ftg);
+    EXPECT_EQ(data.Foretaget.namn, "AB");
+    OppnaKontoplan(data, kpl);
+    EXPECT_EQ(data.Foretagsfil, "");
+    EXPECT_TRUE(data.Foretaget.Tom());
+
+    OppnaForetag(data, ftg);
+    SkapaNyKontoplan(data, "Ny", mapp.Sokvag("ny.kpl"));
+    EXPECT_EQ(data.Foretagsfil, "");
+    EXPECT_TRUE(data.Foretaget.Tom());
 }
 
 // The current folder for as long as the object lives.

@@ -69,6 +69,33 @@ TEST(Sieexport, DefaultYearIsTheCalendarYearMostDatesName) {
     EXPECT_EQ(StandardRakenskapsar(sekelskifte, "20000105").fran, "19990101");
 }
 
+TEST(Sieexport, TheCompanysDetailsNameItAndSetTheYear) {
+    Bokforingsdata data = Foretaget();
+    const auto utan = Rader(Exportera(data, "20120101", "20121231", "20261208").bytes);
+    data.Foretaget.namn = "Kafé \"Hörnet\" AB";
+    data.Foretaget.orgnr = "555555-5555";
+    data.Foretaget.rakenskapsar = Arsperiod{{2012, 1, 1}, {2013, 6, 30}};
+    const Rakenskapsar ar = StandardRakenskapsar(data, "20261208");
+    EXPECT_EQ(ar.fran, "20120101");
+    EXPECT_EQ(ar.till, "20130630");
+    const auto med = Rader(Exportera(data, ar.fran, ar.till, "20261208").bytes);
+    // Only the identification lines change: the number before the name, the year.
+    ASSERT_EQ(med.size(), utan.size() + 1);
+    EXPECT_EQ(std::vector<std::string>(med.begin(), med.begin() + 5),
+              std::vector<std::string>(utan.begin(), utan.begin() + 5));
+    EXPECT_EQ(med[5], "#ORGNR 555555-5555");
+    EXPECT_EQ(med[6], "#FNAMN \"Kaf\x82 \\\"H\x94rnet\\\" AB\"");
+    EXPECT_EQ(med[7], "#RAR 0 20120101 20130630");
+    for (std::size_t i = 8; i < med.size(); ++i)
+        EXPECT_EQ(med[i], utan[i - 1]) << "line " << i + 1;
+
+    // A name alone: no #ORGNR.
+    data.Foretaget.orgnr.clear();
+    const auto namn = Rader(Exportera(data, ar.fran, ar.till, "20261208").bytes);
+    EXPECT_EQ(namn[5], "#FNAMN \"Kaf\x82 \\\"H\x94rnet\\\" AB\"");
+    EXPECT_EQ(namn[6], "#RAR 0 20120101 20130630");
+}
+
 TEST(Sieexport, ListsEveryProblemAndWritesNothing) {
     struct Fall {
         const char *namn;

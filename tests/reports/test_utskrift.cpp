@@ -116,6 +116,26 @@ TEST(Utskrift, APageBreakClosesWithTheNextPagesHeading) {
               0u);
 }
 
+TEST(Utskrift, TheCompanysLineStandsAboveTheFirstHeadingOnlyWhenItsNameIsKnown) {
+    const auto utskrift = [](const Foretagsuppgifter &foretag) {
+        Utskrift ut("2012-02-01");
+        ut.Utskriftsrubrik("Dagbok för ", "Bok", 1, true);
+        ut.Foretagsrad(foretag);
+        ut.Foretagsrad(foretag);
+        return ut.Rader();
+    };
+    const auto utan = utskrift({});
+    EXPECT_EQ(utskrift({"", "555555-5555"}), utan);
+    const auto med = utskrift({"Fisk & Co", "555555-5555"});
+    ASSERT_EQ(med.size(), utan.size() + 1);
+    EXPECT_EQ(med[5], "<body>");
+    EXPECT_EQ(med[6], "<p align=\"center\"><font face=\"Verdana\" size=\"3\">Fisk &amp; Co, "
+                      "org.nr 555555-5555</font></p>");
+    EXPECT_EQ(med[7], utan[6]);
+    EXPECT_EQ(utskrift({"AB"})[6],
+              "<p align=\"center\"><font face=\"Verdana\" size=\"3\">AB</font></p>");
+}
+
 TEST(HtmlText, EscapesTheCharactersThatMarkUpAPage) {
     EXPECT_EQ(HtmlText("Fisk & <skaldjur> \"AB\" 'x'"),
               "Fisk &amp; &lt;skaldjur&gt; &quot;AB&quot; 'x'");

@@ -68,11 +68,11 @@ private slots:
                                 "UtskriftM",
                                 "SpecialM",
                                 "helamanualen"};
-        const QStringList av = {"Nyttkonto1", "Redigera1",    "Visa1",          "SparasomKplan",
-                                "Redovisa",   "RedSortera",   "sparaforetag",   "RapportRes",
-                                "RapportBal", "RapportKonto", "Dagbok",         "Startsidautskrift",
-                                "RRmedKoder", "BRmedkoder",   "Dagbokmedkoder", "KollKplan",
-                                "HamtaIB",    "Oanv",         "ExporteraSIE"};
+        const QStringList av = {
+            "Nyttkonto1", "Redigera1",         "Visa1",      "SparasomKplan", "Redovisa",
+            "RedSortera", "sparaforetag",      "RapportRes", "RapportBal",    "RapportKonto",
+            "Dagbok",     "Startsidautskrift", "RRmedKoder", "BRmedkoder",    "Dagbokmedkoder",
+            "KollKplan",  "HamtaIB",           "Oanv",       "ExporteraSIE",  "Foretagsuppgifter"};
         for (const auto &namn : pa) {
             QAction *val = form->Menyval(namn);
             QVERIFY2(val, qPrintable(namn));

@@ -2,6 +2,7 @@
 
 #include "chart/ui/Osparadkontoplan.h"
 #include "entry/Foretag.h"
+#include "entry/ui/PanelForetagsuppgifter.h"
 #include "entry/ui/Redovisapanel.h"
 #include "entry/ui/SkapaRedpanel.h"
 #include "shell/Huvudfonster.h"
@@ -59,5 +60,6 @@ Redovisningspaneler ByggRedovisningspaneler(Huvudfonster &form) {
                      [&form, redovisa] { OppnaForetagsfil(form, *redovisa, QString()); });
     QObject::connect(form.Menyval(QStringLiteral("sparaforetag")), &QAction::triggered, redovisa,
                      [&form] { sparaforetagClick(form); });
+    ByggForetagsuppgiftspanel(form);
     return {skapa, redovisa};
 }

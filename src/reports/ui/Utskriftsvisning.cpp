@@ -6,6 +6,7 @@
 #include <ctime>
 
 void AvslutaUtskrift(Huvudfonster &form, tovana::Utskrift &utskrift) {
+    utskrift.Foretagsrad(form.Data().Foretaget);
     tovana::SkrivUtskrift(utskrift);
     form.Desktop().OppnaDokument(QString::fromStdString(tovana::kUtskriftsfil));
 }
