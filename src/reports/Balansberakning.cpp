@@ -67,6 +67,23 @@ std::size_t Hashplats(int32_t nummer, std::size_t mask) {
 } // namespace
 
 Saldotabell::Saldotabell(const Bokforingsdata &data, std::optional<int32_t> kod) {
+    Bered(data);
+    for (int32_t i = 1; i <= data.Postantal; ++i) {
+        const TPost &post = data.Poster[static_cast<std::size_t>(i)];
+        if (!kod || post.kod == *kod)
+            Bokfor(post);
+    }
+}
+
+Saldotabell::Saldotabell(const Bokforingsdata &data,
+                         const std::function<bool(int32_t slot)> &medtas) {
+    Bered(data);
+    for (int32_t i = 1; i <= data.Postantal; ++i)
+        if (medtas(i))
+            Bokfor(data.Poster[static_cast<std::size_t>(i)]);
+}
+
+void Saldotabell::Bered(const Bokforingsdata &data) {
     std::size_t storlek = 16;
     while (storlek < 4 * static_cast<std::size_t>(std::max(data.Kontoantal, 0)))
         storlek *= 2;
@@ -82,15 +99,13 @@ Saldotabell::Saldotabell(const Bokforingsdata &data, std::optional<int32_t> kod)
         nummer_[i] = nummer;
         upptagen_[i] = 1;
     }
-    for (int32_t i = 1; i <= data.Postantal; ++i) {
-        const TPost &post = data.Poster[static_cast<std::size_t>(i)];
-        if (kod && post.kod != *kod)
-            continue;
-        if (const auto d = Plats(post.debet); d >= 0)
-            debetsaldo_[static_cast<std::size_t>(d)] += post.belopp;
-        if (const auto k = Plats(post.kredit); k >= 0)
-            debetsaldo_[static_cast<std::size_t>(k)] -= post.belopp;
-    }
+}
+
+void Saldotabell::Bokfor(const TPost &post) {
+    if (const auto d = Plats(post.debet); d >= 0)
+        debetsaldo_[static_cast<std::size_t>(d)] += post.belopp;
+    if (const auto k = Plats(post.kredit); k >= 0)
+        debetsaldo_[static_cast<std::size_t>(k)] -= post.belopp;
 }
 
 std::ptrdiff_t Saldotabell::Plats(int32_t nummer) const {
@@ -114,7 +129,11 @@ Balansslut BeraknaBalansslut(double tillgangar, double egetKapital, double obesk
 }
 
 Rapportrader ByggResultatrakning(const Bokforingsdata &data, Rapportform form) {
-    const Saldotabell saldon(data);
+    return ByggResultatrakning(data, Saldotabell(data), form);
+}
+
+Rapportrader ByggResultatrakning(const Bokforingsdata &data, const Saldotabell &saldon,
+                                 Rapportform form) {
     const auto belopp = [form](double v) {
         return form == Rapportform::Utskrift ? Beloppstext(v) : KortBeloppstext(v);
     };
@@ -162,7 +181,11 @@ Rapportrader ByggResultatrakning(const Bokforingsdata &data, Rapportform form) {
 }
 
 Rapportrader ByggBalansrakning(const Bokforingsdata &data, Rapportform form) {
-    const Saldotabell saldon(data);
+    return ByggBalansrakning(data, Saldotabell(data), form);
+}
+
+Rapportrader ByggBalansrakning(const Bokforingsdata &data, const Saldotabell &saldon,
+                               Rapportform form) {
     const auto listas = [form](double s) {
         return form == Rapportform::Utskrift ? s != 0 : ArOppetSaldo(s);
     };
