@@ -30,6 +30,10 @@ std::string Beloppstext(double v, std::string_view grupptecken);
 // ("1,2345679E10"), for the narrower screen columns.
 std::string KortBeloppstext(double v);
 
+// Whole kronor, thousands grouped, no decimals ("12 345", "-1 234"), as the
+// VAT return shows its boxes.
+std::string Kronortext(int64_t kronor);
+
 // The general number text: at most 15 significant digits, no grouping, no
 // trailing zeros ("100,5", "100"); scientific from 10^15 and below 0,0001.
 std::string Taltext(double v);
