@@ -11,8 +11,10 @@
 // A base box of sales (05–08, 35, 36, 38–42) holds its accounts' credits less
 // their debits, a base box of purchases (20–24, 37, 50) the debits less the
 // credits; an output VAT box (10–12, 30–32, 60–62) its accounts' credits and
-// box 48 its accounts' debits, so that the settlement of an earlier period,
-// which debits output VAT and credits input VAT, never counts.
+// box 48 its accounts' debits, so that a settlement, which debits output VAT
+// and credits input VAT, never counts (nor, therefore, does output VAT taken
+// back on the debit side by a credit note: the settlement refuses such a
+// period, see Momsavrakning.h).
 //
 // Whole kronor: the form takes every box in whole kronor, without öre
 // (Skatteverket, "Fylla i momsdeklarationen"); the program drops the öre,
