@@ -177,6 +177,14 @@ std::string Beloppstext(double v, std::string_view grupptecken) {
     return Beloppstext(v, 10, grupptecken);
 }
 
+std::string Kronortext(int64_t kronor) {
+    const bool negativ = kronor < 0;
+    // The magnitude as unsigned, so that the lowest value has one too.
+    const uint64_t belopp =
+        negativ ? 0 - static_cast<uint64_t>(kronor) : static_cast<uint64_t>(kronor);
+    return (negativ ? "-" : "") + Gruppera(std::to_string(belopp), Grupptecken());
+}
+
 std::string KortBeloppstext(double v) {
     return Beloppstext(v, 8, Grupptecken());
 }

@@ -37,6 +37,10 @@ std::string KortBeloppstext(double v);
 // read from a file are shown and written back as read, without it.
 double OreAvrundat(double v);
 
+// Whole kronor, thousands grouped, no decimals ("12 345", "-1 234"), as the
+// VAT return shows its boxes.
+std::string Kronortext(int64_t kronor);
+
 // The general number text: at most 15 significant digits, no grouping, no
 // trailing zeros ("100,5", "100"); scientific from 10^15 and below 0,0001.
 std::string Taltext(double v);

@@ -70,6 +70,23 @@ std::size_t Hashplats(int32_t nummer, std::size_t mask) {
 } // namespace
 
 Saldotabell::Saldotabell(const Bokforingsdata &data, std::optional<int32_t> kod) {
+    Bered(data);
+    for (int32_t i = 1; i <= data.Postantal; ++i) {
+        const TPost &post = data.Poster[static_cast<std::size_t>(i)];
+        if (!kod || post.kod == *kod)
+            Bokfor(post);
+    }
+}
+
+Saldotabell::Saldotabell(const Bokforingsdata &data,
+                         const std::function<bool(int32_t slot)> &medtas) {
+    Bered(data);
+    for (int32_t i = 1; i <= data.Postantal; ++i)
+        if (medtas(i))
+            Bokfor(data.Poster[static_cast<std::size_t>(i)]);
+}
+
+void Saldotabell::Bered(const Bokforingsdata &data) {
     std::size_t storlek = 16;
     while (storlek < 4 * static_cast<std::size_t>(std::max(data.Kontoantal, 0)))
         storlek *= 2;
@@ -85,15 +102,13 @@ Saldotabell::Saldotabell(const Bokforingsdata &data, std::optional<int32_t> kod)
         nummer_[i] = nummer;
         upptagen_[i] = 1;
     }
-    for (int32_t i = 1; i <= data.Postantal; ++i) {
-        const TPost &post = data.Poster[static_cast<std::size_t>(i)];
-        if (kod && post.kod != *kod)
-            continue;
-        if (const auto d = Plats(post.debet); d >= 0)
-            debetsaldo_[static_cast<std::size_t>(d)] += post.belopp;
-        if (const auto k = Plats(post.kredit); k >= 0)
-            debetsaldo_[static_cast<std::size_t>(k)] -= post.belopp;
-    }
+}
+
+void Saldotabell::Bokfor(const TPost &post) {
+    if (const auto d = Plats(post.debet); d >= 0)
+        debetsaldo_[static_cast<std::size_t>(d)] += post.belopp;
+    if (const auto k = Plats(post.kredit); k >= 0)
+        debetsaldo_[static_cast<std::size_t>(k)] -= post.belopp;
 }
 
 std::ptrdiff_t Saldotabell::Plats(int32_t nummer) const {
@@ -265,6 +280,19 @@ Rapportrader ByggBalansrakning(const Bokforingsdata &data, Rapportform form) {
         Resultatskillnad(br.resultat, Resultatrakning(data, saldon, form).resultat);
     // The balance sheet's amounts are all in the short text, this line too.
     return MedObalans(std::move(br), skillnad, Rapportform::Skarm);
+}
+
+// A period's statements come from balances of their own, which need not add up
+// to one result (the balance sheet at a quarter's end holds the year so far), so
+// they carry no imbalance line.
+Rapportrader ByggResultatrakning(const Bokforingsdata &data, const Saldotabell &saldon,
+                                 Rapportform form) {
+    return Resultatrakning(data, saldon, form).rader;
+}
+
+Rapportrader ByggBalansrakning(const Bokforingsdata &data, const Saldotabell &saldon,
+                               Rapportform form) {
+    return Balansrakning(data, saldon, form).rader;
 }
 
 Obalans BeraknaObalans(const Bokforingsdata &data, Rapportform form) {

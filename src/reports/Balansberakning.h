@@ -22,6 +22,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -60,10 +61,19 @@ class Saldotabell {
 public:
     explicit Saldotabell(const Bokforingsdata &data, std::optional<int32_t> kod = std::nullopt);
 
+    // The balances of only the posts whose slot `medtas` accepts (a period's
+    // posts), still in ledger order.
+    Saldotabell(const Bokforingsdata &data, const std::function<bool(int32_t slot)> &medtas);
+
     // As Kontosaldo(data, nummer, typ, kod); 0 for a number not in the chart.
     double Saldo(int32_t nummer, Kontotyp typ) const;
 
 private:
+    // The chart's numbers placed in the table, every balance 0.
+    void Bered(const Bokforingsdata &data);
+    // Adds the post's debit and credit.
+    void Bokfor(const TPost &post);
+
     // The place of an account number in the table, or -1 when it is not there.
     std::ptrdiff_t Plats(int32_t nummer) const;
 
@@ -95,12 +105,17 @@ inline const std::string kObalansrad = "Obalans i redovisningen";
 // appropriations and "Periodens resultat" as the last line (followed by the
 // imbalance line when there is one).
 Rapportrader ByggResultatrakning(const Bokforingsdata &data, Rapportform form);
+// The same from balances already summed (a period's, say), with no imbalance line.
+Rapportrader ByggResultatrakning(const Bokforingsdata &data, const Saldotabell &saldon,
+                                 Rapportform form);
 
 // The balance sheet: assets, equity with the period's result as the balancing
 // figure (and the imbalance line under it), untaxed reserves, liabilities, and
 // "Summa eget kapital och skulder" as the last line. Without a result line the
 // imbalance line stands just before the last line.
 Rapportrader ByggBalansrakning(const Bokforingsdata &data, Rapportform form);
+Rapportrader ByggBalansrakning(const Bokforingsdata &data, const Saldotabell &saldon,
+                               Rapportform form);
 
 // Why the two statements' results differ. `skillnad` is the balance sheet's
 // result less the income statement's as the form shows them (0 when they

@@ -384,3 +384,10 @@ TEST(OreAvrundat, SumsOfTwoDecimalAmountsShowAsTheExactOreSum) {
               std::numeric_limits<double>::infinity());
     EXPECT_TRUE(std::isnan(OreAvrundat(std::nan(""))));
 }
+
+TEST(Kronortext, WholeKronorAreGroupedAndSigned) {
+    EXPECT_EQ(Kronortext(0), "0");
+    EXPECT_EQ(Kronortext(12345), "12 345");
+    EXPECT_EQ(Kronortext(-1234567), "-1 234 567");
+    EXPECT_EQ(Kronortext(INT64_MIN), "-9 223 372 036 854 775 808");
+}
