@@ -11,8 +11,8 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
-#include <optional>
 #include <grp.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>

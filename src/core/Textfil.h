@@ -24,8 +24,8 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
-#include <sys/stat.h>
 #include <string_view>
+#include <sys/stat.h>
 #include <vector>
 
 namespace tovana {

@@ -9,12 +9,24 @@ namespace {
 // Qt's own options, which Qt reads and removes when the application is made;
 // the command line is read before that, so it steps over them here.
 int QtFlaggansLangd(const QString &arg) {
-    static const QStringList medVarde{
-        "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-        "geometry", "qwindowicon", "qwindowtitle", "title", "style", "stylesheet",
-        "display", "name", "session", "qmljsdebugger", "fontengine"};
-    static const QStringList utanVarde{"reverse", "widgetcount", "nograb", "dograb", "sync",
-                                       "testability"};
+    static const QStringList medVarde{"platform",
+                                      "platformpluginpath",
+                                      "platformtheme",
+                                      "plugin",
+                                      "qwindowgeometry",
+                                      "geometry",
+                                      "qwindowicon",
+                                      "qwindowtitle",
+                                      "title",
+                                      "style",
+                                      "stylesheet",
+                                      "display",
+                                      "name",
+                                      "session",
+                                      "qmljsdebugger",
+                                      "fontengine"};
+    static const QStringList utanVarde{"reverse", "widgetcount", "nograb",
+                                       "dograb",  "sync",        "testability"};
     QString namn = arg;
     if (namn.startsWith(QStringLiteral("--")))
         namn.remove(0, 2);
