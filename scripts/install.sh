@@ -15,3 +15,12 @@ while [ ! -e "$befintlig" ]; do befintlig="$(dirname "$befintlig")"; done
 sudo=""
 if [ "$(id -u)" -ne 0 ] && [ ! -w "$befintlig" ]; then sudo="sudo"; fi
 $sudo cmake --install build --prefix "$prefix"
+
+# Let the desktop know the new company-file type and the entry that opens it,
+# where its tools are installed (they come with every desktop).
+if command -v update-mime-database >/dev/null; then
+    $sudo update-mime-database "$prefix/share/mime" || true
+fi
+if command -v update-desktop-database >/dev/null; then
+    $sudo update-desktop-database "$prefix/share/applications" || true
+fi

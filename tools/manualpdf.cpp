@@ -34,7 +34,8 @@ namespace {
 const std::vector<QString> kKapitel = {
     QStringLiteral("kortversion.html"), QStringLiteral("kontoplan.html"),
     QStringLiteral("redovisning.html"), QStringLiteral("foretag.html"),
-    QStringLiteral("rapporter.html"),   QStringLiteral("utskrifter.html"),
+    QStringLiteral("rapporter.html"),   QStringLiteral("moms.html"),
+    QStringLiteral("utskrifter.html"),
     QStringLiteral("sarskilda.html"),
 };
 

@@ -4,6 +4,10 @@
 #include "core/Kontoplanfil.h"
 #include "core/Skrivlas.h"
 
+#include "core/Taltext.h"
+
+#include <cmath>
+#include <map>
 #include <unordered_set>
 
 namespace tovana {
@@ -52,6 +56,29 @@ std::vector<std::string> SaknadeKonton(const Bokforingsdata &data) {
         kolla(post.debet, " debiterat i verifikation ", post.vernr);
         kolla(post.kredit, " krediterat i verifikation ", post.vernr);
         kolla(post.kod, " kod i verifikation ", post.vernr);
+    }
+    return rader;
+}
+
+const std::string kObalanseradeRubrik = "Verifikationer som inte balanserar:";
+
+std::vector<std::string> ObalanseradeVerifikationer(const Bokforingsdata &data) {
+    // Summed in öre, so that no binary residue hides or invents a difference.
+    std::map<int32_t, long double> oppet;
+    for (int32_t i = 1; i <= data.Postantal; ++i) {
+        const TPost &post = data.Poster[i];
+        if ((post.debet == 0) == (post.kredit == 0))
+            continue;
+        const long double ore = std::round(static_cast<long double>(post.belopp) * 100);
+        oppet[post.vernr] += post.kredit == 0 ? ore : -ore;
+    }
+    std::vector<std::string> rader;
+    for (const auto &[vernr, ore] : oppet) {
+        if (ore == 0 || std::isnan(ore))
+            continue;
+        rader.push_back("Verifikation " + std::to_string(vernr) +
+                        " balanserar inte: " + (ore > 0 ? "debetsaldo " : "kreditsaldo ") +
+                        Beloppstext(static_cast<double>(std::fabs(ore) / 100)));
     }
     return rader;
 }

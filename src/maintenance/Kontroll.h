@@ -24,6 +24,15 @@ extern const std::string kAllaKontonFinns;
 // accounts at all nothing is present, 0 included.
 std::vector<std::string> SaknadeKonton(const Bokforingsdata &data);
 
+// One line per verification whose posts do not balance (their debit sides and
+// credit sides differ by an öre or more), in order of verification number:
+// "Verifikation 12 balanserar inte: debetsaldo 500,00". A verification's
+// two-sided posts balance by themselves, so only its one-sided posts count.
+std::vector<std::string> ObalanseradeVerifikationer(const Bokforingsdata &data);
+
+// The line above those lines in the check's list.
+extern const std::string kObalanseradeRubrik;
+
 // An account no post uses as debit, credit or code: its slot and its line.
 struct OanvantKonto {
     int32_t slot = 0;

@@ -13,6 +13,7 @@ const std::vector<Manualsida> &Manualsidor() {
         {"Redovisning", "Redovisning", "redovisning.html", "R"},
         {"foretagM", "Företag", "foretag.html", "F"},
         {"Rapporter", "Rapporter", "rapporter.html", "a"},
+        {"MomsM", "Moms och perioder", "moms.html", "M"},
         {"UtskriftM", "Utskrifter", "utskrifter.html", "U"},
         {"SpecialM", "Special", "sarskilda.html", "S"},
         {"helamanualen", "Visa hela manualen som pdf-fil", "manualTovana.pdf", "h"},

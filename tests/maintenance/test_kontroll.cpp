@@ -93,6 +93,31 @@ INSTANTIATE_TEST_SUITE_P(
                     "2440 debiterat i verifikation 1"}}),
     [](const auto &info) { return std::string(info.param.namn); });
 
+// Only one-sided posts can leave a verification open; its sides are summed in
+// öre, so residues of binary fractions neither hide nor invent a difference.
+TEST(ObalanseradeVerifikationer, ListsEachOpenVerificationByNumberWithItsOpenSide) {
+    const auto ensidig = [](int32_t vernr, int32_t debet, int32_t kredit, double belopp) {
+        return TPost{vernr, "0101", debet, kredit, 0, belopp, "text"};
+    };
+    const struct {
+        const char *namn;
+        std::vector<TPost> poster;
+        Rader vantat;
+    } fall[] = {
+        {"two-sided posts balance", {Post(1, 1930, 3010), Post(2, 5010, 1930)}, {}},
+        {"a split verification that balances",
+         {ensidig(3, 1930, 0, 0.1), ensidig(3, 1930, 0, 0.2), ensidig(3, 0, 3010, 0.3)},
+         {}},
+        {"open on either side, in number order",
+         {ensidig(9, 0, 3010, 250), ensidig(4, 1930, 0, 500), ensidig(4, 0, 3010, 0.01)},
+         {"Verifikation 4 balanserar inte: debetsaldo 499,99",
+          "Verifikation 9 balanserar inte: kreditsaldo 250,00"}},
+        {"a post with neither side is no side", {Post(5, 0, 0)}, {}},
+    };
+    for (const auto &f : fall)
+        EXPECT_EQ(ObalanseradeVerifikationer(Data(kPlan, f.poster)), f.vantat) << f.namn;
+}
+
 TEST(OanvandaKonton, ListsClassNumberAndNameOfAccountsNoPostUses) {
     // 1930 is used as debit, 10 only as a code; 3010 and 5010 by nothing.
     const auto data = Data(kPlan, {Post(1, 1930, 0, 10)});

@@ -65,6 +65,7 @@ private slots:
                                 "Redovisning",
                                 "foretagM",
                                 "Rapporter",
+                                "MomsM",
                                 "UtskriftM",
                                 "SpecialM",
                                 "helamanualen"};

@@ -50,6 +50,12 @@ void PanelKollaRed::KollKplanClick() {
         auto rader = tovana::SaknadeKonton(form_.Data());
         if (rader.empty())
             rader.push_back(tovana::kAllaKontonFinns);
+        if (auto obalanserade = tovana::ObalanseradeVerifikationer(form_.Data());
+            !obalanserade.empty()) {
+            rader.push_back(std::string());
+            rader.push_back(tovana::kObalanseradeRubrik);
+            rader.insert(rader.end(), obalanserade.begin(), obalanserade.end());
+        }
         kontroller::FyllLista(ListBoxKoll_, rader);
     });
 }

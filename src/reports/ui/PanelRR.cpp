@@ -8,6 +8,8 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include <algorithm>
+
 using kontroller::Verdana;
 
 PanelRR::PanelRR(Huvudfonster &form)
@@ -61,6 +63,25 @@ void PanelRR::Visa(const QString &rubrik, const tovana::Rapportrader &rader) {
         form_.Meddelande(QStringLiteral("De sista %1 posterna kan inte visas i denna rutin. Välj "
                                         "Utskrifter i menyerna för att se hela rapporten")
                              .arg(sista - kRader));
+    BerattaObalans(rader);
+}
+
+void PanelRR::BerattaObalans(const tovana::Rapportrader &rader) {
+    const bool obalans = std::any_of(rader.begin(), rader.end(), [](const tovana::Trapport &r) {
+        return r.radnamn == tovana::kObalansrad;
+    });
+    if (!obalans) {
+        berattat_.clear();
+        return;
+    }
+    // Told once: switching between the two statements of the same books does
+    // not tell it again.
+    const QString besked = QString::fromStdString(
+        tovana::Obalansbesked(tovana::BeraknaObalans(form_.Data(), tovana::Rapportform::Skarm)));
+    if (besked.isEmpty() || besked == berattat_)
+        return;
+    berattat_ = besked;
+    form_.Meddelande(besked);
 }
 
 void PanelRR::RapportResClick() {

@@ -1,7 +1,8 @@
 #pragma once
 // The statement screen: the income statement or the balance sheet in the screen
 // form, as a fixed column of 35 lines of names and right-aligned amounts. A
-// longer statement is cut, and the user is pointed to the printouts.
+// longer statement is cut, and the user is pointed to the printouts. When the
+// two statements' results differ, the user is told why.
 
 #include "reports/Balansberakning.h"
 #include "shell/Arbetspanel.h"
@@ -24,8 +25,12 @@ public:
 
 private:
     void Visa(const QString &rubrik, const tovana::Rapportrader &rader);
+    // Tells why the statements disagree when the lines show they do, once for
+    // the same books.
+    void BerattaObalans(const tovana::Rapportrader &rader);
 
     Huvudfonster &form_;
     QList<QLabel *> Ln_;
     QList<QLabel *> Lbb_;
+    QString berattat_; // the imbalance last told, empty when none
 };

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
 
@@ -53,6 +54,20 @@ public:
         return del;
     }
     QString Text(const QString &namn) const { return Del<QLabel>(namn)->text(); }
+    // The statement screen's 35 name lines, in order.
+    QStringList Rader() const {
+        QStringList rader;
+        for (int k = 1; k <= 35; ++k)
+            rader << Text(QStringLiteral("Ln%1").arg(k));
+        return rader;
+    }
+    QStringList Lista(const char *namn) const {
+        QStringList rader;
+        const auto *lista = Del<QListWidget>(QString::fromUtf8(namn));
+        for (int i = 0; i < lista->count(); ++i)
+            rader << lista->item(i)->text();
+        return rader;
+    }
     void Tryck(const char *namn) const { Del<QPushButton>(QString::fromUtf8(namn))->click(); }
     void Meny(const char *namn) const { form->Menyval(QString::fromUtf8(namn))->trigger(); }
     bool Synlig(const char *panel) const {

@@ -114,6 +114,39 @@ private slots:
         QCOMPARE(f.Text("Lbb35"), belopp35);
     }
 
+    // A one-sided post leaves the balance sheet's result 500 above the income
+    // statement's: both statements say so under the result, and the user is
+    // told why once, not again when switching between them.
+    void anImbalanceIsShownUnderTheResultAndExplainedOnce() {
+        SkrivFil(Fil("obalans.kpl"),
+                 "Plan\r\n1;1930;Bank\r\n2;2010;Eget kapital\r\n5;3010;F\xf6rs\xe4ljning\r\n");
+        SkrivFil(Fil("obalans.red"), "Bok\r\n1;120101;1000;1930;3010;0;S\xe5lt\r\n"
+                                     "2;120102;500;1930;0;0;Ensidig\r\n");
+        Fonster f;
+        f.Las(Fil("obalans.kpl"), Fil("obalans.red"));
+        f.Meny("RapportRes");
+        const QStringList rr = f.Rader();
+        const int resultat = static_cast<int>(rr.indexOf(QStringLiteral("Periodens resultat"))) + 1;
+        QVERIFY(resultat > 0);
+        QCOMPARE(f.Text(QStringLiteral("Ln%1").arg(resultat + 1)),
+                 QStringLiteral("Obalans i redovisningen"));
+        QCOMPARE(f.Text(Belopp(resultat + 1)), QStringLiteral("500,00"));
+        QCOMPARE(f.skrivbord->meddelanden.size(), 1);
+        const QString besked = f.skrivbord->meddelanden.first();
+        QVERIFY2(besked.contains(QStringLiteral("debetsaldo på 500,00")), qPrintable(besked));
+        QVERIFY(besked.contains(
+            QStringLiteral("Kontrollera att alla använda konton finns i kontoplanen")));
+        f.Meny("RapportBal");
+        QVERIFY(f.Rader().contains(QStringLiteral("Obalans i redovisningen")));
+        f.Meny("RapportRes");
+        QCOMPARE(f.skrivbord->meddelanden.size(), 1);
+
+        // The consistency check names the verification that does not balance.
+        f.Meny("KollKplan");
+        QVERIFY(f.Lista("ListBoxKoll")
+                    .contains(QStringLiteral("Verifikation 2 balanserar inte: debetsaldo 500,00")));
+    }
+
     void aShortBalanceSheetAfterALongStatementLeavesNoOldLines() {
         SkrivBokforing(Fil("byte.kpl"), Fil("byte.red"), 40);
         Fonster f;
