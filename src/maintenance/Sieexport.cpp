@@ -178,12 +178,9 @@ SieExport Exportera(const Bokforingsdata &data, const std::string &fran, const s
         return ut;
     }
 
-    std::vector<std::string> rader = {"#FLAGGA 0",
-                                      "#KSUMMA",
-                                      "#PROGRAM \"Tovana\" \"" TOVANA_VERSION "\"",
-                                      "#FORMAT PC8",
-                                      "#GEN " + idag,
-                                      "#SIETYP 4"};
+    std::vector<std::string> rader = {
+        "#FLAGGA 0",   "#KSUMMA",      "#PROGRAM \"Tovana\" \"" TOVANA_VERSION "\"",
+        "#FORMAT PC8", "#GEN " + idag, "#SIETYP 4"};
     if (!data.Foretaget.orgnr.empty())
         rader.push_back("#ORGNR " + data.Foretaget.orgnr);
     rader.push_back("#FNAMN " + Citerat(Foretagsnamn(data)));
@@ -249,8 +246,8 @@ SieExport Exportera(const Bokforingsdata &data, const std::string &fran, const s
     for (const auto &[nummer, platser] : verifikationer) {
         const TPost &forsta = data.Poster[static_cast<std::size_t>(platser.front())];
         const std::string &verdatum = datum8[static_cast<std::size_t>(platser.front())];
-        rader.push_back("#VER " + std::string(kSerie) + " " + std::to_string(nummer) + " " + verdatum + " " +
-                        Citerat(forsta.text));
+        rader.push_back("#VER " + std::string(kSerie) + " " + std::to_string(nummer) + " " +
+                        verdatum + " " + Citerat(forsta.text));
         rader.push_back("{");
         for (const int32_t i : platser) {
             const TPost &post = data.Poster[static_cast<std::size_t>(i)];

@@ -1,6 +1,5 @@
 #include "maintenance/Sieimport.h"
 
-#include "core/Kontoklasser.h"
 #include "core/Taltext.h"
 #include "core/Teckentabell.h"
 #include "core/Textfil.h"
@@ -14,6 +13,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <tuple>
 #include <utility>
 
 namespace tovana {
@@ -281,8 +281,8 @@ bool Sielasare::Belopp(long radnr, const std::string &text, double &belopp, int6
     }
     // The format writes whole öre; zeros past them change nothing.
     if (const auto punkt = text.find('.');
-        punkt != std::string::npos && text.find_first_not_of('0', std::min(punkt + 3, text.size())) !=
-                                           std::string::npos) {
+        punkt != std::string::npos &&
+        text.find_first_not_of('0', std::min(punkt + 3, text.size())) != std::string::npos) {
         fel_.Lagg(Rad(radnr) + "beloppet \"" + Visningstext(text) +
                   "\" har fler än två decimaler; en SIE-fil skriver belopp i hela ören.");
         return false;
@@ -459,10 +459,10 @@ void Sielasare::StangVerifikation() {
                   Beloppstext(static_cast<double>(summa) / 100.0, "") + ".");
 }
 
+// Each #UB 0 against the account's #IB 0 and rows, each #RES 0 against its
+// rows, to the öre. An account the file gives no balance for is not checked:
+// writers leave out the zero ones.
 void Sielasare::KontrolleraSaldon() {
-    if (ub_.empty() && res_.empty())
-        return;
-    // Each account's movement in öre: the opening balance and every row.
     std::map<int32_t, int64_t> ingaende;
     std::map<int32_t, int64_t> rorelse;
     for (const auto &ib : ib_)
@@ -470,36 +470,24 @@ void Sielasare::KontrolleraSaldon() {
     for (const auto &ver : ver_)
         for (const auto &rad : ver.rader)
             rorelse[rad.konto] += rad.oren;
-    std::set<int32_t> konton;
-    for (const auto *karta : {&ingaende, &rorelse})
-        for (const auto &[konto, oren] : *karta)
-            konton.insert(konto);
-    for (const auto *karta : {&ub_, &res_})
-        for (const auto &[konto, angivet] : *karta)
-            konton.insert(konto);
-    const auto kronor = [](int64_t oren) { return Beloppstext(static_cast<double>(oren) / 100.0, ""); };
-    for (const int32_t konto : konton) {
-        const auto it = konton_.find(konto);
-        const Kontotyp typ = Klass(konto, it == konton_.end() ? char{0} : it->second.ktyp);
-        const bool balans =
-            ub_.count(konto) > 0 ||
-            (res_.count(konto) == 0 && tovana::Klass(typ).sektion == Sektion::Balansrakning);
-        const auto &angivna = balans ? ub_ : res_;
-        if (angivna.empty())
-            continue;
-        const int64_t raknat = rorelse[konto] + (balans ? ingaende[konto] : 0);
-        const char *etikett = balans ? "#UB" : "#RES";
-        const char *grund = balans ? "#IB och verifikationerna" : "verifikationerna";
-        const auto angivet = angivna.find(konto);
-        if (angivet == angivna.end()) {
-            if (raknat != 0)
-                problem_.Lagg("Konto " + std::to_string(konto) + ": filen har ingen " + etikett +
-                              " 0, men " + grund + " ger " + kronor(raknat) + ".");
-        } else if (angivet->second.oren != raknat) {
-            problem_.Lagg(Rad(angivet->second.radnr) + etikett + " 0 för konto " +
-                          std::to_string(konto) + " är " + kronor(angivet->second.oren) +
-                          ", men " + grund + " ger " + kronor(raknat) + ".");
-        }
+    const auto kronor = [](int64_t oren) {
+        return Beloppstext(static_cast<double>(oren) / 100.0, "");
+    };
+    // Both lists in file order of their lines.
+    std::vector<std::tuple<long, int32_t, bool>> rader;
+    for (const auto &[konto, angivet] : ub_)
+        rader.emplace_back(angivet.radnr, konto, true);
+    for (const auto &[konto, angivet] : res_)
+        rader.emplace_back(angivet.radnr, konto, false);
+    std::sort(rader.begin(), rader.end());
+    for (const auto &[radnr, konto, ub] : rader) {
+        const int64_t angivet = (ub ? ub_ : res_).at(konto).oren;
+        const int64_t raknat = rorelse[konto] + (ub ? ingaende[konto] : 0);
+        if (angivet != raknat)
+            problem_.Lagg(Rad(radnr) + (ub ? "#UB" : "#RES") + " 0 för konto " +
+                          std::to_string(konto) + " är " + kronor(angivet) + ", men " +
+                          (ub ? "#IB och verifikationerna" : "verifikationerna") + " ger " +
+                          kronor(raknat) + ".");
     }
 }
 

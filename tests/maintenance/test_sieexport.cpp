@@ -121,7 +121,9 @@ TEST(Sieexport, ListsEveryProblemAndWritesNothing) {
          "20120101",
          {"Verifikation 3 balanserar inte: debet och kredit skiljer sig med 100,00."}},
         {"opening balance on a result account",
-         [](Bokforingsdata &d) { d.Postplats(++d.Postantal) = {0, "120101", 3010, 0, 0, 5, "IB-post"}; },
+         [](Bokforingsdata &d) {
+             d.Postplats(++d.Postantal) = {0, "120101", 3010, 0, 0, 5, "IB-post"};
+         },
          "20120101",
          {"Post 10 (verifikation 0) är en ingående balans (IB-post) på konto 3010, som inte är "
           "ett balanskonto; en SIE-fil har ingående balanser bara för balansräkningens konton "

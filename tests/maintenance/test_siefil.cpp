@@ -93,8 +93,8 @@ std::optional<std::string> StriktFalt(const std::string &citerat) {
 // format took the closing quote as escaped; a DEL byte went into the file as it was.
 TEST(Sierad, AwkwardTextsStayReadableAndReadBackUnchanged) {
     std::mt19937 slump(20);
-    const std::vector<std::string> tecken = {"a", "Å", " ", "\\", "\"", "{", "}",
-                                             "#", "\x7F", "\t", "\u201D"};
+    const std::vector<std::string> tecken = {"a", "Å", " ",    "\\", "\"",    "{",
+                                             "}", "#", "\x7F", "\t", "\u201D"};
     for (int varv = 0; varv < 2000; ++varv) {
         std::string text;
         for (int n = std::uniform_int_distribution<int>(0, 8)(slump); n > 0; --n)

@@ -51,6 +51,7 @@ std::string Sie(const std::vector<std::string> &rader,
 TEST(Sieimport, ReadsAHandWritten4EFile) {
     const SieImport imp = Importera(Fil("handskriven_4e.se"));
     ASSERT_TRUE(imp.Lyckades()) << imp.fel.front();
+    EXPECT_EQ(imp.problem, std::vector<std::string>{});
     EXPECT_EQ(imp.kontoplannamn, "Åkeri AB");
     EXPECT_EQ(imp.redovisningsnamn, "Åkeri AB");
     const std::vector<TKonto> konton = {{1, 1930, "Företagskonto"},
@@ -282,30 +283,31 @@ TEST(Sieimport, ListsNoMoreThanTwoHundredErrors) {
 
 // What does not stop an import is listed beside it, never dropped in silence.
 TEST(Sieimport, ListsWhatItReadsDespiteTheFile) {
-    const SieImport imp = Importera(Sie({
-        "#KONTO 1930 Bank", "#KONTO 3010 \"Försäljning\"", "#IB 0 1930 100.00",
-        "#UB 0 1930 150.00", "#RES 0 3010 -40.00", "#VER A 1 20120110", "{",
-        "#TRANS 1930 {1 \"Syd\" 6 \"10\"} 50.00", "#TRANS 3010 {} -50.000", "}",
-        "#KSUMMA 42", "#KONTO 2440 Skuld"}));
+    const SieImport imp =
+        Importera(Sie({"#KONTO 1930 Bank", "#KONTO 3010 \"Försäljning\"", "#IB 0 1930 100.00",
+                       "#UB 0 1930 150.00", "#RES 0 3010 -40.00", "#VER A 1 20120110", "{",
+                       "#TRANS 1930 {1 \"Syd\" 6 \"10\"} 50.00", "#TRANS 3010 {} -50.000", "}",
+                       "#KSUMMA 42", "#KONTO 2440 Skuld"}));
     ASSERT_TRUE(imp.Lyckades()) << imp.fel.front();
-    EXPECT_EQ(imp.problem,
-              (std::vector<std::string>{
-                  "Rad 15: #KSUMMA 42 saknar en inledande #KSUMMA; kontrollsumman kontrolleras inte.",
-                  "Rad 12: objektlistan har 2 objekt; bara det första (dimension 1, objekt \"Syd\") "
-                  "följer med raden.",
-                  "Rad 9: #RES 0 för konto 3010 är -40,00, men verifikationerna ger -50,00."}));
+    EXPECT_EQ(
+        imp.problem,
+        (std::vector<std::string>{
+            "Rad 15: #KSUMMA 42 saknar en inledande #KSUMMA; kontrollsumman kontrolleras inte.",
+            "Rad 12: objektlistan har 2 objekt; bara det första (dimension 1, objekt \"Syd\") "
+            "följer med raden.",
+            "Rad 9: #RES 0 för konto 3010 är -40,00, men verifikationerna ger -50,00."}));
     // The first object is the row's code; the amount with zeros past the öre reads.
     ASSERT_EQ(imp.poster.size(), 3u);
     EXPECT_NE(imp.poster[1].kod, 0);
     EXPECT_EQ(imp.poster[2].belopp, 50.0);
 
-    // A balance the file leaves out counts as zero once it gives balances at all.
-    const SieImport utan = Importera(Sie({"#UB 0 1930 0.00", "#VER A 1 20120110", "{",
-                                          "#TRANS 1930 {} 5.00", "#TRANS 2440 {} -5.00", "}"}));
+    // Each stated balance is checked in file order; one left out is not.
+    const SieImport utan =
+        Importera(Sie({"#RES 0 3010 -5.00", "#UB 0 1930 0.00", "#VER A 1 20120110", "{",
+                       "#TRANS 1930 {} 5.00", "#TRANS 3010 {} -5.00", "#TRANS 2440 {} 0.00", "}"}));
     EXPECT_EQ(utan.problem,
               (std::vector<std::string>{
-                  "Rad 5: #UB 0 för konto 1930 är 0,00, men #IB och verifikationerna ger 5,00.",
-                  "Konto 2440: filen har ingen #UB 0, men #IB och verifikationerna ger -5,00."}));
+                  "Rad 6: #UB 0 för konto 1930 är 0,00, men #IB och verifikationerna ger 5,00."}));
 
     // A checksum given as a signed number, and a record after the closing one.
     std::string fel;
