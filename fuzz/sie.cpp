@@ -10,8 +10,10 @@
 // read. From the second export on the file is fixed: a third export is the
 // same as the second, as long as both exports read back as PC8 (a name made
 // mostly of PC8's graphic characters can tip the reader's guess to
-// Windows-1252). An import whose posts span several years exports with
-// problems, and nothing more is compared for it.
+// Windows-1252). An import whose posts span several years, or that holds an
+// opening balance on a result account, exports with problems, and nothing more
+// is compared for it. Every export carries a #KSUMMA checksum, so each import
+// of one also checks that the checksum written is the one read.
 
 #include "Fuzzstod.h"
 #include "core/Fel.h"

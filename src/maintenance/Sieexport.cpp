@@ -2,6 +2,7 @@
 
 #include "core/Datum.h"
 #include "core/Fel.h"
+#include "core/Kontoklasser.h"
 #include "core/Taltext.h"
 #include "core/Teckentabell.h"
 #include "core/Textfil.h"
@@ -49,6 +50,10 @@ std::optional<int64_t> Oren(double belopp) {
         return std::nullopt;
     return oren;
 }
+
+// Every verification goes in one series; the format leaves a blank series to
+// the files a program reads its verifications from (4I).
+constexpr const char *kSerie = "A";
 
 std::string Ar(const std::string &datum) {
     return datum.substr(0, 4);
@@ -122,6 +127,14 @@ SieExport Exportera(const Bokforingsdata &data, const std::string &fran, const s
             problem.Lagg("Koden " + std::to_string(post.kod) + " används i post " + vilken +
                          " men finns inte i kontoplanen.");
         if (post.text == kIBtext) {
+            // The format has opening balances only for the balance sheet.
+            for (const int32_t nummer : {post.debet, post.kredit})
+                if (nummer != 0 && ArBokforingsklass(klass(nummer)) &&
+                    Klass(klass(nummer)).sektion != Sektion::Balansrakning)
+                    problem.Lagg("Post " + vilken + " är en ingående balans (" + kIBtext +
+                                 ") på konto " + std::to_string(nummer) +
+                                 ", som inte är ett balanskonto; en SIE-fil har ingående "
+                                 "balanser bara för balansräkningens konton (klass 1–4).");
             if (post.debet != 0)
                 ib[post.debet] += post.belopp;
             if (post.kredit != 0)
@@ -165,12 +178,25 @@ SieExport Exportera(const Bokforingsdata &data, const std::string &fran, const s
         return ut;
     }
 
-    std::vector<std::string> rader = {"#FLAGGA 0", "#PROGRAM \"Tovana\" \"" TOVANA_VERSION "\"",
-                                      "#FORMAT PC8", "#GEN " + idag, "#SIETYP 4"};
+    std::vector<std::string> rader = {
+        "#FLAGGA 0",   "#KSUMMA",      "#PROGRAM \"Tovana\" \"" TOVANA_VERSION "\"",
+        "#FORMAT PC8", "#GEN " + idag, "#SIETYP 4"};
     if (!data.Foretaget.orgnr.empty())
         rader.push_back("#ORGNR " + data.Foretaget.orgnr);
     rader.push_back("#FNAMN " + Citerat(Foretagsnamn(data)));
     rader.push_back("#RAR 0 " + fran + " " + till);
+    // The chart type the format names for the four-digit BAS charts.
+    bool fyrsiffrig = false;
+    for (int32_t slot = 1; slot <= data.Kontoantal; ++slot) {
+        const TKonto &konto = data.Konton[static_cast<std::size_t>(slot)];
+        if (!ArBokforingsklass(konto.typ))
+            continue;
+        fyrsiffrig = konto.nummer >= 1000 && konto.nummer <= 9999;
+        if (!fyrsiffrig)
+            break;
+    }
+    if (fyrsiffrig)
+        rader.push_back("#KPTYP EUBAS97");
     long antalKonton = 0;
     long antalKoder = 0;
     for (int32_t slot = 1; slot <= data.Kontoantal; ++slot) {
@@ -201,7 +227,8 @@ SieExport Exportera(const Bokforingsdata &data, const std::string &fran, const s
         if (konto.typ < 1 || konto.typ > 7 || !skrivna.insert(konto.nummer).second)
             continue;
         const std::string nummer = std::to_string(konto.nummer);
-        if (const auto it = ib.find(konto.nummer); it != ib.end()) {
+        const bool balanskonto = Klass(konto.typ).sektion == Sektion::Balansrakning;
+        if (const auto it = ib.find(konto.nummer); balanskonto && it != ib.end()) {
             const std::string belopp = Punktbelopp(it->second);
             if (belopp != "0.00")
                 ibrader.push_back("#IB 0 " + nummer + " " + belopp);
@@ -210,8 +237,8 @@ SieExport Exportera(const Bokforingsdata &data, const std::string &fran, const s
         const std::string belopp = Punktbelopp(konto.typ == 1 ? saldo : 0.0 - saldo);
         if (belopp == "0.00")
             continue;
-        (konto.typ <= 4 ? ubrader : resrader)
-            .push_back((konto.typ <= 4 ? "#UB 0 " : "#RES 0 ") + nummer + " " + belopp);
+        (balanskonto ? ubrader : resrader)
+            .push_back((balanskonto ? "#UB 0 " : "#RES 0 ") + nummer + " " + belopp);
     }
     for (auto *grupp : {&ibrader, &ubrader, &resrader})
         rader.insert(rader.end(), grupp->begin(), grupp->end());
@@ -219,8 +246,8 @@ SieExport Exportera(const Bokforingsdata &data, const std::string &fran, const s
     for (const auto &[nummer, platser] : verifikationer) {
         const TPost &forsta = data.Poster[static_cast<std::size_t>(platser.front())];
         const std::string &verdatum = datum8[static_cast<std::size_t>(platser.front())];
-        rader.push_back("#VER \"\" " + std::to_string(nummer) + " " + verdatum + " " +
-                        Citerat(forsta.text));
+        rader.push_back("#VER " + std::string(kSerie) + " " + std::to_string(nummer) + " " +
+                        verdatum + " " + Citerat(forsta.text));
         rader.push_back("{");
         for (const int32_t i : platser) {
             const TPost &post = data.Poster[static_cast<std::size_t>(i)];
@@ -240,6 +267,15 @@ SieExport Exportera(const Bokforingsdata &data, const std::string &fran, const s
         }
         rader.push_back("}");
     }
+
+    // The checksum over the PC8 bytes of every record after the opening #KSUMMA.
+    Kontrollsumma summa;
+    for (std::size_t i = 2; i < rader.size(); ++i) {
+        std::string fel;
+        if (const auto post = TolkaSierad(TillPc8(rader[i]), fel))
+            summa.Lagg(*post);
+    }
+    rader.push_back("#KSUMMA " + std::to_string(summa.Varde()));
 
     std::string text;
     for (const auto &rad : rader)

@@ -3,7 +3,7 @@
 // (4E) for an accountant or another bookkeeping program: PC8 text, CR LF line
 // ends, amounts with a decimal point, debit positive and credit negative.
 //
-//     #VER "" 12 20120315 "Försäljning kontant"
+//     #VER A 12 20120315 "Försäljning kontant"
 //     {
 //     #TRANS 1930 {} 1250.50
 //     #TRANS 3010 {6 "10"} -1250.50
@@ -12,10 +12,12 @@
 // Accounts of classes 1 to 7 become #KONTO with #KTYP (T assets; S equity,
 // untaxed reserves and liabilities; I revenues; K costs and appropriations),
 // the codes (class 8) objects of dimension 6, "Projekt". Posts with the text
-// "IB-post" are the opening balance (#IB), every other post a row of the
-// verification its number names. The company is named by its name when it is
-// known (the ledger's name when not), and its organisation number stands in
-// #ORGNR when it is known.
+// "IB-post" are the opening balance (#IB, balance-sheet accounts only), every
+// other post a row of the verification its number names, all in series A. The
+// company is named by its name when it is known (the ledger's name when not),
+// and its organisation number stands in #ORGNR when it is known. A chart whose
+// accounts all have four digits is named #KPTYP EUBAS97. The file opens with a
+// bare #KSUMMA and ends with #KSUMMA and the checksum (see Kontrollsumma).
 
 #include "core/Bokforingsdata.h"
 
@@ -49,8 +51,10 @@ struct SieExport {
 // Builds the file for the year `fran`..`till` (ÅÅÅÅMMDD), generated `idag`
 // (ÅÅÅÅMMDD). Lists as problems: a first or last day or today that is no date,
 // a post whose date cannot be read or lies outside the year, a verification
-// whose posts do not balance to the öre, a post without an account, and an
-// account or code used in a post but missing from the chart. Changes nothing.
+// whose posts do not balance to the öre, a post without an account, an
+// account or code used in a post but missing from the chart, and an opening
+// balance ("IB-post") on an account outside the balance sheet, which the format
+// cannot hold. Changes nothing.
 SieExport Exportera(const Bokforingsdata &data, const std::string &fran, const std::string &till,
                     const std::string &idag);
 

@@ -57,14 +57,33 @@ bool LasText(std::string_view rad, std::size_t &pos, std::string &ut, std::strin
         return true;
     }
     ++pos;
+    // Where the last \" was read: a line that ends inside the quotes is read
+    // again as if that backslash were the text's and the quote closed it, as a
+    // writer that does not mind a final backslash means it.
+    std::size_t langdFore = std::string::npos;
+    std::size_t efter = 0;
     while (pos < rad.size()) {
         const char c = rad[pos++];
-        if (c == '"')
+        if (c == '"') {
+            // The blank a writer puts after a final backslash is not the text's.
+            if (const auto sista = ut.find_last_not_of(' ');
+                sista != std::string::npos && sista + 1 < ut.size() && ut[sista] == '\\')
+                ut.pop_back();
             return true;
-        if (c == '\\' && pos < rad.size() && (rad[pos] == '"' || rad[pos] == '\\'))
-            ut += rad[pos++];
-        else
+        }
+        if (c == '\\' && pos < rad.size() && rad[pos] == '"') {
+            langdFore = ut.size();
+            efter = ++pos;
+            ut += '"';
+        } else {
             ut += c;
+        }
+    }
+    if (langdFore != std::string::npos) {
+        ut.resize(langdFore);
+        ut += '\\';
+        pos = efter;
+        return true;
     }
     fel = "citattecknet avslutas aldrig.";
     return false;
@@ -164,11 +183,14 @@ std::string Citerat(std::string_view text) {
             continue;
         }
         const char c = text[i];
-        if (c == '"' || c == '\\')
+        if (c == '"')
             ut += '\\';
-        // A control character would end or break the record.
-        ut += static_cast<unsigned char>(c) < ' ' ? ' ' : c;
+        // A control character or DEL would end or break the record.
+        ut += static_cast<unsigned char>(c) < ' ' || c == '\x7F' ? ' ' : c;
     }
+    // A backslash right before the closing quote would escape it.
+    if (const auto sista = ut.find_last_not_of(' '); sista != 0 && ut[sista] == '\\')
+        ut += ' ';
     ut += '"';
     return ut;
 }
@@ -238,6 +260,31 @@ std::vector<std::string> Meddelandelista::Rader() && {
     if (overskott_ > 0)
         rader_.push_back("… och " + std::to_string(overskott_) + " till.");
     return std::move(rader_);
+}
+
+void Kontrollsumma::Lagg(std::string_view bytes) {
+    static const auto kTabell = [] {
+        std::array<uint32_t, 256> tabell{};
+        for (uint32_t i = 0; i < 256; ++i) {
+            uint32_t v = i;
+            for (int bit = 0; bit < 8; ++bit)
+                v = (v & 1u) != 0 ? (v >> 1) ^ 0xEDB88320u : v >> 1;
+            tabell[i] = v;
+        }
+        return tabell;
+    }();
+    for (const char b : bytes)
+        crc_ = (crc_ >> 8) ^ kTabell[(crc_ ^ static_cast<unsigned char>(b)) & 0xFFu];
+}
+
+void Kontrollsumma::Lagg(const Siepost &post) {
+    Lagg(post.etikett);
+    for (const auto &falt : post.falt) {
+        if (!falt.lista)
+            Lagg(falt.text);
+        for (const auto &del : falt.delar)
+            Lagg(del);
+    }
 }
 
 bool ArSiedatum(std::string_view text) {

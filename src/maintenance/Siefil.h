@@ -7,8 +7,16 @@
 //
 //     #TRANS 3010 {6 "10"} -1250.50 20120315 "Försäljning \"kontant\""
 //
-// Inside quotes a quote is written \" and a backslash \\ (a backslash before
-// any other character stands for itself).
+// Inside quotes a quote is written \" and nothing else is escaped: a
+// backslash stands for itself. A reader that follows the format would take a
+// backslash right before the closing quote as escaping it, so a text that ends
+// in a backslash (and blanks) gets one more blank before the closing quote,
+// which the reading here takes away again:
+//
+//     C:\arkiv\      ->  "C:\arkiv\ "
+//
+// The optional #KSUMMA checksum covers every record between a bare #KSUMMA
+// after #FLAGGA and a closing #KSUMMA with the sum (see Kontrollsumma).
 
 #include <cstdint>
 #include <optional>
@@ -39,9 +47,10 @@ struct Sietext {
 };
 std::optional<Sietext> LasSietext(std::string_view bytes);
 
-// The field quoted as the format wants it: "text" with \" and \\ inside (a
-// typographic double quote, which PC8 lacks, also \") and each control
-// character turned into a blank.
+// The field quoted as the format wants it: "text" with \" for a quote (a
+// typographic double quote, which PC8 lacks, also \"), each control character
+// and DEL, which the format forbids in a text, turned into a blank, and a blank
+// added after a final backslash (see above).
 std::string Citerat(std::string_view text);
 
 // One field of a record: plain or quoted text, or an object list (`lista`
@@ -77,6 +86,28 @@ public:
 private:
     std::vector<std::string> rader_;
     long overskott_ = 0;
+};
+
+// The checksum of #KSUMMA: CRC-32 (the reflected polynomial EDB88320, start
+// value and final XOR FFFFFFFF) over the bytes of each record's label and the
+// texts of its fields, as the record holds them after reading: no blanks
+// between fields, no quotes around them, no escaping backslash, no braces (an
+// object list gives its parts). The lines "{" and "}" of a verification hold
+// no label or field and add nothing. For
+//
+//     #KONTO 1930 "Bank konto"
+//
+// the bytes are "#KONTO1930Bank konto". The bytes are the file's own (PC8 for
+// the export), so the records are to be read from the bytes before any
+// conversion of the character set.
+class Kontrollsumma {
+public:
+    void Lagg(const Siepost &post);
+    uint32_t Varde() const { return crc_ ^ 0xFFFFFFFFu; }
+
+private:
+    void Lagg(std::string_view bytes);
+    uint32_t crc_ = 0xFFFFFFFFu;
 };
 
 // Whether the text is a real calendar date written ÅÅÅÅMMDD.

@@ -13,6 +13,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <tuple>
 #include <utility>
 
 namespace tovana {
@@ -44,6 +45,12 @@ struct Verifikation {
 struct Ibrad {
     int32_t konto = 0;
     double belopp = 0;
+};
+
+// A #UB or #RES: the balance the file states and its line.
+struct Angivet {
+    int64_t oren = 0;
+    long radnr = 0;
 };
 
 struct Kontouppgift {
@@ -122,19 +129,90 @@ std::string Falt(const Siepost &post, std::size_t i) {
     return i < post.falt.size() && !post.falt[i].lista ? post.falt[i].text : std::string();
 }
 
+// The #KSUMMA checksum of the file's own bytes checked: a bare #KSUMMA opens
+// the records it covers, #KSUMMA with a number closes them. A file without
+// #KSUMMA has nothing to check.
+void KontrolleraKsumma(std::string_view bytes, Meddelandelista &fel, Meddelandelista &problem) {
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        bytes.remove_prefix(3);
+    Radlasare lasare(bytes);
+    std::string_view rad;
+    Kontrollsumma summa;
+    long oppnad = 0;
+    bool stangd = false;
+    bool efter = false;
+    while (lasare.NastaRad(rad)) {
+        const long radnr = lasare.Radnummer();
+        rad = Trimmad(rad);
+        std::string orsak;
+        const auto post = rad.starts_with('#') ? TolkaSierad(rad, orsak) : std::nullopt;
+        if (!post)
+            continue;
+        if (post->etikett != "#KSUMMA") {
+            if (oppnad != 0 && !stangd)
+                summa.Lagg(*post);
+            else if (stangd && !efter) {
+                efter = true;
+                problem.Lagg(Rad(radnr) + "raden står efter den avslutande #KSUMMA och ingår "
+                                          "inte i kontrollsumman.");
+            }
+            continue;
+        }
+        if (post->falt.empty()) {
+            if (oppnad == 0)
+                oppnad = radnr;
+            continue;
+        }
+        const std::string &text = post->falt[0].text;
+        const bool negativ = text.starts_with('-');
+        const auto siffror = std::string_view(text).substr(negativ ? 1 : 0);
+        int64_t varde = 0;
+        const bool tal = !post->falt[0].lista && !siffror.empty() && siffror.size() <= 10 &&
+                         siffror.find_first_not_of("0123456789") == std::string_view::npos;
+        for (const char c : tal ? siffror : std::string_view())
+            varde = varde * 10 + (c - '0');
+        if (!tal || varde > (negativ ? 0x80000000LL : 0xFFFFFFFFLL)) {
+            fel.Lagg(Rad(radnr) + "kontrollsumman \"" + Visningstext(text) +
+                     "\" är inget tal som #KSUMMA kan hålla.");
+            stangd = true;
+            continue;
+        }
+        // Some writers give the sum as a signed number.
+        const auto angiven = static_cast<uint32_t>(negativ ? 0x100000000LL - varde : varde);
+        if (oppnad == 0 || stangd) {
+            problem.Lagg(Rad(radnr) + "#KSUMMA " + text +
+                         " saknar en inledande #KSUMMA; kontrollsumman kontrolleras inte.");
+            continue;
+        }
+        if (angiven != summa.Varde())
+            fel.Lagg(Rad(radnr) + "kontrollsumman " + text + " stämmer inte med filens innehåll (" +
+                     std::to_string(summa.Varde()) +
+                     "): filen har ändrats eller skadats efter att den skrevs.");
+        stangd = true;
+    }
+    if (oppnad != 0 && !stangd)
+        fel.Lagg(Rad(oppnad) + "filen börjar med #KSUMMA men slutar utan den avslutande "
+                               "#KSUMMA med kontrollsumman: filen är avkortad. Hämta eller "
+                               "exportera den på nytt.");
+}
+
 class Sielasare {
 public:
+    Sielasare(Meddelandelista fel, Meddelandelista problem)
+        : fel_(std::move(fel)), problem_(std::move(problem)) {}
     void Las(std::string_view text);
     SieImport Resultat() &&;
 
 private:
     void Post(long radnr, const Siepost &post);
+    void KontrolleraSaldon();
     void Transaktion(long radnr, const Siepost &post, bool tillagd);
     void StangVerifikation();
     bool Belopp(long radnr, const std::string &text, double &belopp, int64_t &oren);
     bool Konto(long radnr, const std::string &text, int32_t &konto);
 
     Meddelandelista fel_;
+    Meddelandelista problem_;
     bool sietyp_ = false; // a #SIETYP was read, right or wrong
     bool saldon_ = false;
     std::string fnamn_;
@@ -142,6 +220,8 @@ private:
     std::map<int32_t, Kontouppgift> konton_;
     std::vector<Objekt> objekt_;
     std::vector<Ibrad> ib_;
+    std::map<int32_t, Angivet> ub_;
+    std::map<int32_t, Angivet> res_;
     std::vector<Verifikation> ver_;
     bool vantarKlammer_ = false;
     bool iVerifikation_ = false;
@@ -197,6 +277,14 @@ bool Sielasare::Belopp(long radnr, const std::string &text, double &belopp, int6
     if (!ForsokPunktbelopp(text, belopp) || !(std::fabs(belopp) < 1e15)) {
         fel_.Lagg(Rad(radnr) + "beloppet \"" + Visningstext(text) +
                   "\" kan inte läsas (skrivs med decimalpunkt, t.ex. -1250.50).");
+        return false;
+    }
+    // The format writes whole öre; zeros past them change nothing.
+    if (const auto punkt = text.find('.');
+        punkt != std::string::npos &&
+        text.find_first_not_of('0', std::min(punkt + 3, text.size())) != std::string::npos) {
+        fel_.Lagg(Rad(radnr) + "beloppet \"" + Visningstext(text) +
+                  "\" har fler än två decimaler; en SIE-fil skriver belopp i hela ören.");
         return false;
     }
     oren = std::llround(belopp * 100.0);
@@ -278,14 +366,16 @@ void Sielasare::Post(long radnr, const Siepost &post) {
         if (Falt(post, 0) != "0")
             return;
         saldon_ = true;
-        if (e != "#IB")
-            return;
         Ibrad ib;
         int64_t oren = 0;
         if (antal < 3)
             saknas("ett årsnummer, ett kontonummer och ett belopp");
-        else if (Konto(radnr, Falt(post, 1), ib.konto) &&
-                 Belopp(radnr, Falt(post, 2), ib.belopp, oren) && oren != 0)
+        else if (!Konto(radnr, Falt(post, 1), ib.konto) ||
+                 !Belopp(radnr, Falt(post, 2), ib.belopp, oren))
+            return;
+        else if (e != "#IB")
+            (e == "#UB" ? ub_ : res_)[ib.konto] = {oren, radnr};
+        else if (oren != 0)
             ib_.push_back(ib);
     } else if (e == "#VER") {
         Verifikation ver;
@@ -324,6 +414,11 @@ void Sielasare::Transaktion(long radnr, const Siepost &post, bool tillagd) {
         }
         if (!delar.empty())
             rad.objekt = Objektnyckel{delar[0], delar[1]};
+        // A post has one code: the first object stands for the row.
+        if (delar.size() > 2)
+            problem_.Lagg(Rad(radnr) + "objektlistan har " + std::to_string(delar.size() / 2) +
+                          " objekt; bara det första (dimension " + Visningstext(delar[0]) +
+                          ", objekt \"" + Visningstext(delar[1]) + "\") följer med raden.");
         ++i;
     }
     if (!Belopp(radnr, Falt(post, i), rad.belopp, rad.oren))
@@ -364,12 +459,45 @@ void Sielasare::StangVerifikation() {
                   Beloppstext(static_cast<double>(summa) / 100.0, "") + ".");
 }
 
+// Each #UB 0 against the account's #IB 0 and rows, each #RES 0 against its
+// rows, to the öre. An account the file gives no balance for is not checked:
+// writers leave out the zero ones.
+void Sielasare::KontrolleraSaldon() {
+    std::map<int32_t, int64_t> ingaende;
+    std::map<int32_t, int64_t> rorelse;
+    for (const auto &ib : ib_)
+        ingaende[ib.konto] += std::llround(ib.belopp * 100.0);
+    for (const auto &ver : ver_)
+        for (const auto &rad : ver.rader)
+            rorelse[rad.konto] += rad.oren;
+    const auto kronor = [](int64_t oren) {
+        return Beloppstext(static_cast<double>(oren) / 100.0, "");
+    };
+    // Both lists in file order of their lines.
+    std::vector<std::tuple<long, int32_t, bool>> rader;
+    for (const auto &[konto, angivet] : ub_)
+        rader.emplace_back(angivet.radnr, konto, true);
+    for (const auto &[konto, angivet] : res_)
+        rader.emplace_back(angivet.radnr, konto, false);
+    std::sort(rader.begin(), rader.end());
+    for (const auto &[radnr, konto, ub] : rader) {
+        const int64_t angivet = (ub ? ub_ : res_).at(konto).oren;
+        const int64_t raknat = rorelse[konto] + (ub ? ingaende[konto] : 0);
+        if (angivet != raknat)
+            problem_.Lagg(Rad(radnr) + (ub ? "#UB" : "#RES") + " 0 för konto " +
+                          std::to_string(konto) + " är " + kronor(angivet) + ", men " +
+                          (ub ? "#IB och verifikationerna" : "verifikationerna") + " ger " +
+                          kronor(raknat) + ".");
+    }
+}
+
 SieImport Sielasare::Resultat() && {
     SieImport ut;
     if (!fel_.Tom()) {
         ut.fel = std::move(fel_).Rader();
         return ut;
     }
+    KontrolleraSaldon();
     // Accounts the posts use without a #KONTO of their own.
     long utanNamn = 0;
     const auto anvand = [&](int32_t konto) {
@@ -489,6 +617,7 @@ SieImport Sielasare::Resultat() && {
     if (utanNamn > 0)
         ut.sammanfattning += " " + std::to_string(utanNamn) +
                              " konton saknade #KONTO i filen och heter \"Konto <nummer>\".";
+    ut.problem = std::move(problem_).Rader();
     return ut;
 }
 
@@ -501,7 +630,10 @@ SieImport Importera(std::string_view bytes) {
         ut.fel.push_back("Filen är skriven i UTF-16; en SIE-fil skrivs i PC8 (kodtabell 437).");
         return ut;
     }
-    Sielasare lasare;
+    Meddelandelista fel;
+    Meddelandelista problem;
+    KontrolleraKsumma(bytes, fel, problem);
+    Sielasare lasare(std::move(fel), std::move(problem));
     lasare.Las(text->text);
     return std::move(lasare).Resultat();
 }

@@ -14,8 +14,11 @@
 // A verification of two rows with equal and opposite amounts (same code and
 // date) becomes one post with both sides; any other one one-sided post a row
 // (positive: the debit side), so that each verification closes on its own.
-// Records the program has no use for (#UB, #RES, #PSALDO, #KSUMMA, ...) and
-// unknown ones are skipped, as the format asks of a reader.
+// Records the program has no use for (#PSALDO, #KPTYP, ...) and unknown ones
+// are skipped, as the format asks of a reader. What the file states beside its
+// records is checked: the #KSUMMA checksum when the file carries one (a file
+// that opens with #KSUMMA but lacks the closing one is cut short and refused),
+// and each account's #UB 0 (#RES 0) against its #IB 0 and rows.
 
 #include "core/Bokforingsdata.h"
 
@@ -26,10 +29,13 @@
 namespace tovana {
 
 // The outcome of an import: either the errors (Swedish lines, each naming its
-// line of the file) and nothing else, or the chart and ledger and a summary
-// line for the user.
+// line of the file) and nothing else, or the chart and ledger, a summary line
+// for the user and the problems that did not stop the import (Swedish lines:
+// an object list of several objects, of which the row keeps the first; a #UB or
+// #RES that disagrees with the rows; a #KSUMMA that cannot be checked).
 struct SieImport {
     std::vector<std::string> fel;
+    std::vector<std::string> problem;
 
     std::string kontoplannamn;
     std::vector<TKonto> konton; // by class, then number
@@ -41,7 +47,8 @@ struct SieImport {
 };
 
 // Reads the file's bytes: PC8 as the format says, or Windows-1252 or UTF-8 as
-// some programs write it (see LasSietext). Names and texts are cut to the
+// some programs write it (see LasSietext). An amount with more than two
+// decimals (other than zeros) is an error. Names and texts are cut to the
 // program's limits and characters a ledger cannot hold become "?". Accounts a
 // verification uses without a #KONTO get the name "Konto <number>".
 SieImport Importera(std::string_view bytes);

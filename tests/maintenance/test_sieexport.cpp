@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <random>
@@ -79,21 +80,23 @@ TEST(Sieexport, TheCompanysDetailsNameItAndSetTheYear) {
     EXPECT_EQ(ar.fran, "20120101");
     EXPECT_EQ(ar.till, "20130630");
     const auto med = Rader(Exportera(data, ar.fran, ar.till, "20261208").bytes);
-    // Only the identification lines change: the number before the name, the year.
+    // Only the identification lines change: the number before the name, the
+    // year, and the checksum (the second last line; the last is empty).
     ASSERT_EQ(med.size(), utan.size() + 1);
-    EXPECT_EQ(std::vector<std::string>(med.begin(), med.begin() + 5),
-              std::vector<std::string>(utan.begin(), utan.begin() + 5));
-    EXPECT_EQ(med[5], "#ORGNR 555555-5555");
-    EXPECT_EQ(med[6], "#FNAMN \"Kaf\x82 \\\"H\x94rnet\\\" AB\"");
-    EXPECT_EQ(med[7], "#RAR 0 20120101 20130630");
-    for (std::size_t i = 8; i < med.size(); ++i)
+    EXPECT_EQ(std::vector<std::string>(med.begin(), med.begin() + 6),
+              std::vector<std::string>(utan.begin(), utan.begin() + 6));
+    EXPECT_EQ(med[6], "#ORGNR 555555-5555");
+    EXPECT_EQ(med[7], "#FNAMN \"Kaf\x82 \\\"H\x94rnet\\\" AB\"");
+    EXPECT_EQ(med[8], "#RAR 0 20120101 20130630");
+    for (std::size_t i = 9; i + 2 < med.size(); ++i)
         EXPECT_EQ(med[i], utan[i - 1]) << "line " << i + 1;
+    EXPECT_NE(med[med.size() - 2], utan[utan.size() - 2]);
 
     // A name alone: no #ORGNR.
     data.Foretaget.orgnr.clear();
     const auto namn = Rader(Exportera(data, ar.fran, ar.till, "20261208").bytes);
-    EXPECT_EQ(namn[5], "#FNAMN \"Kaf\x82 \\\"H\x94rnet\\\" AB\"");
-    EXPECT_EQ(namn[6], "#RAR 0 20120101 20130630");
+    EXPECT_EQ(namn[6], "#FNAMN \"Kaf\x82 \\\"H\x94rnet\\\" AB\"");
+    EXPECT_EQ(namn[7], "#RAR 0 20120101 20130630");
 }
 
 TEST(Sieexport, ListsEveryProblemAndWritesNothing) {
@@ -117,6 +120,14 @@ TEST(Sieexport, ListsEveryProblemAndWritesNothing) {
          [](Bokforingsdata &d) { d.Poster[7].belopp = 1500; },
          "20120101",
          {"Verifikation 3 balanserar inte: debet och kredit skiljer sig med 100,00."}},
+        {"opening balance on a result account",
+         [](Bokforingsdata &d) {
+             d.Postplats(++d.Postantal) = {0, "120101", 3010, 0, 0, 5, "IB-post"};
+         },
+         "20120101",
+         {"Post 10 (verifikation 0) är en ingående balans (IB-post) på konto 3010, som inte är "
+          "ett balanskonto; en SIE-fil har ingående balanser bara för balansräkningens konton "
+          "(klass 1–4)."}},
         {"a residue below one öre still shows",
          [](Bokforingsdata &d) { d.Poster[7].belopp = 1600.01; },
          "20120101",
@@ -180,6 +191,7 @@ TEST(Sieexport, RoundTripKeepsTheStatementsAndTheChart) {
     const Bokforingsdata data = Foretaget();
     const SieImport imp = Importera(Exportera(data, "20120101", "20121231", "20261208").bytes);
     ASSERT_TRUE(imp.Lyckades()) << imp.fel.front();
+    EXPECT_EQ(imp.problem, std::vector<std::string>{});
     const Bokforingsdata tillbaka = SomBokforingsdata(imp);
     EXPECT_EQ(
         std::vector<TKonto>(tillbaka.Konton.begin() + 1,
@@ -244,6 +256,7 @@ TEST(Sieexport, RandomYearsRoundTrip) {
         ASSERT_TRUE(exp.Lyckades()) << varv << ": " << exp.problem.front();
         const SieImport imp = Importera(exp.bytes);
         ASSERT_TRUE(imp.Lyckades()) << varv << ": " << imp.fel.front();
+        EXPECT_EQ(imp.problem, std::vector<std::string>{}) << varv;
         const Bokforingsdata tillbaka = SomBokforingsdata(imp);
         for (const auto kod : {std::optional<int32_t>{}, std::optional<int32_t>{10}}) {
             const Saldotabell fore(data, kod), efter(tillbaka, kod);
@@ -253,4 +266,95 @@ TEST(Sieexport, RandomYearsRoundTrip) {
         }
         EXPECT_EQ(Exportera(tillbaka, "20120101", "20121231", "20261208").bytes, exp.bytes) << varv;
     }
+}
+
+// The checksum closes the file: the export's own file reads, a changed byte or
+// a file cut short is refused and creates nothing.
+TEST(Sieexport, TheChecksumGuardsTheFile) {
+    const std::string bytes = Exportera(Foretaget(), "20120101", "20121231", "20261208").bytes;
+    const auto rader = Rader(bytes);
+    ASSERT_GE(rader.size(), 3u);
+    EXPECT_EQ(rader[1], "#KSUMMA");
+    const std::string &sista = rader[rader.size() - 2];
+    ASSERT_TRUE(sista.starts_with("#KSUMMA ")) << sista;
+    EXPECT_TRUE(Importera(bytes).Lyckades());
+
+    std::string andrad = bytes;
+    andrad.replace(andrad.find("\"Bank\""), 6, "\"Bonk\"");
+    const SieImport fel = Importera(andrad);
+    ASSERT_EQ(fel.fel.size(), 1u);
+    EXPECT_TRUE(fel.fel[0].starts_with("Rad " + std::to_string(rader.size() - 1) +
+                                       ": kontrollsumman " + sista.substr(8) +
+                                       " stämmer inte med filens innehåll ("))
+        << fel.fel[0];
+    EXPECT_TRUE(fel.poster.empty());
+
+    const std::string avkortad =
+        "Rad 2: filen börjar med #KSUMMA men slutar utan den avslutande #KSUMMA med "
+        "kontrollsumman: filen är avkortad. Hämta eller exportera den på nytt.";
+    // Cut after the last verification: nothing else is wrong.
+    const SieImport utanSumma = Importera(bytes.substr(0, bytes.size() - sista.size() - 2));
+    EXPECT_EQ(utanSumma.fel, std::vector<std::string>{avkortad});
+    // Cut inside a verification: the cut is named first.
+    const SieImport mitti = Importera(bytes.substr(0, bytes.find("#TRANS 3010")));
+    ASSERT_FALSE(mitti.fel.empty());
+    EXPECT_EQ(mitti.fel.front(), avkortad);
+    EXPECT_TRUE(mitti.konton.empty());
+}
+
+// A backslash at the end of a name, a quote or a DEL byte in one made a file
+// that a reader following the format could not read.
+TEST(Sieexport, AwkwardNamesAndTextsComeBackUnchanged) {
+    std::mt19937 slump(1903);
+    const std::vector<std::string> tecken = {"a", "Ö", " ", "\\", "\"", "{", "}", "#", "\x7F"};
+    const auto namn = [&] {
+        std::string text = "x";
+        for (int n = std::uniform_int_distribution<int>(0, 12)(slump); n > 0; --n)
+            text += tecken[std::uniform_int_distribution<std::size_t>(0, tecken.size() - 1)(slump)];
+        return text;
+    };
+    const auto somLast = [](std::string text) {
+        std::replace(text.begin(), text.end(), '\x7F', ' ');
+        return text;
+    };
+    for (int varv = 0; varv < 60; ++varv) {
+        Bokforingsdata data = Foretaget();
+        data.Foretaget.namn = namn();
+        for (int32_t slot = 1; slot <= data.Kontoantal; ++slot)
+            data.Kontoplats(slot).namn = namn();
+        for (int32_t i = 1; i <= data.Postantal; ++i)
+            if (data.Poster[static_cast<std::size_t>(i)].text != "IB-post")
+                data.Postplats(i).text = namn();
+        const SieExport exp = Exportera(data, "20120101", "20121231", "20261208");
+        ASSERT_TRUE(exp.Lyckades()) << exp.problem.front();
+        const SieImport imp = Importera(exp.bytes);
+        ASSERT_TRUE(imp.Lyckades()) << imp.fel.front() << "\n" << exp.bytes;
+        EXPECT_EQ(imp.kontoplannamn, somLast(data.Foretaget.namn));
+        const Bokforingsdata tillbaka = SomBokforingsdata(imp);
+        ASSERT_EQ(tillbaka.Kontoantal, data.Kontoantal);
+        for (int32_t slot = 1; slot <= data.Kontoantal; ++slot)
+            EXPECT_EQ(tillbaka.Konton[static_cast<std::size_t>(slot)].namn,
+                      somLast(data.Konton[static_cast<std::size_t>(slot)].namn));
+        std::vector<std::string> fore, efter;
+        for (int32_t i = 1; i <= data.Postantal; ++i)
+            fore.push_back(somLast(data.Poster[static_cast<std::size_t>(i)].text));
+        for (int32_t i = 1; i <= tillbaka.Postantal; ++i)
+            efter.push_back(tillbaka.Poster[static_cast<std::size_t>(i)].text);
+        std::sort(fore.begin(), fore.end());
+        std::sort(efter.begin(), efter.end());
+        EXPECT_EQ(efter, fore) << exp.bytes;
+    }
+}
+
+TEST(Sieexport, NamesTheChartTypeOnlyForFourDigitAccounts) {
+    Bokforingsdata data = Foretaget();
+    const auto med = Rader(Exportera(data, "20120101", "20121231", "20261208").bytes);
+    EXPECT_NE(std::find(med.begin(), med.end(), "#KPTYP EUBAS97"), med.end());
+    data.Kontoplats(2).nummer = 19300;
+    for (auto &post : data.Poster)
+        for (int32_t *konto : {&post.debet, &post.kredit})
+            if (*konto == 1930)
+                *konto = 19300;
+    const auto utan = Rader(Exportera(data, "20120101", "20121231", "20261208").bytes);
+    EXPECT_EQ(std::find(utan.begin(), utan.end(), "#KPTYP EUBAS97"), utan.end());
 }

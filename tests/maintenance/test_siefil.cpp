@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -64,6 +66,84 @@ TEST(Sierad, QuotedFieldsRoundTrip) {
     EXPECT_EQ(Citerat("a\tb"), "\"a b\"");
 }
 
+namespace {
+
+// A reader that knows only what the format says of a quoted field: \" is a
+// quote, every other byte is itself, and the field ends at the next bare quote.
+std::optional<std::string> StriktFalt(const std::string &citerat) {
+    if (citerat.size() < 2 || citerat.front() != '"')
+        return std::nullopt;
+    std::string ut;
+    for (std::size_t i = 1; i < citerat.size(); ++i) {
+        if (citerat[i] == '\\' && i + 1 < citerat.size() && citerat[i + 1] == '"') {
+            ut += '"';
+            ++i;
+        } else if (citerat[i] == '"') {
+            return i + 1 == citerat.size() ? std::optional(ut) : std::nullopt;
+        } else {
+            ut += citerat[i];
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+// A name ending in a backslash was written "C:\\" and a reader that follows the
+// format took the closing quote as escaped; a DEL byte went into the file as it was.
+TEST(Sierad, AwkwardTextsStayReadableAndReadBackUnchanged) {
+    std::mt19937 slump(20);
+    const std::vector<std::string> tecken = {"a", "Å", " ",    "\\", "\"",    "{",
+                                             "}", "#", "\x7F", "\t", "\u201D"};
+    for (int varv = 0; varv < 2000; ++varv) {
+        std::string text;
+        for (int n = std::uniform_int_distribution<int>(0, 8)(slump); n > 0; --n)
+            text += tecken[std::uniform_int_distribution<std::size_t>(0, tecken.size() - 1)(slump)];
+        std::string vantat;
+        for (const char c : text)
+            vantat += static_cast<unsigned char>(c) < ' ' || c == '\x7F' ? ' ' : c;
+        const std::string fil = TillPc8(Citerat(text));
+        for (const char c : fil)
+            EXPECT_FALSE(static_cast<unsigned char>(c) < ' ' || c == '\x7F') << text;
+
+        std::string fel;
+        const auto post = TolkaSierad(FranPc8("#KONTO 1930 " + fil + " sist"), fel);
+        ASSERT_TRUE(post) << text << ": " << fel;
+        ASSERT_EQ(post->falt.size(), 3u) << text;
+        EXPECT_EQ(TillPc8(post->falt[1].text), TillPc8(vantat)) << text;
+
+        // The format's own reading gives the text, with at most the one blank
+        // that follows a final backslash.
+        const auto strikt = StriktFalt(fil);
+        ASSERT_TRUE(strikt) << fil;
+        EXPECT_TRUE(*strikt == TillPc8(vantat) || *strikt == TillPc8(vantat) + " ") << fil;
+    }
+}
+
+// Files whose writer left a final backslash unescaped ("C:\") still read.
+TEST(Sierad, AFinalBackslashBeforeTheClosingQuoteIsRead) {
+    std::string fel;
+    const auto post = TolkaSierad("#KONTO 1930 \"C:\\\"", fel);
+    ASSERT_TRUE(post) << fel;
+    EXPECT_EQ(post->falt[1].text, "C:\\");
+}
+
+TEST(Kontrollsumma, IsTheCrc32OfLabelsAndFieldTexts) {
+    // Values from an independent CRC-32 (the polynomial of zlib and of the format).
+    std::string fel;
+    const auto konto = TolkaSierad("#KONTO  1930 \"Bank konto\"", fel);
+    const auto trans = TolkaSierad("#TRANS 1930 {6 \"10\"} 1.00", fel);
+    Kontrollsumma summa;
+    EXPECT_EQ(summa.Varde(), 0u);
+    summa.Lagg(*konto);
+    EXPECT_EQ(summa.Varde(), 2978415374u); // "#KONTO1930Bank konto"
+    Kontrollsumma bara;
+    bara.Lagg(*trans);
+    EXPECT_EQ(bara.Varde(), 2542130736u); // "#TRANS19306101.00"
+    summa.Lagg(*trans);
+    EXPECT_EQ(summa.Varde(), 2672111573u);
+}
+
 // A typographic quote in a name became a bare quote in PC8 and cut the field short.
 TEST(Sierad, TypographicQuotesSurviveThePc8File) {
     for (const std::string text : {"\u201Ehej\u201D", "A \u201Cb\u201D c", "\u201D"}) {
@@ -88,7 +168,7 @@ TEST(Sierad, SplitsLabelFieldsAndObjectLists) {
     EXPECT_EQ(post->falt[1].delar, (std::vector<std::string>{"1", "Syd", "6", "10"}));
     EXPECT_EQ(post->falt[2].text, "-1250.50");
     EXPECT_EQ(post->falt[3].text, "");
-    // A backslash before anything but a quote or a backslash stands for itself.
+    // A backslash before anything but a quote stands for itself.
     EXPECT_EQ(post->falt[4].text, "C:\\x");
 
     EXPECT_TRUE(TolkaSierad("#TRANS 1930 {}", fel)->falt[1].lista);

@@ -51,6 +51,7 @@ std::string Sie(const std::vector<std::string> &rader,
 TEST(Sieimport, ReadsAHandWritten4EFile) {
     const SieImport imp = Importera(Fil("handskriven_4e.se"));
     ASSERT_TRUE(imp.Lyckades()) << imp.fel.front();
+    EXPECT_EQ(imp.problem, std::vector<std::string>{});
     EXPECT_EQ(imp.kontoplannamn, "Åkeri AB");
     EXPECT_EQ(imp.redovisningsnamn, "Åkeri AB");
     const std::vector<TKonto> konton = {{1, 1930, "Företagskonto"},
@@ -244,6 +245,22 @@ TEST(Sieimport, ListsEveryBadLineAndCreatesNothing) {
         {"odd object list",
          Sie({"#VER A 1 20120110", "{", "#TRANS 1930 {6} 0.00", "}"}),
          {"Rad 7: objektlistan ska hålla par av dimension och objekt."}},
+        {"more than two decimals",
+         Sie({"#IB 0 1930 100.005", "#VER A 1 20120110", "{", "#TRANS 1930 {} 1.5000001",
+              "#TRANS 3010 {} -1.5000001", "}"}),
+         {"Rad 5: beloppet \"100.005\" har fler än två decimaler; en SIE-fil skriver belopp i "
+          "hela ören.",
+          "Rad 8: beloppet \"1.5000001\" har fler än två decimaler; en SIE-fil skriver belopp i "
+          "hela ören.",
+          "Rad 9: beloppet \"-1.5000001\" har fler än två decimaler; en SIE-fil skriver belopp i "
+          "hela ören."}},
+        {"a wrong checksum",
+         Sie({"#KSUMMA", "#KONTO 1930 Bank", "#KSUMMA 12345"}),
+         {"Rad 7: kontrollsumman 12345 stämmer inte med filens innehåll (1134709759): filen har "
+          "ändrats eller skadats efter att den skrevs."}},
+        {"a checksum that is no number",
+         Sie({"#KSUMMA", "#KSUMMA 99999999999"}),
+         {"Rad 6: kontrollsumman \"99999999999\" är inget tal som #KSUMMA kan hålla."}},
         {"not an SIE file",
          "Hej!\r\n\r\n#SIETYP 4\r\n\"#FLAGGA 0",
          {"Rad 1: raden börjar inte med en etikett (#...).",
@@ -262,4 +279,46 @@ TEST(Sieimport, ListsNoMoreThanTwoHundredErrors) {
     const SieImport imp = Importera(Sie(rader));
     ASSERT_EQ(imp.fel.size(), 201u);
     EXPECT_EQ(imp.fel.back(), "… och 300 till.");
+}
+
+// What does not stop an import is listed beside it, never dropped in silence.
+TEST(Sieimport, ListsWhatItReadsDespiteTheFile) {
+    const SieImport imp =
+        Importera(Sie({"#KONTO 1930 Bank", "#KONTO 3010 \"Försäljning\"", "#IB 0 1930 100.00",
+                       "#UB 0 1930 150.00", "#RES 0 3010 -40.00", "#VER A 1 20120110", "{",
+                       "#TRANS 1930 {1 \"Syd\" 6 \"10\"} 50.00", "#TRANS 3010 {} -50.000", "}",
+                       "#KSUMMA 42", "#KONTO 2440 Skuld"}));
+    ASSERT_TRUE(imp.Lyckades()) << imp.fel.front();
+    EXPECT_EQ(
+        imp.problem,
+        (std::vector<std::string>{
+            "Rad 15: #KSUMMA 42 saknar en inledande #KSUMMA; kontrollsumman kontrolleras inte.",
+            "Rad 12: objektlistan har 2 objekt; bara det första (dimension 1, objekt \"Syd\") "
+            "följer med raden.",
+            "Rad 9: #RES 0 för konto 3010 är -40,00, men verifikationerna ger -50,00."}));
+    // The first object is the row's code; the amount with zeros past the öre reads.
+    ASSERT_EQ(imp.poster.size(), 3u);
+    EXPECT_NE(imp.poster[1].kod, 0);
+    EXPECT_EQ(imp.poster[2].belopp, 50.0);
+
+    // Each stated balance is checked in file order; one left out is not.
+    const SieImport utan =
+        Importera(Sie({"#RES 0 3010 -5.00", "#UB 0 1930 0.00", "#VER A 1 20120110", "{",
+                       "#TRANS 1930 {} 5.00", "#TRANS 3010 {} -5.00", "#TRANS 2440 {} 0.00", "}"}));
+    EXPECT_EQ(utan.problem,
+              (std::vector<std::string>{
+                  "Rad 6: #UB 0 för konto 1930 är 0,00, men #IB och verifikationerna ger 5,00."}));
+
+    // A checksum given as a signed number, and a record after the closing one.
+    std::string fel;
+    Kontrollsumma summa;
+    summa.Lagg(*TolkaSierad("#KONTO 1910 Kassa", fel));
+    ASSERT_GT(summa.Varde(), 0x80000000u);
+    const auto signerad = std::to_string(static_cast<int64_t>(summa.Varde()) - 0x100000000LL);
+    const SieImport sist = Importera(
+        Sie({"#KSUMMA", "#KONTO 1910 Kassa", "#KSUMMA " + signerad, "#KONTO 1940 Bank2"}));
+    ASSERT_TRUE(sist.Lyckades()) << sist.fel.front();
+    EXPECT_EQ(sist.problem, (std::vector<std::string>{
+                                "Rad 8: raden står efter den avslutande #KSUMMA och ingår inte i "
+                                "kontrollsumman."}));
 }

@@ -172,8 +172,12 @@ void PanelSIE::BitBtnSIEimportClick() {
         form_.VisaAktuellRedovisning();
         form_.Menyandring(tovana::Menyhandelse::ForetagOppnat);
         AktiveraExport(true);
+        kontroller::FyllLista(ListBoxSIE_, import.problem);
         Besked(import.sammanfattning + " Kontoplanen " + data.Kontoplanfil + " och redovisningen " +
-               data.Redovisningsfil + " är nu öppna.");
+               data.Redovisningsfil + " är nu öppna." +
+               (import.problem.empty() ? ""
+                                       : " Filen hade problem som inte hindrade inläsningen; "
+                                         "de står i listan."));
         if (!besked.empty())
             form_.Meddelande(QString::fromStdString(besked));
     });

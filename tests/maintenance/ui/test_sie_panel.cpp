@@ -198,6 +198,21 @@ private slots:
         QCOMPARE(f.skrivbord->meddelanden, QStringList());
     }
 
+    void whatDidNotStopTheImportIsListed() {
+        rapporttest::SkrivFil("objekt.se", "#FLAGGA 0\r\n#SIETYP 4\r\n#VER A 1 20120110\r\n{\r\n"
+                                           "#TRANS 1930 {1 \"S\" 6 \"1\"} 5.00\r\n"
+                                           "#TRANS 3010 {} -5.00\r\n}\r\n");
+        Fonster f;
+        f.Meny("ImporteraSIE");
+        f.skrivbord->filval = {"objekt.se", "ny", "ny"};
+        f.Tryck("BitBtnSIEimport");
+        QCOMPARE(Rader(f), QStringList{"Rad 5: objektlistan har 2 objekt; bara det första "
+                                       "(dimension 1, objekt \"S\") följer med raden."});
+        QVERIFY(f.Text("LabelSIEbesked")
+                    .endsWith(QStringLiteral("är nu öppna. Filen hade problem som inte hindrade "
+                                             "inläsningen; de står i listan.")));
+    }
+
     void aCancelledStepOrABadFileChangesNothing_data() {
         QTest::addColumn<QStringList>("filval");
         QTest::addColumn<int>("fragor");
