@@ -35,8 +35,7 @@ const std::vector<QString> kKapitel = {
     QStringLiteral("kortversion.html"), QStringLiteral("kontoplan.html"),
     QStringLiteral("redovisning.html"), QStringLiteral("foretag.html"),
     QStringLiteral("rapporter.html"),   QStringLiteral("moms.html"),
-    QStringLiteral("utskrifter.html"),
-    QStringLiteral("sarskilda.html"),
+    QStringLiteral("utskrifter.html"),  QStringLiteral("sarskilda.html"),
 };
 
 [[noreturn]] void Avbryt(const QString &text) {
