@@ -88,6 +88,14 @@ std::string Innehavartext() {
 
 Skrivlas::Skrivlas(const std::string &sokvag)
     : fil_(VerkligSokvag(sokvag)), lasfil_(fil_ + ".lck") {
+    // A user who may not write the file takes no lock of it: a window of theirs
+    // could save nothing, and would keep those who may write it read-only.
+    if (::faccessat(AT_FDCWD, fil_.c_str(), W_OK, AT_EACCESS) != 0 &&
+        (errno == EACCES || errno == EPERM || errno == EROFS)) {
+        felnummer_ = errno;
+        lage_ = Lage::Omojlig;
+        return;
+    }
     // A few tries: a lock file can be removed by its releasing holder between
     // being opened here and being locked.
     for (int forsok = 0; forsok < 8; ++forsok) {

@@ -10,7 +10,9 @@
 // The kernel releases the lock when its holder ends, killed or not, so a lock
 // left behind is simply taken at the next try. A lock that cannot be made (a
 // folder the user may not write, a full disk) is not one that someone else
-// holds: the file then opens read-only with a message of its own.
+// holds: the file then opens read-only with a message of its own. Nor does a
+// user who may not write the file take its lock, which would keep those who
+// may write it read-only while saving nothing.
 //
 // A lock file is made with the group of the file it locks and a mode that lets
 // everyone who may write that file take the lock; a lock file left by another

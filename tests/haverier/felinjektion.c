@@ -5,7 +5,9 @@
  * test can tell that a fault was hit. The calls counted: opening a file there
  * (open, openat, mkostemp, mkstemp), write, fsync and fdatasync of a descriptor
  * opened there, close of such a descriptor (the descriptor is closed anyway, as
- * the kernel does), and rename and link with either path there. */
+ * the kernel does), fchmod and fchown of such a descriptor (a rewrite gives the
+ * new file the old one's mode and owner), and rename and link with either path
+ * there. */
 
 #define _GNU_SOURCE
 #include <dlfcn.h>
@@ -15,6 +17,7 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 /* The next definition of the wrapped function (the C library's). */
@@ -128,6 +131,20 @@ int fdatasync(int fd) {
     if (bevakas(fd) && felar("fdatasync"))
         return -1;
     return verklig_fdatasync(fd);
+}
+
+int fchmod(int fd, mode_t lage) {
+    HAMTA(fchmod);
+    if (bevakas(fd) && felar("fchmod"))
+        return -1;
+    return verklig_fchmod(fd, lage);
+}
+
+int fchown(int fd, uid_t agare, gid_t grupp) {
+    HAMTA(fchown);
+    if (bevakas(fd) && felar("fchown"))
+        return -1;
+    return verklig_fchown(fd, agare, grupp);
 }
 
 int close(int fd) {

@@ -266,7 +266,8 @@ private slots:
         f->form->Data().Kontoplanfil = Fil("saknas/kund.kpl").toStdString();
         f->Tryck("BitBtnSparaKplan");
         QCOMPARE(f->skrivbord->meddelanden.size(), 1);
-        QVERIFY(f->skrivbord->meddelanden[0].startsWith(QStringLiteral("Det finns ingen sådan mapp.")));
+        QVERIFY(
+            f->skrivbord->meddelanden[0].startsWith(QStringLiteral("Det finns ingen sådan mapp.")));
         QVERIFY(!f->Del("LabelKplansparad")->isVisible());
     }
 };

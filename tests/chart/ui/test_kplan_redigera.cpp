@@ -174,7 +174,8 @@ private slots:
         QVERIFY(f->Skriv("EditKplannamn", QStringLiteral("Ny plan")));
         f->Tryck("BitBtnKplanRedSpara");
         QCOMPARE(f->skrivbord->meddelanden.size(), 1);
-        QVERIFY(f->skrivbord->meddelanden[0].startsWith(QStringLiteral("Det finns ingen sådan mapp.")));
+        QVERIFY(
+            f->skrivbord->meddelanden[0].startsWith(QStringLiteral("Det finns ingen sådan mapp.")));
         QVERIFY(!f->Del("LabelKplanRedSparabesked")->isVisible());
         QCOMPARE(f->form->Data().Kontoplannamn, std::string("Liten plan"));
         QCOMPARE(f->Text("LabelAktKplan"), QStringLiteral("Liten plan"));
