@@ -80,49 +80,50 @@ Kafé Rönnbäret AB 2026
 31;260327;33123,78;2440;1930;0;Betalning till grossisten
 32;260330;1020;8410;1930;0;Låneränta
 32;260330;7500;2350;1930;0;Amortering banklån
-33;260330;1077,4;2610;0;0;Moms kvartal 1, utgående 25 %
-33;260330;40947,84;2620;0;0;Moms kvartal 1, utgående 12 %
-33;260330;20095,5;0;2640;0;Moms kvartal 1, ingående
-33;260330;21929,74;0;2650;0;Moms kvartal 1 att betala
+33;260331;1077,4;2610;0;0;Momsavräkning 2026-01-01 – 2026-03-31
+33;260331;40947,84;2620;0;0;Momsavräkning 2026-01-01 – 2026-03-31
+33;260331;20095,5;0;2640;0;Momsavräkning 2026-01-01 – 2026-03-31
+33;260331;21929;0;2650;0;Momsavräkning 2026-01-01 – 2026-03-31
+33;260331;0,74;0;3740;0;Momsavräkning 2026-01-01 – 2026-03-31
 34;260401;19500;5010;1930;0;Hyra lokalen Storgatan
 35;260403;3200;5910;1930;0;Annons i lokaltidningen
 35;260403;800;2640;1930;0;Ingående moms 25 %
-36;260405;67916,07;1930;3011;0;Kassarapporter vecka 13-14
-36;260405;8149,93;1930;2620;0;Utgående moms 12 %
-37;260405;34622,15;4010;0;0;Grossistfaktura råvaror och kaffe
-37;260405;4154,66;2640;0;0;Ingående moms 12 %
+36;260405;71760,38;1930;3012;0;Kassarapporter vecka 13-14
+36;260405;4305,62;1930;2630;0;Utgående moms 6 %
+37;260405;36581,9;4010;0;0;Grossistfaktura råvaror och kaffe
+37;260405;2194,91;2640;0;0;Ingående moms 6 %
 37;260405;38776,81;0;2440;0;Leverantörsskuld grossisten
-38;260407;4788;4010;1930;10;Råvaror till lunchbuffé kontoren norr
-38;260407;574,56;2640;1930;0;Ingående moms 12 %
+38;260407;5059,02;4010;1930;10;Råvaror till lunchbuffé kontoren norr
+38;260407;303,54;2640;1930;0;Ingående moms 6 %
 39;260409;14112;1510;0;0;Faktura Lunchbuffé kontoren norr
-39;260409;12600;0;3011;10;Lunchbuffé kontoren norr
-39;260409;1512;0;2620;0;Utgående moms 12 %
+39;260409;13313,21;0;3012;10;Lunchbuffé kontoren norr
+39;260409;798,79;0;2630;0;Utgående moms 6 %
 40;260412;15080;2710;1930;0;Personalens källskatt inbetald
 40;260412;16338,4;2731;1930;0;Arbetsgivaravgifter inbetalda
-41;260419;62785,71;1930;3011;0;Kassarapporter vecka 15-16
-41;260419;7534,29;1930;2620;0;Utgående moms 12 %
+41;260419;66339,62;1930;3012;0;Kassarapporter vecka 15-16
+41;260419;3980,38;1930;2630;0;Utgående moms 6 %
 42;260425;52000;7010;0;0;Löner
 42;260425;15080;0;2710;0;Avdragen preliminärskatt
 42;260425;36920;0;1930;0;Nettolöner utbetalda
 42;260425;16338,4;7510;2731;0;Arbetsgivaravgifter 31,42 %
 43;260427;38776,81;2440;1930;0;Betalning till grossisten
 44;260501;19500;5010;1930;0;Hyra lokalen Storgatan
-45;260503;73262,5;1930;3011;0;Kassarapporter vecka 17-18
-45;260503;8791,5;1930;2620;0;Utgående moms 12 %
-46;260505;39641,09;4010;0;0;Grossistfaktura råvaror och kaffe
-46;260505;4756,93;2640;0;0;Ingående moms 12 %
+45;260503;77409,43;1930;3012;0;Kassarapporter vecka 17-18
+45;260503;4644,57;1930;2630;0;Utgående moms 6 %
+46;260505;41884,92;4010;0;0;Grossistfaktura råvaror och kaffe
+46;260505;2513,1;2640;0;0;Ingående moms 6 %
 46;260505;44398,02;0;2440;0;Leverantörsskuld grossisten
 47;260509;14112;1930;1510;0;Inbetalning Lunchbuffé kontoren norr
 48;260512;15080;2710;1930;0;Personalens källskatt inbetald
 48;260512;16338,4;2731;1930;0;Arbetsgivaravgifter inbetalda
-49;260512;21929,74;2650;1930;0;Moms kvartal 1 inbetald
-50;260514;5396;4010;1930;20;Råvaror till konfirmation söder, kaffe och tårta
-50;260514;647,52;2640;1930;0;Ingående moms 12 %
+49;260512;21929;2650;1930;0;Moms kvartal 1 inbetald
+50;260514;5701,43;4010;1930;20;Råvaror till konfirmation söder, kaffe och tårta
+50;260514;342,09;2640;1930;0;Ingående moms 6 %
 51;260516;15904;1510;0;0;Faktura Konfirmation söder, kaffe och tårta
-51;260516;14200;0;3011;20;Konfirmation söder, kaffe och tårta
-51;260516;1704;0;2620;0;Utgående moms 12 %
-52;260517;74717,86;1930;3011;0;Kassarapporter vecka 19-20
-52;260517;8966,14;1930;2620;0;Utgående moms 12 %
+51;260516;15003,77;0;3012;20;Konfirmation söder, kaffe och tårta
+51;260516;900,23;0;2630;0;Utgående moms 6 %
+52;260517;78947,17;1930;3012;0;Kassarapporter vecka 19-20
+52;260517;4736,83;1930;2630;0;Utgående moms 6 %
 52;260517;2672;1930;3010;0;Muggar och presentartiklar
 52;260517;668;1930;2610;0;Utgående moms 25 %
 53;260520;86319,5;2099;2091;0;Fjolårets resultat enligt årsstämman
@@ -133,16 +134,16 @@ Kafé Rönnbäret AB 2026
 55;260527;44398,02;2440;1930;0;Betalning till grossisten
 56;260529;2400;5460;1910;0;Servetter och engångsmuggar, kontant
 56;260529;600;2640;1910;0;Ingående moms 25 %
-57;260531;74645,54;1930;3011;0;Kassarapporter vecka 21-22
-57;260531;8957,46;1930;2620;0;Utgående moms 12 %
+57;260531;78870,75;1930;3012;0;Kassarapporter vecka 21-22
+57;260531;4732,25;1930;2630;0;Utgående moms 6 %
 58;260601;19500;5010;1930;0;Hyra lokalen Storgatan
-59;260605;41001,47;4010;0;0;Grossistfaktura råvaror och kaffe
-59;260605;4920,18;2640;0;0;Ingående moms 12 %
+59;260605;43322,31;4010;0;0;Grossistfaktura råvaror och kaffe
+59;260605;2599,34;2640;0;0;Ingående moms 6 %
 59;260605;45921,65;0;2440;0;Leverantörsskuld grossisten
 60;260612;15080;2710;1930;0;Personalens källskatt inbetald
 60;260612;16338,4;2731;1930;0;Arbetsgivaravgifter inbetalda
-61;260614;77091,96;1930;3011;0;Kassarapporter vecka 23-24
-61;260614;9251,04;1930;2620;0;Utgående moms 12 %
+61;260614;81455,66;1930;3012;0;Kassarapporter vecka 23-24
+61;260614;4887,34;1930;2630;0;Utgående moms 6 %
 62;260615;7838;5020;1930;0;Elräkning kvartal 2
 62;260615;1959,5;2640;1930;0;Ingående moms 25 %
 63;260616;15904;1930;1510;0;Inbetalning Konfirmation söder, kaffe och tårta
@@ -155,21 +156,22 @@ Kafé Rönnbäret AB 2026
 66;260625;45440;0;1930;0;Nettolöner utbetalda
 66;260625;20108,8;7510;2731;0;Arbetsgivaravgifter 31,42 %
 67;260627;45921,65;2440;1930;0;Betalning till grossisten
-68;260628;79883,04;1930;3011;0;Kassarapporter vecka 25-26
-68;260628;9585,96;1930;2620;0;Utgående moms 12 %
+68;260628;84404,72;1930;3012;0;Kassarapporter vecka 25-26
+68;260628;5064,28;1930;2630;0;Utgående moms 6 %
 69;260628;1420;6570;1930;0;Bankavgifter och kortinlösen halvår
 70;260630;960;8410;1930;0;Låneränta
 70;260630;7500;2350;1930;0;Amortering banklån
-71;260630;668;2610;0;0;Moms kvartal 2, utgående 25 %
-71;260630;64452,32;2620;0;0;Moms kvartal 2, utgående 12 %
-71;260630;20288,35;0;2640;0;Moms kvartal 2, ingående
-71;260630;44831,97;0;2650;0;Moms kvartal 2 att betala
+71;260630;668;2610;0;0;Momsavräkning 2026-04-01 – 2026-06-30
+71;260630;34050,29;2630;0;0;Momsavräkning 2026-04-01 – 2026-06-30
+71;260630;13187,48;0;2640;0;Momsavräkning 2026-04-01 – 2026-06-30
+71;260630;21531;0;2650;0;Momsavräkning 2026-04-01 – 2026-06-30
+71;260630;0,19;3740;0;0;Momsavräkning 2026-04-01 – 2026-06-30
 72;260701;19500;5010;1930;0;Hyra lokalen Storgatan
-73;260705;43737,58;4010;0;0;Grossistfaktura råvaror och kaffe
-73;260705;5248,51;2640;0;0;Ingående moms 12 %
+73;260705;46213,29;4010;0;0;Grossistfaktura råvaror och kaffe
+73;260705;2772,8;2640;0;0;Ingående moms 6 %
 73;260705;48986,09;0;2440;0;Leverantörsskuld grossisten
-74;260712;78418,75;1930;3011;0;Kassarapporter vecka 27-28
-74;260712;9410,25;1930;2620;0;Utgående moms 12 %
+74;260712;82857,55;1930;3012;0;Kassarapporter vecka 27-28
+74;260712;4971,45;1930;2630;0;Utgående moms 6 %
 74;260712;965,6;1930;3010;0;Muggar och presentartiklar
 74;260712;241,4;1930;2610;0;Utgående moms 25 %
 75;260712;18560;2710;1930;0;Personalens källskatt inbetald
@@ -178,25 +180,25 @@ Kafé Rönnbäret AB 2026
 76;260725;18560;0;2710;0;Avdragen preliminärskatt
 76;260725;45440;0;1930;0;Nettolöner utbetalda
 76;260725;20108,8;7510;2731;0;Arbetsgivaravgifter 31,42 %
-77;260726;80117,86;1930;3011;0;Kassarapporter vecka 29-30
-77;260726;9614,14;1930;2620;0;Utgående moms 12 %
+77;260726;84652,83;1930;3012;0;Kassarapporter vecka 29-30
+77;260726;5079,17;1930;2630;0;Utgående moms 6 %
 78;260727;48986,09;2440;1930;0;Betalning till grossisten
 79;260801;19500;5010;1930;0;Hyra lokalen Storgatan
-80;260805;32132,12;4010;0;0;Grossistfaktura råvaror och kaffe
-80;260805;3855,85;2640;0;0;Ingående moms 12 %
+80;260805;33950,92;4010;0;0;Grossistfaktura råvaror och kaffe
+80;260805;2037,05;2640;0;0;Ingående moms 6 %
 80;260805;35987,97;0;2440;0;Leverantörsskuld grossisten
-81;260809;67726,79;1930;3011;0;Kassarapporter vecka 31-32
-81;260809;8127,21;1930;2620;0;Utgående moms 12 %
+81;260809;71560,38;1930;3012;0;Kassarapporter vecka 31-32
+81;260809;4293,62;1930;2630;0;Utgående moms 6 %
 82;260812;18560;2710;1930;0;Personalens källskatt inbetald
 82;260812;20108,8;2731;1930;0;Arbetsgivaravgifter inbetalda
-83;260812;44831,97;2650;1930;0;Moms kvartal 2 inbetald
-84;260820;4294;4010;1930;20;Råvaror till skolstart söder, fika för föräldrar
-84;260820;515,28;2640;1930;0;Ingående moms 12 %
+83;260812;21531;2650;1930;0;Moms kvartal 2 inbetald
+84;260820;4537,06;4010;1930;20;Råvaror till skolstart söder, fika för föräldrar
+84;260820;272,22;2640;1930;0;Ingående moms 6 %
 85;260822;12656;1510;0;0;Faktura Skolstart söder, fika för föräldrar
-85;260822;11300;0;3011;20;Skolstart söder, fika för föräldrar
-85;260822;1356;0;2620;0;Utgående moms 12 %
-86;260823;65646,43;1930;3011;0;Kassarapporter vecka 33-34
-86;260823;7877,57;1930;2620;0;Utgående moms 12 %
+85;260822;11939,62;0;3012;20;Skolstart söder, fika för föräldrar
+85;260822;716,38;0;2630;0;Utgående moms 6 %
+86;260823;69362,26;1930;3012;0;Kassarapporter vecka 33-34
+86;260823;4161,74;1930;2630;0;Utgående moms 6 %
 87;260825;64000;7010;0;0;Löner
 87;260825;18560;0;2710;0;Avdragen preliminärskatt
 87;260825;45440;0;1930;0;Nettolöner utbetalda
@@ -205,24 +207,24 @@ Kafé Rönnbäret AB 2026
 88;260826;287,5;2640;1910;0;Ingående moms 25 %
 89;260827;35987,97;2440;1930;0;Betalning till grossisten
 90;260901;19500;5010;1930;0;Hyra lokalen Storgatan
-91;260905;33549,7;4010;0;0;Grossistfaktura råvaror och kaffe
-91;260905;4025,96;2640;0;0;Ingående moms 12 %
+91;260905;35448,74;4010;0;0;Grossistfaktura råvaror och kaffe
+91;260905;2126,92;2640;0;0;Ingående moms 6 %
 91;260905;37575,66;0;2440;0;Leverantörsskuld grossisten
-92;260906;58469,64;1930;3011;0;Kassarapporter vecka 35-36
-92;260906;7016,36;1930;2620;0;Utgående moms 12 %
+92;260906;61779,25;1930;3012;0;Kassarapporter vecka 35-36
+92;260906;3706,75;1930;2630;0;Utgående moms 6 %
 92;260906;2417,6;1930;3010;0;Muggar och presentartiklar
 92;260906;604,4;1930;2610;0;Utgående moms 25 %
 93;260912;18560;2710;1930;0;Personalens källskatt inbetald
 93;260912;20108,8;2731;1930;0;Arbetsgivaravgifter inbetalda
-94;260915;6042;4010;1930;10;Råvaror till personaldag kontoren norr
-94;260915;725,04;2640;1930;0;Ingående moms 12 %
+94;260915;6384;4010;1930;10;Råvaror till personaldag kontoren norr
+94;260915;383,04;2640;1930;0;Ingående moms 6 %
 95;260915;7338;5020;1930;0;Elräkning kvartal 3
 95;260915;1834,5;2640;1930;0;Ingående moms 25 %
 96;260917;17808;1510;0;0;Faktura Personaldag kontoren norr
-96;260917;15900;0;3011;10;Personaldag kontoren norr
-96;260917;1908;0;2620;0;Utgående moms 12 %
-97;260920;62254,46;1930;3011;0;Kassarapporter vecka 37-38
-97;260920;7470,54;1930;2620;0;Utgående moms 12 %
+96;260917;16800;0;3012;10;Personaldag kontoren norr
+96;260917;1008;0;2630;0;Utgående moms 6 %
+97;260920;65778,3;1930;3012;0;Kassarapporter vecka 37-38
+97;260920;3946,7;1930;2630;0;Utgående moms 6 %
 98;260920;4800;6530;1930;0;Bokföringsbyrån, kvartalsarvode
 98;260920;1200;2640;1930;0;Ingående moms 25 %
 99;260922;12656;1930;1510;0;Inbetalning Skolstart söder, fika för föräldrar
@@ -233,66 +235,67 @@ Kafé Rönnbäret AB 2026
 101;260927;37575,66;2440;1930;0;Betalning till grossisten
 102;260930;900;8410;1930;0;Låneränta
 102;260930;7500;2350;1930;0;Amortering banklån
-103;260930;845,8;2610;0;0;Moms kvartal 3, utgående 25 %
-103;260930;52780,07;2620;0;0;Moms kvartal 3, utgående 12 %
-103;260930;17692,64;0;2640;0;Moms kvartal 3, ingående
-103;260930;35933,23;0;2650;0;Moms kvartal 3 att betala
+103;260930;845,8;2610;0;0;Momsavräkning 2026-07-01 – 2026-09-30
+103;260930;27883,81;2630;0;0;Momsavräkning 2026-07-01 – 2026-09-30
+103;260930;10914,03;0;2640;0;Momsavräkning 2026-07-01 – 2026-09-30
+103;260930;17814;0;2650;0;Momsavräkning 2026-07-01 – 2026-09-30
+103;260930;1,58;0;3740;0;Momsavräkning 2026-07-01 – 2026-09-30
 104;261001;19500;5010;1930;0;Hyra lokalen Storgatan
 105;261002;2600;5910;1930;0;Flygblad höstmenyn
 105;261002;650;2640;1930;0;Ingående moms 25 %
-106;261004;63677,68;1930;3011;0;Kassarapporter vecka 39-40
-106;261004;7641,32;1930;2620;0;Utgående moms 12 %
-107;261005;31593,93;4010;0;0;Grossistfaktura råvaror och kaffe
-107;261005;3791,27;2640;0;0;Ingående moms 12 %
+106;261004;67282,08;1930;3012;0;Kassarapporter vecka 39-40
+106;261004;4036,92;1930;2630;0;Utgående moms 6 %
+107;261005;33382,26;4010;0;0;Grossistfaktura råvaror och kaffe
+107;261005;2002,94;2640;0;0;Ingående moms 6 %
 107;261005;35385,2;0;2440;0;Leverantörsskuld grossisten
 108;261012;15080;2710;1930;0;Personalens källskatt inbetald
 108;261012;16338,4;2731;1930;0;Arbetsgivaravgifter inbetalda
 109;261017;17808;1930;1510;0;Inbetalning Personaldag kontoren norr
-110;261018;59825,89;1930;3011;0;Kassarapporter vecka 41-42
-110;261018;7179,11;1930;2620;0;Utgående moms 12 %
+110;261018;63212,26;1930;3012;0;Kassarapporter vecka 41-42
+110;261018;3792,74;1930;2630;0;Utgående moms 6 %
 111;261025;52000;7010;0;0;Löner
 111;261025;15080;0;2710;0;Avdragen preliminärskatt
 111;261025;36920;0;1930;0;Nettolöner utbetalda
 111;261025;16338,4;7510;2731;0;Arbetsgivaravgifter 31,42 %
 112;261027;35385,2;2440;1930;0;Betalning till grossisten
-113;261101;58941,96;1930;3011;0;Kassarapporter vecka 43-44
-113;261101;7073,04;1930;2620;0;Utgående moms 12 %
+113;261101;62278,3;1930;3012;0;Kassarapporter vecka 43-44
+113;261101;3736,7;1930;2630;0;Utgående moms 6 %
 113;261101;2159,2;1930;3010;0;Muggar och presentartiklar
 113;261101;539,8;1930;2610;0;Utgående moms 25 %
 114;261101;19500;5010;1930;0;Hyra lokalen Storgatan
-115;261105;30001,51;4010;0;0;Grossistfaktura råvaror och kaffe
-115;261105;3600,18;2640;0;0;Ingående moms 12 %
+115;261105;31699,71;4010;0;0;Grossistfaktura råvaror och kaffe
+115;261105;1901,98;2640;0;0;Ingående moms 6 %
 115;261105;33601,69;0;2440;0;Leverantörsskuld grossisten
 116;261112;15080;2710;1930;0;Personalens källskatt inbetald
 116;261112;16338,4;2731;1930;0;Arbetsgivaravgifter inbetalda
-117;261112;35933,23;2650;1930;0;Moms kvartal 3 inbetald
-118;261115;55426,79;1930;3011;0;Kassarapporter vecka 45-46
-118;261115;6651,21;1930;2620;0;Utgående moms 12 %
-119;261124;3496;4010;1930;20;Råvaror till adventsfika söder
-119;261124;419,52;2640;1930;0;Ingående moms 12 %
+117;261112;17814;2650;1930;0;Moms kvartal 3 inbetald
+118;261115;58564,15;1930;3012;0;Kassarapporter vecka 45-46
+118;261115;3513,85;1930;2630;0;Utgående moms 6 %
+119;261124;3693,89;4010;1930;20;Råvaror till adventsfika söder
+119;261124;221,63;2640;1930;0;Ingående moms 6 %
 120;261125;52000;7010;0;0;Löner
 120;261125;15080;0;2710;0;Avdragen preliminärskatt
 120;261125;36920;0;1930;0;Nettolöner utbetalda
 120;261125;16338,4;7510;2731;0;Arbetsgivaravgifter 31,42 %
 121;261126;10304;1510;0;0;Faktura Adventsfika söder
-121;261126;9200;0;3011;20;Adventsfika söder
-121;261126;1104;0;2620;0;Utgående moms 12 %
+121;261126;9720,75;0;3012;20;Adventsfika söder
+121;261126;583,25;0;2630;0;Utgående moms 6 %
 122;261127;33601,69;2440;1930;0;Betalning till grossisten
-123;261129;61421,43;1930;3011;0;Kassarapporter vecka 47-48
-123;261129;7370,57;1930;2620;0;Utgående moms 12 %
+123;261129;64898,11;1930;3012;0;Kassarapporter vecka 47-48
+123;261129;3893,89;1930;2630;0;Utgående moms 6 %
 124;261201;19500;5010;1930;0;Hyra lokalen Storgatan
-125;261205;38645,09;4010;0;0;Grossistfaktura råvaror och kaffe
-125;261205;4637,41;2640;0;0;Ingående moms 12 %
+125;261205;40832,55;4010;0;0;Grossistfaktura råvaror och kaffe
+125;261205;2449,95;2640;0;0;Ingående moms 6 %
 125;261205;43282,5;0;2440;0;Leverantörsskuld grossisten
-126;261208;7068;4010;1930;10;Råvaror till julbord kontoren norr
-126;261208;848,16;2640;1930;0;Ingående moms 12 %
+126;261208;7468,08;4010;1930;10;Råvaror till julbord kontoren norr
+126;261208;448,08;2640;1930;0;Ingående moms 6 %
 127;261210;20832;1510;0;0;Faktura Julbord kontoren norr
-127;261210;18600;0;3011;10;Julbord kontoren norr
-127;261210;2232;0;2620;0;Utgående moms 12 %
+127;261210;19652,83;0;3012;10;Julbord kontoren norr
+127;261210;1179,17;0;2630;0;Utgående moms 6 %
 128;261212;15080;2710;1930;0;Personalens källskatt inbetald
 128;261212;16338,4;2731;1930;0;Arbetsgivaravgifter inbetalda
-129;261213;72191,96;1930;3011;0;Kassarapporter vecka 49-50
-129;261213;8663,04;1930;2620;0;Utgående moms 12 %
+129;261213;76278,3;1930;3012;0;Kassarapporter vecka 49-50
+129;261213;4576,7;1930;2630;0;Utgående moms 6 %
 130;261215;6885;5020;1930;0;Elräkning kvartal 4
 130;261215;1721,25;2640;1930;0;Ingående moms 25 %
 131;261218;2700;6212;1930;0;Mobilabonnemang halvår
@@ -304,20 +307,21 @@ Kafé Rönnbäret AB 2026
 133;261225;36920;0;1930;0;Nettolöner utbetalda
 133;261225;16338,4;7510;2731;0;Arbetsgivaravgifter 31,42 %
 134;261226;10304;1930;1510;0;Inbetalning Adventsfika söder
-135;261227;73117,86;1930;3011;0;Kassarapporter vecka 51-52
-135;261227;8774,14;1930;2620;0;Utgående moms 12 %
+135;261227;77256,6;1930;3012;0;Kassarapporter vecka 51-52
+135;261227;4635,4;1930;2630;0;Utgående moms 6 %
 135;261227;2264,8;1930;3010;0;Muggar och presentartiklar
 135;261227;566,2;1930;2610;0;Utgående moms 25 %
 136;261227;43282,5;2440;1930;0;Betalning till grossisten
 137;261228;1420;6570;1930;0;Bankavgifter och kortinlösen halvår
 138;261230;840;8410;1930;0;Låneränta
 138;261230;7500;2350;1930;0;Amortering banklån
-139;261231;20357,14;1930;3011;0;Kassarapporter 28-31 december
-139;261231;2442,86;1930;2620;0;Utgående moms 12 %
+139;261231;21509,43;1930;3012;0;Kassarapporter 28-31 december
+139;261231;1290,57;1930;2630;0;Utgående moms 6 %
 140;261231;1240;1940;8310;0;Ränta sparkonto
 141;261231;34800;7832;1229;0;Avskrivning inventarier 20 %
 142;261231;2300;4990;1460;0;Lagerförändring vid inventering
-143;261231;1106;2610;0;0;Moms kvartal 4, utgående 25 %
-143;261231;59131,29;2620;0;0;Moms kvartal 4, utgående 12 %
-143;261231;17542,79;0;2640;0;Moms kvartal 4, ingående
-143;261231;42694,5;0;2650;0;Moms kvartal 4 att betala
+143;261231;1106;2610;0;0;Momsavräkning 2026-10-01 – 2026-12-31
+143;261231;31239,19;2630;0;0;Momsavräkning 2026-10-01 – 2026-12-31
+143;261231;11270,83;0;2640;0;Momsavräkning 2026-10-01 – 2026-12-31
+143;261231;21075;0;2650;0;Momsavräkning 2026-10-01 – 2026-12-31
+143;261231;0,64;3740;0;0;Momsavräkning 2026-10-01 – 2026-12-31

@@ -2,6 +2,7 @@
 // its year balances, and its ledger uses only the chart's accounts and codes.
 
 #include "../core/Testmapp.h"
+#include "core/Foretagsuppgifter.h"
 #include "core/Kontoklasser.h"
 #include "core/Taltext.h"
 #include "entry/Foretag.h"
@@ -51,6 +52,12 @@ TEST_F(ExempelforetagTest, OpensItsOwnChartAndLedgerFromWhereverItLies) {
     EXPECT_TRUE(data.KoderFinns);
     EXPECT_GE(data.Postantal, 250);
     EXPECT_LE(data.Postantal, 350);
+    // The company's details, read from the lines after the two paths.
+    EXPECT_EQ(data.Foretaget.namn, "Kafé Rönnbäret AB");
+    EXPECT_EQ(data.Foretaget.orgnr, "559912-3451");
+    EXPECT_TRUE(LuhnGiltig("5599123451"));
+    EXPECT_EQ(data.Foretaget.momsperiod, Momsperiod::Kvartal);
+    ASSERT_TRUE(data.Foretaget.rakenskapsar.has_value());
 }
 
 TEST_F(ExempelforetagTest, EveryAccountAndCodeIsInTheChart) {
