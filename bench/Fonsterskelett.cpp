@@ -19,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTextBrowser>
 #include <QTextEdit>
@@ -51,6 +52,7 @@ const std::map<QString, Skapa> &Klasser() {
         {"QTextBrowser", [] { return new QTextBrowser; }},
         {"QMenuBar", [] { return new QMenuBar; }},
         {"QMenu", [] { return new QMenu; }},
+        {"QScrollArea", [] { return new QScrollArea; }},
     };
     return klasser;
 }
@@ -237,6 +239,13 @@ public:
                                    {},
                                    val->isEnabled(),
                                    {QStringLiteral("text=") + val->text()}});
+        // A scroll area's own child is the widget it scrolls (inside its
+        // viewport, one of its inner parts).
+        if (auto *rullning = qobject_cast<QScrollArea *>(w)) {
+            if (rullning->widget())
+                Samla(rullning->widget(), nummer);
+            return;
+        }
         const bool menyrad = qobject_cast<QMenuBar *>(w) != nullptr;
         if (!ArBehallare(klass) && !menyrad)
             return;
@@ -429,7 +438,9 @@ std::unique_ptr<QMainWindow> Bygg(const QString &text) {
                     throw fel("en menyrad håller bara menyer");
                 meny->setParent(menyrad, meny->windowFlags());
                 menyrad->addMenu(meny);
-            } else
+            } else if (auto *rullning = qobject_cast<QScrollArea *>(farsk))
+                rullning->setWidget(w);
+            else
                 w->setParent(farsk);
         }
         w->setObjectName(namn);

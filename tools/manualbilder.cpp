@@ -1,6 +1,8 @@
 // Makes the manual's pictures from the real window, so they show the program as
 // it is: the welcome panel, the entry form with a post keyed, the income
-// statement, an account statement and the chart editor. The window is built with
+// statement, an account statement and the chart editor, and the entry form and
+// the account statement once more in a window fitted into a 1280 x 720 screen
+// (a 1920 x 1080 screen at 150 %), where the panel area scrolls. The window is built with
 // a stand-in desktop that answers its file dialogs, opens a company made in a
 // temporary folder (the example company's chart and ledger when one is
 // delivered, else the example chart and a small ledger written here), is
@@ -43,8 +45,9 @@ public:
         std::fprintf(stderr, "tovana_manualbilder: meddelande: %s\n", qPrintable(text));
     }
     bool Fraga(QWidget *, const QString &) override { return false; }
-    QString OppnaFil(QWidget *, const QString &) override { return Nasta(); }
-    QString SparaFil(QWidget *, const QString &) override { return Nasta(); }
+    Svar FragaMedAvbryt(QWidget *, const QString &) override { return Svar::Nej; }
+    QString OppnaFil(QWidget *, const QString &, const QString &) override { return Nasta(); }
+    QString SparaFil(QWidget *, const QString &, const QString &) override { return Nasta(); }
     void OppnaDokument(const QString &) override {}
 
     std::deque<QString> filval;
@@ -123,6 +126,24 @@ private:
     QDir bilder_;
 };
 
+// The entry form with a post keyed but not saved.
+void EnPost(Fotograf &foto) {
+    foto.Meny("Redovisa");
+    foto.Knappa("EditDatum", QStringLiteral("120315"));
+    foto.Knappa("EditBelopp", QStringLiteral("1250"));
+    foto.Knappa("EditDebit", QStringLiteral("1930"));
+    foto.Knappa("EditKredit", QStringLiteral("3010"));
+    foto.Knappa("EditKod", QString());
+    foto.Knappa("EditText", QStringLiteral("Kaffe och kanelbullar"));
+}
+
+// The statement of the bank account.
+void Kontoutdrag(Fotograf &foto) {
+    foto.Meny("RapportKonto");
+    foto.Knappa("Editvisakonto", QStringLiteral("1930"));
+    foto.Tryck("BitBtnvisakonto");
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -190,24 +211,24 @@ int main(int argc, char **argv) {
 
     svar->filval.push_back(foretag);
     foto.Meny("oppnaforetag");
-    foto.Meny("Redovisa");
-    foto.Knappa("EditDatum", QStringLiteral("120315"));
-    foto.Knappa("EditBelopp", QStringLiteral("1250"));
-    foto.Knappa("EditDebit", QStringLiteral("1930"));
-    foto.Knappa("EditKredit", QStringLiteral("3010"));
-    foto.Knappa("EditKod", QString());
-    foto.Knappa("EditText", QStringLiteral("Kaffe och kanelbullar"));
+    EnPost(foto);
     foto.Fota("redovisa.png");
 
     foto.Meny("RapportRes");
     foto.Fota("resultatrakning.png");
 
-    foto.Meny("RapportKonto");
-    foto.Knappa("Editvisakonto", QStringLiteral("1930"));
-    foto.Tryck("BitBtnvisakonto");
+    Kontoutdrag(foto);
     foto.Fota("kontoutdrag.png");
 
     foto.Meny("Redigera1");
     foto.Fota("kontoplan.png");
+
+    // A small screen: the window fitted into it as at start, title bar included.
+    form.PassaIn(QRect(0, 0, 1280, 720));
+    EnPost(foto);
+    foto.Fota("redovisa_1280x720.png");
+
+    Kontoutdrag(foto);
+    foto.Fota("kontoutdrag_1280x720.png");
     return 0;
 }

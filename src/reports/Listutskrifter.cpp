@@ -19,59 +19,71 @@ std::string Cell(std::string_view oppning, std::string_view varde) {
     return rad;
 }
 
-// The journal. The number, date and amount cells do not wrap, so a date such
-// as "12-03-15" or a long amount stays on one line in its narrow column.
-const std::string kDagbokstabell = "<table border=\"0\" width=\"100%\" id=\"table1\">";
-constexpr std::string_view kSmal =
-    "<td width=\"6%\" align=\"right\" "
-    "style=\"white-space:nowrap\"><font face=\"Verdana\" size=\"2\">";
-constexpr std::string_view kBelopp =
-    "<td width=\"10%\" align=\"right\" style=\"white-space:nowrap\"><font face=\"Verdana\" "
-    "size=\"2\">";
-constexpr std::string_view kText = "<td width=\"55%\"><font face=\"Verdana\" size=\"2\">";
+// A cell holding a text from the ledger or the chart, which may be longer than
+// its column: cut on paper with an ellipsis, whole in the cell's title.
+std::string Textcell(std::string_view text) {
+    const std::string escaped = HtmlText(text);
+    return "<td title=\"" + escaped + "\"><font face=\"Verdana\" size=\"2\">" + escaped +
+           std::string(kSlut);
+}
+
+// The journal. Its columns have fixed widths (the stylesheet's "rader"
+// tables): the number, date and amount columns are wide enough for their
+// values, and the text column takes the rest of the sheet.
+const std::string kDagbokstabell =
+    "<table class=\"rader\" border=\"0\" width=\"100%\" id=\"table1\">";
+const std::string kDagbokskolumner =
+    "<colgroup><col style=\"width:3.5em\"><col style=\"width:5em\"><col style=\"width:8.5em\">"
+    "<col style=\"width:3.5em\"><col style=\"width:3.5em\"><col style=\"width:3em\">"
+    "<col style=\"width:0.5em\"><col></colgroup>";
+constexpr std::string_view kHoger = "<td align=\"right\"><font face=\"Verdana\" size=\"2\">";
+constexpr std::string_view kVanster = "<td><font face=\"Verdana\" size=\"2\">";
 constexpr const char *kDagbokFor = "Dagbok för ";
 
 void Dagbokshuvud(Utskrift &ut) {
     ut.Rad(kDagbokstabell);
+    ut.Rad(kDagbokskolumner);
     ut.Rad("<tr>");
-    ut.Rad(Cell(kSmal, "Ver.nr"));
-    ut.Rad(Cell(kSmal, "Datum"));
-    ut.Rad(Cell(kBelopp, "Belopp"));
-    ut.Rad(Cell(kSmal, "Debet"));
-    ut.Rad(Cell(kSmal, "Kredit"));
-    ut.Rad(Cell(kSmal, "Kod"));
-    ut.Rad(Cell(kSmal, " "));
-    ut.Rad(Cell(kText, "Text"));
+    ut.Rad(Cell(kHoger, "Ver.nr"));
+    ut.Rad(Cell(kHoger, "Datum"));
+    ut.Rad(Cell(kHoger, "Belopp"));
+    ut.Rad(Cell(kHoger, "Debet"));
+    ut.Rad(Cell(kHoger, "Kredit"));
+    ut.Rad(Cell(kHoger, "Kod"));
+    ut.Rad(Cell(kHoger, " "));
+    ut.Rad(Cell(kVanster, "Text"));
     ut.Rad("</tr>");
 }
 
-// The chart.
-const std::string kSmalTabell = "<table border=\"0\" width=\"70%\" id=\"table1\">";
-constexpr std::string_view kKontocell = "<td width=\"10%\"><font face=\"Verdana\" size=\"2\">";
+// The chart: a number column and a name column, twice across the sheet.
+const std::string kKontoplanstabell =
+    "<table class=\"rader\" border=\"0\" width=\"100%\" id=\"table1\">";
+const std::string kKontoplanskolumner =
+    "<colgroup><col style=\"width:5em\"><col><col style=\"width:5em\"><col></colgroup>";
 constexpr const char *kKontoplan = "Kontoplan ";
 
 void Konto(Utskrift &ut, const TKonto &konto) {
-    ut.Rad(Cell(kKontocell, std::to_string(konto.nummer)));
-    ut.Rad(Cell(kKontocell, HtmlText(konto.namn)));
+    ut.Rad(Cell(kVanster, std::to_string(konto.nummer)));
+    ut.Rad(Textcell(konto.namn));
 }
 
-// The account statement, its cells unwrapped as the journal's.
-constexpr std::string_view kUtdragSmal =
-    "<td width=\"10%\" align=\"right\" style=\"white-space:nowrap\"><font face=\"Verdana\" "
-    "size=\"2\">";
-constexpr std::string_view kUtdragBred =
-    "<td width=\"20%\" align=\"right\" style=\"white-space:nowrap\"><font face=\"Verdana\" "
-    "size=\"2\">";
+// The account statement, in columns of fixed widths as the journal's.
+const std::string kUtdragstabell =
+    "<table class=\"rader\" border=\"0\" width=\"70%\" id=\"table1\">";
+const std::string kUtdragskolumner =
+    "<colgroup><col style=\"width:3.5em\"><col style=\"width:5em\"><col style=\"width:9em\">"
+    "<col style=\"width:9em\"><col style=\"width:9em\"></colgroup>";
 constexpr const char *kKontoutdragFor = "Kontoutdrag för ";
 
 void Utdragshuvud(Utskrift &ut) {
-    ut.Rad(kSmalTabell);
+    ut.Rad(kUtdragstabell);
+    ut.Rad(kUtdragskolumner);
     ut.Rad("<tr>");
-    ut.Rad(Cell(kUtdragSmal, "Ver.nr"));
-    ut.Rad(Cell(kUtdragSmal, "Datum"));
-    ut.Rad(Cell(kUtdragBred, "Debiterat"));
-    ut.Rad(Cell(kUtdragBred, "Krediterat"));
-    ut.Rad(Cell(kUtdragBred, "Saldo"));
+    ut.Rad(Cell(kHoger, "Ver.nr"));
+    ut.Rad(Cell(kHoger, "Datum"));
+    ut.Rad(Cell(kHoger, "Debiterat"));
+    ut.Rad(Cell(kHoger, "Krediterat"));
+    ut.Rad(Cell(kHoger, "Saldo"));
     ut.Rad("</tr>");
 }
 
@@ -85,14 +97,14 @@ Utskrift DagbokUtskrift(const Bokforingsdata &data, const std::string &datum) {
     for (int32_t i = 1; i <= data.Postantal; ++i) {
         const TPost &post = data.Poster[static_cast<std::size_t>(i)];
         ut.Rad("<tr>");
-        ut.Rad(Cell(kSmal, std::to_string(post.vernr)));
-        ut.Rad(Cell(kSmal, HtmlText(post.datum)));
-        ut.Rad(Cell(kBelopp, Beloppstext(post.belopp)));
-        ut.Rad(Cell(kSmal, std::to_string(post.debet)));
-        ut.Rad(Cell(kSmal, std::to_string(post.kredit)));
-        ut.Rad(Cell(kSmal, std::to_string(post.kod)));
-        ut.Rad(Cell(kSmal, " "));
-        ut.Rad(Cell(kText, HtmlText(post.text)));
+        ut.Rad(Cell(kHoger, std::to_string(post.vernr)));
+        ut.Rad(Cell(kHoger, HtmlText(post.datum)));
+        ut.Rad(Cell(kHoger, Beloppstext(post.belopp)));
+        ut.Rad(Cell(kHoger, std::to_string(post.debet)));
+        ut.Rad(Cell(kHoger, std::to_string(post.kredit)));
+        ut.Rad(Cell(kHoger, std::to_string(post.kod)));
+        ut.Rad(Cell(kHoger, " "));
+        ut.Rad(Textcell(post.text));
         ut.Rad("</tr>");
         if (i % kPosterPerSida == 0) {
             ut.Rad("</table>");
@@ -121,14 +133,14 @@ Utskrift KontoplanUtskrift(const Bokforingsdata &data, const std::string &datum)
                 break;
             ut.Sidbrytning(kKontoplan, data.Kontoplannamn, sida, true);
         }
-        ut.Rad(kSmalTabell);
+        ut.Rad(kKontoplanstabell);
+        ut.Rad(kKontoplanskolumner);
         if (sida == 1) {
             ut.Rad("<tr>");
-            ut.Rad("<td width=\"10%\" align=\"right\"><font face=\"Verdana\" "
-                   "size=\"2\">Nummer</font></td>");
-            ut.Rad("<td width=\"40%\"><font face=\"Verdana\" size=\"2\">Kontonamn</font></td>");
-            ut.Rad("<td width=\"10%\"><font face=\"Verdana\" size=\"2\">Nummer</font></td>");
-            ut.Rad("<td width=\"40%\"><font face=\"Verdana\" size=\"2\">Kontonamn</font></td>");
+            ut.Rad(Cell(kHoger, "Nummer"));
+            ut.Rad(Cell(kVanster, "Kontonamn"));
+            ut.Rad(Cell(kVanster, "Nummer"));
+            ut.Rad(Cell(kVanster, "Kontonamn"));
             ut.Rad("</tr>");
         }
         const int32_t sista = std::min(plats.forsta + plats.rader - 1, data.Kontoantal);
@@ -154,11 +166,11 @@ Utskrift KontoutdragUtskrift(const Bokforingsdata &data, int32_t nummer, const s
     int rad = 0;
     for (const Trapport2 &linje : utdrag.Kontoutdragsrader) {
         ut.Rad("<tr>");
-        ut.Rad(Cell(kUtdragSmal, linje.vernr));
-        ut.Rad(Cell(kUtdragSmal, HtmlText(linje.datum)));
-        ut.Rad(Cell(kUtdragBred, linje.debet));
-        ut.Rad(Cell(kUtdragBred, linje.kredit));
-        ut.Rad(Cell(kUtdragBred, linje.saldo));
+        ut.Rad(Cell(kHoger, linje.vernr));
+        ut.Rad(Cell(kHoger, HtmlText(linje.datum)));
+        ut.Rad(Cell(kHoger, linje.debet));
+        ut.Rad(Cell(kHoger, linje.kredit));
+        ut.Rad(Cell(kHoger, linje.saldo));
         ut.Rad("</tr>");
         if (++rad % kPosterPerSida == 0) {
             ut.Rad("</table>");

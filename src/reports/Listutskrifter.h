@@ -5,11 +5,15 @@
 // its page number, and the column headings where the list has them.
 //
 //     <tr>
-//     <td width="6%" align="right"><font face="Verdana" size="2">12</font></td>
+//     <td align="right"><font face="Verdana" size="2">12</font></td>
 //     ...
-//     <td width="55%"><font face="Verdana" size="2">Försäljning kontant</font></td>
+//     <td title="Försäljning kontant"><font face="Verdana" size="2">Försäljning kontant</font></td>
 //     </tr>
 //
+// The tables are the printout's "rader" tables (see Utskrift.h): a column
+// group sets each column's width, no row wraps, and a post text or account
+// name too long for its column is cut with an ellipsis on paper and kept whole
+// in the cell's title. Every page is thus one sheet under its heading.
 // Names, dates and texts from the chart and the ledger are escaped (HtmlText).
 
 #include "core/Bokforingsdata.h"

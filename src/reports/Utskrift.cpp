@@ -44,8 +44,13 @@ std::string HtmlText(std::string_view text) {
 Utskrift::Utskrift(std::string datum) : datum_(std::move(datum)) {
     rader_ = {"<html>",
               "<head>",
+              "<meta charset=\"windows-1252\">",
               "<meta http-equiv=\"Content-Language\" content=\"sv\">",
               "<title>Utskrift från Tovana</title>",
+              "<style>",
+              "table.rader { table-layout: fixed }",
+              "table.rader td { white-space: nowrap; overflow: hidden; text-overflow: ellipsis }",
+              "</style>",
               "</head>",
               "<body>"};
 }

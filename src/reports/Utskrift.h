@@ -7,12 +7,19 @@
 //
 //     <html>
 //     <head>
+//     <meta charset="windows-1252">
 //     ...
 //     <body>
 //     <p align="center"><font face="Verdana" size="4">Dagbok för Bokföring 2012 (sida 1)</font>...
 //
 // Names and texts from the chart and the ledger are escaped (HtmlText), so a
 // name holding "<" or "&" shows as written instead of being read as markup.
+//
+// The head declares the character set, so a browser decodes the bytes as
+// written whatever its own default, and carries the stylesheet of the list
+// tables (class "rader"): their columns keep the widths the table gives them
+// and a cell never wraps, a text too long for its column ending in an
+// ellipsis. A row is then one line on paper, and a page of rows one sheet.
 
 #include "core/Foretagsuppgifter.h"
 
@@ -35,7 +42,7 @@ std::string HtmlText(std::string_view text);
 
 class Utskrift {
 public:
-    // BorjaUtskrift: the six head lines up to "<body>"; `datum` is the stamp's
+    // BorjaUtskrift: the head lines up to "<body>"; `datum` is the stamp's
     // date text, taken once for the whole printout.
     explicit Utskrift(std::string datum);
 

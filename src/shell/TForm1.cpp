@@ -28,6 +28,7 @@
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -241,6 +242,15 @@ void TForm1::PassaIn(const QRect &tillganglig, int ramhojd) {
     // the window manager's title bar inside the free area too.
     QRect plats = kRitadPlats;
     const QRect yta = tillganglig.adjusted(0, ramhojd, 0, 0);
+    // A window lower than drawn has a vertical scroll bar, which takes its
+    // width from the panels: widened by it where there is room, only the
+    // height scrolls (and likewise the other way round).
+    const int rulle =
+        panelrullning_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, panelrullning_);
+    if (yta.height() < plats.height())
+        plats.setWidth(plats.width() + rulle);
+    if (yta.width() < kRitadPlats.width())
+        plats.setHeight(plats.height() + rulle);
     plats.setWidth(std::max(std::min(plats.width(), yta.width()), kMinstaStorlek.width()));
     plats.setHeight(std::max(std::min(plats.height(), yta.height()), kMinstaStorlek.height()));
     plats.moveLeft(std::max(yta.left(), std::min(plats.left(), yta.right() + 1 - plats.width())));

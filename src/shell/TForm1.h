@@ -55,7 +55,9 @@ public:
 
     // Fits the window into a screen's free area (its available geometry, less
     // the title bar's `ramhojd` above the window): the drawn size where there is
-    // room, else the free width and height, moved to lie inside. The program
+    // room, else the free width and height, moved to lie inside. A window cut
+    // in one direction is made a scroll bar larger in the other where there is
+    // room, so only the cut direction scrolls. The program
     // calls it at start with the screen it opens on.
     void PassaIn(const QRect &tillganglig, int ramhojd = 30);
 

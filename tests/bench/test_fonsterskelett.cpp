@@ -55,7 +55,7 @@ void TestFonsterskelett::barafonstretHallerSammaSomHuvudfonstret() {
     // The window's menus, panels and controls are all there, not just a few.
     QCOMPARE(Paneler(form).count(nullptr), 0);
     QVERIFY(skelett.count(u'\n') > 400);
-    QVERIFY(skelett.contains(QStringLiteral("\tQAction\tRapportRes\t\t0\ttext=Resultaträkning")));
+    QVERIFY(skelett.contains(QStringLiteral("\tQAction\tRapportRes\t\t0\ttext=&Resultaträkning")));
 
     const auto bart = skelett::Bygg(skelett);
     bart->show();

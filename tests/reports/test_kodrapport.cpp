@@ -117,9 +117,9 @@ TEST(Kodrapport, EmptyBoxesGiveOneColumnOfThePostsWithoutACode) {
                   "Summa kostnader|-80,00|-10,00", ".||", "Periodens resultat|70,00|40,00"}));
     const auto sidan = ResultatrakningMedKoderUtskrift(data, koder, "2012-02-01").Rader();
     // Heading row: empty name cell, empty total cell, the one code column headed 0.
-    EXPECT_EQ(sidan[11], "<td width=\"10%\" align=\"right\"><font face=\"Verdana\" size=\"2\">0"
+    EXPECT_EQ(sidan[16], "<td width=\"10%\" align=\"right\"><font face=\"Verdana\" size=\"2\">0"
                          "</font></td>");
-    EXPECT_EQ(sidan[12], "</tr>");
+    EXPECT_EQ(sidan[17], "</tr>");
 }
 
 TEST(Kodrapport, RepeatedAndUnknownCodesGiveTheirOwnColumns) {
@@ -136,7 +136,7 @@ TEST(Kodrapport, RepeatedAndUnknownCodesGiveTheirOwnColumns) {
     // Shown: code 1 always, then the non-zero codes 2, 3 and 5.
     const auto sidan = BalansrakningMedKoderUtskrift(data, koder, "2012-02-01").Rader();
     const std::string cell = "<td width=\"10%\" align=\"right\"><font face=\"Verdana\" size=\"2\">";
-    EXPECT_EQ(std::vector<std::string>(sidan.begin() + 19, sidan.begin() + 23),
+    EXPECT_EQ(std::vector<std::string>(sidan.begin() + 24, sidan.begin() + 28),
               (std::vector<std::string>{cell + "Projekt &quot;Norr&quot;</font></td>",
                                         cell + "</font></td>",
                                         cell + "Projekt &quot;Norr&quot;</font></td>",

@@ -72,12 +72,11 @@ Bokforingsdata Plan(int antal) {
 
 // The chart printout read back: per page, per row, the account numbers in it
 // (the slot is the number less 1000). Rows begin with "<tr>"; an account is a
-// number cell followed by its name cell.
+// number cell followed by its name cell, which carries the name as its title.
 using Sidor = std::vector<std::vector<std::vector<int>>>;
 Sidor LasKontoplansidor(const std::vector<std::string> &rader) {
-    const std::string cell = "<td width=\"10%\"><font face=\"Verdana\" size=\"2\">";
+    const std::string cell = "<td><font face=\"Verdana\" size=\"2\">";
     Sidor sidor;
-    bool nummer = true;
     for (const auto &rad : rader) {
         if (rad.starts_with("<table"))
             sidor.emplace_back();
@@ -85,11 +84,9 @@ Sidor LasKontoplansidor(const std::vector<std::string> &rader) {
             sidor.back().emplace_back();
         else if (rad.starts_with(cell)) {
             const std::string varde = rad.substr(cell.size(), rad.size() - cell.size() - 12);
-            if (varde == "Nummer")
+            if (varde == "Nummer" || varde == "Kontonamn")
                 continue; // the heading row
-            if (nummer)
-                sidor.back().back().push_back(std::stoi(varde));
-            nummer = !nummer;
+            sidor.back().back().push_back(std::stoi(varde));
         }
     }
     // The heading row of page 1 is no account row.
@@ -127,7 +124,7 @@ TEST(Listutskrift, AJournalOfExactly40PostsEndsWithAHeadingOnlyPage) {
     const auto rader = Filrader(ut.Avsluta());
     EXPECT_EQ(Antal(rader, "<tr>"), 1 + 40 + 1);
     ASSERT_GE(rader.size(), 16u);
-    EXPECT_EQ(rader[rader.size() - 15],
+    EXPECT_EQ(rader[rader.size() - 16],
               "<p align=\"center\"><font face=\"Verdana\" size=\"4\">Dagbok för Bokföring 2012 "
               "&amp; &lt;co&gt; (sida 2)</font></p>");
     EXPECT_EQ(rader[rader.size() - 4], "</tr>");
@@ -191,9 +188,9 @@ TEST(Listutskrift, AStatementOfExactly40LinesEndsWithAHeadingOnlyPage) {
 TEST(Listutskrift, AStatementOfANumberOutsideTheChartHasNoNameAndNoLines) {
     auto ut = KontoutdragUtskrift(Lista(), 9999, "2012-02-01");
     const auto rader = Filrader(ut.Avsluta());
-    EXPECT_EQ(rader[6], "<p align=\"center\"><font face=\"Verdana\" size=\"4\">Kontoutdrag för  "
-                        "(sida 1)</font><font face=\"Verdana\" size=\"1\"> Utskriften är gjord "
-                        "2012-02-01</p>");
+    EXPECT_EQ(rader[11], "<p align=\"center\"><font face=\"Verdana\" size=\"4\">Kontoutdrag för  "
+                         "(sida 1)</font><font face=\"Verdana\" size=\"1\"> Utskriften är gjord "
+                         "2012-02-01</p>");
     EXPECT_EQ(Antal(rader, "<tr>"), 1);
 }
 
@@ -202,6 +199,6 @@ TEST(Listutskrift, AnAppropriationAccountGivesItsNameAndNoLines) {
     data.Postplats(2).debet = 8811;
     auto ut = KontoutdragUtskrift(data, 8811, "2012-02-01");
     const auto rader = Filrader(ut.Avsluta());
-    EXPECT_NE(rader[6].find("Kontoutdrag för Avsättning (sida 1)"), std::string::npos);
+    EXPECT_NE(rader[11].find("Kontoutdrag för Avsättning (sida 1)"), std::string::npos);
     EXPECT_EQ(Antal(rader, "<tr>"), 1);
 }

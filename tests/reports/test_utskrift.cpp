@@ -106,11 +106,11 @@ TEST(Utskrift, APageBreakClosesWithTheNextPagesHeading) {
     ut.Rad("</table>");
     ut.Sidbrytning("Kontoplan ", "Plan", 2, true);
     const auto &rader = ut.Rader();
-    ASSERT_EQ(rader.size(), 11u);
-    EXPECT_EQ(rader[7], "<div>");
-    EXPECT_EQ(rader[8], "<div style=\"page-break-before:always; break-before:page\"></div>");
-    EXPECT_EQ(rader[9], "</div>");
-    EXPECT_EQ(rader[10].rfind("<p align=\"center\"><font face=\"Verdana\" size=\"4\">Kontoplan "
+    ASSERT_EQ(rader.size(), 16u);
+    EXPECT_EQ(rader[12], "<div>");
+    EXPECT_EQ(rader[13], "<div style=\"page-break-before:always; break-before:page\"></div>");
+    EXPECT_EQ(rader[14], "</div>");
+    EXPECT_EQ(rader[15].rfind("<p align=\"center\"><font face=\"Verdana\" size=\"4\">Kontoplan "
                               "Plan (sida 2)</font><font",
                               0),
               0u);
@@ -128,11 +128,11 @@ TEST(Utskrift, TheCompanysLineStandsAboveTheFirstHeadingOnlyWhenItsNameIsKnown) 
     EXPECT_EQ(utskrift({"", "555555-5555"}), utan);
     const auto med = utskrift({"Fisk & Co", "555555-5555"});
     ASSERT_EQ(med.size(), utan.size() + 1);
-    EXPECT_EQ(med[5], "<body>");
-    EXPECT_EQ(med[6], "<p align=\"center\"><font face=\"Verdana\" size=\"3\">Fisk &amp; Co, "
-                      "org.nr 555555-5555</font></p>");
-    EXPECT_EQ(med[7], utan[6]);
-    EXPECT_EQ(utskrift({"AB"})[6],
+    EXPECT_EQ(med[10], "<body>");
+    EXPECT_EQ(med[11], "<p align=\"center\"><font face=\"Verdana\" size=\"3\">Fisk &amp; Co, "
+                       "org.nr 555555-5555</font></p>");
+    EXPECT_EQ(med[12], utan[11]);
+    EXPECT_EQ(utskrift({"AB"})[11],
               "<p align=\"center\"><font face=\"Verdana\" size=\"3\">AB</font></p>");
 }
 

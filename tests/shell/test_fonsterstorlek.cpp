@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 #include <QtTest>
 
 class FonsterstorlekTest : public QObject {
@@ -89,25 +90,63 @@ private slots:
         QVERIFY2(synligt.contains(plats), qPrintable(knapp->objectName()));
     }
 
+    // `vantat` is the window's place; a lower window is a scroll bar's extent
+    // wider (`bredare`), a narrower one higher (`hogre`), where there is room.
     void theWindowIsFittedIntoTheScreen_data() {
         QTest::addColumn<QRect>("tillganglig");
         QTest::addColumn<QRect>("vantat");
-        QTest::newRow("room enough") << QRect(0, 0, 1920, 1050) << TForm1::kRitadPlats;
+        QTest::addColumn<bool>("bredare");
+        QTest::addColumn<bool>("hogre");
+        QTest::addColumn<bool>("vagrat");
+        QTest::addColumn<bool>("lodrat");
+        QTest::newRow("room enough")
+            << QRect(0, 0, 1920, 1050) << TForm1::kRitadPlats << false << false << false << false;
+        // A window no wider than drawn lost part of its panel to the vertical
+        // scroll bar and scrolled sideways too.
         QTest::newRow("1366x768, panel at the top")
-            << QRect(0, 27, 1366, 741) << QRect(198, 57, 1048, 711);
-        QTest::newRow("1280x720") << QRect(0, 0, 1280, 720) << QRect(198, 30, 1048, 690);
-        QTest::newRow("narrower than drawn") << QRect(0, 0, 1024, 600) << QRect(0, 30, 1024, 570);
+            << QRect(0, 27, 1366, 741) << QRect(198, 57, 1048, 711) << true << false << false
+            << true;
+        QTest::newRow("1280x720") << QRect(0, 0, 1280, 720) << QRect(198, 30, 1048, 690) << true
+                                  << false << false << true;
+        QTest::newRow("lower, no room to widen")
+            << QRect(0, 0, 1048, 720) << QRect(0, 30, 1048, 690) << false << false << true << true;
+        QTest::newRow("narrower than drawn")
+            << QRect(0, 0, 1024, 600) << QRect(0, 30, 1024, 570) << false << false << true << true;
+        QTest::newRow("narrower, room to heighten")
+            << QRect(0, 0, 1000, 1050) << QRect(0, 125, 1000, 780) << false << true << true
+            << false;
         QTest::newRow("second screen to the right")
-            << QRect(1920, 0, 1280, 1024) << QRect(1920, 125, 1048, 780);
+            << QRect(1920, 0, 1280, 1024) << QRect(1920, 125, 1048, 780) << false << false << false
+            << false;
         QTest::newRow("tiny screen keeps the least size")
-            << QRect(0, 0, 320, 240) << QRect(QPoint(0, 30), TForm1::kMinstaStorlek);
+            << QRect(0, 0, 320, 240) << QRect(QPoint(0, 30), TForm1::kMinstaStorlek) << false
+            << false << true << true;
     }
     void theWindowIsFittedIntoTheScreen() {
         QFETCH(QRect, tillganglig);
         QFETCH(QRect, vantat);
+        QFETCH(bool, bredare);
+        QFETCH(bool, hogre);
+        QFETCH(bool, vagrat);
+        QFETCH(bool, lodrat);
         TForm1 form(std::make_unique<Testskrivbord>());
+        auto *rullning = form.findChild<QScrollArea *>(QStringLiteral("Panelrullning"));
+        QVERIFY(rullning);
+        const int rulle =
+            rullning->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, rullning);
+        vantat.setWidth(vantat.width() + (bredare ? rulle : 0));
+        vantat.setHeight(vantat.height() + (hogre ? rulle : 0));
         form.PassaIn(tillganglig);
         QCOMPARE(form.geometry(), vantat);
+
+        // Only a direction the screen cuts scrolls.
+        form.show();
+        form.Menyval(QStringLiteral("Redovisa"))->setEnabled(true);
+        form.Menyval(QStringLiteral("Redovisa"))->trigger();
+        QApplication::processEvents();
+        QCOMPARE(form.size(), vantat.size());
+        QCOMPARE(rullning->horizontalScrollBar()->isVisible(), vagrat);
+        QCOMPARE(rullning->verticalScrollBar()->isVisible(), lodrat);
     }
 };
 
