@@ -1,7 +1,7 @@
 // The calculator: cleaning the amount boxes and the four signs.
 
 #include "core/Fel.h"
-#include "maintenance/Raknehjalp.h"
+#include "entry/Raknehjalp.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The calculator panel: its boxes and guide, and "=" writing into the amount box.
 
-#include "maintenance/ui/Raknepanel.h"
+#include "entry/ui/Raknepanel.h"
 #include "shell/TForm1.h"
 #include "support/Testskrivbord.h"
 

@@ -1,6 +1,6 @@
-#include "maintenance/ui/Raknepanel.h"
+#include "entry/ui/Raknepanel.h"
 
-#include "maintenance/Raknehjalp.h"
+#include "entry/Raknehjalp.h"
 #include "shell/Huvudfonster.h"
 #include "shell/Kontroller.h"
 

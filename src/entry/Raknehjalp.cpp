@@ -1,4 +1,4 @@
-#include "maintenance/Raknehjalp.h"
+#include "entry/Raknehjalp.h"
 
 #include "core/Fel.h"
 #include "core/Taltext.h"
