@@ -6,8 +6,8 @@
 #include "entry/Redovisning.h"
 #include "entry/ui/Effektyta.h"
 #include "entry/ui/Kontosok.h"
-#include "entry/ui/Senasteposter.h"
 #include "entry/ui/Raknepanel.h"
+#include "entry/ui/Senasteposter.h"
 #include "shell/Huvudfonster.h"
 #include "shell/Kontroller.h"
 
