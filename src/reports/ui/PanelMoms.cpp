@@ -179,8 +179,8 @@ void PanelMoms::BitBtnMomsAvrakningClick() {
         if (poster.empty())
             return;
         const QString fraga =
-            QStringLiteral("Bokföra momsavräkningen för %1 som verifikation %2? %3 förs till "
-                           "konto %4.")
+            QStringLiteral("Vill du bokföra momsavräkningen för %1 som verifikation %2? %3 förs "
+                           "till konto %4.")
                 .arg(Q(tovana::Periodtext(rapport.period)))
                 .arg(poster.front().vernr)
                 .arg(Q(tovana::MomsAttText(rapport.ruta49)))

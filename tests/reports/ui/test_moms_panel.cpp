@@ -160,7 +160,7 @@ private slots:
         f.Tryck("BitBtnMomsAvrakning");
         QCOMPARE(f.skrivbord->fragor.size(), 1);
         QVERIFY2(f.skrivbord->fragor[0].startsWith(QStringLiteral(
-                     "Bokföra momsavräkningen för 2026-01-01 – 2026-03-31 som verifikation ")),
+                     "Vill du bokföra momsavräkningen för 2026-01-01 – 2026-03-31 som verifikation ")),
                  qPrintable(f.skrivbord->fragor[0]));
         QCOMPARE(data.Postantal, fore);
 
