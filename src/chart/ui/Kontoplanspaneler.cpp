@@ -31,6 +31,5 @@ Kontoplanspaneler ByggKontoplanspaneler(Huvudfonster &form) {
                      &PanelOppnaKplan::SparasomKplanClick);
     QObject::connect(form.Menyval(QStringLiteral("Redigera1")), &QAction::triggered, redigera,
                      &PanelKplanRedigera::Redigera1Click);
-    ByggMomskodpanel(form);
-    return {nykontoplan, nyakonton, oppna, redigera};
+    return {nykontoplan, nyakonton, oppna, redigera, ByggMomskodpanel(form)};
 }

@@ -159,9 +159,10 @@ private slots:
         // No: nothing is booked.
         f.Tryck("BitBtnMomsAvrakning");
         QCOMPARE(f.skrivbord->fragor.size(), 1);
-        QVERIFY2(f.skrivbord->fragor[0].startsWith(QStringLiteral(
-                     "Vill du bokföra momsavräkningen för 2026-01-01 – 2026-03-31 som verifikation ")),
-                 qPrintable(f.skrivbord->fragor[0]));
+        QVERIFY2(
+            f.skrivbord->fragor[0].startsWith(QStringLiteral(
+                "Vill du bokföra momsavräkningen för 2026-01-01 – 2026-03-31 som verifikation ")),
+            qPrintable(f.skrivbord->fragor[0]));
         QCOMPARE(data.Postantal, fore);
 
         // Yes: one verification, saved, and the boxes as they were.
