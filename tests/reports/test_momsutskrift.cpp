@@ -70,6 +70,7 @@ TEST_F(MomsutskriftTest, EachBoxIsFollowedByItsAccounts) {
 }
 
 TEST_F(MomsutskriftTest, AMissingNumberAndTheProblemsAreShown) {
+    data.Foretaget = {};
     data.Postplats(++data.Postantal) = {900, "260315", 1930, 2618, 0, 25, "Vilande moms"};
     const auto rader = Rader();
     EXPECT_GE(Plats(rader, "Organisationsnummer: saknas"), 0);

@@ -202,6 +202,7 @@ private slots:
     void theFileNeedsTheOrganisationNumber() {
         Fonster f;
         Oppna(f);
+        f.form->Data().Foretaget.orgnr.clear();
         const QString xml = Fil("moms.xml");
         f.skrivbord->filval.push_back(xml);
         f.Tryck("BitBtnMomsFil");
