@@ -28,7 +28,7 @@ enum class Menyhandelse {
 // first.
 struct Menylage {
     bool aterstall = false;
-    bool kontoplansgrupp = false;   // new account, edit chart, show chart, save chart as
+    bool kontoplansgrupp = false;   // new account, edit chart, show chart, save chart as, VAT boxes
     bool nyttkonto = false;         // the new-account item alone
     bool redovisningsgrupp = false; // keying, sorting, reports, checks, IB, SIE export
     bool redovisa = false;          // the keying item alone

@@ -6,8 +6,8 @@ namespace tovana {
 
 namespace {
 
-Utskrift Rapportutskrift(const Rapportrader &rader, const char *titelord, const std::string &namn,
-                         const std::string &datum) {
+Utskrift Rapportutskrift(const Rapportrader &rader, std::string_view titelord,
+                         const std::string &namn, const std::string &datum) {
     Utskrift ut(datum);
     ut.Utskriftsrubrik(titelord, namn, std::nullopt, true);
     ut.Rad("<table border=\"0\" width=\"70%\" id=\"table1\">");
@@ -33,6 +33,11 @@ Utskrift ResultatrakningUtskrift(const Bokforingsdata &data, const std::string &
 Utskrift BalansrakningUtskrift(const Bokforingsdata &data, const std::string &datum) {
     return Rapportutskrift(ByggBalansrakning(data, Rapportform::Utskrift), "Balansräkning för ",
                            data.Redovisningsnamn, datum);
+}
+
+Utskrift PeriodrapportUtskrift(const Bokforingsdata &data, const Periodrapport &rapport,
+                               const std::string &datum) {
+    return Rapportutskrift(rapport.rader, rapport.rubrik + " för ", data.Redovisningsnamn, datum);
 }
 
 std::vector<std::string> Utskriftskonton(const Bokforingsdata &data) {

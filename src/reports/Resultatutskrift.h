@@ -8,6 +8,7 @@
 //     </tr>
 
 #include "core/Bokforingsdata.h"
+#include "reports/Periodrapport.h"
 #include "reports/Utskrift.h"
 
 #include <string>
@@ -18,6 +19,12 @@ namespace tovana {
 // The printouts, stamped with the date text `datum`.
 Utskrift ResultatrakningUtskrift(const Bokforingsdata &data, const std::string &datum);
 Utskrift BalansrakningUtskrift(const Bokforingsdata &data, const std::string &datum);
+
+// The printout of a period's statement (built in the printout form): its
+// heading, "Resultaträkning 2026-01-01 – 2026-03-31 för Kafé 2026", over the
+// same table.
+Utskrift PeriodrapportUtskrift(const Bokforingsdata &data, const Periodrapport &rapport,
+                               const std::string &datum);
 
 // The accounts offered beside the account-number box of the printout start page:
 // "number name" for every account of the chart in table order but the codes.

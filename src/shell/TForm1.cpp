@@ -75,11 +75,13 @@ const std::vector<Meny> &Huvudmeny() {
          "p",
          {{"RapportRes", "Resultaträkning", "R"},
           {"RapportBal", "Balansräkning", "B"},
+          {"RapportPeriod", "Resultat- och balansräkning för en period", "p"},
           {"RapportKonto", "Kontoutdrag", "K"},
           {"Dagbok", "Dagbok", "D"},
           {"RRmedKoder", "Resultaträkning med koder", "m"},
           {"BRmedkoder", "Balansräkning med koder", "o"},
-          {"Dagbokmedkoder", "Dagbok sorterad efter koder", "s"}}},
+          {"Dagbokmedkoder", "Dagbok sorterad efter koder", "s"},
+          {"Momsrapport", "Momsrapport", "a"}}},
         {"MenyForetag",
          "Företag",
          "F",
@@ -94,6 +96,7 @@ const std::vector<Meny> &Huvudmeny() {
           {"HamtaIB", "Hämta IB-poster från fjolårets redovisning", "H"},
           {"farger", "Ändra bakgrundsfärg", "Ä"},
           {"Oanv", "Visa konton/koder som inte används", "V"},
+          {"Momskoder", "Momsrutor för kontoplanens konton", "M"},
           {"Anvndpunktsomdecimaltecken1", "Använd punkt som decimaltecken", "A"},
           {"ExporteraSIE", "Exportera SIE 4-fil", "E"},
           {"ImporteraSIE", "Importera SIE 4-fil", "I"}}},
@@ -113,13 +116,14 @@ QString MedTangent(const QString &text, const QString &tangent) {
     return ut;
 }
 
-const QStringList kKontoplansgrupp = {"Nyttkonto1", "Redigera1", "Visa1", "SparasomKplan"};
+const QStringList kKontoplansgrupp = {"Nyttkonto1", "Redigera1", "Visa1", "SparasomKplan",
+                                      "Momskoder"};
 
 const QStringList kRedovisningsgrupp = {
-    "Redovisa",   "RedSortera",   "sparaforetag",   "RapportRes",
-    "RapportBal", "RapportKonto", "Dagbok",         "Startsidautskrift",
-    "RRmedKoder", "BRmedkoder",   "Dagbokmedkoder", "KollKplan",
-    "HamtaIB",    "Oanv",         "ExporteraSIE",   "Foretagsuppgifter"};
+    "Redovisa",          "RedSortera",    "sparaforetag",      "RapportRes", "RapportBal",
+    "RapportKonto",      "Dagbok",        "Startsidautskrift", "RRmedKoder", "BRmedkoder",
+    "Dagbokmedkoder",    "KollKplan",     "HamtaIB",           "Oanv",       "ExporteraSIE",
+    "Foretagsuppgifter", "RapportPeriod", "Momsrapport"};
 
 struct Panelrubrik {
     const char *panel;

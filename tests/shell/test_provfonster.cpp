@@ -4,6 +4,7 @@
 
 #include "chart/ui/Kontoplanspaneler.h"
 #include "chart/ui/PanelKplanRedigera.h"
+#include "chart/ui/PanelMomskoder.h"
 #include "chart/ui/PanelOppnaKplan.h"
 #include "chart/ui/Panelnyakonton.h"
 #include "chart/ui/Panelnykontoplan.h"
@@ -59,12 +60,15 @@ private slots:
         Provfonster f;
         const Kontoplanspaneler paneler = ByggKontoplanspaneler(f);
         const std::vector<Arbetspanel *> vantade = {paneler.nykontoplan, paneler.nyakonton,
-                                                    paneler.oppna, paneler.redigera};
+                                                    paneler.oppna, paneler.redigera,
+                                                    paneler.momskoder};
         QCOMPARE(f.paneler, vantade);
         f.Menyval(QStringLiteral("Nyttkonto1"))->trigger();
         QCOMPARE(f.visad, static_cast<QWidget *>(paneler.nyakonton));
         f.Menyval(QStringLiteral("Visa1"))->trigger();
         QCOMPARE(f.visad, static_cast<QWidget *>(paneler.oppna));
+        f.Menyval(QStringLiteral("Momskoder"))->trigger();
+        QCOMPARE(f.visad, static_cast<QWidget *>(paneler.momskoder));
         QCOMPARE(f.skrivbord.meddelanden, QStringList());
     }
 

@@ -70,10 +70,12 @@ private slots:
                                 "SpecialM",
                                 "helamanualen"};
         const QStringList av = {
-            "Nyttkonto1", "Redigera1",         "Visa1",      "SparasomKplan", "Redovisa",
-            "RedSortera", "sparaforetag",      "RapportRes", "RapportBal",    "RapportKonto",
-            "Dagbok",     "Startsidautskrift", "RRmedKoder", "BRmedkoder",    "Dagbokmedkoder",
-            "KollKplan",  "HamtaIB",           "Oanv",       "ExporteraSIE",  "Foretagsuppgifter"};
+            "Nyttkonto1",    "Redigera1",    "Visa1",          "SparasomKplan",
+            "Redovisa",      "RedSortera",   "sparaforetag",   "RapportRes",
+            "RapportBal",    "RapportKonto", "Dagbok",         "Startsidautskrift",
+            "RRmedKoder",    "BRmedkoder",   "Dagbokmedkoder", "KollKplan",
+            "HamtaIB",       "Oanv",         "ExporteraSIE",   "Foretagsuppgifter",
+            "RapportPeriod", "Momsrapport",  "Momskoder"};
         for (const auto &namn : pa) {
             QAction *val = form->Menyval(namn);
             QVERIFY2(val, qPrintable(namn));

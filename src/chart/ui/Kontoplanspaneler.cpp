@@ -1,6 +1,7 @@
 #include "chart/ui/Kontoplanspaneler.h"
 
 #include "chart/ui/PanelKplanRedigera.h"
+#include "chart/ui/PanelMomskoder.h"
 #include "chart/ui/PanelOppnaKplan.h"
 #include "chart/ui/Panelnyakonton.h"
 #include "chart/ui/Panelnykontoplan.h"
@@ -30,5 +31,5 @@ Kontoplanspaneler ByggKontoplanspaneler(Huvudfonster &form) {
                      &PanelOppnaKplan::SparasomKplanClick);
     QObject::connect(form.Menyval(QStringLiteral("Redigera1")), &QAction::triggered, redigera,
                      &PanelKplanRedigera::Redigera1Click);
-    return {nykontoplan, nyakonton, oppna, redigera};
+    return {nykontoplan, nyakonton, oppna, redigera, ByggMomskodpanel(form)};
 }

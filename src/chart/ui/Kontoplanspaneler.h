@@ -3,6 +3,7 @@
 
 class Huvudfonster;
 class PanelKplanRedigera;
+class PanelMomskoder;
 class PanelOppnaKplan;
 class Panelnyakonton;
 class Panelnykontoplan;
@@ -13,6 +14,7 @@ struct Kontoplanspaneler {
     Panelnyakonton *nyakonton = nullptr;
     PanelOppnaKplan *oppna = nullptr;
     PanelKplanRedigera *redigera = nullptr;
+    PanelMomskoder *momskoder = nullptr;
 };
 
 Kontoplanspaneler ByggKontoplanspaneler(Huvudfonster &form);

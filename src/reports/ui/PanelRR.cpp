@@ -84,6 +84,11 @@ void PanelRR::BerattaObalans(const tovana::Rapportrader &rader) {
     form_.Meddelande(besked);
 }
 
+void PanelRR::VisaRapport(const QString &rubrik, const tovana::Rapportrader &rader) {
+    form_.VisaArbetspanel(this);
+    Visa(rubrik, rader);
+}
+
 void PanelRR::RapportResClick() {
     form_.Kor([&] {
         form_.VisaArbetspanel(this);

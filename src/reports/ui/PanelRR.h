@@ -22,6 +22,8 @@ public:
     // "Rapporter", "Resultaträkning" and "Balansräkning".
     void RapportResClick();
     void RapportBalClick();
+    // Shows the panel with a statement built elsewhere (a period's) under its heading.
+    void VisaRapport(const QString &rubrik, const tovana::Rapportrader &rader);
 
 private:
     void Visa(const QString &rubrik, const tovana::Rapportrader &rader);

@@ -2,6 +2,8 @@
 
 #include "reports/ui/Kodrapportpaneler.h"
 #include "reports/ui/Kontoutdragspaneler.h"
+#include "reports/ui/PanelMoms.h"
+#include "reports/ui/PanelPeriod.h"
 #include "reports/ui/Resultatpaneler.h"
 #include "shell/Huvudfonster.h"
 
@@ -12,5 +14,7 @@ Rapportpaneler ByggRapportpaneler(Huvudfonster &form) {
     paneler.rapport = rapport;
     paneler.rapport2 = ByggKontoutdragspaneler(form);
     paneler.rappkod = ByggKodrapportpaneler(form);
+    paneler.period = ByggPeriodpanel(form, *rr);
+    paneler.moms = ByggMomspanel(form);
     return paneler;
 }

@@ -2,6 +2,8 @@
 // Builds the report panels onto the main window and wires their menu items.
 
 class Huvudfonster;
+class PanelMoms;
+class PanelPeriod;
 class PanelRR;
 class PanelRapport;
 class PanelRappkod;
@@ -13,6 +15,8 @@ struct Rapportpaneler {
     PanelRapport *rapport = nullptr;
     Panelrapport2 *rapport2 = nullptr;
     PanelRappkod *rappkod = nullptr;
+    PanelPeriod *period = nullptr;
+    PanelMoms *moms = nullptr;
 };
 
 Rapportpaneler ByggRapportpaneler(Huvudfonster &form);

@@ -111,11 +111,13 @@ inline void SkrivFil(const QString &sokvag, const QByteArray &bytes) {
 }
 
 // The chart and ledger groups of menu items.
-inline const QStringList kKontoplansgrupp = {"Nyttkonto1", "Redigera1", "Visa1", "SparasomKplan"};
+inline const QStringList kKontoplansgrupp = {"Nyttkonto1", "Redigera1", "Visa1", "SparasomKplan",
+                                             "Momskoder"};
 inline const QStringList kRedovisningsgrupp = {
-    "Redovisa",       "RedSortera", "sparaforetag",      "RapportRes", "RapportBal",
-    "RapportKonto",   "Dagbok",     "Startsidautskrift", "RRmedKoder", "BRmedkoder",
-    "Dagbokmedkoder", "KollKplan",  "HamtaIB",           "Oanv"};
+    "Redovisa",   "RedSortera",   "sparaforetag",   "RapportRes",
+    "RapportBal", "RapportKonto", "Dagbok",         "Startsidautskrift",
+    "RRmedKoder", "BRmedkoder",   "Dagbokmedkoder", "KollKplan",
+    "HamtaIB",    "Oanv",         "RapportPeriod",  "Momsrapport"};
 
 inline QStringList AktivaMenyval(const Fonster &f) {
     QStringList aktiva;

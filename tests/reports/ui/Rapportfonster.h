@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -25,6 +26,14 @@ inline void SkrivFil(const QString &sokvag, const QByteArray &bytes) {
     if (!fil.open(QIODevice::WriteOnly | QIODevice::Truncate))
         qFatal("cannot write %s", qPrintable(sokvag));
     fil.write(bytes);
+}
+
+// Copies the example company's files (exempel/) into the folder.
+inline void KopieraExempel(const QString &mapp) {
+    const QDir exempel(QStringLiteral(TOVANA_EXEMPEL_DIR));
+    for (const QString &namn : exempel.entryList(QDir::Files))
+        if (!namn.endsWith(QStringLiteral(".lck")))
+            QFile::copy(exempel.filePath(namn), QDir(mapp).filePath(namn));
 }
 
 class Fonster {
@@ -45,6 +54,12 @@ public:
         data.KontoplanInlast = data.RedovisningInlast = true;
         form->AktiveraKontoplansgrupp();
         form->AktiveraRedovisningsgrupp();
+    }
+
+    // Opens the company file through "Företag", "Öppna företag".
+    void OppnaForetag(const QString &ftg) {
+        skrivbord->filval.push_back(ftg);
+        Meny("oppnaforetag");
     }
 
     template <typename T = QWidget> T *Del(const QString &namn) const {
