@@ -3,25 +3,12 @@
 // characters that Windows-1252 cannot store, so nothing is altered on save, and
 // never holds a line break, which would split a name or a post over two lines
 // of its file. A line break that arrives by paste or drop becomes one blank
-// (CR LF together, CR or LF alone). A box whose text is stored with a limit
-// holds no more than the limit.
-
-#include <QValidator>
+// (CR LF together, CR or LF alone); Windows1252Validator.h does both. A box
+// whose text is stored with a limit holds no more than the limit.
 
 #include <span>
 
 class QWidget;
-
-class Windows1252Validator : public QValidator {
-    Q_OBJECT
-public:
-    explicit Windows1252Validator(QObject *parent = nullptr) : QValidator(parent) {}
-    // Replaces the line breaks and then judges the characters.
-    State validate(QString &text, int &pos) const override;
-};
-
-// Whether every character of the text can be written to the program's files.
-bool ArWindows1252(const QString &text);
 
 // The boxes whose text is stored with a limit, by objectName, and the most
 // characters each holds, however the text arrives (typed, pasted, dropped or

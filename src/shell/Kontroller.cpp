@@ -1,6 +1,6 @@
 #include "shell/Kontroller.h"
 
-#include "shell/Stadigetikett.h"
+#include "shell/Avkortadetikett.h"
 
 #include <QEvent>
 #include <QFocusEvent>
@@ -114,6 +114,17 @@ QPlainTextEdit *Memo(QWidget *parent, const char *namn, const QStringList &rader
 
 void VidLamna(QWidget *ruta, std::function<void()> handling) {
     ruta->installEventFilter(new Lamnafilter(ruta, std::move(handling)));
+}
+
+void ReserveraRader(QLabel *etikett, int rader) {
+    const QMargins m = etikett->contentsMargins();
+    etikett->setMinimumHeight(rader * etikett->fontMetrics().lineSpacing() + m.top() + m.bottom());
+}
+
+void BehallPlats(QWidget *kontroll) {
+    QSizePolicy policy = kontroll->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    kontroll->setSizePolicy(policy);
 }
 
 void FyllLista(QListWidget *lista, const std::vector<std::string> &rader) {

@@ -33,7 +33,7 @@ QLabel *Etikett(QWidget *parent, const QString &namn, const QString &text);
 QLabel *Radbrytande(QWidget *parent, const char *namn, const QString &text = {});
 QLabel *Radbrytande(QWidget *parent, const QString &namn, const QString &text);
 // A one-line label that shortens a text too long for its column with an
-// ellipsis, whole in its tooltip (see Stadigetikett.h).
+// ellipsis, whole in its tooltip (see Avkortadetikett.h).
 Avkortadetikett *Avkortad(QWidget *parent, const QString &namn, const QString &text = {});
 QLineEdit *Ruta(QWidget *parent, const char *namn);
 QPushButton *Knapp(QWidget *parent, const char *namn, const QString &text);
@@ -86,6 +86,14 @@ void VidLamna(QWidget *ruta, std::function<void()> handling);
 // panel's command) rather than a step to the next control; EgenEnter tells.
 void SattEgenEnter(QWidget *kontroll);
 bool EgenEnter(const QWidget *kontroll);
+
+// Reserves the height of `rader` lines of the label's font (word-wrapped
+// labels keep that height), so a message appearing moves nothing.
+void ReserveraRader(QLabel *etikett, int rader);
+
+// The widget keeps its room in the layout while it is hidden, so the controls
+// around a message or a button stay where they are while it comes and goes.
+void BehallPlats(QWidget *kontroll);
 
 // Fills the list with the lines, replacing what it held.
 void FyllLista(QListWidget *lista, const std::vector<std::string> &rader);

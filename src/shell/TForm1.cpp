@@ -9,11 +9,11 @@
 #include "maintenance/ui/Underhallspaneler.h"
 #include "reports/ui/Rapportpaneler.h"
 #include "shell/Arbetspanel.h"
+#include "shell/Avkortadetikett.h"
 #include "shell/Fargpanel.h"
 #include "shell/Inmatning.h"
 #include "shell/Kontroller.h"
 #include "shell/Manual.h"
-#include "shell/Stadigetikett.h"
 #include "shell/Startmapp.h"
 #include "shell/Valkomstpanel.h"
 

@@ -4,7 +4,6 @@
 #include "chart/Nyttkonto.h"
 #include "shell/Huvudfonster.h"
 #include "shell/Kontroller.h"
-#include "shell/Stadigetikett.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -70,8 +69,8 @@ Panelnyakonton::Panelnyakonton(Huvudfonster &form)
                 QStringLiteral("Kontoplanen är sparad på disk och finns inläst i datorns minne!"));
     LabelKplansparad_->hide();
     // The saved note keeps its room while hidden, so the list and the button stay.
-    stadig::BehallPlats(LabelKplansparad_);
-    stadig::BehallPlats(BitBtnSparaKplan_);
+    kontroller::BehallPlats(LabelKplansparad_);
+    kontroller::BehallPlats(BitBtnSparaKplan_);
     hoger->addWidget(LabelKplansparad_);
     rad->addLayout(hoger, 1);
 

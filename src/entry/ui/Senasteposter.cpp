@@ -1,7 +1,7 @@
 #include "entry/ui/Senasteposter.h"
 
+#include "shell/Avkortadetikett.h"
 #include "shell/Kontroller.h"
-#include "shell/Stadigetikett.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>

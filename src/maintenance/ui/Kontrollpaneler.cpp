@@ -3,7 +3,6 @@
 #include "maintenance/Kontroll.h"
 #include "shell/Huvudfonster.h"
 #include "shell/Kontroller.h"
-#include "shell/Stadigetikett.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -74,7 +73,7 @@ Paneloanvandakonton::Paneloanvandakonton(Huvudfonster &form)
     Labelraderabesked_ = Etikett(this, "Labelraderabesked", QString());
     // A long message wraps within the panel in the room held for it.
     Labelraderabesked_->setWordWrap(true);
-    stadig::ReserveraRader(Labelraderabesked_, 2);
+    kontroller::ReserveraRader(Labelraderabesked_, 2);
     layout->addWidget(Labelraderabesked_);
 
     auto *spara = new QHBoxLayout;
@@ -85,8 +84,8 @@ Paneloanvandakonton::Paneloanvandakonton(Huvudfonster &form)
                               QStringLiteral("Den ändrade kontoplanen har sparats på disk."));
     LabelOanvSpara_->hide();
     // The button and its note take turns in one place, which stays.
-    stadig::BehallPlats(BitBtnOanvSpara_);
-    stadig::BehallPlats(LabelOanvSpara_);
+    kontroller::BehallPlats(BitBtnOanvSpara_);
+    kontroller::BehallPlats(LabelOanvSpara_);
     spara->addWidget(BitBtnOanvSpara_);
     spara->addWidget(LabelOanvSpara_);
     spara->addStretch(1);

@@ -5,7 +5,6 @@
 #include "maintenance/Postandring.h"
 #include "shell/Huvudfonster.h"
 #include "shell/Kontroller.h"
-#include "shell/Stadigetikett.h"
 
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -62,11 +61,11 @@ PanelRedRedigera::PanelRedRedigera(Huvudfonster &form)
         besked->setWordWrap(true);
         kontroller::SattTypsnitt(besked, kontroller::Fet);
         // Room for the message before it comes, so nothing below it moves.
-        stadig::ReserveraRader(besked, 2);
+        kontroller::ReserveraRader(besked, 2);
     }
     // The buttons hidden after a save or a deletion keep their room.
-    stadig::BehallPlats(BitBtnAndraSpara_);
-    stadig::BehallPlats(BitBtnRedAndraRadera_);
+    kontroller::BehallPlats(BitBtnAndraSpara_);
+    kontroller::BehallPlats(BitBtnRedAndraRadera_);
 
     // The post: one row of boxes under their captions, the text below them.
     auto *post = new QGridLayout;

@@ -2,7 +2,6 @@
 
 #include "shell/Huvudfonster.h"
 #include "shell/Kontroller.h"
-#include "shell/Stadigetikett.h"
 
 #include <QAction>
 #include <QFontDatabase>
@@ -70,12 +69,12 @@ PanelSortera::PanelSortera(Huvudfonster &form)
     LabelSorteraSparabesked2_ = Radbrytande(this, "LabelSorteraSparabesked2");
     // The headings and messages have their room before they come, and the
     // buttons hidden after a save keep theirs, so nothing moves.
-    stadig::ReserveraRader(LabelsorteraDelrubrik_, 1);
-    stadig::ReserveraRader(LabelSorteraSparaBesked_, 2);
-    stadig::ReserveraRader(LabelSorteraSparabesked2_, 1);
+    kontroller::ReserveraRader(LabelsorteraDelrubrik_, 1);
+    kontroller::ReserveraRader(LabelSorteraSparaBesked_, 2);
+    kontroller::ReserveraRader(LabelSorteraSparabesked2_, 1);
     for (QWidget *knapp :
          {BitBtnSorteraorginal_, BitBtnSorteraVernr_, BitBtnSorteraDatum_, BitBtnSorteraSpara_})
-        stadig::BehallPlats(knapp);
+        kontroller::BehallPlats(knapp);
 
     auto *knappar = new QHBoxLayout;
     knappar->addWidget(BitBtnSorteraorginal_);

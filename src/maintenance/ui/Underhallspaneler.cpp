@@ -1,8 +1,8 @@
 #include "maintenance/ui/Underhallspaneler.h"
 
 #include "entry/ui/Redovisapanel.h"
-#include "maintenance/ui/IBpaneler.h"
 #include "maintenance/ui/Kontrollpaneler.h"
+#include "maintenance/ui/PanelIB.h"
 #include "maintenance/ui/PanelSIE.h"
 #include "maintenance/ui/Postandringspaneler.h"
 #include "maintenance/ui/Sorteringspaneler.h"

@@ -1,4 +1,4 @@
-#include "maintenance/ui/IBpaneler.h"
+#include "maintenance/ui/PanelIB.h"
 
 #include "core/Taltext.h"
 #include "shell/Huvudfonster.h"

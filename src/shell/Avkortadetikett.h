@@ -1,8 +1,6 @@
 #pragma once
-// Labels that hold their place: a one-line label that shortens a text too long
-// for its column with an ellipsis instead of widening the window, and the
-// reservations that keep the controls around a message or a button where they
-// are while it comes and goes.
+// A label that holds its place: one line that shortens a text too long for its
+// column with an ellipsis instead of widening the window.
 //
 // A ledger named "Föreningen Skogsgläntans ideella verksamhet 2012 ..." shows in
 // its column as "Föreningen Skogsgläntans ideella verks…", whole in its tooltip.
@@ -24,14 +22,3 @@ public:
 protected:
     void paintEvent(QPaintEvent *handelse) override;
 };
-
-namespace stadig {
-
-// Reserves the height of `rader` lines of the label's font (word-wrapped
-// labels keep that height), so a message appearing moves nothing.
-void ReserveraRader(QLabel *etikett, int rader);
-
-// The widget keeps its room in the layout while it is hidden.
-void BehallPlats(QWidget *kontroll);
-
-} // namespace stadig

@@ -1,4 +1,4 @@
-#include "shell/Stadigetikett.h"
+#include "shell/Avkortadetikett.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -27,18 +27,3 @@ void Avkortadetikett::paintEvent(QPaintEvent *) {
     style()->drawItemText(&malare, yta, QStyle::visualAlignment(layoutDirection(), alignment()),
                           palette(), isEnabled(), kort, foregroundRole());
 }
-
-namespace stadig {
-
-void ReserveraRader(QLabel *etikett, int rader) {
-    const QMargins m = etikett->contentsMargins();
-    etikett->setMinimumHeight(rader * etikett->fontMetrics().lineSpacing() + m.top() + m.bottom());
-}
-
-void BehallPlats(QWidget *kontroll) {
-    QSizePolicy policy = kontroll->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    kontroll->setSizePolicy(policy);
-}
-
-} // namespace stadig
