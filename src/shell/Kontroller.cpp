@@ -2,12 +2,14 @@
 
 #include "shell/Avkortadetikett.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -23,19 +25,79 @@ namespace kontroller {
 
 namespace {
 
-class Lamnafilter final : public QObject {
+// Runs a handling when focus of one kind (FocusIn or FocusOut) moves between
+// controls.
+class Fokusfilter final : public QObject {
 public:
-    Lamnafilter(QObject *parent, std::function<void()> handling)
-        : QObject(parent), handling_(std::move(handling)) {}
+    Fokusfilter(QObject *parent, QEvent::Type typ, std::function<void()> handling)
+        : QObject(parent), typ_(typ), handling_(std::move(handling)) {}
 
     bool eventFilter(QObject *objekt, QEvent *handelse) override {
-        if (handelse->type() == QEvent::FocusOut && FlyttarMellanKontroller(handelse))
+        if (handelse->type() == typ_ && FlyttarMellanKontroller(handelse))
             handling_();
         return QObject::eventFilter(objekt, handelse);
     }
 
 private:
+    QEvent::Type typ_;
     std::function<void()> handling_;
+};
+
+class Sidtangentfilter final : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *objekt, QEvent *handelse) override {
+        if (handelse->type() == QEvent::ShortcutOverride) {
+            const int tangent = static_cast<QKeyEvent *>(handelse)->key();
+            if (tangent == Qt::Key_PageUp || tangent == Qt::Key_PageDown) {
+                handelse->accept();
+                return true;
+            }
+        }
+        return QObject::eventFilter(objekt, handelse);
+    }
+};
+
+// Opens QWidget's own step to the next control, the one Tab takes, which it
+// keeps protected.
+struct Fokussteg : QWidget {
+    using QWidget::focusNextChild;
+};
+
+class Entertabbfilter final : public QObject {
+public:
+    Entertabbfilter(QWidget *fonster, std::function<bool(QWidget *)> ctrlEnter)
+        : QObject(fonster), fonster_(fonster), ctrlEnter_(std::move(ctrlEnter)) {}
+
+    bool eventFilter(QObject *objekt, QEvent *handelse) override {
+        if (handelse->type() == QEvent::KeyPress && objekt->isWidgetType()) {
+            auto *mottagare = static_cast<QWidget *>(objekt);
+            // Only the focused control's own event: parents see it again when
+            // it propagates, and menus and dialogs keep their own Enter.
+            if (mottagare == QApplication::focusWidget() &&
+                Tangent(mottagare, *static_cast<QKeyEvent *>(handelse)))
+                return true;
+        }
+        return QObject::eventFilter(objekt, handelse);
+    }
+
+private:
+    bool Tangent(QWidget *mottagare, const QKeyEvent &tangent) {
+        if (tangent.key() != Qt::Key_Return && tangent.key() != Qt::Key_Enter)
+            return false;
+        if (mottagare->window() != fonster_ || EgenEnter(mottagare))
+            return false;
+        if ((tangent.modifiers() & Qt::ControlModifier) && ctrlEnter_ && ctrlEnter_(mottagare))
+            return true;
+        (fonster_->*&Fokussteg::focusNextChild)();
+        if (auto *ruta = qobject_cast<QLineEdit *>(QApplication::focusWidget()))
+            ruta->setCursorPosition(static_cast<int>(ruta->selectedText().size()));
+        return true;
+    }
+
+    QWidget *fonster_;
+    std::function<bool(QWidget *)> ctrlEnter_;
 };
 
 } // namespace
@@ -113,7 +175,21 @@ QPlainTextEdit *Memo(QWidget *parent, const char *namn, const QStringList &rader
 }
 
 void VidLamna(QWidget *ruta, std::function<void()> handling) {
-    ruta->installEventFilter(new Lamnafilter(ruta, std::move(handling)));
+    ruta->installEventFilter(new Fokusfilter(ruta, QEvent::FocusOut, std::move(handling)));
+}
+
+void VidInga(QWidget *ruta, std::function<void()> handling) {
+    ruta->installEventFilter(new Fokusfilter(ruta, QEvent::FocusIn, std::move(handling)));
+}
+
+void BehallSidtangenter(QWidget *kontroll) {
+    kontroll->installEventFilter(new Sidtangentfilter(kontroll));
+}
+
+QObject *EnterSomTab(QWidget *fonster, std::function<bool(QWidget *)> ctrlEnter) {
+    auto *filter = new Entertabbfilter(fonster, std::move(ctrlEnter));
+    qApp->installEventFilter(filter);
+    return filter;
 }
 
 void ReserveraRader(QLabel *etikett, int rader) {

@@ -5,7 +5,8 @@
 // caption, a smaller button, a yellow balance) takes its inherited font and
 // palette and changes only what it needs, so it follows the desktop's font.
 // Also the one rule for focus that moves between controls, which every enter
-// and exit handler follows.
+// and exit handler follows, the enter and exit handlers themselves, and Enter
+// as Tab for the whole window.
 
 #include <QColor>
 #include <QString>
@@ -18,6 +19,7 @@
 class Avkortadetikett;
 class QEvent;
 class QFont;
+class QObject;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -81,6 +83,22 @@ bool FlyttarMellanKontroller(const QEvent *handelse);
 // Backtab, the mouse, or the program moving it), not when a message box or
 // another window takes it for a while.
 void VidLamna(QWidget *ruta, std::function<void()> handling);
+
+// Runs `handling` when the focus moves into `ruta` from another control, not
+// when a message box or another window gives it back.
+void VidInga(QWidget *ruta, std::function<void()> handling);
+
+// The control keeps Page Up and Page Down while it has the focus, before any
+// shortcut of the window on those keys.
+void BehallSidtangenter(QWidget *kontroll);
+
+// Enter as Tab in `fonster`: Enter (or the keypad's Enter) in a control of the
+// window moves the focus to the next control, with the cursor of a box it lands
+// in after the box's selected text. A control marked with SattEgenEnter keeps
+// its Enter, and menus and dialogs keep theirs. On Ctrl+Enter `ctrlEnter` is
+// asked first with the focused control; when it returns true the key was its.
+// The returned filter belongs to the window; deleting it ends Enter as Tab.
+QObject *EnterSomTab(QWidget *fonster, std::function<bool(QWidget *)> ctrlEnter = {});
 
 // Marks a control whose Enter is its own key (a box where Enter runs the
 // panel's command) rather than a step to the next control; EgenEnter tells.

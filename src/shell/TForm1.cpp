@@ -18,13 +18,11 @@
 #include "shell/Valkomstpanel.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QShortcut>
@@ -168,13 +166,14 @@ TForm1::TForm1(std::unique_ptr<Skrivbord> skrivbord)
     : skrivbord_(std::move(skrivbord)), manualkataloger_(Manualkataloger()) {
     setObjectName(QStringLiteral("Form1"));
     ByggFonster();
-    qApp->installEventFilter(this);
+    entertabb_ = kontroller::EnterSomTab(
+        this, [this](QWidget *ruta) { return redovisa_->NastaPostFranRuta(ruta); });
     FormCreate();
 }
 
 TForm1::~TForm1() {
-    if (qApp)
-        qApp->removeEventFilter(this);
+    // No key reaches the panels while they are taken down.
+    delete entertabb_;
 }
 
 void TForm1::LamnaPosternaTillSystemet() {
@@ -511,30 +510,4 @@ void TForm1::OppnaFil(const QString &sokvag) {
                                   "redovisningar (.red). Filen %1 är ingen av dem och öppnades "
                                   "inte.")
                        .arg(sokvag));
-}
-
-bool TForm1::FormKeyPress(QWidget *mottagare, const QKeyEvent &tangent) {
-    if (tangent.key() != Qt::Key_Return && tangent.key() != Qt::Key_Enter)
-        return false;
-    if (!mottagare || mottagare->window() != this || kontroller::EgenEnter(mottagare))
-        return false;
-    // Ctrl+Enter in an entry box saves the post; elsewhere it is Enter.
-    if ((tangent.modifiers() & Qt::ControlModifier) && redovisa_->NastaPostFranRuta(mottagare))
-        return true;
-    focusNextChild();
-    if (auto *ruta = qobject_cast<QLineEdit *>(QApplication::focusWidget()))
-        ruta->setCursorPosition(static_cast<int>(ruta->selectedText().size()));
-    return true;
-}
-
-bool TForm1::eventFilter(QObject *objekt, QEvent *handelse) {
-    if (handelse->type() == QEvent::KeyPress && objekt->isWidgetType()) {
-        auto *tangent = static_cast<QKeyEvent *>(handelse);
-        auto *mottagare = static_cast<QWidget *>(objekt);
-        // Only the focused control's own event: parents see it again when it
-        // propagates, and menus and dialogs keep their own Enter.
-        if (mottagare == QApplication::focusWidget() && FormKeyPress(mottagare, *tangent))
-            return true;
-    }
-    return QMainWindow::eventFilter(objekt, handelse);
 }

@@ -25,7 +25,6 @@
 
 class Arbetspanel;
 class QAction;
-class QKeyEvent;
 class QLabel;
 class QMenu;
 class QScrollArea;
@@ -121,7 +120,6 @@ public:
     void OppnaManualsida(const QString &fil);
 
 protected:
-    bool eventFilter(QObject *objekt, QEvent *handelse) override;
     // Closing the window offers an unsaved chart for saving; "Avbryt", a
     // cancelled save dialog or a failed save keep the window open.
     void closeEvent(QCloseEvent *handelse) override;
@@ -133,9 +131,6 @@ private:
     void ByggMeny();
     void ByggToppremsa(QWidget *yta);
     void ByggManualmeny(QMenu *meny);
-    // Enter moves the focus like Tab, and Ctrl+Enter in an entry box saves the
-    // post; true when the key was consumed.
-    bool FormKeyPress(QWidget *mottagare, const QKeyEvent &tangent);
 
     tovana::Bokforingsdata data_;
     std::unique_ptr<Skrivbord> skrivbord_;
@@ -145,6 +140,8 @@ private:
     std::map<QString, QAction *> menyval_;
     QStringList manualkataloger_;
     Redovisapanel *redovisa_ = nullptr;
+    // Enter as Tab, with Ctrl+Enter in an entry box saving the post.
+    QObject *entertabb_ = nullptr;
     PanelOppnaKplan *oppnaKplan_ = nullptr;
     QLabel *LabelAktKplan_ = nullptr;
     QLabel *LabelKplanFilnamn_ = nullptr;

@@ -1,7 +1,8 @@
 // The one focus rule of every enter and exit handler: only focus that moves
 // between controls counts, never a message box or another window taking the
-// focus for a while; and a box's leave handler follows the same rule. Also the
-// font and colour changes that the builders make to a control's inherited look.
+// focus for a while; and a box's enter and leave handlers follow the same rule.
+// Enter as Tab, and the font and colour changes that the builders make to a
+// control's inherited look.
 
 #include "shell/Kontroller.h"
 
@@ -9,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QVBoxLayout>
 #include <QtTest>
 
 class KontrollerTest : public QObject {
@@ -36,13 +38,54 @@ private slots:
         QCOMPARE(kontroller::FlyttarMellanKontroller(&in), flyttar);
         QCOMPARE(kontroller::FlyttarMellanKontroller(&ut), flyttar);
 
-        // A box's leave handler runs exactly when the rule says the focus moved.
+        // A box's enter and leave handlers run exactly when the rule says the
+        // focus moved, each on its own event only.
         QLineEdit ruta;
+        int inne = 0;
         int lamnad = 0;
+        kontroller::VidInga(&ruta, [&] { ++inne; });
         kontroller::VidLamna(&ruta, [&] { ++lamnad; });
+        QFocusEvent inga(QEvent::FocusIn, orsak);
+        QCoreApplication::sendEvent(&ruta, &inga);
+        QCOMPARE(inne, flyttar ? 1 : 0);
+        QCOMPARE(lamnad, 0);
         QFocusEvent lamna(QEvent::FocusOut, orsak);
         QCoreApplication::sendEvent(&ruta, &lamna);
+        QCOMPARE(inne, flyttar ? 1 : 0);
         QCOMPARE(lamnad, flyttar ? 1 : 0);
+    }
+
+    void enterStepsLikeTabUnlessTheControlKeepsIt() {
+        QWidget fonster;
+        auto *forsta = kontroller::Ruta(&fonster, "forsta");
+        auto *egen = kontroller::Ruta(&fonster, "egen");
+        auto *sista = kontroller::Ruta(&fonster, "sista");
+        auto *layout = new QVBoxLayout(&fonster);
+        for (QWidget *ruta : {forsta, egen, sista})
+            layout->addWidget(ruta);
+        kontroller::SattEgenEnter(egen);
+        QStringList ctrlEnter;
+        kontroller::EnterSomTab(&fonster, [&](QWidget *ruta) {
+            ctrlEnter << ruta->objectName();
+            return ruta == sista;
+        });
+        fonster.show();
+        QApplication::setActiveWindow(&fonster);
+        QVERIFY(QTest::qWaitForWindowActive(&fonster));
+
+        forsta->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(forsta, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), egen);
+        QTest::keyClick(egen, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(QApplication::focusWidget(), egen);
+        // Ctrl+Enter is the handler's where it says so, else a step.
+        sista->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(sista, Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), sista);
+        forsta->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(forsta, Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), egen);
+        QCOMPARE(ctrlEnter, (QStringList{"sista", "forsta"}));
     }
 
     void aStyleChangesOnlyWhatItAsksFor_data() {

@@ -12,7 +12,6 @@
 #include "shell/Kontroller.h"
 
 #include <QApplication>
-#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -49,19 +48,8 @@ int Redovisapanel::Rutnummer(QObject *objekt) const {
     return -1;
 }
 
-bool Redovisapanel::eventFilter(QObject *objekt, QEvent *handelse) {
-    const auto typ = handelse->type();
-    if (typ != QEvent::FocusIn && typ != QEvent::FocusOut)
-        return Arbetspanel::eventFilter(objekt, handelse);
-    const int ruta = Rutnummer(objekt);
-    // A message box or another window taking and giving back the focus is not
-    // entering or leaving a box.
-    if (ruta < 0 || !kontroller::FlyttarMellanKontroller(handelse))
-        return Arbetspanel::eventFilter(objekt, handelse);
-
-    if (typ == QEvent::FocusIn) {
-        Enter(ruta);
-    } else if (programflytt_) {
+void Redovisapanel::Lamna(int ruta) {
+    if (programflytt_) {
         // A handler sends the focus elsewhere: the box is only left behind.
         Mala(rutor_[ruta], false);
         if (aktiv_ == ruta)
@@ -77,7 +65,6 @@ bool Redovisapanel::eventFilter(QObject *objekt, QEvent *handelse) {
             form_.Agare().focusWidget() == nasta)
             Enter(nastaRuta);
     }
-    return Arbetspanel::eventFilter(objekt, handelse);
 }
 
 // Each box's enter and exit behaviour, in box order.

@@ -66,9 +66,6 @@ public:
     void EditTextEnter();
     void EditTextExit();
 
-protected:
-    bool eventFilter(QObject *objekt, QEvent *handelse) override;
-
 private:
     enum Ruta { Vernr, Datum, Belopp, Debet, Kredit, Kod, Text, kRutantal };
     static_assert(kRutantal == tovana::kPostrutor);
@@ -83,6 +80,8 @@ private:
     // Runs a box's enter or exit behaviour (once per visit) inside form.Kor.
     void Enter(int ruta);
     void Exit(int ruta);
+    // The focus moves from the box to another control.
+    void Lamna(int ruta);
     // Moves the focus from a handler and makes sure the target box's enter
     // behaviour runs and the box left is painted white, whether or not the
     // window is active at that moment (a message box may just have closed).

@@ -25,7 +25,10 @@ void Redovisapanel::ByggPanel() {
         if (tecken > 0)
             edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString(tecken, u'0')) + 14);
         edit->setAutoFillBackground(true);
-        edit->installEventFilter(this);
+        // Focus that moves between controls: a message box or another window
+        // taking and giving back the focus is not entering or leaving a box.
+        kontroller::VidInga(edit, [this, nummer] { Enter(nummer); });
+        kontroller::VidLamna(edit, [this, nummer] { Lamna(nummer); });
         rutor_[nummer] = edit;
         return edit;
     };

@@ -6,7 +6,6 @@
 #include "shell/Huvudfonster.h"
 #include "shell/Kontroller.h"
 
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -127,26 +126,15 @@ PanelRedRedigera::PanelRedRedigera(Huvudfonster &form)
     layout->addLayout(mitt, 1);
     layout->addLayout(radera);
 
-    for (QLineEdit *ruta : {EditAndradebet_, EditAndraKredit_, EditAndraKod_})
-        ruta->installEventFilter(this);
+    VidInga(EditAndradebet_, [this] { EditAndradebetEnter(); });
+    VidInga(EditAndraKredit_, [this] { EditAndraKreditEnter(); });
+    VidInga(EditAndraKod_, [this] { EditAndraKodEnter(); });
     connect(BitBtnAndraSpara_, &QPushButton::clicked, this,
             &PanelRedRedigera::BitBtnAndraSparaClick);
     connect(BitBtnRedAndraRadera_, &QPushButton::clicked, this,
             &PanelRedRedigera::BitBtnRedAndraRaderaClick);
     connect(BitBtnSparaRedNamn, &QPushButton::clicked, this,
             &PanelRedRedigera::BitBtnSparaRedNamnClick);
-}
-
-bool PanelRedRedigera::eventFilter(QObject *objekt, QEvent *handelse) {
-    if (handelse->type() == QEvent::FocusIn && FlyttarMellanKontroller(handelse)) {
-        if (objekt == EditAndradebet_)
-            EditAndradebetEnter();
-        else if (objekt == EditAndraKredit_)
-            EditAndraKreditEnter();
-        else if (objekt == EditAndraKod_)
-            EditAndraKodEnter();
-    }
-    return Arbetspanel::eventFilter(objekt, handelse);
 }
 
 void PanelRedRedigera::VisaKontolista() {

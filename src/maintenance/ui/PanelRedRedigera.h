@@ -38,8 +38,6 @@ public:
     int32_t Aktuellpost() const { return Aktuellpost_; }
 
 protected:
-    bool eventFilter(QObject *objekt, QEvent *handelse) override;
-
 private:
     void VisaKontolista();
     void DoljPostknappar();

@@ -8,8 +8,6 @@
 #include "shell/Huvudfonster.h"
 #include "shell/Kontroller.h"
 
-#include <QEvent>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -57,7 +55,7 @@ PanelRapport::PanelRapport(Huvudfonster &form)
     auto *dagbok = Rapportknapp(this, "BitBtnDagbok", QStringLiteral("Dagbok"));
     EditHuvudboknummer_ = kontroller::Ruta(this, "EditHuvudboknummer");
     EditHuvudboknummer_->setFixedWidth(105);
-    EditHuvudboknummer_->installEventFilter(this);
+    kontroller::VidInga(EditHuvudboknummer_, [this] { EditHuvudboknummerEnter(); });
     auto *kontosaldo =
         Rapportknapp(this, "BitBtnkontosaldo", QStringLiteral("Kontoutdrag för valt konto"));
     auto *kontoplan = Rapportknapp(this, "BitBtnkontoplan", QStringLiteral("Kontoplanen"));
@@ -141,13 +139,4 @@ void PanelRapport::EditHuvudboknummerEnter() {
     ListBoxKontoutdragKplan_->clear();
     for (const auto &rad : tovana::Utskriftskonton(form_.Data()))
         ListBoxKontoutdragKplan_->addItem(QString::fromStdString(rad));
-}
-
-bool PanelRapport::eventFilter(QObject *objekt, QEvent *handelse) {
-    // Only focus that moves between controls: a message box or another window
-    // giving the focus back is not entering the box.
-    if (objekt == EditHuvudboknummer_ && handelse->type() == QEvent::FocusIn &&
-        kontroller::FlyttarMellanKontroller(handelse))
-        EditHuvudboknummerEnter();
-    return Arbetspanel::eventFilter(objekt, handelse);
 }

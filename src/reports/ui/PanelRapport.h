@@ -29,8 +29,6 @@ public:
     void EditHuvudboknummerEnter();
 
 protected:
-    bool eventFilter(QObject *objekt, QEvent *handelse) override;
-
 private:
     Huvudfonster &form_;
     QLineEdit *EditHuvudboknummer_ = nullptr;

@@ -4,11 +4,9 @@
 #include "shell/Huvudfonster.h"
 #include "shell/Kontroller.h"
 
-#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -92,8 +90,10 @@ Panelrapport2::Panelrapport2(Huvudfonster &form)
         connect(genvag, &QShortcut::activated, this, [this, steg] { Bladdra(steg); });
     }
 
-    Editvisakonto_->installEventFilter(this);
-    ListBoxrapp_->installEventFilter(this);
+    kontroller::VidInga(Editvisakonto_, [this] { EditvisakontoEnter(); });
+    kontroller::VidInga(ListBoxrapp_, [this] { ListBoxrappEnter(); });
+    // The pick list keeps its own page keys while it has the focus.
+    kontroller::BehallSidtangenter(ListBoxrapp_);
     connect(Editvisakonto_, &QLineEdit::textChanged, this, &Panelrapport2::EditvisakontoChange);
     connect(ListBoxrapp_, &QListWidget::itemDoubleClicked, this, [this] { ListBoxrappDblClick(); });
     connect(BitBtnvisakonto_, &QPushButton::clicked, this, &Panelrapport2::BitBtnvisakontoClick);
@@ -149,26 +149,6 @@ void Panelrapport2::ByggRutnat(QGridLayout *rutnat) {
     rutnat->setColumnStretch(Te, 1);
     for (int rad = 0; rad <= tovana::kSidrader; ++rad)
         rutnat->setRowMinimumHeight(rad, matt.height() + 2);
-}
-
-bool Panelrapport2::eventFilter(QObject *objekt, QEvent *handelse) {
-    // The pick list keeps its own page keys while it has the focus.
-    if (objekt == ListBoxrapp_ && handelse->type() == QEvent::ShortcutOverride) {
-        const int tangent = static_cast<QKeyEvent *>(handelse)->key();
-        if (tangent == Qt::Key_PageUp || tangent == Qt::Key_PageDown) {
-            handelse->accept();
-            return true;
-        }
-    }
-    // Focus that moved between controls, not focus a message box or another
-    // window lent and gave back.
-    if (handelse->type() == QEvent::FocusIn && kontroller::FlyttarMellanKontroller(handelse)) {
-        if (objekt == Editvisakonto_)
-            EditvisakontoEnter();
-        else if (objekt == ListBoxrapp_)
-            ListBoxrappEnter();
-    }
-    return Arbetspanel::eventFilter(objekt, handelse);
 }
 
 void Panelrapport2::SattCell(Kolumn kolumn, int rad, const std::string &text) {

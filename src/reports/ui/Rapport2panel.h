@@ -52,7 +52,6 @@ public:
     int Radantal() const { return static_cast<int>(Kontoutdragslinjer_.size()); }
 
 protected:
-    bool eventFilter(QObject *objekt, QEvent *handelse) override;
     void wheelEvent(QWheelEvent *handelse) override;
 
 private:
