@@ -123,40 +123,17 @@ const QStringList kRedovisningsgrupp = {
     "Dagbokmedkoder",    "KollKplan",     "HamtaIB",           "Oanv",       "ExporteraSIE",
     "Foretagsuppgifter", "RapportPeriod", "Momsrapport"};
 
-struct Panelrubrik {
-    const char *panel;
-    const char *rubriknamn;
-    const char *rubrik;
+// The work panels, in their order. Each subsystem builds its own with its
+// heading and registers it.
+const QStringList kArbetspaneler = {
+    "Panelvalkommen",  "Panelnykontoplan",   "Panelnyakonton",
+    "PanelOppnaKplan", "PanelKplanRedigera", "PanelSkapaRed",
+    "PanelRedovisa",   "PanelRedRedigera",   "PanelSortera",
+    "PanelIB",         "PanelKollaRed",      "Paneloanvandakonton",
+    "PanelRR",         "Panelrapport2",      "PanelRapport",
+    "PanelRappkod",    "PanelFarg",          "PanelSparaForetag",
+    "PanelSIE",
 };
-
-// The work panels with their headings, for the panels no subsystem has built yet.
-const std::vector<Panelrubrik> &Panelrubriker() {
-    static const std::vector<Panelrubrik> rubriker = {
-        {"Panelvalkommen", "Labelvalkommen", "Välkommen till Tovana"},
-        {"Panelnykontoplan", "Labelnykplanrubrik", "Rutin för att skapa en ny kontoplan"},
-        {"Panelnyakonton", "LabelKrubrik", "Lägga till ett nytt konto/kod"},
-        {"PanelOppnaKplan", "LabelKplanvisa", "Visa aktuell kontoplan "},
-        {"PanelKplanRedigera", "LabelKplanredigera", "Ändra eller radera konton"},
-        {"PanelSkapaRed", "LabelSkapaRedRubrik", "Skapa en ny redovisning"},
-        {"PanelRedovisa", "LabelRedovisaRubrik", "Redovisa"},
-        {"PanelRedRedigera", "LabelRedRedigeraRubrik", "Ändra i en redovisad post"},
-        {"PanelSortera", "LabelSorteraRubrik", "Rutin för att sortera om redovisningens poster"},
-        {"PanelIB", "LabelIBRubrik", "Rutin för att hämta IB-poster från en tidigare redovisning"},
-        {"PanelKollaRed", "LabelKollRubrik",
-         "Rutin för att kontrollera att alla konton som används i redovisningen finns i "
-         "kontoplanen"},
-        {"Paneloanvandakonton", "Labeloanvrubrik",
-         "Följande konton/koder finns i kontoplanen men används inte i redovisningen"},
-        {"PanelRR", "LabelRRrubrik", "Resultaträkning"},
-        {"Panelrapport2", "Labelrubrik", ""},
-        {"PanelRapport", "Labelrapportrubrik", "Välj vilken rapport du vill visa"},
-        {"PanelRappkod", "LabelrappkodRubrik", "Resultat- och balansräkning med koder"},
-        {"PanelFarg", "LabelFargRubrik", "Rutin för att ändra bakgrundsfärg i programmet"},
-        {"PanelSparaForetag", "", ""},
-        {"PanelSIE", "LabelSIERubrik", "SIE 4-fil"},
-    };
-    return rubriker;
-}
 
 } // namespace
 
@@ -181,13 +158,7 @@ void TForm1::LamnaPosternaTillSystemet() {
 }
 
 const QStringList &TForm1::Arbetspanelnamn() {
-    static const QStringList namn = [] {
-        QStringList lista;
-        for (const auto &rubrik : Panelrubriker())
-            lista << QString::fromUtf8(rubrik.panel);
-        return lista;
-    }();
-    return namn;
+    return kArbetspaneler;
 }
 
 void TForm1::ByggFonster() {
@@ -220,20 +191,13 @@ void TForm1::ByggFonster() {
     ByggMeny();
 
     // Each subsystem builds its panels and wires its menu items; a panel that
-    // works on another's part is handed that part here. The panels no
-    // subsystem has built yet stand with their headings.
+    // works on another's part is handed that part here.
     RegistreraArbetspanel(new Valkomstpanel(kSupport, panelyta_));
     oppnaKplan_ = ByggKontoplanspaneler(*this).oppna;
     redovisa_ = ByggRedovisningspaneler(*this).redovisa;
     ByggUnderhallspaneler(*this, *redovisa_);
     ByggRapportpaneler(*this);
     ByggFargpanel(*this);
-    for (const auto &rubrik : Panelrubriker()) {
-        if (!Panel(QString::fromUtf8(rubrik.panel)))
-            RegistreraArbetspanel(new Arbetspanel(QString::fromUtf8(rubrik.panel),
-                                                  QString::fromUtf8(rubrik.rubriknamn),
-                                                  QString::fromUtf8(rubrik.rubrik), panelyta_));
-    }
     SkyddaInmatning(this);
     // Names and texts are shown as typed, never read as formatting.
     for (auto *etikett : findChildren<QLabel *>())

@@ -5,6 +5,7 @@
 #include "entry/ui/PanelForetagsuppgifter.h"
 #include "entry/ui/Redovisapanel.h"
 #include "entry/ui/SkapaRedpanel.h"
+#include "shell/Arbetspanel.h"
 #include "shell/Huvudfonster.h"
 
 #include <QAction>
@@ -61,5 +62,9 @@ Redovisningspaneler ByggRedovisningspaneler(Huvudfonster &form) {
     QObject::connect(form.Menyval(QStringLiteral("sparaforetag")), &QAction::triggered, redovisa,
                      [&form] { sparaforetagClick(form); });
     ByggForetagsuppgiftspanel(form);
+    // Saving a company asks only for its file; its panel stands empty, without
+    // a heading.
+    form.RegistreraArbetspanel(
+        new Arbetspanel(QStringLiteral("PanelSparaForetag"), QString(), QString()));
     return {skapa, redovisa};
 }

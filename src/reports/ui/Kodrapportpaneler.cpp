@@ -84,8 +84,10 @@ PanelRappkod::PanelRappkod(Huvudfonster &form)
     rutnat->setColumnStretch(1, 1);
     Innehall()->addLayout(rutnat, 1);
 
-    connect(rr, &QPushButton::clicked, this, &PanelRappkod::BitBtnRRkodClick);
-    connect(br, &QPushButton::clicked, this, &PanelRappkod::BitBtnBRkodClick);
+    connect(rr, &QPushButton::clicked, this,
+            [this] { VisaKodrapport(&tovana::ResultatrakningMedKoderUtskrift); });
+    connect(br, &QPushButton::clicked, this,
+            [this] { VisaKodrapport(&tovana::BalansrakningMedKoderUtskrift); });
 }
 
 void PanelRappkod::VisaKoder(bool fyllRutor) {
@@ -107,26 +109,13 @@ void PanelRappkod::BRmedkoderClick() {
     VisaKoder(false);
 }
 
-void PanelRappkod::BitBtnRRkodClick() {
+void PanelRappkod::VisaKodrapport(Kodrapport bygg) {
     form_.Kor([&] {
         std::array<std::string, tovana::kKodkolumner> texter;
         for (std::size_t k = 0; k < rutor_.size(); ++k)
             texter[k] = rutor_[k]->text().toStdString();
         const auto koder = tovana::LasValdakoder(form_.Data(), texter);
-        auto utskrift =
-            tovana::ResultatrakningMedKoderUtskrift(form_.Data(), koder, Utskriftsdatum());
-        AvslutaUtskrift(form_, utskrift);
-    });
-}
-
-void PanelRappkod::BitBtnBRkodClick() {
-    form_.Kor([&] {
-        std::array<std::string, tovana::kKodkolumner> texter;
-        for (std::size_t k = 0; k < rutor_.size(); ++k)
-            texter[k] = rutor_[k]->text().toStdString();
-        const auto koder = tovana::LasValdakoder(form_.Data(), texter);
-        auto utskrift =
-            tovana::BalansrakningMedKoderUtskrift(form_.Data(), koder, Utskriftsdatum());
+        auto utskrift = bygg(form_.Data(), koder, Utskriftsdatum());
         AvslutaUtskrift(form_, utskrift);
     });
 }

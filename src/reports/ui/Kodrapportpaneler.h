@@ -1,9 +1,11 @@
 #pragma once
 // Builds the reports with codes onto the main window and wires their menu items.
 
+#include "reports/Kodrapporter.h"
 #include "shell/Arbetspanel.h"
 
 #include <array>
+#include <string>
 
 class QLineEdit;
 class QListWidget;
@@ -20,8 +22,11 @@ public:
     void RRmedKoderClick();
     // "Rapporter", "Balansräkning med koder": shows the panel, boxes untouched.
     void BRmedkoderClick();
-    void BitBtnRRkodClick();
-    void BitBtnBRkodClick();
+    // The buttons under the boxes: the statement `bygg` makes, split on the
+    // codes of the boxes, in the report window.
+    using Kodrapport = tovana::Utskrift (*)(const tovana::Bokforingsdata &,
+                                            const tovana::Valdakoder &, const std::string &);
+    void VisaKodrapport(Kodrapport bygg);
     // "Rapporter", "Dagbok sorterad efter koder": the printout only.
     void DagbokmedkoderClick();
 
@@ -29,7 +34,7 @@ private:
     void VisaKoder(bool fyllRutor);
 
     Huvudfonster &form_;
-    std::array<QLineEdit *, 6> rutor_{};
+    std::array<QLineEdit *, tovana::kKodkolumner> rutor_{};
     QListWidget *ListBoxRappKod_ = nullptr;
 };
 
