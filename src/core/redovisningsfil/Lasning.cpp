@@ -22,6 +22,7 @@
 #include <mutex>
 #include <optional>
 #include <span>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -52,6 +53,9 @@ std::size_t AntalLf(std::string_view text) {
     return antal + static_cast<std::size_t>(
                        std::count(text.begin() + static_cast<long>(i), text.end(), '\n'));
 }
+
+// The UTF-8 byte order mark a file may begin with (see Tolka).
+constexpr std::string_view kByteordningsmarke = "\xEF\xBB\xBF";
 
 // Files from this size on are read by two threads, each taking about half the lines.
 constexpr std::size_t kDelasFranByte = std::size_t{1} << 20;
@@ -167,10 +171,11 @@ std::optional<Redovisningsinnehall> LasIStycken(const std::string &sokvag, Postl
     const std::uint64_t storlek = fil->Storlek();
     if (storlek < kDelasFranByte)
         return std::nullopt;
-    char borjan[3] = {};
+    char borjan[kByteordningsmarke.size()] = {};
     Kodningsfynd fynd;
-    fynd.byteordning = fil->Las(0, borjan, 3) == 3 && std::string_view(borjan, 3) == "\xEF\xBB\xBF";
-    const std::uint64_t start = fynd.byteordning ? 3 : 0;
+    fynd.byteordning = fil->Las(0, borjan, sizeof borjan) == sizeof borjan &&
+                       std::string_view(borjan, sizeof borjan) == kByteordningsmarke;
+    const std::uint64_t start = fynd.byteordning ? kByteordningsmarke.size() : 0;
     const std::uint64_t poststart = RadslutEfter(*fil, start);
     if (storlek <= poststart || storlek - poststart < kDelasFranByte)
         return std::nullopt;
