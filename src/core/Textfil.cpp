@@ -380,6 +380,8 @@ std::string LasFil(const std::string &sokvag) {
     return bytes;
 }
 
+// The big-ledger reader's file (core/redovisningsfil/Styckelasning.h), here
+// because it is opened as LasFil opens a file.
 Lasbarfil::Lasbarfil(const std::string &sokvag)
     : fd_(OppnaVanligFil(sokvag, O_RDONLY)), sokvag_(sokvag) {
     struct stat st {};
