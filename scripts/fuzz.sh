@@ -18,8 +18,8 @@ flaggor=(-std=c++20 -g -O1 -fno-omit-frame-pointer -fno-sanitize-recover=all -Is
 # what it uses (the SIE reader needs the maintenance and report folders).
 mkdir -p "$bygg/obj" "$bygg/fynd"
 objekt=()
-for kalla in src/core/*.cpp src/chart/*.cpp src/entry/*.cpp src/maintenance/*.cpp \
-    src/reports/*.cpp; do
+for kalla in src/core/*.cpp src/core/redovisningsfil/*.cpp src/chart/*.cpp src/entry/*.cpp \
+    src/maintenance/*.cpp src/reports/*.cpp; do
     mapp="$(basename "$(dirname "$kalla")")"
     o="$bygg/obj/${mapp}_$(basename "${kalla%.cpp}").o"
     $cxx "${flaggor[@]}" -fsanitize=fuzzer-no-link,address,undefined -c "$kalla" -o "$o"

@@ -14,7 +14,8 @@ void BeOmStoraSidor(const void *borjan, std::size_t langd);
 
 // Has the system back the block with cleared memory now, in the calling thread,
 // so that the thread that writes it later does not wait for the clearing. The
-// contents do not change, so the block may be in use; a hint like the above.
+// contents do not change, so the block may be in use, but it must stay
+// allocated until this returns; a hint like the above.
 void FyllISidor(const void *borjan, std::size_t langd);
 
 } // namespace tovana

@@ -2,6 +2,7 @@
 
 #include "core/Fel.h"
 #include "core/Storsidor.h"
+#include "core/redovisningsfil/Styckelasning.h"
 
 #include <algorithm>
 #include <bit>
@@ -379,6 +380,8 @@ std::string LasFil(const std::string &sokvag) {
     return bytes;
 }
 
+// The big-ledger reader's file (core/redovisningsfil/Styckelasning.h), here
+// because it is opened as LasFil opens a file.
 Lasbarfil::Lasbarfil(const std::string &sokvag)
     : fd_(OppnaVanligFil(sokvag, O_RDONLY)), sokvag_(sokvag) {
     struct stat st {};
@@ -404,53 +407,6 @@ std::size_t Lasbarfil::Las(std::uint64_t fran, char *till, std::size_t antal) co
         last += static_cast<std::size_t>(n);
     }
     return last;
-}
-
-Styckelasare::Styckelasare(const Lasbarfil &fil, std::uint64_t fran, std::uint64_t till,
-                           std::size_t buffert)
-    : fil_(fil), pos_(fran), till_(till), buffert_(std::max<std::size_t>(buffert, 2), '\0') {
-    if (till_ <= pos_)
-        slut_ = true;
-}
-
-bool Styckelasare::Nasta(std::string_view &stycke) {
-    std::memmove(buffert_.data(), buffert_.data() + lamnad_, fylld_ - lamnad_);
-    fylld_ -= lamnad_;
-    lamnad_ = 0;
-    for (;;) {
-        while (!slut_ && fylld_ < buffert_.size()) {
-            const std::size_t onskat = static_cast<std::size_t>(
-                std::min<std::uint64_t>(buffert_.size() - fylld_, till_ - pos_));
-            const std::size_t last = fil_.Las(pos_, buffert_.data() + fylld_, onskat);
-            pos_ += last;
-            fylld_ += last;
-            if (last < onskat) {
-                slut_ = true;
-                avkortad_ = till_ != kFilslut;
-            } else if (pos_ == till_) {
-                slut_ = true;
-            }
-        }
-        if (fylld_ == 0)
-            return false;
-        std::size_t snitt = fylld_;
-        if (!slut_) {
-            // Past the last LF; without one, past the last CR that is not the
-            // buffer's last byte (a CR there may be the first half of a CR LF).
-            const char *data = buffert_.data();
-            const void *lf = ::memrchr(data, '\n', fylld_);
-            const void *cr = lf ? nullptr : ::memrchr(data, '\r', fylld_ - 1);
-            const void *radslut = lf ? lf : cr;
-            if (!radslut) {
-                buffert_.resize(buffert_.size() * 2);
-                continue;
-            }
-            snitt = static_cast<std::size_t>(static_cast<const char *>(radslut) - data) + 1;
-        }
-        stycke = std::string_view(buffert_.data(), snitt);
-        lamnad_ = snitt;
-        return true;
-    }
 }
 
 void SkrivFilSakert(const std::string &sokvag, std::string_view bytes) {

@@ -678,3 +678,38 @@ TEST(Styckelasning, TheTableStaysNearThePostCountWhateverTheLayout) {
         EXPECT_LE(innehall.poster.capacity(), 2 * f.antal + 4096);
     }
 }
+
+// Samples that agree and all find long lines, while short ones fill the file
+// between them: the first thread's table outgrows the room judged for it while
+// the second thread may be filling pages of it. Every post comes back in order,
+// as the plain reading of the same bytes gives them.
+TEST(Styckelasning, AFirstPartLongerThanJudgedGrowsItsTable) {
+    constexpr std::size_t kSprang = std::size_t{256} << 10; // between samples
+    const std::string langd(100, 'x');
+    std::string bytes = "Bok\r\n";
+    std::vector<TPost> poster;
+    const auto lagg = [&](bool lang) {
+        TPost post;
+        post.vernr = static_cast<int32_t>(poster.size() % 1000);
+        post.datum = "120101";
+        post.belopp = 1;
+        post.debet = 1930;
+        post.kredit = 3010;
+        post.text = lang ? langd : "";
+        bytes += Postrad(post) + "\r\n";
+        poster.push_back(post);
+    };
+    while (bytes.size() < 16 * kSprang) {
+        // Long lines where the first piece and each sample are read.
+        const bool lang =
+            bytes.size() < kSprang || bytes.size() % kSprang < (std::size_t{24} << 10);
+        lagg(lang);
+    }
+    Testmapp mapp;
+    const std::string fil = mapp.Sokvag("bok.red");
+    SkrivBytes(fil, bytes);
+    const auto innehall = LasRedovisningstabell(fil);
+    ASSERT_EQ(innehall.poster.size(), poster.size() + 1);
+    EXPECT_TRUE(std::equal(poster.begin(), poster.end(), innehall.poster.begin() + 1));
+    EXPECT_EQ(innehall.namn, "Bok");
+}

@@ -441,62 +441,6 @@ TEST_F(Textfil, AnAppendWhoseCloseFailsAfterTheSyncIsSavedOnce) {
     EXPECT_EQ(Kvarlamnat(), std::vector<std::string>{"bok.red"});
 }
 
-// A stretch of a file read piece by piece: the pieces put together are the
-// stretch, every piece but the last ends at a line end that is never a CR LF
-// cut in two, so a line reader of each piece finds the very lines of the whole
-// stretch. Buffers from two bytes up, lines longer than the buffer, stretches
-// that begin or end inside a line or beyond the file's end.
-TEST(Styckelasare, PiecesOfWholeLinesMakeUpTheStretch) {
-    Testmapp mapp;
-    const std::string sokvag = mapp.Sokvag("stycken.txt");
-    std::mt19937_64 slump(20261208);
-    const char tecken[] = {'a', 'b', ';', ' ', '\r', '\n'};
-    const auto rader = [](std::string_view text) {
-        std::vector<std::string_view> alla;
-        Radlasare lasare(text);
-        for (std::string_view rad; lasare.NastaRad(rad);)
-            alla.push_back(rad);
-        return alla;
-    };
-    for (int prov = 0; prov < 3000; ++prov) {
-        std::string bytes(slump() % 300, 'x');
-        for (char &c : bytes)
-            c = slump() % 4 == 0 ? tecken[slump() % 6] : 'a';
-        SkrivBytes(sokvag, bytes);
-        const Lasbarfil fil(sokvag);
-        ASSERT_EQ(fil.Storlek(), bytes.size());
-        const std::uint64_t fran = slump() % (bytes.size() + 2);
-        const std::uint64_t till =
-            slump() % 4 == 0 ? Styckelasare::kFilslut : fran + slump() % (bytes.size() + 3);
-        Styckelasare lasare(fil, fran, till, 2 + slump() % 40);
-        std::string hopsatt;
-        std::vector<std::string_view> styckesrader;
-        std::vector<std::string> stycken;
-        for (std::string_view stycke; lasare.Nasta(stycke);) {
-            ASSERT_FALSE(stycke.empty());
-            stycken.emplace_back(stycke);
-            hopsatt += stycke;
-        }
-        const std::uint64_t slut = std::min<std::uint64_t>(till, bytes.size());
-        const std::string stracka = fran < slut ? bytes.substr(fran, slut - fran) : std::string();
-        ASSERT_EQ(hopsatt, stracka) << prov;
-        // Cut short: a stretch that is not empty reaches beyond the file's end.
-        EXPECT_EQ(lasare.Avkortad(),
-                  till != Styckelasare::kFilslut && till > fran && till > bytes.size());
-        std::size_t pos = fran;
-        for (std::size_t i = 0; i < stycken.size(); ++i) {
-            pos += stycken[i].size();
-            for (auto rad : rader(stycken[i]))
-                styckesrader.push_back(rad);
-            if (i + 1 < stycken.size()) {
-                const char sista = stycken[i].back();
-                EXPECT_TRUE(sista == '\n' || (sista == '\r' && bytes[pos] != '\n')) << prov;
-            }
-        }
-        EXPECT_EQ(styckesrader, rader(stracka)) << prov;
-    }
-}
-
 // The line reader against the plainest reading of the rule (CR LF, LF and a
 // lone CR each end one line), on texts long enough for its sixteen-byte scan.
 TEST(Radlasare, FindsTheLinesThePlainRuleFinds) {
