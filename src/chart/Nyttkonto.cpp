@@ -36,7 +36,7 @@ bool KontrolleraNyttKonto(const Bokforingsdata &data, const Kontoforslag &forsla
     };
 
     const int32_t typ = TextTillHeltal(forslag.typ);
-    if (typ <= 0 || typ >= 9)
+    if (!ArKontoklass(typ))
         underkann(Kontofalt::Ktyp, "Ändra kontotyp! Det måste vara en siffra mellan 1 och 8.");
     if (Teckenantal(forslag.nummer) < 2)
         underkann(Kontofalt::Knummer, "Ändra kontonumret! Det måste vara minst två siffror.");

@@ -35,6 +35,12 @@ enum class Sektion { Ingen, Balansrakning, Resultatrakning, Koder };
 // The side of a posting that increases the class's balance.
 enum class Normalsida { Ingen, Debet, Kredit };
 
+// The total of the entry panel's effect display that a change of the class's
+// figure adds to: the assets, equity and liabilities, or the year's result
+// (which stands in equity, so it adds to that total too). Appropriations and
+// codes add to none.
+enum class Effektsumma { Ingen, Tillgangar, EgetKapitalOchSkulder, AretsResultat };
+
 struct Kontoklass {
     Kontotyp nummer = 0;
     std::string rubrik; // upper-case lists: "TILLGÅNGAR"
@@ -43,6 +49,9 @@ struct Kontoklass {
     Normalsida normalsida = Normalsida::Ingen;
     bool kontoutdrag = false; // the account statement runs a balance for it
     bool overfors = false;    // its balances become next year's opening balances
+    Effektsumma effektsumma = Effektsumma::Ingen;
+    char sietyp = 0;   // the account type an SIE file gives it: 'T', 'S', 'I' or 'K'
+    std::string knapp; // the short caption of the account search's button: "Tillg"
 };
 
 // The class of this number; outside 1..8 the empty class (no heading, no
@@ -51,6 +60,9 @@ const Kontoklass &Klass(int typ);
 
 // Classes 1..8 in order.
 const std::array<Kontoklass, kSistaKlass> &Kontoklasser();
+
+// Whether the number is one of the eight classes (what a new account may be given).
+bool ArKontoklass(int typ);
 
 // Whether accounts of this class are bookkeeping accounts (1..7), as opposed
 // to codes or the sentinel.
@@ -61,5 +73,14 @@ bool ArBokforingsklass(int typ);
 // so that equity, liabilities and the income statement's lines read as credit
 // balances and the period's result is their plain sum.
 double Rapporttecken(int typ);
+
+// The class an account read from an SIE file belongs to: by its type ('T',
+// 'S', 'I', 'K', either case) and, to tell apart what the type leaves open,
+// the usual Swedish number ranges of its first two digits: among 'S' accounts
+// 20 equity, 21 untaxed reserves, the rest liabilities; 88 appropriations
+// among 'I' and 'K'. Without a type, the ranges alone: 1 assets, 20 equity,
+// 21 untaxed reserves, other 2 liabilities, 3 income, 88 appropriations,
+// 80..83 financial income, the rest costs. 2099 with type 'S' is Eget kapital.
+Kontotyp KlassAvSiekonto(int32_t nummer, char sietyp);
 
 } // namespace tovana

@@ -2,9 +2,13 @@
 
 namespace tovana {
 
+bool RedovisningOppen(const Bokforingsdata &data) {
+    return data.KontoplanInlast && data.RedovisningInlast;
+}
+
 Menylage BeraknaMenylage(Menyhandelse handelse, const Bokforingsdata &data) {
     Menylage lage;
-    const bool bada = data.KontoplanInlast && data.RedovisningInlast;
+    const bool bada = RedovisningOppen(data);
     switch (handelse) {
     case Menyhandelse::Start:
         lage.aterstall = true;

@@ -36,6 +36,10 @@ struct Menylage {
     bool operator==(const Menylage &) const = default;
 };
 
+// Whether the books hold a chart and a ledger to work on: what the ledger's
+// group of the menu needs, and the SIE export.
+bool RedovisningOppen(const Bokforingsdata &data);
+
 // The menu change for the event, given the flags as they stand after it.
 Menylage BeraknaMenylage(Menyhandelse handelse, const Bokforingsdata &data);
 

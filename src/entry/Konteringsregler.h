@@ -43,7 +43,7 @@ std::string KontoSaknasText(std::string_view konto);
 // cleared effect area (none when absent), then the message to show (none when
 // empty).
 struct Kontoutfall {
-    std::optional<Effekttexter> effekter;
+    std::optional<Konteringseffekt> effekter;
     std::string meddelande;
 };
 

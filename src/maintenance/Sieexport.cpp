@@ -23,21 +23,6 @@ namespace tovana {
 
 namespace {
 
-char Ktyp(Kontotyp typ) {
-    switch (typ) {
-    case 1:
-        return 'T';
-    case 2:
-    case 3:
-    case 4:
-        return 'S';
-    case 5:
-        return 'I';
-    default:
-        return 'K';
-    }
-}
-
 // The öre of an amount as written, or std::nullopt when it is too large.
 std::optional<int64_t> Oren(double belopp) {
     std::string siffror;
@@ -119,7 +104,7 @@ SieExport Exportera(const Bokforingsdata &data, const std::string &fran, const s
             problem.Lagg("Post " + vilken + " saknar konto.");
         for (const int32_t nummer : {post.debet, post.kredit}) {
             const Kontotyp typ = klass(nummer);
-            if (nummer != 0 && (typ < 1 || typ > 7) && saknadeKonton.insert(nummer).second)
+            if (nummer != 0 && !ArBokforingsklass(typ) && saknadeKonton.insert(nummer).second)
                 problem.Lagg("Konto " + std::to_string(nummer) + " används i post " + vilken +
                              " men finns inte i kontoplanen.");
         }
@@ -201,11 +186,11 @@ SieExport Exportera(const Bokforingsdata &data, const std::string &fran, const s
     long antalKoder = 0;
     for (int32_t slot = 1; slot <= data.Kontoantal; ++slot) {
         const TKonto &konto = data.Konton[static_cast<std::size_t>(slot)];
-        if (konto.typ < 1 || konto.typ > 7)
+        if (!ArBokforingsklass(konto.typ))
             continue;
         const std::string nummer = std::to_string(konto.nummer);
         rader.push_back("#KONTO " + nummer + " " + Citerat(konto.namn));
-        rader.push_back("#KTYP " + nummer + " " + Ktyp(konto.typ));
+        rader.push_back("#KTYP " + nummer + " " + Klass(konto.typ).sietyp);
         ++antalKonton;
     }
     for (int32_t slot = 1; slot <= data.Kontoantal; ++slot) {
@@ -224,7 +209,7 @@ SieExport Exportera(const Bokforingsdata &data, const std::string &fran, const s
     std::set<int32_t> skrivna;
     for (int32_t slot = 1; slot <= data.Kontoantal; ++slot) {
         const TKonto &konto = data.Konton[static_cast<std::size_t>(slot)];
-        if (konto.typ < 1 || konto.typ > 7 || !skrivna.insert(konto.nummer).second)
+        if (!ArBokforingsklass(konto.typ) || !skrivna.insert(konto.nummer).second)
             continue;
         const std::string nummer = std::to_string(konto.nummer);
         const bool balanskonto = Klass(konto.typ).sektion == Sektion::Balansrakning;
@@ -234,7 +219,7 @@ SieExport Exportera(const Bokforingsdata &data, const std::string &fran, const s
                 ibrader.push_back("#IB 0 " + nummer + " " + belopp);
         }
         const double saldo = saldon.Saldo(konto.nummer, konto.typ);
-        const std::string belopp = Punktbelopp(konto.typ == 1 ? saldo : 0.0 - saldo);
+        const std::string belopp = Punktbelopp(Rapporttecken(konto.typ) > 0 ? saldo : 0.0 - saldo);
         if (belopp == "0.00")
             continue;
         (balanskonto ? ubrader : resrader)

@@ -90,41 +90,6 @@ std::optional<int32_t> Nummer(std::string_view text) {
     return static_cast<int32_t>(v);
 }
 
-// The class of this program an account gets from its #KTYP and, where that
-// says nothing more, from the Swedish number ranges.
-Kontotyp Klass(int32_t nummer, char ktyp) {
-    const std::string siffror = std::to_string(nummer);
-    const int forsta = siffror[0] - '0';
-    const int tva = forsta * 10 + (siffror.size() > 1 ? siffror[1] - '0' : 0);
-    switch (std::toupper(static_cast<unsigned char>(ktyp))) {
-    case 'T':
-        return 1;
-    case 'S':
-        return tva == 20 ? 2 : tva == 21 ? 3 : 4;
-    case 'I':
-        return tva == 88 ? 7 : 5;
-    case 'K':
-        return tva == 88 ? 7 : 6;
-    default:
-        break;
-    }
-    if (forsta == 1)
-        return 1;
-    if (tva == 20)
-        return 2;
-    if (tva == 21)
-        return 3;
-    if (forsta == 2)
-        return 4;
-    if (forsta == 3)
-        return 5;
-    if (tva == 88)
-        return 7;
-    if (tva >= 80 && tva <= 83)
-        return 5;
-    return 6;
-}
-
 std::string Falt(const Siepost &post, std::size_t i) {
     return i < post.falt.size() && !post.falt[i].lista ? post.falt[i].text : std::string();
 }
@@ -541,7 +506,7 @@ SieImport Sielasare::Resultat() && {
 
     for (const auto &[nummer, uppgift] : konton_)
         if (uppgift.namngivet)
-            ut.konton.push_back({Klass(nummer, uppgift.ktyp), nummer,
+            ut.konton.push_back({KlassAvSiekonto(nummer, uppgift.ktyp), nummer,
                                  ForstaTecken(Skrivbar(uppgift.namn), kNamnlangd)});
     for (const auto &objekt : objekt_)
         ut.konton.push_back({kKoder, objekt.kod, ForstaTecken(Skrivbar(objekt.namn), kNamnlangd)});

@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <ostream>
+#include <string>
+#include <utility>
 
 using namespace tovana;
 
@@ -68,6 +71,30 @@ TEST(Kontoklasser, EachRowCarriesItsOwnNumberInOrder) {
         ++forvantad;
     }
     EXPECT_EQ(forvantad, kSistaKlass + 1);
+}
+
+// The type an SIE file gives a class, read back with a number of that class's
+// usual range, gives the class again; so does the range alone, and the type
+// decides where the range says otherwise.
+TEST(Kontoklasser, SieTypesAndNumberRangesGiveTheClassBack) {
+    const std::pair<int, int32_t> kVanligt[] = {{1, 1930}, {2, 2010}, {3, 2150}, {4, 2440},
+                                                {5, 3010}, {6, 5010}, {7, 8810}};
+    for (const auto &[klass, nummer] : kVanligt) {
+        SCOPED_TRACE(nummer);
+        const char typ = Klass(klass).sietyp;
+        EXPECT_NE(std::string("TSIK").find(typ), std::string::npos);
+        EXPECT_EQ(KlassAvSiekonto(nummer, typ), klass);
+        EXPECT_EQ(KlassAvSiekonto(nummer, static_cast<char>(std::tolower(typ))), klass);
+        EXPECT_EQ(KlassAvSiekonto(nummer, 0), klass);
+    }
+    EXPECT_EQ(KlassAvSiekonto(8310, 0), kIntakter); // financial income among 8xxx
+    EXPECT_EQ(KlassAvSiekonto(8410, 0), kKostnader);
+    EXPECT_EQ(KlassAvSiekonto(1930, 'S'), kSkulder);
+    EXPECT_EQ(KlassAvSiekonto(8310, 'K'), kKostnader);
+    EXPECT_EQ(KlassAvSiekonto(3010, 'T'), kTillgangar);
+    EXPECT_EQ(KlassAvSiekonto(7, 0), kKostnader); // one digit: the range of 70
+    for (int k = 0; k <= 9; ++k)
+        EXPECT_EQ(ArKontoklass(k), k >= 1 && k <= 8) << k;
 }
 
 } // namespace

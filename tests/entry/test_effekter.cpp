@@ -1,9 +1,11 @@
-// What a post shows in the effect area: the account lines, the two balance
-// sheet totals and the change of the year's result, for every pairing of classes.
+// What a post does to the statements, and how the entry panel's effect area
+// words it: the account lines, the two balance sheet totals and the change of
+// the year's result, for every pairing of classes.
 
 #include "core/Bokforingsdata.h"
 #include "core/Taltext.h"
 #include "entry/Effekter.h"
+#include "entry/ui/Effektetiketter.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +25,8 @@ void LaggTill(Bokforingsdata &data, Kontotyp typ, int32_t nummer, std::string na
 // Label name -> expected text; every label not named must be empty.
 using Forvantat = std::map<std::string, std::string>;
 
-void JamforAlla(const Effekttexter &texter, const Forvantat &forvantat) {
+void JamforAlla(const Konteringseffekt &effekt, const Forvantat &forvantat) {
+    const Effekttexter texter = Effekttexterna(effekt);
     for (const auto &[namn, text] : forvantat)
         EXPECT_EQ(texter[namn], text) << namn;
     for (const std::string &namn : Effektlabelnamn()) {
@@ -140,8 +143,8 @@ TEST_F(EffekterTest, AppropriationsJoinTheAmountAndTouchNoTotal) {
 }
 
 TEST_F(EffekterTest, DebitAloneIsTheDebitHalfOfThePost) {
-    const Effekttexter debet = DebetEffekter(data, 5010, 250);
-    EXPECT_EQ(debet.text, KonteringsEffekter(data, 5010, std::nullopt, 250).text);
+    const Effekttexter debet = Effekttexterna(DebetEffekter(data, 5010, 250));
+    EXPECT_EQ(debet.text, Effekttexterna(KonteringsEffekter(data, 5010, std::nullopt, 250)).text);
     EXPECT_EQ(debet["LabelEKeffekt1"], "Årets resultat minskar med");
     EXPECT_EQ(debet["LabelsummaEKSBel"], "-250,00");
     EXPECT_EQ(debet["LabelsummaTBel"], "");
@@ -260,3 +263,78 @@ INSTANTIATE_TEST_SUITE_P(AllClasses, Klasspar,
                              return "D" + std::to_string(std::get<0>(info.param)) + "K" +
                                     std::to_string(std::get<1>(info.param));
                          });
+
+// The typed effects, class by class, against the rules written out here: a
+// debit grows the assets, costs and appropriations and shrinks the rest; the
+// figure the statements show rises only for the assets; each change lands in
+// the total its class belongs to.
+namespace {
+
+struct Klassregel {
+    Kontotyp klass;
+    bool debetOkar;
+    int debetTecken;
+    bool tillgangar;    // the change counts in the assets' total
+    bool ekOchSkulder;  // in equity and liabilities'
+    bool aretsResultat; // in the year's result
+};
+
+constexpr Klassregel kRegler[] = {
+    {1, true, +1, true, false, false},  {2, false, -1, false, true, false},
+    {3, false, -1, false, true, false}, {4, false, -1, false, true, false},
+    {5, false, -1, false, true, true},  {6, true, -1, false, true, true},
+    {7, true, -1, false, false, false},
+};
+
+double Summa(const std::optional<double> &summa) {
+    return summa.value_or(0.0);
+}
+
+} // namespace
+
+TEST(Konteringseffekt, EachSideFollowsItsClass) {
+    for (const Klassregel &r : kRegler) {
+        SCOPED_TRACE(int{r.klass});
+        Bokforingsdata data;
+        LaggTill(data, r.klass, 100, "Konto");
+        LaggTill(data, 8, 200, "Kod");
+        for (const bool debet : {true, false}) {
+            const Konteringseffekt e = debet ? KonteringsEffekter(data, 100, 200, 250.5)
+                                             : KonteringsEffekter(data, 200, 100, 250.5);
+            const std::optional<Sideffekt> &sida = debet ? e.debet : e.kredit;
+            ASSERT_TRUE(sida.has_value());
+            EXPECT_FALSE((debet ? e.kredit : e.debet).has_value()) << "a code has no effect";
+            EXPECT_EQ(sida->klass, r.klass);
+            EXPECT_EQ(sida->konto, "Konto");
+            EXPECT_EQ(sida->belopp, 250.5);
+            EXPECT_EQ(sida->okar, debet == r.debetOkar);
+            EXPECT_EQ(sida->tecken, debet ? r.debetTecken : -r.debetTecken);
+            const double andring = sida->Andring();
+            EXPECT_EQ(e.tillgangar, r.tillgangar ? std::optional(andring) : std::nullopt);
+            EXPECT_EQ(e.egetKapitalOchSkulder,
+                      r.ekOchSkulder ? std::optional(andring) : std::nullopt);
+            EXPECT_EQ(e.aretsResultat, r.aretsResultat ? std::optional(andring) : std::nullopt);
+        }
+    }
+}
+
+// Any post between two accounts of classes 1..6 keeps the balance sheet
+// balanced: what the assets gain, equity and
+// liabilities (the result included) gain too, whatever the amount's sign.
+TEST(Konteringseffekt, EveryPostKeepsTheBalanceSheetBalanced) {
+    Bokforingsdata data;
+    for (int k = 1; k <= 6; ++k)
+        LaggTill(data, static_cast<Kontotyp>(k), 10 * k, "K" + std::to_string(k));
+    for (int d = 1; d <= 6; ++d)
+        for (int c = 1; c <= 6; ++c)
+            for (const double belopp : {0.0, 0.01, 1000.0, -37.5, 1234567.89}) {
+                const Konteringseffekt e = KonteringsEffekter(data, 10 * d, 10 * c, belopp);
+                ASSERT_TRUE(e.debet && e.kredit);
+                EXPECT_DOUBLE_EQ(Summa(e.tillgangar), Summa(e.egetKapitalOchSkulder))
+                    << d << "/" << c << " " << belopp;
+                // Each side counts once in one of the two balance sheet totals.
+                EXPECT_DOUBLE_EQ(e.debet->Andring() + e.kredit->Andring(),
+                                 Summa(e.tillgangar) + Summa(e.egetKapitalOchSkulder))
+                    << d << "/" << c;
+            }
+}

@@ -6,6 +6,7 @@
 #include "core/Fel.h"
 #include "core/Taltext.h"
 #include "entry/Konteringsregler.h"
+#include "entry/ui/Effektetiketter.h"
 
 #include <gtest/gtest.h>
 
@@ -53,7 +54,7 @@ TEST_P(LamnaKontoruta, ChecksTheSidesAndShowsEffectsOrTheMissingAccount) {
     const std::string bankrad = v.bankrad;
     ASSERT_EQ(utfall.effekter.has_value(), !bankrad.empty());
     if (utfall.effekter) {
-        EXPECT_EQ((*utfall.effekter)["LabelTeffekt1"], bankrad);
+        EXPECT_EQ(Effekttexterna(*utfall.effekter)["LabelTeffekt1"], bankrad);
     }
     const std::string saknas = v.saknas;
     EXPECT_EQ(utfall.meddelande, saknas.empty() ? "" : KontoSaknasText(saknas));

@@ -2,6 +2,7 @@
 
 #include "chart/Kontoplan.h"
 #include "chart/Nyttkonto.h"
+#include "core/Kontoklasser.h"
 #include "shell/Huvudfonster.h"
 #include "shell/Kontroller.h"
 
@@ -41,17 +42,17 @@ Panelnyakonton::Panelnyakonton(Huvudfonster &form)
     vanster->addLayout(falt);
     auto *BitBtnKplan = Knapp(this, "BitBtnKplan", QStringLiteral("Lägg till detta konto"));
     vanster->addWidget(BitBtnKplan, 0, Qt::AlignLeft);
-    auto *MemoNyttkonto =
-        Memo(this, "MemoNyttkonto",
-             {QStringLiteral("1. Ange kontots typ med någon av följande siffror"),
-              QStringLiteral("     1 Tillgångar"), QStringLiteral("     2 Eget kapital"),
-              QStringLiteral("     3 Obeskattade reserver"), QStringLiteral("     4 Skulder"),
-              QStringLiteral("     5 Intäkter"), QStringLiteral("     6 Kostnader"),
-              QStringLiteral("     7 Bokslutsdispositioner"), QStringLiteral("     8 Koder"),
-              QStringLiteral("2. Ange valfritt kontonummer med siffror"),
-              QStringLiteral("3. Ange kontots namn"),
-              QStringLiteral("4. Klicka på knappen för att lägga till det nya kontot"), QString(),
-              QStringLiteral("GLÖM inte att spara kontoplanen när du lagt till alla konton!")});
+    QStringList anvisning{QStringLiteral("1. Ange kontots typ med någon av följande siffror")};
+    for (const tovana::Kontoklass &klass : tovana::Kontoklasser())
+        anvisning << QStringLiteral("     %1 %2")
+                         .arg(int{klass.nummer})
+                         .arg(QString::fromStdString(klass.namn));
+    anvisning << QStringLiteral("2. Ange valfritt kontonummer med siffror")
+              << QStringLiteral("3. Ange kontots namn")
+              << QStringLiteral("4. Klicka på knappen för att lägga till det nya kontot")
+              << QString()
+              << QStringLiteral("GLÖM inte att spara kontoplanen när du lagt till alla konton!");
+    auto *MemoNyttkonto = Memo(this, "MemoNyttkonto", anvisning);
     vanster->addWidget(MemoNyttkonto);
     vanster->addStretch(1);
     rad->addLayout(vanster);

@@ -1,5 +1,6 @@
 #include "entry/ui/Effektyta.h"
 
+#include "core/Kontoklasser.h"
 #include "shell/Kontroller.h"
 
 #include <QFont>
@@ -20,6 +21,11 @@ using kontroller::Stilsatt;
 // A statement's caption, larger than the rest.
 QLabel *Rubriketikett(QWidget *parent, const char *namn, const QString &text) {
     return Stilsatt(Etikett(parent, namn, text), Fet, 1.2);
+}
+
+// A class's name as its caption.
+QString Klassnamn(tovana::Kontotyp klass) {
+    return QString::fromStdString(tovana::Klass(klass).namn);
 }
 
 // A class's caption over its lines.
@@ -91,16 +97,16 @@ Effektyta::Effektyta(QWidget *parent) : QWidget(parent) {
 
     rubrik(balans,
            Rubriketikett(this, "LabelEffektBR", QStringLiteral("Effekter i balansräkningen")));
-    rubrik(balans, Klassrubrik(this, "LabelTklass", QStringLiteral("Tillgångar")));
+    rubrik(balans, Klassrubrik(this, "LabelTklass", Klassnamn(tovana::kTillgangar)));
     rad(balans, "LabelTeffekt1");
     rad(balans, "LabelTeffekt2");
     summa(balans, QStringLiteral("Summa tillgångar"), "LabelsummaTBel");
-    rubrik(balans, Klassrubrik(this, "LabelEKklass", QStringLiteral("Eget kapital")));
+    rubrik(balans, Klassrubrik(this, "LabelEKklass", Klassnamn(tovana::kEgetKapital)));
     rad(balans, "LabelEKeffekt1");
     rad(balans, "LabelEKeffekt2");
-    rubrik(balans, Klassrubrik(this, "LabelORklass", QStringLiteral("Obeskattade reserver")));
+    rubrik(balans, Klassrubrik(this, "LabelORklass", Klassnamn(tovana::kObeskattadeReserver)));
     rad(balans, "LabelOReffekt1");
-    rubrik(balans, Klassrubrik(this, "LabelSklass", QStringLiteral("Skulder")));
+    rubrik(balans, Klassrubrik(this, "LabelSklass", Klassnamn(tovana::kSkulder)));
     rad(balans, "LabelSeffekt1");
     rad(balans, "LabelSeffekt2");
     summa(balans, QStringLiteral("Summa eget kapital och skulder"), "LabelsummaEKSBel");
@@ -108,13 +114,13 @@ Effektyta::Effektyta(QWidget *parent) : QWidget(parent) {
 
     rubrik(resultat,
            Rubriketikett(this, "LabelEffektRR", QStringLiteral("Effekter i resultaträkningen")));
-    rubrik(resultat, Klassrubrik(this, "LabelIklass", QStringLiteral("Intäkter")));
+    rubrik(resultat, Klassrubrik(this, "LabelIklass", Klassnamn(tovana::kIntakter)));
     rad(resultat, "LabelIeffekt1");
     rad(resultat, "LabelIeffekt2");
-    rubrik(resultat, Klassrubrik(this, "LabelKklass", QStringLiteral("Kostnader")));
+    rubrik(resultat, Klassrubrik(this, "LabelKklass", Klassnamn(tovana::kKostnader)));
     rad(resultat, "LabelKeffekt1");
     rad(resultat, "LabelKeffekt2");
-    rubrik(resultat, Klassrubrik(this, "LabelBDklass", QStringLiteral("Bokslutsdispositioner")));
+    rubrik(resultat, Klassrubrik(this, "LabelBDklass", Klassnamn(tovana::kBokslutsdispositioner)));
     rad(resultat, "LabelBDeffekt1");
     summa(resultat, QStringLiteral("Årets resultat ändras med"), "LabelAReffektBel");
     resultat->setRowStretch(resultat->rowCount(), 1);
@@ -126,7 +132,8 @@ Effektyta::Effektyta(QWidget *parent) : QWidget(parent) {
     yta->addLayout(resultat, 1);
 }
 
-void Effektyta::Visa(const tovana::Effekttexter &texter) {
+void Effektyta::Visa(const tovana::Konteringseffekt &effekt) {
+    const tovana::Effekttexter texter = tovana::Effekttexterna(effekt);
     for (std::size_t i = 0; i < etiketter_.size(); ++i) {
         const QString text = QString::fromStdString(texter.text[i]);
         etiketter_[i]->setText(text);

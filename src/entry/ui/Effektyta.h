@@ -1,9 +1,9 @@
 #pragma once
 // The effect area of the entry panel: what the post being keyed does to the
 // balance sheet and the income statement, one caption per class and the 27
-// labels that the effect texts are written into.
+// labels that the post's effects are worded into (entry/ui/Effektetiketter).
 
-#include "entry/Effekter.h"
+#include "entry/ui/Effektetiketter.h"
 
 #include <QWidget>
 
@@ -19,8 +19,8 @@ public:
     // right).
     explicit Effektyta(QWidget *parent = nullptr);
 
-    void Visa(const tovana::Effekttexter &texter); // writes all 27 labels
-    void RensaEffekter();                          // empties all 27
+    void Visa(const tovana::Konteringseffekt &effekt); // writes all 27 labels
+    void RensaEffekter();                              // empties all 27
 
 protected:
     void resizeEvent(QResizeEvent *handelse) override;

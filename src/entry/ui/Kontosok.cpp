@@ -1,5 +1,6 @@
 #include "entry/ui/Kontosok.h"
 
+#include "core/Kontoklasser.h"
 #include "entry/Kontolistor.h"
 #include "shell/Kontroller.h"
 
@@ -10,6 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <iterator>
+
 Kontosok::Kontosok(const tovana::Bokforingsdata &data, QWidget *parent)
     : QWidget(parent), data_(data) {
     setObjectName(QStringLiteral("Kontosok"));
@@ -17,28 +20,24 @@ Kontosok::Kontosok(const tovana::Bokforingsdata &data, QWidget *parent)
     auto *guide = kontroller::Radbrytande(
         this, "LabelKlickaKnappar", QStringLiteral("Klicka på knapparna för att visa kontoplanen"));
 
-    struct Knapp {
-        const char *namn;
-        const char *text;
-    };
-    // Left to right in class order, 1..8.
-    static const Knapp kKnappar[] = {
-        {"BitBtnT", "Tillg"},  {"BitBtnE", "EK"},   {"BitBtnOR", "OR"}, {"BitBtnS", "Skuld"},
-        {"BitBtnI", "Intäkt"}, {"BitBtnK", "Kost"}, {"BitBtnBD", "BD"}, {"BitBtnKod", "Kod"}};
+    // The buttons' objectNames, left to right in class order.
+    static const char *const kKnappnamn[] = {"BitBtnT", "BitBtnE", "BitBtnOR", "BitBtnS",
+                                             "BitBtnI", "BitBtnK", "BitBtnBD", "BitBtnKod"};
+    static_assert(std::size(kKnappnamn) == tovana::kSistaKlass);
     auto *knapprad = new QHBoxLayout;
     knapprad->setSpacing(2);
-    tovana::Kontotyp klass = 1;
-    for (const Knapp &k : kKnappar) {
+    for (const tovana::Kontoklass &klass : tovana::Kontoklasser()) {
         // As narrow as the caption allows, so the row fits beside the effect area.
         auto *knapp = kontroller::Stilsatt(
-            kontroller::Knapp(this, k.namn, QString::fromUtf8(k.text)), kontroller::Vanlig, 0.9);
+            kontroller::Knapp(this, kKnappnamn[klass.nummer - tovana::kForstaKlass],
+                              QString::fromStdString(klass.knapp)),
+            kontroller::Vanlig, 0.9);
         knapp->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         knapp->setMinimumWidth(QFontMetrics(knapp->font()).horizontalAdvance(knapp->text()) + 12);
         connect(knapp, &QPushButton::clicked, this,
-                [this, klass] { Visa(tovana::KontonIKlass(data_, klass)); });
+                [this, nummer = klass.nummer] { Visa(tovana::KontonIKlass(data_, nummer)); });
         knapprad->addWidget(knapp);
         knappar_.append(knapp);
-        ++klass;
     }
 
     lista_ = kontroller::Lista(this, "ListBoxvisaKonton");

@@ -117,9 +117,8 @@ void PanelSIE::ImporteraSIEClick() {
     form_.Kor([&] {
         form_.VisaArbetspanel(this);
         Rensa();
-        // The export needs a ledger; the menu's rule says when there is one.
-        const QAction *exportera = form_.Menyval(QStringLiteral("ExporteraSIE"));
-        AktiveraExport(exportera && exportera->isEnabled());
+        // The export needs a chart and a ledger in memory.
+        AktiveraExport(tovana::RedovisningOppen(form_.Data()));
         BitBtnSIEimport_->setFocus();
     });
 }
