@@ -16,11 +16,11 @@
 
 #include "Fonsterskelett.h"
 
-#include "shell/Arbetspanel.h"
-#include "shell/Skrivbord.h"
 #include "shell/Svenska.h"
 #include "shell/TForm1.h"
 #include "support/Testskrivbord.h"
+#include "ui/Arbetspanel.h"
+#include "ui/Skrivbord.h"
 
 #include <QAction>
 #include <QApplication>

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev qt6-qpa-plugins libgtest-dev libbenchmark-dev
           libgl-dev fonts-dejavu-core xauth chromium poppler-utils qt6-translations-l10n
-          clang-14 libclang-rt-14-dev clang-format git libxml2-utils)
+          clang-14 libclang-rt-14-dev clang-format git libxml2-utils python3)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Checks the formatting, builds the program and runs every test; the run ends
+# Checks the formatting and that no source folder includes against the layers
+# (scripts/inkluderingsgraf.py), builds the program and runs every test; the run ends
 # with ctest's summary.
 # Before it: the core tests built with AddressSanitizer and UndefinedBehaviorSanitizer
 # (build-asan/), and a short run of every fuzz target (scripts/fuzz.sh).
@@ -7,6 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 bash scripts/format-check.sh
+python3 scripts/inkluderingsgraf.py
 bash scripts/build.sh
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOVANA_SANITIZE=ON \

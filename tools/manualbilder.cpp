@@ -14,8 +14,8 @@
 // Exits 1 with a message on stderr when a file cannot be made or a control is
 // missing.
 
-#include "shell/Skrivbord.h"
 #include "shell/TForm1.h"
+#include "ui/Skrivbord.h"
 
 #include <QAction>
 #include <QApplication>

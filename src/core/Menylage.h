@@ -10,8 +10,21 @@
 // keyed right away.
 
 #include "core/Bokforingsdata.h"
+#include "core/Menynamn.h"
+
+#include <array>
 
 namespace tovana {
+
+// The items of the chart's group and of the ledger's group.
+inline constexpr std::array kKontoplansgrupp{meny::Nyttkonto1, meny::Redigera1, meny::Visa1,
+                                             meny::SparasomKplan, meny::Momskoder};
+inline constexpr std::array kRedovisningsgrupp{
+    meny::Redovisa,      meny::RedSortera,   meny::sparaforetag,   meny::RapportRes,
+    meny::RapportBal,    meny::RapportKonto, meny::Dagbok,         meny::Startsidautskrift,
+    meny::RRmedKoder,    meny::BRmedkoder,   meny::Dagbokmedkoder, meny::KollKplan,
+    meny::HamtaIB,       meny::Oanv,         meny::ExporteraSIE,   meny::Foretagsuppgifter,
+    meny::RapportPeriod, meny::Momsrapport};
 
 // What just happened to the state.
 enum class Menyhandelse {

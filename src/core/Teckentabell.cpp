@@ -1,7 +1,7 @@
 #include "core/Teckentabell.h"
 
 #include "core/Fel.h"
-#include "core/redovisningsfil/Kodningsfynd.h"
+#include "core/Kodningsfynd.h"
 
 #include <algorithm>
 #include <array>

@@ -2,7 +2,6 @@
 
 #include "core/Fel.h"
 #include "core/Storsidor.h"
-#include "core/redovisningsfil/Styckelasning.h"
 
 #include <algorithm>
 #include <bit>
@@ -23,6 +22,25 @@
 #endif
 
 namespace tovana {
+
+// Opens a file without blocking (a FIFO would wait for a writer) and refuses
+// anything but a regular file; the descriptor, or a raised Filfel.
+int OppnaVanligFil(const std::string &sokvag, int flaggor) {
+    const int fd = ::open(sokvag.c_str(), flaggor | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0)
+        throw Filfel(errno == ENXIO ? EACCES : errno, sokvag);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        const int fel = errno;
+        ::close(fd);
+        throw Filfel(fel, sokvag);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        throw Filfel(S_ISDIR(st.st_mode) ? EISDIR : EACCES, sokvag);
+    }
+    return fd;
+}
 
 namespace {
 
@@ -73,25 +91,6 @@ mode_t NyFilrattighet() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
-}
-
-// Opens a file without blocking (a FIFO would wait for a writer) and refuses
-// anything but a regular file; the descriptor, or a raised Filfel.
-int OppnaVanligFil(const std::string &sokvag, int flaggor) {
-    const int fd = ::open(sokvag.c_str(), flaggor | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0)
-        throw Filfel(errno == ENXIO ? EACCES : errno, sokvag);
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) {
-        const int fel = errno;
-        ::close(fd);
-        throw Filfel(fel, sokvag);
-    }
-    if (!S_ISREG(st.st_mode)) {
-        ::close(fd);
-        throw Filfel(S_ISDIR(st.st_mode) ? EISDIR : EACCES, sokvag);
-    }
-    return fd;
 }
 
 void SkrivFil(const std::string &sokvag, const std::function<void(const Skrivmal &)> &innehall,
@@ -378,35 +377,6 @@ std::string LasFil(const std::string &sokvag) {
     }
     ::close(fd);
     return bytes;
-}
-
-// The big-ledger reader's file (core/redovisningsfil/Styckelasning.h), here
-// because it is opened as LasFil opens a file.
-Lasbarfil::Lasbarfil(const std::string &sokvag)
-    : fd_(OppnaVanligFil(sokvag, O_RDONLY)), sokvag_(sokvag) {
-    struct stat st {};
-    if (::fstat(fd_, &st) == 0 && st.st_size > 0)
-        storlek_ = static_cast<std::uint64_t>(st.st_size);
-}
-
-Lasbarfil::~Lasbarfil() {
-    ::close(fd_);
-}
-
-std::size_t Lasbarfil::Las(std::uint64_t fran, char *till, std::size_t antal) const {
-    std::size_t last = 0;
-    while (last < antal) {
-        const ssize_t n = ::pread(fd_, till + last, antal - last, static_cast<off_t>(fran + last));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            throw Filfel(errno, sokvag_);
-        }
-        if (n == 0)
-            break;
-        last += static_cast<std::size_t>(n);
-    }
-    return last;
 }
 
 void SkrivFilSakert(const std::string &sokvag, std::string_view bytes) {

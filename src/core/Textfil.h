@@ -62,6 +62,10 @@ constexpr int kAntalKopior = 5;
 int SkiljKopiorFranFilen(const std::string &sokvag);
 
 // What a written file's bytes are handed to, piece by piece and in order.
+// Opens a file without blocking (a FIFO would wait for a writer) and refuses
+// anything but a regular file: the descriptor, or a raised Filfel.
+int OppnaVanligFil(const std::string &sokvag, int flaggor);
+
 using Skrivmal = std::function<void(std::string_view)>;
 
 // A rewrite made ready but not yet in the file's place: the constructor writes

@@ -1,8 +1,9 @@
 #include "shell/Fargpanel.h"
+#include "core/Menynamn.h"
 
 #include "core/Installningar.h"
-#include "shell/Huvudfonster.h"
-#include "shell/Kontroller.h"
+#include "ui/Huvudfonster.h"
+#include "ui/Kontroller.h"
 
 #include <QAction>
 #include <QFontMetrics>
@@ -144,10 +145,9 @@ void Anvndpunktsomdecimaltecken1Click(Huvudfonster &form) {
 PanelFarg *ByggFargpanel(Huvudfonster &form) {
     auto *panel = new PanelFarg(form);
     form.RegistreraArbetspanel(panel);
-    QObject::connect(form.Menyval(QStringLiteral("farger")), &QAction::triggered, panel,
+    QObject::connect(form.Menyval(tovana::meny::farger), &QAction::triggered, panel,
                      &PanelFarg::fargerClick);
-    QObject::connect(form.Menyval(QStringLiteral("Anvndpunktsomdecimaltecken1")),
-                     &QAction::triggered, panel,
-                     [&form] { Anvndpunktsomdecimaltecken1Click(form); });
+    QObject::connect(form.Menyval(tovana::meny::Anvndpunktsomdecimaltecken1), &QAction::triggered,
+                     panel, [&form] { Anvndpunktsomdecimaltecken1Click(form); });
     return panel;
 }

@@ -4,7 +4,7 @@
 // a button that colours every work panel with the colour last shown and saves
 // it in the settings file. Also the decimal-point option of the same menu.
 
-#include "shell/Arbetspanel.h"
+#include "ui/Arbetspanel.h"
 
 #include <QLabel>
 

@@ -8,14 +8,14 @@
 #include "entry/ui/Redovisningspaneler.h"
 #include "maintenance/ui/Underhallspaneler.h"
 #include "reports/ui/Rapportpaneler.h"
-#include "shell/Arbetspanel.h"
-#include "shell/Avkortadetikett.h"
 #include "shell/Fargpanel.h"
-#include "shell/Inmatning.h"
-#include "shell/Kontroller.h"
 #include "shell/Manual.h"
 #include "shell/Startmapp.h"
 #include "shell/Valkomstpanel.h"
+#include "ui/Arbetspanel.h"
+#include "ui/Avkortadetikett.h"
+#include "ui/Inmatning.h"
+#include "ui/Kontroller.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -55,50 +55,53 @@ const std::vector<Meny> &Huvudmeny() {
         {"MenyKontoplan",
          "Kontoplan",
          "K",
-         {{"Skapany1", "Skapa ny kontoplan", "S"},
-          {"Oppna1", "Öppna kontoplan", "Ö"},
-          {"Nyttkonto1", "Lägga in ett nytt konto", "L"},
-          {"Redigera1", "Redigera konton", "R"},
-          {"Visa1", "Visa kontoplanen", "V"},
-          {"SparasomKplan", "Spara som", "m"}}},
+         {{tovana::meny::Skapany1, "Skapa ny kontoplan", "S"},
+          {tovana::meny::Oppna1, "Öppna kontoplan", "Ö"},
+          {tovana::meny::Nyttkonto1, "Lägga in ett nytt konto", "L"},
+          {tovana::meny::Redigera1, "Redigera konton", "R"},
+          {tovana::meny::Visa1, "Visa kontoplanen", "V"},
+          {tovana::meny::SparasomKplan, "Spara som", "m"}}},
         {"MenyRedovisning",
          "Redovisning",
          "R",
-         {{"Skapaennyredovisning2", "Skapa en ny redovisning", "S"},
-          {"Oppnared", "Öppna en redovisning", "Ö"},
-          {"Redovisa", "Redovisa", "R"},
-          {"RedSortera", "Sortera om redovisningen", "t"}}},
+         {{tovana::meny::Skapaennyredovisning2, "Skapa en ny redovisning", "S"},
+          {tovana::meny::Oppnared, "Öppna en redovisning", "Ö"},
+          {tovana::meny::Redovisa, "Redovisa", "R"},
+          {tovana::meny::RedSortera, "Sortera om redovisningen", "t"}}},
         {"MenyRapporter",
          "Rapporter",
          "p",
-         {{"RapportRes", "Resultaträkning", "R"},
-          {"RapportBal", "Balansräkning", "B"},
-          {"RapportPeriod", "Resultat- och balansräkning för en period", "p"},
-          {"RapportKonto", "Kontoutdrag", "K"},
-          {"Dagbok", "Dagbok", "D"},
-          {"RRmedKoder", "Resultaträkning med koder", "m"},
-          {"BRmedkoder", "Balansräkning med koder", "o"},
-          {"Dagbokmedkoder", "Dagbok sorterad efter koder", "s"},
-          {"Momsrapport", "Momsrapport", "a"}}},
+         {{tovana::meny::RapportRes, "Resultaträkning", "R"},
+          {tovana::meny::RapportBal, "Balansräkning", "B"},
+          {tovana::meny::RapportPeriod, "Resultat- och balansräkning för en period", "p"},
+          {tovana::meny::RapportKonto, "Kontoutdrag", "K"},
+          {tovana::meny::Dagbok, "Dagbok", "D"},
+          {tovana::meny::RRmedKoder, "Resultaträkning med koder", "m"},
+          {tovana::meny::BRmedkoder, "Balansräkning med koder", "o"},
+          {tovana::meny::Dagbokmedkoder, "Dagbok sorterad efter koder", "s"},
+          {tovana::meny::Momsrapport, "Momsrapport", "a"}}},
         {"MenyForetag",
          "Företag",
          "F",
-         {{"oppnaforetag", "Öppna företag", "Ö"},
-          {"sparaforetag", "Spara som företag", "S"},
-          {"Foretagsuppgifter", "Företagsuppgifter", "u"}}},
-        {"MenyUtskrifter", "Utskrifter", "U", {{"Startsidautskrift", "Startsida", "S"}}},
+         {{tovana::meny::oppnaforetag, "Öppna företag", "Ö"},
+          {tovana::meny::sparaforetag, "Spara som företag", "S"},
+          {tovana::meny::Foretagsuppgifter, "Företagsuppgifter", "u"}}},
+        {"MenyUtskrifter",
+         "Utskrifter",
+         "U",
+         {{tovana::meny::Startsidautskrift, "Startsida", "S"}}},
         {"MenySpecial",
          "Special",
          "S",
-         {{"KollKplan", "Kontrollera att alla använda konton finns i kontoplanen", "K"},
-          {"HamtaIB", "Hämta IB-poster från fjolårets redovisning", "H"},
-          {"farger", "Ändra bakgrundsfärg", "Ä"},
-          {"Oanv", "Visa konton/koder som inte används", "V"},
-          {"Momskoder", "Momsrutor för kontoplanens konton", "M"},
-          {"Anvndpunktsomdecimaltecken1", "Använd punkt som decimaltecken", "A"},
-          {"ExporteraSIE", "Exportera SIE 4-fil", "E"},
-          {"ImporteraSIE", "Importera SIE 4-fil", "I"}}},
-        {"MenyAvsluta", "Avsluta", "A", {{"lamnatovana", "Lämna Tovana", "L"}}},
+         {{tovana::meny::KollKplan, "Kontrollera att alla använda konton finns i kontoplanen", "K"},
+          {tovana::meny::HamtaIB, "Hämta IB-poster från fjolårets redovisning", "H"},
+          {tovana::meny::farger, "Ändra bakgrundsfärg", "Ä"},
+          {tovana::meny::Oanv, "Visa konton/koder som inte används", "V"},
+          {tovana::meny::Momskoder, "Momsrutor för kontoplanens konton", "M"},
+          {tovana::meny::Anvndpunktsomdecimaltecken1, "Använd punkt som decimaltecken", "A"},
+          {tovana::meny::ExporteraSIE, "Exportera SIE 4-fil", "E"},
+          {tovana::meny::ImporteraSIE, "Importera SIE 4-fil", "I"}}},
+        {"MenyAvsluta", "Avsluta", "A", {{tovana::meny::lamnatovana, "Lämna Tovana", "L"}}},
     };
     return meny;
 }
@@ -113,15 +116,6 @@ QString MedTangent(const QString &text, const QString &tangent) {
         ut.insert(plats, QLatin1Char('&'));
     return ut;
 }
-
-const QStringList kKontoplansgrupp = {"Nyttkonto1", "Redigera1", "Visa1", "SparasomKplan",
-                                      "Momskoder"};
-
-const QStringList kRedovisningsgrupp = {
-    "Redovisa",          "RedSortera",    "sparaforetag",      "RapportRes", "RapportBal",
-    "RapportKonto",      "Dagbok",        "Startsidautskrift", "RRmedKoder", "BRmedkoder",
-    "Dagbokmedkoder",    "KollKplan",     "HamtaIB",           "Oanv",       "ExporteraSIE",
-    "Foretagsuppgifter", "RapportPeriod", "Momsrapport"};
 
 // The work panels, in their order. Each subsystem builds its own with its
 // heading and registers it.
@@ -276,7 +270,7 @@ void TForm1::ByggMeny() {
     QMenu *manual = rad->addMenu(QStringLiteral("&Manual"));
     manual->setObjectName(QStringLiteral("MenyManual"));
     ByggManualmeny(manual);
-    connect(Menyval(QStringLiteral("lamnatovana")), &QAction::triggered, this,
+    connect(Menyval(tovana::meny::lamnatovana), &QAction::triggered, this,
             &TForm1::lamnaTovanaClick);
     // F10 opens the first menu, from where the arrows reach the others.
     auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
@@ -332,12 +326,12 @@ void TForm1::VisaArbetspanel(QWidget *panel) {
 }
 
 void TForm1::AktiveraKontoplansgrupp() {
-    for (const auto &namn : kKontoplansgrupp)
+    for (const char *namn : tovana::kKontoplansgrupp)
         AktiveraMenyval(namn);
 }
 
 void TForm1::AktiveraRedovisningsgrupp() {
-    for (const auto &namn : kRedovisningsgrupp)
+    for (const char *namn : tovana::kRedovisningsgrupp)
         AktiveraMenyval(namn);
 }
 
@@ -348,18 +342,23 @@ void TForm1::AktiveraMenyval(const QString &namn) {
 
 void TForm1::Menyandring(tovana::Menyhandelse handelse) {
     const tovana::Menylage lage = tovana::BeraknaMenylage(handelse, data_);
-    if (lage.aterstall)
-        for (const auto &namn : kKontoplansgrupp + kRedovisningsgrupp)
-            if (QAction *val = Menyval(namn))
-                val->setEnabled(false);
+    if (lage.aterstall) {
+        const auto stang = [this](const auto &grupp) {
+            for (const char *namn : grupp)
+                if (QAction *val = Menyval(namn))
+                    val->setEnabled(false);
+        };
+        stang(tovana::kKontoplansgrupp);
+        stang(tovana::kRedovisningsgrupp);
+    }
     if (lage.kontoplansgrupp)
         AktiveraKontoplansgrupp();
     if (lage.nyttkonto)
-        AktiveraMenyval(QStringLiteral("Nyttkonto1"));
+        AktiveraMenyval(tovana::meny::Nyttkonto1);
     if (lage.redovisningsgrupp)
         AktiveraRedovisningsgrupp();
     if (lage.redovisa)
-        AktiveraMenyval(QStringLiteral("Redovisa"));
+        AktiveraMenyval(tovana::meny::Redovisa);
 }
 
 namespace {

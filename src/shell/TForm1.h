@@ -9,8 +9,8 @@
 
 #include "core/Bokforingsdata.h"
 #include "core/Menylage.h"
-#include "shell/Huvudfonster.h"
-#include "shell/Skrivbord.h"
+#include "ui/Huvudfonster.h"
+#include "ui/Skrivbord.h"
 
 #include <QMainWindow>
 #include <QRect>

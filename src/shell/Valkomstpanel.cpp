@@ -1,6 +1,6 @@
 #include "shell/Valkomstpanel.h"
 
-#include "shell/Kontroller.h"
+#include "ui/Kontroller.h"
 
 #include <QGridLayout>
 #include <QLabel>

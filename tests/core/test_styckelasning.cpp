@@ -3,8 +3,8 @@
 // their encoding is what the whole tells.
 
 #include "Testmapp.h"
+#include "core/Kodningsfynd.h"
 #include "core/Textfil.h"
-#include "core/redovisningsfil/Kodningsfynd.h"
 #include "core/redovisningsfil/Styckelasning.h"
 
 #include <gtest/gtest.h>

@@ -2,9 +2,9 @@
 // controls off, the drawn size shows without scroll bars, and at start the
 // window is fitted into the screen's free area.
 
-#include "shell/Arbetspanel.h"
 #include "shell/TForm1.h"
 #include "support/Testskrivbord.h"
+#include "ui/Arbetspanel.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -2,9 +2,9 @@
 // within its menu, the captions show unchanged, Alt with a menu's letter opens
 // it, the item's letter picks the item, and F10 opens the first menu.
 
-#include "shell/Arbetspanel.h"
 #include "shell/TForm1.h"
 #include "support/Testskrivbord.h"
+#include "ui/Arbetspanel.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,10 +2,10 @@
 // within their columns and the window keeps its size, controls stay put while
 // a message comes and goes, and every effect sentence shows whole.
 
-#include "shell/Arbetspanel.h"
 #include "shell/TForm1.h"
 #include "support/Testfiler.h"
 #include "support/Testskrivbord.h"
+#include "ui/Arbetspanel.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,10 +1,10 @@
 // The main window at start-up: menu state, panel switching, the Enter key, a
 // start without a settings file, and where the Manual menu finds its pages.
 
-#include "shell/Arbetspanel.h"
 #include "shell/Manual.h"
 #include "shell/TForm1.h"
 #include "support/Testskrivbord.h"
+#include "ui/Arbetspanel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -313,7 +313,7 @@ private:
     static void SkyddaInmatningFor(QLineEdit *ruta);
 };
 
-#include "shell/Inmatning.h"
+#include "ui/Inmatning.h"
 void TForm1Test::SkyddaInmatningFor(QLineEdit *ruta) {
     SkyddaInmatning(ruta->parentWidget());
 }

@@ -2,7 +2,7 @@
 
 #include "shell/Startmapp.h"
 
-#include "shell/Arbetspanel.h"
+#include "ui/Arbetspanel.h"
 
 #include <QAction>
 #include <QWidget>

@@ -5,8 +5,8 @@
 // refreshes), gives a menu item of any name on demand, and runs commands under
 // the window's error policy (an error's message goes to the desktop).
 
-#include "shell/Huvudfonster.h"
 #include "support/Testskrivbord.h"
+#include "ui/Huvudfonster.h"
 
 #include <QString>
 

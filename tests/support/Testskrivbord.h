@@ -2,7 +2,7 @@
 // A desktop for window tests: records every message, answers questions and
 // file dialogs from queues the test fills, and records opened documents.
 
-#include "shell/Skrivbord.h"
+#include "ui/Skrivbord.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,11 +1,12 @@
 #include "chart/ui/Kontoplanspaneler.h"
+#include "core/Menynamn.h"
 
 #include "chart/ui/PanelKplanRedigera.h"
 #include "chart/ui/PanelMomskoder.h"
 #include "chart/ui/PanelOppnaKplan.h"
 #include "chart/ui/Panelnyakonton.h"
 #include "chart/ui/Panelnykontoplan.h"
-#include "shell/Huvudfonster.h"
+#include "ui/Huvudfonster.h"
 
 #include <QAction>
 
@@ -19,17 +20,17 @@ Kontoplanspaneler ByggKontoplanspaneler(Huvudfonster &form) {
     form.RegistreraArbetspanel(oppna);
     form.RegistreraArbetspanel(redigera);
 
-    QObject::connect(form.Menyval(QStringLiteral("Skapany1")), &QAction::triggered, nykontoplan,
+    QObject::connect(form.Menyval(tovana::meny::Skapany1), &QAction::triggered, nykontoplan,
                      &Panelnykontoplan::Skapany1Click);
-    QObject::connect(form.Menyval(QStringLiteral("Nyttkonto1")), &QAction::triggered, nyakonton,
+    QObject::connect(form.Menyval(tovana::meny::Nyttkonto1), &QAction::triggered, nyakonton,
                      &Panelnyakonton::Nyttkonto1Click);
-    QObject::connect(form.Menyval(QStringLiteral("Oppna1")), &QAction::triggered, oppna,
+    QObject::connect(form.Menyval(tovana::meny::Oppna1), &QAction::triggered, oppna,
                      &PanelOppnaKplan::Oppna1Click);
-    QObject::connect(form.Menyval(QStringLiteral("Visa1")), &QAction::triggered, oppna,
+    QObject::connect(form.Menyval(tovana::meny::Visa1), &QAction::triggered, oppna,
                      &PanelOppnaKplan::Visa1Click);
-    QObject::connect(form.Menyval(QStringLiteral("SparasomKplan")), &QAction::triggered, oppna,
+    QObject::connect(form.Menyval(tovana::meny::SparasomKplan), &QAction::triggered, oppna,
                      &PanelOppnaKplan::SparasomKplanClick);
-    QObject::connect(form.Menyval(QStringLiteral("Redigera1")), &QAction::triggered, redigera,
+    QObject::connect(form.Menyval(tovana::meny::Redigera1), &QAction::triggered, redigera,
                      &PanelKplanRedigera::Redigera1Click);
     return {nykontoplan, nyakonton, oppna, redigera, ByggMomskodpanel(form)};
 }

@@ -1,8 +1,8 @@
 #include "chart/ui/Osparadkontoplan.h"
 
 #include "chart/Kontoplan.h"
-#include "shell/Huvudfonster.h"
-#include "shell/Skrivbord.h"
+#include "ui/Huvudfonster.h"
+#include "ui/Skrivbord.h"
 
 const QString kOsparadKontoplan =
     QStringLiteral("Kontoplanen har ändringar som inte är sparade. Vill du spara dem?");

@@ -2,8 +2,8 @@
 
 #include "chart/Kontoredigering.h"
 #include "core/Skrivlas.h"
-#include "shell/Huvudfonster.h"
-#include "shell/Kontroller.h"
+#include "ui/Huvudfonster.h"
+#include "ui/Kontroller.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

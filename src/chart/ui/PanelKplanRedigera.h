@@ -3,7 +3,7 @@
 // headings where a double-click chooses an account, buttons that rename or
 // delete the chosen account, and the button that saves the chart to its file.
 
-#include "shell/Arbetspanel.h"
+#include "ui/Arbetspanel.h"
 
 class QLabel;
 class QLineEdit;

@@ -1,9 +1,10 @@
 #include "chart/ui/PanelMomskoder.h"
+#include "core/Menynamn.h"
 
 #include "chart/Momskodredigering.h"
 #include "core/Momskodfil.h"
-#include "shell/Huvudfonster.h"
-#include "shell/Kontroller.h"
+#include "ui/Huvudfonster.h"
+#include "ui/Kontroller.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -91,7 +92,7 @@ void PanelMomskoder::BitBtnMomskodSparaClick() {
 PanelMomskoder *ByggMomskodpanel(Huvudfonster &form) {
     auto *panel = new PanelMomskoder(form);
     form.RegistreraArbetspanel(panel);
-    QObject::connect(form.Menyval(QStringLiteral("Momskoder")), &QAction::triggered, panel,
+    QObject::connect(form.Menyval(tovana::meny::Momskoder), &QAction::triggered, panel,
                      &PanelMomskoder::MomskoderClick);
     return panel;
 }

@@ -5,7 +5,7 @@
 // account and box in the boxes.
 
 #include "core/Momskodfil.h"
-#include "shell/Arbetspanel.h"
+#include "ui/Arbetspanel.h"
 
 class QLabel;
 class QLineEdit;

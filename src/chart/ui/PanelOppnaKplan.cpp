@@ -2,8 +2,8 @@
 
 #include "chart/Kontoplan.h"
 #include "chart/ui/Osparadkontoplan.h"
-#include "shell/Huvudfonster.h"
-#include "shell/Kontroller.h"
+#include "ui/Huvudfonster.h"
+#include "ui/Kontroller.h"
 
 #include <QListWidget>
 #include <QVBoxLayout>

@@ -3,7 +3,7 @@
 // "Öppna kontoplan" and "Visa kontoplanen", and the panel's owner also answers
 // "Spara som".
 
-#include "shell/Arbetspanel.h"
+#include "ui/Arbetspanel.h"
 
 class QListWidget;
 class Huvudfonster;

@@ -3,8 +3,8 @@
 #include "chart/Kontoplan.h"
 #include "chart/Nyttkonto.h"
 #include "core/Kontoklasser.h"
-#include "shell/Huvudfonster.h"
-#include "shell/Kontroller.h"
+#include "ui/Huvudfonster.h"
+#include "ui/Kontroller.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

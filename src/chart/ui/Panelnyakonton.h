@@ -4,7 +4,7 @@
 // and the button that saves the chart to its file.
 
 #include "chart/Nyttkonto.h"
-#include "shell/Arbetspanel.h"
+#include "ui/Arbetspanel.h"
 
 class QLabel;
 class QLineEdit;

@@ -3,9 +3,9 @@
 #include "chart/Kontoplan.h"
 #include "chart/ui/Osparadkontoplan.h"
 #include "chart/ui/Panelnyakonton.h"
-#include "shell/Huvudfonster.h"
-#include "shell/Kontroller.h"
-#include "shell/Skrivbord.h"
+#include "ui/Huvudfonster.h"
+#include "ui/Kontroller.h"
+#include "ui/Skrivbord.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -3,7 +3,7 @@
 // writes the new, empty chart to a file of the user's choosing and goes on to
 // the panel for adding accounts.
 
-#include "shell/Arbetspanel.h"
+#include "ui/Arbetspanel.h"
 
 class Panelnyakonton;
 class QLineEdit;

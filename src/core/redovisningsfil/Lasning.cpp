@@ -4,13 +4,13 @@
 // thread, which names the line that does not convert.
 
 #include "core/Fel.h"
+#include "core/Kodningsfynd.h"
 #include "core/Plattform.h"
 #include "core/Redovisningsfil.h"
 #include "core/Storsidor.h"
 #include "core/Teckentabell.h"
 #include "core/Textfil.h"
 #include "core/redovisningsfil/Delning.h"
-#include "core/redovisningsfil/Kodningsfynd.h"
 #include "core/redovisningsfil/Postradtolkning.h"
 #include "core/redovisningsfil/Styckelasning.h"
 

@@ -1,11 +1,45 @@
 #include "core/redovisningsfil/Styckelasning.h"
 
+#include "core/Fel.h"
 #include "core/Plattform.h"
+#include "core/Textfil.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tovana {
+
+// Opened as LasFil opens a file: without blocking, a regular file only.
+Lasbarfil::Lasbarfil(const std::string &sokvag)
+    : fd_(OppnaVanligFil(sokvag, O_RDONLY)), sokvag_(sokvag) {
+    struct stat st {};
+    if (::fstat(fd_, &st) == 0 && st.st_size > 0)
+        storlek_ = static_cast<std::uint64_t>(st.st_size);
+}
+
+Lasbarfil::~Lasbarfil() {
+    ::close(fd_);
+}
+
+std::size_t Lasbarfil::Las(std::uint64_t fran, char *till, std::size_t antal) const {
+    std::size_t last = 0;
+    while (last < antal) {
+        const ssize_t n = ::pread(fd_, till + last, antal - last, static_cast<off_t>(fran + last));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            throw Filfel(errno, sokvag_);
+        }
+        if (n == 0)
+            break;
+        last += static_cast<std::size_t>(n);
+    }
+    return last;
+}
 
 Styckelasare::Styckelasare(const Lasbarfil &fil, std::uint64_t fran, std::uint64_t till,
                            std::size_t buffert)

@@ -2,8 +2,7 @@
 // The building blocks of reading a big ledger in pieces, two threads side by
 // side: a file open for reading at any offset, and a reader of one stretch of
 // it, piece by piece, each piece whole lines. Private to the ledger file's
-// reader (and its tests). Lasbarfil is defined in Textfil.cpp, beside the
-// opening it shares with LasFil.
+// reader (and its tests).
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "entry/ui/Effektyta.h"
 
 #include "core/Kontoklasser.h"
-#include "shell/Kontroller.h"
+#include "ui/Kontroller.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -2,7 +2,7 @@
 
 #include "core/Kontoklasser.h"
 #include "entry/Kontolistor.h"
-#include "shell/Kontroller.h"
+#include "ui/Kontroller.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>

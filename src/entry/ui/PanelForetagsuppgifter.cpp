@@ -1,9 +1,10 @@
 #include "entry/ui/PanelForetagsuppgifter.h"
+#include "core/Menynamn.h"
 
 #include "core/Datum.h"
 #include "entry/Foretag.h"
-#include "shell/Huvudfonster.h"
-#include "shell/Kontroller.h"
+#include "ui/Huvudfonster.h"
+#include "ui/Kontroller.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -144,7 +145,7 @@ void PanelForetagsuppgifter::BitBtnForetagsuppgifterSparaClick() {
 PanelForetagsuppgifter *ByggForetagsuppgiftspanel(Huvudfonster &form) {
     auto *panel = new PanelForetagsuppgifter(form);
     form.RegistreraArbetspanel(panel);
-    QObject::connect(form.Menyval(QStringLiteral("Foretagsuppgifter")), &QAction::triggered, panel,
+    QObject::connect(form.Menyval(tovana::meny::Foretagsuppgifter), &QAction::triggered, panel,
                      &PanelForetagsuppgifter::ForetagsuppgifterClick);
     return panel;
 }

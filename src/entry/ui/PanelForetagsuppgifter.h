@@ -6,7 +6,7 @@
 // a message and takes the focus, and nothing is saved; one line below tells
 // where the details are kept.
 
-#include "shell/Arbetspanel.h"
+#include "ui/Arbetspanel.h"
 
 class QComboBox;
 class QLabel;

@@ -1,8 +1,8 @@
 #include "entry/ui/Raknepanel.h"
 
 #include "entry/Raknehjalp.h"
-#include "shell/Huvudfonster.h"
-#include "shell/Kontroller.h"
+#include "ui/Huvudfonster.h"
+#include "ui/Kontroller.h"
 
 #include <QGridLayout>
 #include <QLabel>

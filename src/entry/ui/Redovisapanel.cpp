@@ -8,8 +8,8 @@
 #include "entry/ui/Kontosok.h"
 #include "entry/ui/Raknepanel.h"
 #include "entry/ui/Senasteposter.h"
-#include "shell/Huvudfonster.h"
-#include "shell/Kontroller.h"
+#include "ui/Huvudfonster.h"
+#include "ui/Kontroller.h"
 
 #include <QApplication>
 #include <QLabel>

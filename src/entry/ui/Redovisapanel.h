@@ -5,7 +5,7 @@
 // the last posts. Opening a ledger or a company ends on this panel.
 
 #include "entry/Konteringsregler.h"
-#include "shell/Arbetspanel.h"
+#include "ui/Arbetspanel.h"
 
 #include <array>
 #include <utility>

@@ -1,12 +1,13 @@
 #include "entry/ui/Redovisningspaneler.h"
+#include "core/Menynamn.h"
 
 #include "chart/ui/Osparadkontoplan.h"
 #include "entry/Foretag.h"
 #include "entry/ui/PanelForetagsuppgifter.h"
 #include "entry/ui/Redovisapanel.h"
 #include "entry/ui/SkapaRedpanel.h"
-#include "shell/Arbetspanel.h"
-#include "shell/Huvudfonster.h"
+#include "ui/Arbetspanel.h"
+#include "ui/Huvudfonster.h"
 
 #include <QAction>
 
@@ -51,15 +52,15 @@ Redovisningspaneler ByggRedovisningspaneler(Huvudfonster &form) {
     form.RegistreraArbetspanel(skapa);
     form.RegistreraArbetspanel(redovisa);
 
-    QObject::connect(form.Menyval(QStringLiteral("Skapaennyredovisning2")), &QAction::triggered,
-                     skapa, &SkapaRedpanel::Skapaennyredovisning2Click);
-    QObject::connect(form.Menyval(QStringLiteral("Oppnared")), &QAction::triggered, redovisa,
+    QObject::connect(form.Menyval(tovana::meny::Skapaennyredovisning2), &QAction::triggered, skapa,
+                     &SkapaRedpanel::Skapaennyredovisning2Click);
+    QObject::connect(form.Menyval(tovana::meny::Oppnared), &QAction::triggered, redovisa,
                      &Redovisapanel::OppnaredClick);
-    QObject::connect(form.Menyval(QStringLiteral("Redovisa")), &QAction::triggered, redovisa,
+    QObject::connect(form.Menyval(tovana::meny::Redovisa), &QAction::triggered, redovisa,
                      &Redovisapanel::RedovisaClick);
-    QObject::connect(form.Menyval(QStringLiteral("oppnaforetag")), &QAction::triggered, redovisa,
+    QObject::connect(form.Menyval(tovana::meny::oppnaforetag), &QAction::triggered, redovisa,
                      [&form, redovisa] { OppnaForetagsfil(form, *redovisa, QString()); });
-    QObject::connect(form.Menyval(QStringLiteral("sparaforetag")), &QAction::triggered, redovisa,
+    QObject::connect(form.Menyval(tovana::meny::sparaforetag), &QAction::triggered, redovisa,
                      [&form] { sparaforetagClick(form); });
     ByggForetagsuppgiftspanel(form);
     // Saving a company asks only for its file; its panel stands empty, without

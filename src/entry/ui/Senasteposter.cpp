@@ -1,7 +1,7 @@
 #include "entry/ui/Senasteposter.h"
 
-#include "shell/Avkortadetikett.h"
-#include "shell/Kontroller.h"
+#include "ui/Avkortadetikett.h"
+#include "ui/Kontroller.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>

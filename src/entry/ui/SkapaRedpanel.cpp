@@ -2,8 +2,8 @@
 
 #include "entry/Redovisning.h"
 #include "entry/ui/Redovisapanel.h"
-#include "shell/Huvudfonster.h"
-#include "shell/Kontroller.h"
+#include "ui/Huvudfonster.h"
+#include "ui/Kontroller.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

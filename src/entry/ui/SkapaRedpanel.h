@@ -2,7 +2,7 @@
 // The panel PanelSkapaRed: the internal name of a new ledger and the button that
 // writes its file and goes on to the entry panel.
 
-#include "shell/Arbetspanel.h"
+#include "ui/Arbetspanel.h"
 
 class QLineEdit;
 class QPushButton;

@@ -1,8 +1,9 @@
 #include "maintenance/ui/Kontrollpaneler.h"
+#include "core/Menynamn.h"
 
 #include "maintenance/Kontroll.h"
-#include "shell/Huvudfonster.h"
-#include "shell/Kontroller.h"
+#include "ui/Huvudfonster.h"
+#include "ui/Kontroller.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -148,12 +149,12 @@ void Paneloanvandakonton::BitBtnOanvSparaClick() {
 Kontrollpaneler ByggKontrollpaneler(Huvudfonster &form) {
     auto *kolla = new PanelKollaRed(form);
     form.RegistreraArbetspanel(kolla);
-    QObject::connect(form.Menyval(QStringLiteral("KollKplan")), &QAction::triggered, kolla,
+    QObject::connect(form.Menyval(tovana::meny::KollKplan), &QAction::triggered, kolla,
                      &PanelKollaRed::KollKplanClick);
 
     auto *oanvanda = new Paneloanvandakonton(form);
     form.RegistreraArbetspanel(oanvanda);
-    QObject::connect(form.Menyval(QStringLiteral("Oanv")), &QAction::triggered, oanvanda,
+    QObject::connect(form.Menyval(tovana::meny::Oanv), &QAction::triggered, oanvanda,
                      &Paneloanvandakonton::OanvClick);
     return {kolla, oanvanda};
 }

@@ -3,7 +3,7 @@
 // use that the chart lacks, and the chart's accounts and codes no post uses,
 // where a double-click removes one and a button saves the reduced chart.
 
-#include "shell/Arbetspanel.h"
+#include "ui/Arbetspanel.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,8 +1,9 @@
 #include "maintenance/ui/PanelIB.h"
+#include "core/Menynamn.h"
 
 #include "core/Taltext.h"
-#include "shell/Huvudfonster.h"
-#include "shell/Kontroller.h"
+#include "ui/Huvudfonster.h"
+#include "ui/Kontroller.h"
 
 #include <QAction>
 #include <QFontDatabase>
@@ -158,7 +159,7 @@ void PanelIB::BitBtnIBSparaClick() {
 PanelIB *ByggIBpaneler(Huvudfonster &form) {
     auto *panel = new PanelIB(form);
     form.RegistreraArbetspanel(panel);
-    QObject::connect(form.Menyval(QStringLiteral("HamtaIB")), &QAction::triggered, panel,
+    QObject::connect(form.Menyval(tovana::meny::HamtaIB), &QAction::triggered, panel,
                      &PanelIB::HamtaIBClick);
     return panel;
 }

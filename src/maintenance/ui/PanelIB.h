@@ -5,7 +5,7 @@
 // and a button that appends them to this year's ledger and its file.
 
 #include "maintenance/IB.h"
-#include "shell/Arbetspanel.h"
+#include "ui/Arbetspanel.h"
 
 class QLabel;
 class QLineEdit;

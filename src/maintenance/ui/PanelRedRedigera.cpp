@@ -3,8 +3,8 @@
 #include "chart/Kontoredigering.h"
 #include "core/Datum.h"
 #include "maintenance/Postandring.h"
-#include "shell/Huvudfonster.h"
-#include "shell/Kontroller.h"
+#include "ui/Huvudfonster.h"
+#include "ui/Kontroller.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -5,7 +5,7 @@
 // internal name with its own save button, and the account list shown while an
 // account or code box has the focus. Every change rewrites the ledger file.
 
-#include "shell/Arbetspanel.h"
+#include "ui/Arbetspanel.h"
 
 #include <cstdint>
 

@@ -1,11 +1,12 @@
 #include "maintenance/ui/PanelSIE.h"
+#include "core/Menynamn.h"
 
 #include "chart/ui/Osparadkontoplan.h"
 #include "core/Menylage.h"
 #include "maintenance/Sieexport.h"
 #include "maintenance/Sieoppning.h"
-#include "shell/Huvudfonster.h"
-#include "shell/Kontroller.h"
+#include "ui/Huvudfonster.h"
+#include "ui/Kontroller.h"
 
 #include <QAction>
 #include <QDate>
@@ -185,9 +186,9 @@ void PanelSIE::BitBtnSIEimportClick() {
 PanelSIE *ByggSIEpanel(Huvudfonster &form) {
     auto *panel = new PanelSIE(form);
     form.RegistreraArbetspanel(panel);
-    QObject::connect(form.Menyval(QStringLiteral("ExporteraSIE")), &QAction::triggered, panel,
+    QObject::connect(form.Menyval(tovana::meny::ExporteraSIE), &QAction::triggered, panel,
                      &PanelSIE::ExporteraSIEClick);
-    QObject::connect(form.Menyval(QStringLiteral("ImporteraSIE")), &QAction::triggered, panel,
+    QObject::connect(form.Menyval(tovana::meny::ImporteraSIE), &QAction::triggered, panel,
                      &PanelSIE::ImporteraSIEClick);
     return panel;
 }

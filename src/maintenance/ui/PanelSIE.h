@@ -5,7 +5,7 @@
 // and last day (ÅÅÅÅMMDD) stand in two boxes; what stops an export or an import
 // is listed line by line, and one line below says what was done.
 
-#include "shell/Arbetspanel.h"
+#include "ui/Arbetspanel.h"
 
 class QLabel;
 class QLineEdit;

@@ -3,7 +3,7 @@
 #include "entry/ui/Senasteposter.h"
 #include "maintenance/ui/PanelRedRedigera.h"
 #include "maintenance/ui/Postbladdring.h"
-#include "shell/Huvudfonster.h"
+#include "ui/Huvudfonster.h"
 
 PanelRedRedigera *ByggPostandringspaneler(Huvudfonster &form, Senasteposter &senaste) {
     auto *redigera = new PanelRedRedigera(form);

@@ -4,7 +4,7 @@
 #include "entry/ui/Senasteposter.h"
 #include "maintenance/Postandring.h"
 #include "maintenance/ui/PanelRedRedigera.h"
-#include "shell/Huvudfonster.h"
+#include "ui/Huvudfonster.h"
 
 #include <QEvent>
 #include <QLabel>

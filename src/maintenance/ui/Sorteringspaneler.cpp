@@ -1,7 +1,8 @@
 #include "maintenance/ui/Sorteringspaneler.h"
+#include "core/Menynamn.h"
 
-#include "shell/Huvudfonster.h"
-#include "shell/Kontroller.h"
+#include "ui/Huvudfonster.h"
+#include "ui/Kontroller.h"
 
 #include <QAction>
 #include <QFontDatabase>
@@ -170,7 +171,7 @@ void PanelSortera::BitBtnSorteraSparaClick() {
 PanelSortera *ByggSorteringspaneler(Huvudfonster &form) {
     auto *panel = new PanelSortera(form);
     form.RegistreraArbetspanel(panel);
-    QObject::connect(form.Menyval(QStringLiteral("RedSortera")), &QAction::triggered, panel,
+    QObject::connect(form.Menyval(tovana::meny::RedSortera), &QAction::triggered, panel,
                      &PanelSortera::RedSorteraClick);
     return panel;
 }

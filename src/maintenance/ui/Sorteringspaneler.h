@@ -4,7 +4,7 @@
 // and its file. Showing an order changes nothing; only the save button does.
 
 #include "maintenance/Sortering.h"
-#include "shell/Arbetspanel.h"
+#include "ui/Arbetspanel.h"
 
 class QLabel;
 class QListWidget;

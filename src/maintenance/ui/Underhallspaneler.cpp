@@ -6,7 +6,7 @@
 #include "maintenance/ui/PanelSIE.h"
 #include "maintenance/ui/Postandringspaneler.h"
 #include "maintenance/ui/Sorteringspaneler.h"
-#include "shell/Huvudfonster.h"
+#include "ui/Huvudfonster.h"
 
 Underhallspaneler ByggUnderhallspaneler(Huvudfonster &form, Redovisapanel &redovisa) {
     Underhallspaneler paneler;

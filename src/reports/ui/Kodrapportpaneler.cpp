@@ -1,9 +1,10 @@
 #include "reports/ui/Kodrapportpaneler.h"
+#include "core/Menynamn.h"
 
 #include "reports/Kodrapporter.h"
 #include "reports/ui/Utskriftsvisning.h"
-#include "shell/Huvudfonster.h"
-#include "shell/Kontroller.h"
+#include "ui/Huvudfonster.h"
+#include "ui/Kontroller.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -130,11 +131,11 @@ void PanelRappkod::DagbokmedkoderClick() {
 PanelRappkod *ByggKodrapportpaneler(Huvudfonster &form) {
     auto *panel = new PanelRappkod(form);
     form.RegistreraArbetspanel(panel);
-    QObject::connect(form.Menyval(QStringLiteral("RRmedKoder")), &QAction::triggered, panel,
+    QObject::connect(form.Menyval(tovana::meny::RRmedKoder), &QAction::triggered, panel,
                      &PanelRappkod::RRmedKoderClick);
-    QObject::connect(form.Menyval(QStringLiteral("BRmedkoder")), &QAction::triggered, panel,
+    QObject::connect(form.Menyval(tovana::meny::BRmedkoder), &QAction::triggered, panel,
                      &PanelRappkod::BRmedkoderClick);
-    QObject::connect(form.Menyval(QStringLiteral("Dagbokmedkoder")), &QAction::triggered, panel,
+    QObject::connect(form.Menyval(tovana::meny::Dagbokmedkoder), &QAction::triggered, panel,
                      &PanelRappkod::DagbokmedkoderClick);
     return panel;
 }

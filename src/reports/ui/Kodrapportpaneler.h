@@ -2,7 +2,7 @@
 // Builds the reports with codes onto the main window and wires their menu items.
 
 #include "reports/Kodrapporter.h"
-#include "shell/Arbetspanel.h"
+#include "ui/Arbetspanel.h"
 
 #include <array>
 #include <string>

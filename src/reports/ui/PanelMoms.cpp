@@ -1,4 +1,5 @@
 #include "reports/ui/PanelMoms.h"
+#include "core/Menynamn.h"
 
 #include "chart/Momskodredigering.h"
 #include "core/Skrivlas.h"
@@ -7,9 +8,9 @@
 #include "reports/Momsutskrift.h"
 #include "reports/Rapportval.h"
 #include "reports/ui/Utskriftsvisning.h"
-#include "shell/Huvudfonster.h"
-#include "shell/Kontroller.h"
-#include "shell/Skrivbord.h"
+#include "ui/Huvudfonster.h"
+#include "ui/Kontroller.h"
+#include "ui/Skrivbord.h"
 
 #include <QAction>
 #include <QDate>
@@ -213,7 +214,7 @@ void PanelMoms::BitBtnMomsFilClick() {
 PanelMoms *ByggMomspanel(Huvudfonster &form) {
     auto *panel = new PanelMoms(form);
     form.RegistreraArbetspanel(panel);
-    QObject::connect(form.Menyval(QStringLiteral("Momsrapport")), &QAction::triggered, panel,
+    QObject::connect(form.Menyval(tovana::meny::Momsrapport), &QAction::triggered, panel,
                      &PanelMoms::MomsrapportClick);
     return panel;
 }

@@ -9,7 +9,7 @@
 
 #include "core/Momskodfil.h"
 #include "reports/Momsrapport.h"
-#include "shell/Arbetspanel.h"
+#include "ui/Arbetspanel.h"
 
 #include <optional>
 #include <vector>

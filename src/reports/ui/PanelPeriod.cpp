@@ -1,12 +1,13 @@
 #include "reports/ui/PanelPeriod.h"
+#include "core/Menynamn.h"
 
 #include "reports/Periodrapport.h"
 #include "reports/Rapportval.h"
 #include "reports/Resultatutskrift.h"
 #include "reports/ui/PanelRR.h"
 #include "reports/ui/Utskriftsvisning.h"
-#include "shell/Huvudfonster.h"
-#include "shell/Kontroller.h"
+#include "ui/Huvudfonster.h"
+#include "ui/Kontroller.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -139,7 +140,7 @@ void PanelPeriod::BitBtnPeriodBRUtskriftClick() {
 PanelPeriod *ByggPeriodpanel(Huvudfonster &form, PanelRR &rr) {
     auto *panel = new PanelPeriod(form, rr);
     form.RegistreraArbetspanel(panel);
-    QObject::connect(form.Menyval(QStringLiteral("RapportPeriod")), &QAction::triggered, panel,
+    QObject::connect(form.Menyval(tovana::meny::RapportPeriod), &QAction::triggered, panel,
                      &PanelPeriod::RapportPeriodClick);
     return panel;
 }

@@ -6,7 +6,7 @@
 // posts whose date cannot be read are listed below the buttons.
 
 #include "reports/Periodrapport.h"
-#include "shell/Arbetspanel.h"
+#include "ui/Arbetspanel.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 #include "reports/ui/PanelRR.h"
 
-#include "shell/Avkortadetikett.h"
-#include "shell/Huvudfonster.h"
-#include "shell/Kontroller.h"
+#include "ui/Avkortadetikett.h"
+#include "ui/Huvudfonster.h"
+#include "ui/Kontroller.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>

@@ -5,7 +5,7 @@
 // two statements' results differ, the user is told why.
 
 #include "reports/Balansberakning.h"
-#include "shell/Arbetspanel.h"
+#include "ui/Arbetspanel.h"
 
 #include <QList>
 

@@ -5,8 +5,8 @@
 #include "reports/Listutskrifter.h"
 #include "reports/Resultatutskrift.h"
 #include "reports/ui/Utskriftsvisning.h"
-#include "shell/Huvudfonster.h"
-#include "shell/Kontroller.h"
+#include "ui/Huvudfonster.h"
+#include "ui/Kontroller.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -4,7 +4,7 @@
 // and balance sheet printouts are made here; the journal, chart and account
 // statement buttons are wired by their own printouts.
 
-#include "shell/Arbetspanel.h"
+#include "ui/Arbetspanel.h"
 
 class QLineEdit;
 class QListWidget;

@@ -1,8 +1,8 @@
 #include "reports/ui/Rapport2panel.h"
 
 #include "core/Taltext.h"
-#include "shell/Huvudfonster.h"
-#include "shell/Kontroller.h"
+#include "ui/Huvudfonster.h"
+#include "ui/Kontroller.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>

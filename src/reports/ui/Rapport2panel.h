@@ -7,7 +7,7 @@
 
 #include "reports/Dagbok.h"
 #include "reports/Kontoutdrag.h"
-#include "shell/Arbetspanel.h"
+#include "ui/Arbetspanel.h"
 
 #include <array>
 #include <vector>

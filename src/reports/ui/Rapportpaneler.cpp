@@ -5,7 +5,7 @@
 #include "reports/ui/PanelMoms.h"
 #include "reports/ui/PanelPeriod.h"
 #include "reports/ui/Resultatpaneler.h"
-#include "shell/Huvudfonster.h"
+#include "ui/Huvudfonster.h"
 
 Rapportpaneler ByggRapportpaneler(Huvudfonster &form) {
     Rapportpaneler paneler;

@@ -1,8 +1,9 @@
 #include "reports/ui/Resultatpaneler.h"
+#include "core/Menynamn.h"
 
 #include "reports/ui/PanelRR.h"
 #include "reports/ui/PanelRapport.h"
-#include "shell/Huvudfonster.h"
+#include "ui/Huvudfonster.h"
 
 #include <QAction>
 
@@ -12,11 +13,11 @@ Resultatpaneler ByggResultatpaneler(Huvudfonster &form) {
     form.RegistreraArbetspanel(rr);
     form.RegistreraArbetspanel(rapport);
 
-    QObject::connect(form.Menyval(QStringLiteral("RapportRes")), &QAction::triggered, rr,
+    QObject::connect(form.Menyval(tovana::meny::RapportRes), &QAction::triggered, rr,
                      &PanelRR::RapportResClick);
-    QObject::connect(form.Menyval(QStringLiteral("RapportBal")), &QAction::triggered, rr,
+    QObject::connect(form.Menyval(tovana::meny::RapportBal), &QAction::triggered, rr,
                      &PanelRR::RapportBalClick);
-    QObject::connect(form.Menyval(QStringLiteral("Startsidautskrift")), &QAction::triggered,
-                     rapport, &PanelRapport::StartsidautskriftClick);
+    QObject::connect(form.Menyval(tovana::meny::Startsidautskrift), &QAction::triggered, rapport,
+                     &PanelRapport::StartsidautskriftClick);
     return {rr, rapport};
 }

@@ -1,7 +1,7 @@
 #include "reports/ui/Utskriftsvisning.h"
 
-#include "shell/Huvudfonster.h"
-#include "shell/Skrivbord.h"
+#include "ui/Huvudfonster.h"
+#include "ui/Skrivbord.h"
 
 #include <ctime>
 

@@ -3,9 +3,9 @@
 // user does: typing into boxes, tabbing out of them, pressing buttons and
 // menu items, and reading lists and labels.
 
-#include "shell/Arbetspanel.h"
 #include "shell/TForm1.h"
 #include "support/Testskrivbord.h"
+#include "ui/Arbetspanel.h"
 
 #include <QAction>
 #include <QApplication>

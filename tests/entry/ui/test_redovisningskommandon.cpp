@@ -1,10 +1,10 @@
 // The ledger and company commands of the menu: creating and opening a ledger,
 // opening and saving a company, with cancels and files that fail to read.
 
-#include "shell/Arbetspanel.h"
 #include "shell/TForm1.h"
 #include "support/Testfiler.h"
 #include "support/Testskrivbord.h"
+#include "ui/Arbetspanel.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,9 +3,9 @@
 // append leaves behind.
 
 #include "core/Redovisningsfil.h"
-#include "shell/Arbetspanel.h"
 #include "shell/TForm1.h"
 #include "support/Testskrivbord.h"
+#include "ui/Arbetspanel.h"
 
 #include <QAction>
 #include <QApplication>

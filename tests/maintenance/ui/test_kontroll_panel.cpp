@@ -2,9 +2,9 @@
 // removing them with a double-click and saving the reduced chart.
 
 #include "core/Kontoplanfil.h"
-#include "shell/Arbetspanel.h"
 #include "shell/TForm1.h"
 #include "support/Testskrivbord.h"
+#include "ui/Arbetspanel.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,10 +3,10 @@
 // number, the editing panel's boxes and buttons, checked by the rows shown and
 // the bytes of the ledger file.
 
-#include "shell/Arbetspanel.h"
 #include "shell/TForm1.h"
 #include "support/Testfiler.h"
 #include "support/Testskrivbord.h"
+#include "ui/Arbetspanel.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,9 +2,9 @@
 // what a failed date order or a failed rewrite leaves behind.
 
 #include "core/Redovisningsfil.h"
-#include "shell/Arbetspanel.h"
 #include "shell/TForm1.h"
 #include "support/Testskrivbord.h"
+#include "ui/Arbetspanel.h"
 
 #include <QAction>
 #include <QApplication>

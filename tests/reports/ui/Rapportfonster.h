@@ -4,9 +4,9 @@
 
 #include "core/Kontoplanfil.h"
 #include "core/Redovisningsfil.h"
-#include "shell/Arbetspanel.h"
 #include "shell/TForm1.h"
 #include "support/Testskrivbord.h"
+#include "ui/Arbetspanel.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,9 +3,9 @@
 // driving the report panel shared by the account statement and the journal.
 
 #include "core/Teckentabell.h"
-#include "shell/Arbetspanel.h"
 #include "shell/TForm1.h"
 #include "support/Testskrivbord.h"
+#include "ui/Arbetspanel.h"
 
 #include <QAction>
 #include <QApplication>

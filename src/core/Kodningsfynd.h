@@ -1,7 +1,7 @@
 #pragma once
-// The encoding a big ledger's pieces show, each thread judging its own and the
-// reader putting them together. Private to the ledger file's reader (and its
-// tests); defined in Teckentabell.cpp, as Tolka judges a whole file by it.
+// The encoding a file's bytes show: Tolka judges a whole file by it, and the
+// big-ledger reader each piece, each thread judging its own and the reader
+// putting them together. Used by those two only.
 
 #include "core/Teckentabell.h"
 

@@ -1,4 +1,4 @@
-#include "shell/Avkortadetikett.h"
+#include "ui/Avkortadetikett.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "shell/Skrivbord.h"
+#include "ui/Skrivbord.h"
 
 #include <QDesktopServices>
 #include <QDir>

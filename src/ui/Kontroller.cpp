@@ -1,6 +1,6 @@
-#include "shell/Kontroller.h"
+#include "ui/Kontroller.h"
 
-#include "shell/Avkortadetikett.h"
+#include "ui/Avkortadetikett.h"
 
 #include <QApplication>
 #include <QEvent>

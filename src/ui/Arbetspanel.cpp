@@ -1,6 +1,6 @@
-#include "shell/Arbetspanel.h"
+#include "ui/Arbetspanel.h"
 
-#include "shell/Kontroller.h"
+#include "ui/Kontroller.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -1,8 +1,8 @@
-#include "shell/Inmatning.h"
+#include "ui/Inmatning.h"
 
 #include "core/Bokforingsdata.h"
 #include "core/Datum.h"
-#include "shell/Windows1252Validator.h"
+#include "ui/Windows1252Validator.h"
 
 #include <QLineEdit>
 #include <QWidget>

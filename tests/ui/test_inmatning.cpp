@@ -1,9 +1,9 @@
 // The limits of the boxes whose text is stored: each holds no more than its
 // limit however the text arrives.
 
-#include "shell/Inmatning.h"
 #include "shell/TForm1.h"
 #include "support/Testskrivbord.h"
+#include "ui/Inmatning.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,4 +1,4 @@
-#include "shell/Windows1252Validator.h"
+#include "ui/Windows1252Validator.h"
 
 #include "core/Teckentabell.h"
 

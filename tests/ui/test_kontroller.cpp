@@ -4,7 +4,7 @@
 // Enter as Tab, and the font and colour changes that the builders make to a
 // control's inherited look.
 
-#include "shell/Kontroller.h"
+#include "ui/Kontroller.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
