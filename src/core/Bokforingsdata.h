@@ -12,8 +12,10 @@
 #include "core/Foretagsuppgifter.h"
 #include "core/Kontoklasser.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -118,6 +120,14 @@ struct Bokforingsdata {
     Farg Bakgrundsfarg{0xDA, 0xDA, 0xEE};
     std::string Decimalord = "komma";
 
+    // The accounts in slots 1..Kontoantal and the posts in slots 1..Postantal,
+    // for code that walks them in order; slot 0 stays the tables' sentinel. A
+    // count beyond its table (never made by the program) is cut to the table.
+    std::span<const TKonto> Kontona() const { return Slots<const TKonto>(Konton, Kontoantal); }
+    std::span<TKonto> Kontona() { return Slots<TKonto>(Konton, Kontoantal); }
+    std::span<const TPost> Posterna() const { return Slots<const TPost>(Poster, Postantal); }
+    std::span<TPost> Posterna() { return Slots<TPost>(Poster, Postantal); }
+
     // The slot, growing the table when it is beyond the end.
     TKonto &Kontoplats(int32_t slot);
     TPost &Postplats(int32_t slot);
@@ -131,6 +141,14 @@ struct Bokforingsdata {
 
     // Every slot of Poster emptied (numbers 0, texts empty); Postantal unchanged.
     void TomPoster();
+
+private:
+    template <typename T, typename Tabell>
+    static std::span<T> Slots(Tabell &tabell, int32_t antal) {
+        const std::size_t plats = tabell.empty() ? 0 : tabell.size() - 1;
+        const std::size_t n = antal > 0 ? std::min(static_cast<std::size_t>(antal), plats) : 0;
+        return std::span<T>(tabell.data() + (tabell.empty() ? 0 : 1), n);
+    }
 };
 
 // The company's name when it is known, else the ledger's internal name: the

@@ -91,8 +91,7 @@ void LasKontoplan(Bokforingsdata &data, const std::string &sokvag) {
 std::string KontoplanBytes(const Bokforingsdata &data) {
     KontrolleraUtanRadbrytning(data.Kontoplannamn, "Kontoplanens namn");
     std::string text = data.Kontoplannamn + "\r\n";
-    for (int32_t i = 1; i <= data.Kontoantal; ++i) {
-        const TKonto &k = data.Konton[i];
+    for (const TKonto &k : data.Kontona()) {
         KontrolleraUtanRadbrytning(k.namn, "Kontonamnet för " + std::to_string(k.nummer));
         text += std::to_string(k.typ) + ";" + std::to_string(k.nummer) + ";" + k.namn + "\r\n";
     }

@@ -114,8 +114,7 @@ std::string Rutnummertext(int ruta) {
 
 std::vector<std::string> Momskodrader(const Bokforingsdata &data, const Momskoder &koder) {
     std::vector<std::string> rader;
-    for (int32_t slot = 1; slot <= data.Kontoantal; ++slot) {
-        const TKonto &konto = data.Konton[static_cast<std::size_t>(slot)];
+    for (const TKonto &konto : data.Kontona()) {
         if (!ArBokforingsklass(konto.typ))
             continue;
         rader.push_back(std::to_string(konto.nummer) + "  " + konto.namn + "  " +

@@ -40,8 +40,7 @@ void Summera(Konteringseffekt &effekt, const Sideffekt &sida) {
 
 Bokforingskonto SokBokforingskonto(const Bokforingsdata &data, int32_t nummer) {
     Bokforingskonto funnet;
-    for (int32_t i = 1; i <= data.Kontoantal; ++i) {
-        const TKonto &konto = data.Konton[i];
+    for (const TKonto &konto : data.Kontona()) {
         if (konto.nummer == nummer && ArBokforingsklass(konto.typ))
             funnet = {true, konto.typ, konto.namn};
     }

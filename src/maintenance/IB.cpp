@@ -46,8 +46,7 @@ void BeraknaIBposter(Bokforingsdata &data, IBtabell &ib, const std::string &fjol
     };
     double tillgangar = 0.0; // T: the carried classes' debit side
     double skulder = 0.0;    // S: equity, untaxed reserves and liabilities
-    for (int32_t slot = 1; slot <= data.Kontoantal; ++slot) {
-        const TKonto &konto = data.Konton[static_cast<std::size_t>(slot)];
+    for (const TKonto &konto : data.Kontona()) {
         const Kontoklass &klass = Klass(konto.typ);
         if (!klass.overfors)
             continue;

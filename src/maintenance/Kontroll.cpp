@@ -25,8 +25,7 @@ std::unordered_set<int32_t> Kontonummer(const Bokforingsdata &data) {
 
 std::unordered_set<int32_t> AnvandaNummer(const Bokforingsdata &data) {
     std::unordered_set<int32_t> nummer;
-    for (int32_t i = 1; i <= data.Postantal; ++i) {
-        const TPost &post = data.Poster[i];
+    for (const TPost &post : data.Posterna()) {
         nummer.insert(post.debet);
         nummer.insert(post.kredit);
         nummer.insert(post.kod);
@@ -65,8 +64,7 @@ const std::string kObalanseradeRubrik = "Verifikationer som inte balanserar:";
 std::vector<std::string> ObalanseradeVerifikationer(const Bokforingsdata &data) {
     // Summed in öre, so that no binary residue hides or invents a difference.
     std::map<int32_t, long double> oppet;
-    for (int32_t i = 1; i <= data.Postantal; ++i) {
-        const TPost &post = data.Poster[i];
+    for (const TPost &post : data.Posterna()) {
         if ((post.debet == 0) == (post.kredit == 0))
             continue;
         const long double ore = std::round(static_cast<long double>(post.belopp) * 100);

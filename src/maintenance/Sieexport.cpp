@@ -172,8 +172,7 @@ SieExport Exportera(const Bokforingsdata &data, const std::string &fran, const s
     rader.push_back("#RAR 0 " + fran + " " + till);
     // The chart type the format names for the four-digit BAS charts.
     bool fyrsiffrig = false;
-    for (int32_t slot = 1; slot <= data.Kontoantal; ++slot) {
-        const TKonto &konto = data.Konton[static_cast<std::size_t>(slot)];
+    for (const TKonto &konto : data.Kontona()) {
         if (!ArBokforingsklass(konto.typ))
             continue;
         fyrsiffrig = konto.nummer >= 1000 && konto.nummer <= 9999;
@@ -184,8 +183,7 @@ SieExport Exportera(const Bokforingsdata &data, const std::string &fran, const s
         rader.push_back("#KPTYP EUBAS97");
     long antalKonton = 0;
     long antalKoder = 0;
-    for (int32_t slot = 1; slot <= data.Kontoantal; ++slot) {
-        const TKonto &konto = data.Konton[static_cast<std::size_t>(slot)];
+    for (const TKonto &konto : data.Kontona()) {
         if (!ArBokforingsklass(konto.typ))
             continue;
         const std::string nummer = std::to_string(konto.nummer);
@@ -193,8 +191,7 @@ SieExport Exportera(const Bokforingsdata &data, const std::string &fran, const s
         rader.push_back("#KTYP " + nummer + " " + Klass(konto.typ).sietyp);
         ++antalKonton;
     }
-    for (int32_t slot = 1; slot <= data.Kontoantal; ++slot) {
-        const TKonto &konto = data.Konton[static_cast<std::size_t>(slot)];
+    for (const TKonto &konto : data.Kontona()) {
         if (konto.typ != kKoder)
             continue;
         if (antalKoder++ == 0)
@@ -207,8 +204,7 @@ SieExport Exportera(const Bokforingsdata &data, const std::string &fran, const s
     const Saldotabell saldon(data);
     std::vector<std::string> ibrader, ubrader, resrader;
     std::set<int32_t> skrivna;
-    for (int32_t slot = 1; slot <= data.Kontoantal; ++slot) {
-        const TKonto &konto = data.Konton[static_cast<std::size_t>(slot)];
+    for (const TKonto &konto : data.Kontona()) {
         if (!ArBokforingsklass(konto.typ) || !skrivna.insert(konto.nummer).second)
             continue;
         const std::string nummer = std::to_string(konto.nummer);

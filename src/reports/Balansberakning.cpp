@@ -49,8 +49,7 @@ double Kontosaldo(const Bokforingsdata &data, int32_t nummer, Kontotyp typ,
                   std::optional<int32_t> kod) {
     const double tecken = Rapporttecken(typ);
     double saldo = 0.0;
-    for (int32_t i = 1; i <= data.Postantal; ++i) {
-        const TPost &post = data.Poster[static_cast<std::size_t>(i)];
+    for (const TPost &post : data.Posterna()) {
         if (kod && post.kod != *kod)
             continue;
         if (post.debet == nummer)
@@ -71,8 +70,7 @@ std::size_t Hashplats(int32_t nummer, std::size_t mask) {
 
 Saldotabell::Saldotabell(const Bokforingsdata &data, std::optional<int32_t> kod) {
     Bered(data);
-    for (int32_t i = 1; i <= data.Postantal; ++i) {
-        const TPost &post = data.Poster[static_cast<std::size_t>(i)];
+    for (const TPost &post : data.Posterna()) {
         if (!kod || post.kod == *kod)
             Bokfor(post);
     }
@@ -172,8 +170,7 @@ Bygge Resultatrakning(const Bokforingsdata &data, const Saldotabell &saldon, Rap
     ut.Skriv("Summa kostnader", belopp(kostnader));
     ut.Mellanrum();
 
-    for (int32_t slot = 1; slot <= data.Kontoantal; ++slot) {
-        const TKonto &konto = data.Konton[static_cast<std::size_t>(slot)];
+    for (const TKonto &konto : data.Kontona()) {
         if (konto.typ != kBokslutsdispositioner)
             continue;
         const double s = saldon.Saldo(konto.nummer, kBokslutsdispositioner);
@@ -302,15 +299,13 @@ Obalans BeraknaObalans(const Bokforingsdata &data, Rapportform form) {
                                   Resultatrakning(data, saldon, form).resultat);
     std::unordered_map<int32_t, Kontotyp> klass;
     std::unordered_set<int32_t> dubbla;
-    for (int32_t slot = 1; slot <= data.Kontoantal; ++slot) {
-        const TKonto &konto = data.Konton[static_cast<std::size_t>(slot)];
+    for (const TKonto &konto : data.Kontona()) {
         if (!klass.emplace(konto.nummer, konto.typ).second && konto.typ >= kTillgangar &&
             konto.typ < kKoder)
             dubbla.insert(konto.nummer);
     }
     o.dubblaKonton = static_cast<int32_t>(dubbla.size());
-    for (int32_t i = 1; i <= data.Postantal; ++i) {
-        const TPost &post = data.Poster[static_cast<std::size_t>(i)];
+    for (const TPost &post : data.Posterna()) {
         if (post.kredit == 0)
             o.ensidigt += post.belopp;
         if (post.debet == 0)

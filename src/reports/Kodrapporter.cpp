@@ -147,8 +147,7 @@ Valdakoder LasValdakoder(const Bokforingsdata &data,
     Valdakoder koder;
     for (std::size_t k = 0; k < rutor.size(); ++k)
         koder.nummer[k] = rutor[k].empty() ? 0 : TextTillHeltal(rutor[k]);
-    for (int32_t slot = 1; slot <= data.Kontoantal; ++slot) {
-        const TKonto &konto = data.Konton[static_cast<std::size_t>(slot)];
+    for (const TKonto &konto : data.Kontona()) {
         if (konto.typ != kKoder)
             continue;
         for (std::size_t k = 0; k < koder.nummer.size(); ++k)
@@ -160,8 +159,7 @@ Valdakoder LasValdakoder(const Bokforingsdata &data,
 
 Kodlista KoderIKontoplanen(const Bokforingsdata &data) {
     Kodlista lista;
-    for (int32_t slot = 1; slot <= data.Kontoantal; ++slot) {
-        const TKonto &konto = data.Konton[static_cast<std::size_t>(slot)];
+    for (const TKonto &konto : data.Kontona()) {
         if (konto.typ != kKoder)
             continue;
         lista.rader.push_back(std::to_string(konto.nummer) + " " + konto.namn);
@@ -264,14 +262,12 @@ Utskrift DagbokMedKoderUtskrift(const Bokforingsdata &data, const std::string &d
                        std::nullopt, true);
     const std::string hoger =
         "<td align=\"Right\" width=\"10%\"><font face=\"verdana\" size=\"2\">";
-    for (int32_t slot = 1; slot <= data.Kontoantal; ++slot) {
-        const TKonto &konto = data.Konton[static_cast<std::size_t>(slot)];
+    for (const TKonto &konto : data.Kontona()) {
         if (konto.typ != kKoder)
             continue;
         ut.Rad("<p><font face=\"verdana\" size=\"2\">Kod " + std::to_string(konto.nummer) + " " +
                HtmlText(konto.namn));
-        for (int32_t i = 1; i <= data.Postantal; ++i) {
-            const TPost &post = data.Poster[static_cast<std::size_t>(i)];
+        for (const TPost &post : data.Posterna()) {
             if (post.kod != konto.nummer)
                 continue;
             ut.Rad("<table border=\"1\" width=\"70%\" id=\"table1\">");

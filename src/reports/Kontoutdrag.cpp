@@ -24,8 +24,7 @@ std::string Kontorad(const TKonto &konto) {
 
 Kontoutdragslinjer ByggKontoutdragslinjer(const Bokforingsdata &data, int32_t nummer) {
     Kontoutdragslinjer utdrag;
-    for (int32_t i = 1; i <= data.Kontoantal; ++i) {
-        const TKonto &konto = data.Konton[i];
+    for (const TKonto &konto : data.Kontona()) {
         if (konto.nummer == nummer) {
             utdrag.hittat = true;
             utdrag.namn = konto.namn;
@@ -41,8 +40,7 @@ Kontoutdragslinjer ByggKontoutdragslinjer(const Bokforingsdata &data, int32_t nu
         saldo += (debet ? riktning : -riktning) * post.belopp;
         utdrag.linjer.push_back({post.vernr, post.datum, debet, post.belopp, saldo});
     };
-    for (int32_t i = 1; i <= data.Postantal; ++i) {
-        const TPost &post = data.Poster[i];
+    for (const TPost &post : data.Posterna()) {
         if (post.debet == nummer)
             linje(post, true);
         if (post.kredit == nummer)
@@ -81,8 +79,7 @@ std::vector<std::string> Kontovalslista(const Bokforingsdata &data) {
 
 std::vector<std::string> KontonSomBorjarMed(const Bokforingsdata &data, std::string_view tecken) {
     std::vector<std::string> rader{"Konton som börjar med " + std::string(tecken)};
-    for (int32_t i = 1; i <= data.Kontoantal; ++i) {
-        const TKonto &konto = data.Konton[i];
+    for (const TKonto &konto : data.Kontona()) {
         if (ArBokforingsklass(konto.typ) && std::to_string(konto.nummer).starts_with(tecken))
             rader.push_back(Kontorad(konto));
     }

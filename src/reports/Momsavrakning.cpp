@@ -54,8 +54,7 @@ std::vector<TPost> BeraknaMomsavrakning(const Bokforingsdata &data, const Period
                           " finns inte i kontoplanen.");
     const std::string text = MomsavrakningText(period);
     int32_t hogsta = 0;
-    for (int32_t i = 1; i <= data.Postantal; ++i) {
-        const TPost &post = data.Poster[static_cast<std::size_t>(i)];
+    for (const TPost &post : data.Posterna()) {
         if (post.text == text)
             throw Korningsfel("Perioden " + Periodtext(period) +
                               " har redan en momsavräkning (verifikation " +

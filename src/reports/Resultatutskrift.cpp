@@ -42,8 +42,7 @@ Utskrift PeriodrapportUtskrift(const Bokforingsdata &data, const Periodrapport &
 
 std::vector<std::string> Utskriftskonton(const Bokforingsdata &data) {
     std::vector<std::string> rader;
-    for (int32_t slot = 1; slot <= data.Kontoantal; ++slot) {
-        const TKonto &konto = data.Konton[static_cast<std::size_t>(slot)];
+    for (const TKonto &konto : data.Kontona()) {
         if (konto.typ != kKoder)
             rader.push_back(std::to_string(konto.nummer) + " " + konto.namn);
     }

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace tovana;
@@ -229,4 +231,34 @@ TEST(Bokforingsdata, PostsLeftToTheSystemLeaveSlotZeroAndTheRestAsItWas) {
     EXPECT_EQ(data.Redovisningsnamn, "Bok");
     EXPECT_EQ(data.Kontoantal, 1);
     EXPECT_EQ(data.Konton[1].namn, "Bank");
+}
+
+// The ranges walk slots 1..count and never past the table, whatever the count.
+TEST(Bokforingsdata, TheRangesHoldSlotsOneToTheCountAndStayInTheTable) {
+    Bokforingsdata data;
+    EXPECT_TRUE(data.Posterna().empty());
+    EXPECT_TRUE(data.Kontona().empty());
+    for (int32_t i = 1; i <= 3; ++i) {
+        data.Postplats(i).vernr = i;
+        data.Kontoplats(i).nummer = 1000 + i;
+    }
+    const struct {
+        int32_t antal;
+        std::vector<int32_t> vernr;
+    } fall[] = {{0, {}}, {-1, {}}, {2, {1, 2}}, {3, {1, 2, 3}}};
+    for (const auto &f : fall) {
+        data.Postantal = data.Kontoantal = f.antal;
+        std::vector<int32_t> sedda, konton;
+        for (const TPost &post : std::as_const(data).Posterna())
+            sedda.push_back(post.vernr);
+        for (const TKonto &konto : data.Kontona())
+            konton.push_back(konto.nummer - 1000);
+        EXPECT_EQ(sedda, f.vernr) << f.antal;
+        EXPECT_EQ(konton, f.vernr) << f.antal;
+    }
+    // A count past the table's end stops at its last slot.
+    data.Postantal = data.Kontoantal = std::numeric_limits<int32_t>::max();
+    EXPECT_EQ(data.Posterna().size(), data.Poster.size() - 1);
+    EXPECT_EQ(data.Kontona().size(), data.Konton.size() - 1);
+    EXPECT_EQ(data.Posterna().data(), data.Poster.data() + 1);
 }
