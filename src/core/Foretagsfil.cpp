@@ -62,7 +62,9 @@ bool LasUppgift(std::string_view rad, long radnummer, const std::string &sokvag,
     Foretagsuppgifter &u = foretag.uppgifter;
     std::string fel;
     if (nyckel == "namn") {
-        u.namn = ForstaTecken(varde, kForetagsnamnlangd);
+        // Cut first, then trimmed: a name cut after a blank would otherwise end in
+        // one, which the next reading trims, so a rewrite would change the name.
+        u.namn = std::string(Trimmad(ForstaTecken(varde, kForetagsnamnlangd)));
         return true;
     }
     if (nyckel == "orgnr") {

@@ -113,6 +113,17 @@ TEST_F(Foretagsfil, DetailsFollowThePathsInTheirOrderInWindows1252) {
                              "anteckning\r\n");
 }
 
+// A name longer than the limit is cut; cut just after a blank, the blank goes
+// too, so that the name reads the same after the file is written again.
+TEST_F(Foretagsfil, ALongNameIsCutAndReadsTheSameAfterARewrite) {
+    const std::string lang = std::string(79, 'a') + " b" + std::string(20, 'c');
+    SkrivBytes(fil, "a.kpl\r\nb.red\r\nNamn=" + lang + "\r\n");
+    const Foretag forsta = LasForetagsfil(fil);
+    EXPECT_EQ(forsta.uppgifter.namn, std::string(79, 'a'));
+    SkrivForetagsfil(fil, forsta);
+    EXPECT_EQ(LasForetagsfil(fil).uppgifter, forsta.uppgifter);
+}
+
 TEST_F(Foretagsfil, DetailsAndOtherLinesSurviveAWriteAndARead) {
     // Every combination of known and unknown details, with and without other lines.
     const Foretagsuppgifter delar{"Ab & Co = vi", "123456-7897",
