@@ -1,0 +1,335 @@
+#include "core/Behandlingslogg.h"
+
+#include "core/Fel.h"
+#include "core/Redovisningsfil.h"
+#include "core/Teckentabell.h"
+#include "core/Textfil.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <climits>
+#include <cstdio>
+#include <ctime>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tovana {
+
+std::string Loggfil(const std::string &redovisningsfil) {
+    return redovisningsfil + ".logg";
+}
+
+std::string Isodatum(const Datum &datum) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", datum.ar, datum.manad, datum.dag);
+    return text;
+}
+
+std::string StangdText(const Datum &tom) {
+    return "Stängd t.o.m. " + Isodatum(tom);
+}
+
+std::string OppnadText(const Datum &fran, std::string_view skal) {
+    return "Öppnad från " + Isodatum(fran) + ": " + std::string(skal);
+}
+
+namespace {
+
+std::function<Loggstampel()> &Klocka() {
+    static std::function<Loggstampel()> klocka;
+    return klocka;
+}
+
+// "user@host": the name of the user the program runs as (its number when the
+// system knows no name) and the machine's name.
+std::string Anvandare() {
+    std::string namn;
+    const uid_t uid = ::geteuid();
+    long storlek = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> buf(storlek > 0 ? static_cast<std::size_t>(storlek) : 16384);
+    struct passwd pw {};
+    struct passwd *hittad = nullptr;
+    if (::getpwuid_r(uid, &pw, buf.data(), buf.size(), &hittad) == 0 && hittad && pw.pw_name)
+        namn = pw.pw_name;
+    if (namn.empty())
+        namn = std::to_string(uid);
+    char vard[256] = {};
+    if (::gethostname(vard, sizeof vard - 1) != 0 || vard[0] == 0)
+        std::snprintf(vard, sizeof vard, "%s", "okand");
+    return namn + "@" + vard;
+}
+
+} // namespace
+
+Loggstampel NuLoggstampel() {
+    if (Klocka())
+        return Klocka()();
+    const std::time_t nu = std::time(nullptr);
+    std::tm tid{};
+    ::localtime_r(&nu, &tid);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &tid);
+    return {text, Anvandare()};
+}
+
+void SattLoggklocka(std::function<Loggstampel()> klocka) {
+    Klocka() = std::move(klocka);
+}
+
+Loggpost NyLoggpost(std::string vad, std::vector<std::string> borttagna,
+                    std::vector<std::string> tillagda) {
+    Loggstampel stampel = NuLoggstampel();
+    return {std::move(stampel.tid), std::move(stampel.anvandare), std::move(vad),
+            std::move(borttagna), std::move(tillagda)};
+}
+
+std::string Loggbytes(const Loggpost &post) {
+    const std::string falt = "Behandlingshistorikens rader";
+    std::string text;
+    auto rad = [&](char tecken, const std::string &innehall) {
+        KontrolleraUtanRadbrytning(innehall, falt);
+        text += tecken;
+        text += innehall;
+        text += "\r\n";
+    };
+    for (const std::string *del : {&post.tid, &post.anvandare})
+        if (del->find(';') != std::string::npos)
+            throw Korningsfel("Behandlingshistorikens tid och användare får inte innehålla ';'.");
+    rad('#', post.tid + ";" + post.anvandare + ";" + post.vad);
+    for (const std::string &borta : post.borttagna)
+        rad('-', borta);
+    for (const std::string &ny : post.tillagda)
+        rad('+', ny);
+    return TillWindows1252Fil(text, 0);
+}
+
+void GaIgenomLogg(std::string_view bytes, const std::string &sokvag,
+                  const std::function<void(const Loggpost &)> &besok) {
+    const Filtext fil = Tolka(std::string(bytes), sokvag);
+    Radlasare lasare(fil.bytes);
+    std::optional<Loggpost> aktuell;
+    std::string_view rad;
+    while (lasare.NastaRad(rad)) {
+        if (rad.empty())
+            continue;
+        const char tecken = rad.front();
+        const std::string innehall = Avkoda(rad.substr(1), fil.kodning);
+        if (tecken == '#') {
+            if (aktuell)
+                besok(*aktuell);
+            aktuell.emplace();
+            const std::size_t forsta = innehall.find(';');
+            const std::size_t andra =
+                forsta == std::string::npos ? std::string::npos : innehall.find(';', forsta + 1);
+            if (andra == std::string::npos) {
+                aktuell->vad = innehall;
+                continue;
+            }
+            aktuell->tid = innehall.substr(0, forsta);
+            aktuell->anvandare = innehall.substr(forsta + 1, andra - forsta - 1);
+            aktuell->vad = innehall.substr(andra + 1);
+        } else if (aktuell && tecken == '-') {
+            aktuell->borttagna.push_back(innehall);
+        } else if (aktuell && tecken == '+') {
+            aktuell->tillagda.push_back(innehall);
+        }
+    }
+    if (aktuell)
+        besok(*aktuell);
+}
+
+bool LoggFinns(const std::string &loggfil) {
+    struct stat st {};
+    return ::stat(loggfil.c_str(), &st) == 0;
+}
+
+std::vector<Loggpost> LasLogg(const std::string &loggfil) {
+    std::vector<Loggpost> poster;
+    if (!LoggFinns(loggfil))
+        return poster;
+    GaIgenomLogg(LasFilUtanHalvtTillagg(loggfil), loggfil,
+                 [&](const Loggpost &post) { poster.push_back(post); });
+    return poster;
+}
+
+void SkrivLoggpost(const std::string &loggfil, const Loggpost &post) {
+    const std::string bytes = Loggbytes(post);
+    try {
+        if (LoggFinns(loggfil))
+            LaggTillIFil(loggfil, bytes);
+        else
+            SkrivFilSakert(loggfil, bytes);
+    } catch (const Korningsfel &fel) {
+        throw Korningsfel("Behandlingshistoriken kunde inte skrivas, så ingenting ändrades.\n" +
+                          std::string(fel.what()));
+    }
+}
+
+std::optional<Datum> StangdTom(std::span<const Loggpost> poster) {
+    static const std::string stangd = "Stängd t.o.m. ";
+    static const std::string oppnad = "Öppnad från ";
+    for (auto post = poster.rbegin(); post != poster.rend(); ++post) {
+        const std::string &vad = post->vad;
+        if (vad.starts_with(stangd)) {
+            if (auto datum = LasDatum(std::string_view(vad).substr(stangd.size(), 10)))
+                return datum;
+        } else if (vad.starts_with(oppnad)) {
+            if (auto datum = LasDatum(std::string_view(vad).substr(oppnad.size(), 10)))
+                return DagenFore(*datum);
+        }
+    }
+    return std::nullopt;
+}
+
+Datum DagenFore(const Datum &datum) {
+    if (datum.dag > 1)
+        return {datum.ar, datum.manad, datum.dag - 1};
+    if (datum.manad > 1)
+        return {datum.ar, datum.manad - 1, DagarIManad(datum.ar, datum.manad - 1)};
+    return {datum.ar - 1, 12, 31};
+}
+
+Datum DagenEfter(const Datum &datum) {
+    if (datum.dag < DagarIManad(datum.ar, datum.manad))
+        return {datum.ar, datum.manad, datum.dag + 1};
+    if (datum.manad < 12)
+        return {datum.ar, datum.manad + 1, 1};
+    return {datum.ar + 1, 1, 1};
+}
+
+namespace {
+
+// A line's share of a Loggsumma: its FNV-1a hash behind a tag telling a name
+// line from a post line, mixed (splitmix64's finaliser) so that sums of many
+// lines spread over all 64 bits.
+uint64_t Radbidrag(char slag, std::string_view rad) {
+    uint64_t h = 1469598103934665603ULL;
+    auto lagg = [&](unsigned char c) {
+        h ^= c;
+        h *= 1099511628211ULL;
+    };
+    lagg(static_cast<unsigned char>(slag));
+    for (char c : rad)
+        lagg(static_cast<unsigned char>(c));
+    h ^= h >> 30;
+    h *= 0xbf58476d1ce4e5b9ULL;
+    h ^= h >> 27;
+    h *= 0x94d049bb133111ebULL;
+    h ^= h >> 31;
+    return h;
+}
+
+constexpr char kNamnrad = 'N';
+constexpr char kPostrad = 'P';
+
+void Tillampa(Loggsumma &summa, const Loggpost &post) {
+    const char slag = post.vad == loggtyp::kNyttNamn ? kNamnrad : kPostrad;
+    for (const std::string &rad : post.borttagna)
+        summa.summa -= Radbidrag(slag, rad);
+    for (const std::string &rad : post.tillagda)
+        summa.summa += Radbidrag(slag, rad);
+    if (slag == kPostrad)
+        summa.poster += static_cast<int64_t>(post.tillagda.size()) -
+                        static_cast<int64_t>(post.borttagna.size());
+}
+
+} // namespace
+
+Loggsumma Redovisningssumma(std::string_view namn, std::span<const TPost> poster) {
+    Loggsumma summa;
+    summa.summa = Radbidrag(kNamnrad, namn);
+    for (const TPost &post : poster)
+        summa.summa += Radbidrag(kPostrad, Postrad(post));
+    summa.poster = static_cast<int64_t>(poster.size());
+    return summa;
+}
+
+Loggsumma Redovisningssumma(const Bokforingsdata &data) {
+    return Redovisningssumma(data.Redovisningsnamn, data.Posterna());
+}
+
+std::string LoggenBorjarText(const Loggsumma &summa) {
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(summa.summa));
+    return loggtyp::kLoggenBorjar + ": " + std::to_string(summa.poster) +
+           " poster, kontrollsumma " + hex;
+}
+
+std::optional<Loggsumma> LasLoggenBorjar(std::string_view vad) {
+    const std::string borjan = loggtyp::kLoggenBorjar + ": ";
+    if (!vad.starts_with(borjan))
+        return std::nullopt;
+    vad.remove_prefix(borjan.size());
+    Loggsumma summa;
+    auto [slut, fel] = std::from_chars(vad.data(), vad.data() + vad.size(), summa.poster);
+    if (fel != std::errc() || summa.poster < 0)
+        return std::nullopt;
+    vad.remove_prefix(static_cast<std::size_t>(slut - vad.data()));
+    const std::string_view mitt = " poster, kontrollsumma ";
+    if (!vad.starts_with(mitt))
+        return std::nullopt;
+    vad.remove_prefix(mitt.size());
+    if (vad.size() != 16)
+        return std::nullopt;
+    auto [hexslut, hexfel] = std::from_chars(vad.data(), vad.data() + vad.size(), summa.summa, 16);
+    if (hexfel != std::errc() || hexslut != vad.data() + vad.size())
+        return std::nullopt;
+    return summa;
+}
+
+Loggjamforelse JamforMedRedovisning(std::string_view loggbytes, const std::string &sokvag,
+                                    const Loggsumma &redovisningen) {
+    std::optional<Loggsumma> efter; // the ledger as the records so far leave it
+    std::optional<Loggsumma> fore;  // as it was before the last record
+    Loggjamforelse svar;
+    GaIgenomLogg(loggbytes, sokvag, [&](const Loggpost &post) {
+        svar.sistaVad = post.vad;
+        if (auto borjan = LasLoggenBorjar(post.vad)) {
+            fore.reset();
+            efter = borjan;
+            return;
+        }
+        if (post.vad.starts_with(loggtyp::kEjGenomford)) {
+            // The change before it never came: the ledger is as before that.
+            efter = fore;
+            fore.reset();
+            return;
+        }
+        fore = efter;
+        if (efter)
+            Tillampa(*efter, post);
+    });
+    if (!efter)
+        return {Loggutfall::IngenLogg, svar.sistaVad};
+    if (*efter == redovisningen)
+        svar.utfall = Loggutfall::Stammer;
+    else if (fore && *fore != *efter && *fore == redovisningen)
+        svar.utfall = Loggutfall::SistaEjGenomford;
+    else
+        svar.utfall = Loggutfall::Avviker;
+    return svar;
+}
+
+std::vector<int32_t> Verifikationsnummer(const Loggpost &post) {
+    std::vector<int32_t> nummer;
+    if (post.vad == loggtyp::kNyttNamn)
+        return nummer;
+    auto lagg = [&](const std::string &rad) {
+        int32_t n = 0;
+        const char *borjan = rad.data();
+        while (borjan < rad.data() + rad.size() && *borjan == ' ')
+            ++borjan;
+        auto [slut, fel] = std::from_chars(borjan, rad.data() + rad.size(), n);
+        if (fel == std::errc() && std::find(nummer.begin(), nummer.end(), n) == nummer.end())
+            nummer.push_back(n);
+    };
+    for (const std::string &rad : post.borttagna)
+        lagg(rad);
+    for (const std::string &rad : post.tillagda)
+        lagg(rad);
+    return nummer;
+}
+
+} // namespace tovana
