@@ -332,4 +332,49 @@ std::vector<int32_t> Verifikationsnummer(const Loggpost &post) {
     return nummer;
 }
 
+void LoggaAndring(const Bokforingsdata &data, const Loggpost &post) {
+    const std::string logg = Loggfil(data.Redovisningsfil);
+    if (LoggFinns(logg)) {
+        SkrivLoggpost(logg, post);
+        return;
+    }
+    // The first record and the beginning before it go into a new file at once.
+    const Loggpost borjan{
+        post.tid, post.anvandare, LoggenBorjarText(Redovisningssumma(data)), {}, {}};
+    try {
+        SkrivFilSakert(logg, Loggbytes(borjan) + Loggbytes(post));
+    } catch (const Korningsfel &fel) {
+        throw Korningsfel("Behandlingshistoriken kunde inte skrivas, så ingenting ändrades.\n" +
+                          std::string(fel.what()));
+    }
+}
+
+void LoggaEjGenomford(const Bokforingsdata &data, const std::string &vad) noexcept {
+    try {
+        SkrivLoggpost(Loggfil(data.Redovisningsfil), NyLoggpost(loggtyp::kEjGenomford + vad));
+    } catch (...) {
+        // The next open for writing finds the change missing and says so then.
+    }
+}
+
+bool IStangdPeriod(const Bokforingsdata &data, std::string_view datum) {
+    if (!data.StangdTom)
+        return false;
+    const std::optional<Datum> dag = LasDatum(datum);
+    return dag && *dag <= *data.StangdTom;
+}
+
+std::string StangdPeriodText(const Bokforingsdata &data, const TPost &post) {
+    return "Verifikation " + std::to_string(post.vernr) + " (" + post.datum +
+           ") ligger i en stängd period (t.o.m. " +
+           (data.StangdTom ? Isodatum(*data.StangdTom) : std::string()) +
+           ") och kan inte ändras. Rätta den i stället med en rättelseverifikation "
+           "(\"Ändra i en redovisad post\", \"Rätta med rättelseverifikation\").";
+}
+
+void KontrolleraOppenPeriod(const Bokforingsdata &data, const TPost &post) {
+    if (IStangdPeriod(data, post.datum))
+        throw Korningsfel(StangdPeriodText(data, post));
+}
+
 } // namespace tovana

@@ -158,6 +158,41 @@ struct Loggjamforelse {
 Loggjamforelse JamforMedRedovisning(std::string_view loggbytes, const std::string &sokvag,
                                     const Loggsumma &redovisningen);
 
+// Writes the record of a change about to be made to the ledger in `data` to
+// its file's log, synced, before the change: a ledger without a log first
+// gets one that begins with the ledger as it now stands. Raises, and nothing
+// is written, when the log cannot be; the change must then not be made.
+void LoggaAndring(const Bokforingsdata &data, const Loggpost &post);
+
+// After a change whose record was written failed to reach the ledger: says so
+// in the log ("Ej genomförd: " and its kind) as far as the log can be written.
+void LoggaEjGenomford(const Bokforingsdata &data, const std::string &vad) noexcept;
+
+// The record of a change, made and written (LoggaAndring), then the change
+// itself; when the change raises, its "Ej genomförd" record follows and the
+// error goes on to the caller.
+template <typename Andring>
+void MedLogg(const Bokforingsdata &data, const Loggpost &post, Andring &&andring) {
+    LoggaAndring(data, post);
+    try {
+        andring();
+    } catch (...) {
+        LoggaEjGenomford(data, post.vad);
+        throw;
+    }
+}
+
+// Whether a post with this date lies in the ledger's closed period (on or
+// before StangdTom). A date the date rule cannot read lies in no period.
+bool IStangdPeriod(const Bokforingsdata &data, std::string_view datum);
+
+// Raises, in Swedish, that the post lies in a closed period and how to correct
+// it, when its date does (IStangdPeriod).
+void KontrolleraOppenPeriod(const Bokforingsdata &data, const TPost &post);
+
+// What the user is told of a post in a closed period.
+std::string StangdPeriodText(const Bokforingsdata &data, const TPost &post);
+
 // The verification numbers of a record's lines (the first field of each post
 // line), in order, each once; none for a "Nytt namn" record.
 std::vector<int32_t> Verifikationsnummer(const Loggpost &post);

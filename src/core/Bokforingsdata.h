@@ -9,12 +9,14 @@
 // with room for 200 accounts, 1000 posts and 2000 work posts and grow as needed,
 // so no count is ever refused or written past.
 
+#include "core/Datum.h"
 #include "core/Foretagsuppgifter.h"
 #include "core/Kontoklasser.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -105,6 +107,11 @@ struct Bokforingsdata {
     std::shared_ptr<Skrivlas> Redovisningslas;
     bool KontoplanSkrivskyddad = false;
     bool RedovisningSkrivskyddad = false;
+
+    // The ledger's closed-through date, as its change log (Behandlingslogg.h)
+    // leaves it when the ledger is opened or a period is closed or opened: no
+    // post dated on or before it is saved, changed, deleted or re-sorted.
+    std::optional<Datum> StangdTom;
 
     // The entry form's flags: the debit and the credit side of the post being
     // keyed have been examined, and the post may be saved.

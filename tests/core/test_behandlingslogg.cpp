@@ -267,3 +267,34 @@ TEST(Behandlingslogg, VerificationNumbersOfARecord) {
     EXPECT_TRUE(Verifikationsnummer(Post("Nytt namn", {"12"}, {"13"})).empty());
     EXPECT_TRUE(Verifikationsnummer(Post("Ny post", {}, {"x;y"})).empty());
 }
+
+TEST_F(FastKlocka, FirstChangeBeginsTheLogAndAFailedChangeIsMarked) {
+    Testmapp mapp;
+    Bokforingsdata data;
+    data.Redovisningsfil = mapp.Sokvag("bok.red");
+    data.Redovisningsnamn = "Bok";
+    data.Postplats(1) = Ver(1, "20260105", 5);
+    data.Postantal = 1;
+    const Loggpost ny = NyLoggpost(loggtyp::kNyPost, {}, {"2;20260106;7;1930;3010;0;Kassa"});
+    MedLogg(data, ny, [] {});
+    EXPECT_THROW(MedLogg(data, ny, [] { throw Korningsfel("disken full"); }), Korningsfel);
+    const std::vector<Loggpost> logg = LasLogg(Loggfil(data.Redovisningsfil));
+    ASSERT_EQ(logg.size(), 4u);
+    EXPECT_EQ(LasLoggenBorjar(logg[0].vad), Redovisningssumma(data));
+    EXPECT_EQ(logg[1], ny);
+    EXPECT_EQ(logg[3].vad, "Ej genomförd: Ny post");
+}
+
+TEST(Behandlingslogg, ClosedPeriodCoversReadableDatesOnOrBeforeIt) {
+    Bokforingsdata data;
+    EXPECT_FALSE(IStangdPeriod(data, "20260101"));
+    data.StangdTom = Datum{2026, 3, 31};
+    for (const char *stangd : {"20260331", "260101", "2026-03-31", " 20251231 "})
+        EXPECT_TRUE(IStangdPeriod(data, stangd)) << stangd;
+    for (const char *oppen : {"20260401", "15/3", "", "0331"})
+        EXPECT_FALSE(IStangdPeriod(data, oppen)) << oppen;
+    const TPost post = Ver(4, "20260315", 1);
+    EXPECT_THROW(KontrolleraOppenPeriod(data, post), Korningsfel);
+    EXPECT_NE(StangdPeriodText(data, post).find("t.o.m. 2026-03-31"), std::string::npos);
+    EXPECT_NO_THROW(KontrolleraOppenPeriod(data, Ver(5, "20260401", 1)));
+}
