@@ -224,12 +224,25 @@ uint64_t Radbidrag(char slag, std::string_view rad) {
 constexpr char kNamnrad = 'N';
 constexpr char kPostrad = 'P';
 
+// A post line as the ledger holds it once rewritten: a line saved as typed
+// ("1250,50") is written back as Postrad makes it ("1250,5"), so the log's
+// lines count in that form. A line that does not read as a post counts as it is.
+uint64_t Postbidrag(const std::string &rad) {
+    if (const std::optional<TPost> post = TolkaPostrad(rad))
+        return Radbidrag(kPostrad, Postrad(*post));
+    return Radbidrag(kPostrad, rad);
+}
+
 void Tillampa(Loggsumma &summa, const Loggpost &post) {
-    const char slag = post.vad == loggtyp::kNyttNamn ? kNamnrad : kPostrad;
+    const bool namn = post.vad == loggtyp::kNyttNamn;
+    auto bidrag = [&](const std::string &rad) {
+        return namn ? Radbidrag(kNamnrad, rad) : Postbidrag(rad);
+    };
     for (const std::string &rad : post.borttagna)
-        summa.summa -= Radbidrag(slag, rad);
+        summa.summa -= bidrag(rad);
     for (const std::string &rad : post.tillagda)
-        summa.summa += Radbidrag(slag, rad);
+        summa.summa += bidrag(rad);
+    const char slag = namn ? kNamnrad : kPostrad;
     if (slag == kPostrad)
         summa.poster += static_cast<int64_t>(post.tillagda.size()) -
                         static_cast<int64_t>(post.borttagna.size());

@@ -19,6 +19,7 @@
 #include "core/Textfil.h"
 
 #include <initializer_list>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -58,6 +59,10 @@ void SattInRedovisning(Bokforingsdata &data, Redovisningsinnehall innehall);
 // `data` changes. Sets RedovisningLastSomUtf8; the caller sets Redovisningsfil
 // and the other flags.
 void LasRedovisning(Bokforingsdata &data, const std::string &sokvag);
+
+// One post line (UTF-8, no line end) read as the ledger reader reads it;
+// nothing when a field does not convert.
+std::optional<TPost> TolkaPostrad(std::string_view rad);
 
 // One post line without its line end, the amount as Taltext.
 std::string Postrad(const TPost &post);

@@ -247,6 +247,9 @@ TEST(Behandlingslogg, ReplayTellsWhetherTheLastChangeReachedTheLedger) {
         // means the one before was done.
         {start + ny + stangd, summa({a}), Loggutfall::Avviker},
         {start + ny, summa({a, b, b}), Loggutfall::Avviker},
+        // An amount saved as typed counts as the ledger writes it back.
+        {start + Loggbytes(Post("Ny post", {}, {"2;20260102;7,00;1930;3010;0;Kassa"})),
+         summa({a, b}), Loggutfall::Stammer},
         // A new beginning starts the replay again.
         {start + ny + Loggbytes(Post(LoggenBorjarText(summa({b2})))), summa({b2}),
          Loggutfall::Stammer},

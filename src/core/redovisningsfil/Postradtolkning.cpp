@@ -112,6 +112,14 @@ TPost LasPostrad(std::string_view rad, Filkodning kodning, Postlasning lasning) 
 
 } // namespace
 
+std::optional<TPost> TolkaPostrad(std::string_view rad) {
+    try {
+        return LasPostrad(rad, Filkodning::Utf8, Postlasning::Hel);
+    } catch (const Korningsfel &) {
+        return std::nullopt;
+    }
+}
+
 std::optional<Lasfel> LasPoster(Radlasare &lasare, Filkodning kodning, Postlasning lasning,
                                 std::vector<TPost> &poster,
                                 const std::function<void()> *foreFlytt) {
