@@ -342,6 +342,11 @@ std::vector<int32_t> Verifikationsnummer(const Loggpost &post) {
         lagg(rad);
     for (const std::string &rad : post.tillagda)
         lagg(rad);
+    if (post.vad == loggtyp::kRattelse)
+        for (const std::string &rad : post.tillagda)
+            if (const std::optional<TPost> lagd = TolkaPostrad(rad);
+                lagd && lagd->text.starts_with(loggtyp::kRattelseAvVer))
+                lagg(lagd->text.substr(loggtyp::kRattelseAvVer.size()));
     return nummer;
 }
 

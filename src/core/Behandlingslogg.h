@@ -51,6 +51,8 @@ inline const std::string kSieImport = "SIE-import";
 inline const std::string kMomsavrakning = "Momsavräkning";
 inline const std::string kRattelse = "Rättelse";
 inline const std::string kLoggenBorjar = "Loggen börjar";
+// The beginning of a correction's reversal text: "Rättelse av ver 12: ...".
+inline const std::string kRattelseAvVer = "Rättelse av ver ";
 // "Ej genomförd: " and the kind of the record whose change never reached the ledger.
 inline const std::string kEjGenomford = "Ej genomförd: ";
 } // namespace loggtyp
@@ -194,7 +196,9 @@ void KontrolleraOppenPeriod(const Bokforingsdata &data, const TPost &post);
 std::string StangdPeriodText(const Bokforingsdata &data, const TPost &post);
 
 // The verification numbers of a record's lines (the first field of each post
-// line), in order, each once; none for a "Nytt namn" record.
+// line), in order, each once, and for a "Rättelse" record also the
+// verifications it corrects (named in its reversal's text); none for a "Nytt
+// namn" record.
 std::vector<int32_t> Verifikationsnummer(const Loggpost &post);
 
 } // namespace tovana

@@ -114,12 +114,12 @@ bool GodtagbartKontonummer(const Bokforingsdata &data, int32_t nummer) {
     return false;
 }
 
-Andringsfel AndraPost(Bokforingsdata &data, int32_t plats, const Postrutor &rutor) {
-    KontrolleraSkrivbarRedovisning(data);
+Andringsfel TolkaAndringsrutor(const Bokforingsdata &data, int32_t plats, const Postrutor &rutor,
+                               TPost &post) {
     if (plats < 1 || plats > data.Postantal)
         throw Korningsfel("Det finns ingen post nummer " + std::to_string(plats) +
                           " i redovisningen.");
-    TPost post;
+    post = TPost{};
     post.debet = TextTillHeltal(rutor.debet);
     post.kredit = TextTillHeltal(rutor.kredit);
     post.kod = TextTillHeltal(rutor.kod);
@@ -138,6 +138,15 @@ Andringsfel AndraPost(Bokforingsdata &data, int32_t plats, const Postrutor &ruto
         return Andringsfel::Datum;
     post.datum = ForstaTecken(Lagringsdatum(rutor.datum), kDatumlangd);
     post.text = ForstaTecken(rutor.text, kTextlangd);
+    return Andringsfel::Inget;
+}
+
+Andringsfel AndraPost(Bokforingsdata &data, int32_t plats, const Postrutor &rutor) {
+    KontrolleraSkrivbarRedovisning(data);
+    TPost post;
+    if (const Andringsfel fel = TolkaAndringsrutor(data, plats, rutor, post);
+        fel != Andringsfel::Inget)
+        return fel;
 
     // The file first, the table only once it is written.
     SkrivRedovisningsfil(

@@ -59,6 +59,11 @@ bool GodtagbartKontonummer(const Bokforingsdata &data, int32_t nummer);
 // changed text is no date (Datum.h).
 enum class Andringsfel { Inget, Debet, Kredit, Kod, Datum };
 
+// The post the boxes' texts make of post `plats` (1..Postantal), converted and
+// checked as AndraPost below does, into `post`; the box at fault otherwise.
+Andringsfel TolkaAndringsrutor(const Bokforingsdata &data, int32_t plats, const Postrutor &rutor,
+                               TPost &post);
+
 // Changes post `plats` (1..Postantal) to the boxes' texts and rewrites the ledger
 // file. The debit, credit and code texts are converted and checked against the
 // chart first (a number not in the chart returns its box), then the verification

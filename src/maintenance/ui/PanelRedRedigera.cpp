@@ -3,9 +3,11 @@
 #include "chart/Kontoredigering.h"
 #include "core/Datum.h"
 #include "maintenance/Postandring.h"
+#include "maintenance/Rattelse.h"
 #include "ui/Huvudfonster.h"
 #include "ui/Kontroller.h"
 
+#include <QDate>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,6 +16,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <sys/stat.h>
 
 using namespace kontroller;
 
@@ -24,6 +28,11 @@ QString Q(const std::string &text) {
 }
 std::string S(const QString &text) {
     return text.toStdString();
+}
+
+tovana::Datum Idag() {
+    const QDate idag = QDate::currentDate();
+    return {idag.year(), idag.month(), idag.day()};
 }
 
 QLineEdit *Siffruta(QWidget *parent, const char *namn, int tecken) {
@@ -55,6 +64,8 @@ PanelRedRedigera::PanelRedRedigera(Huvudfonster &form)
     ListBoxvisaKplanRedRed_->setFocusPolicy(Qt::NoFocus);
     BitBtnRedAndraRadera_ =
         Knapp(this, "BitBtnRedAndraRadera", QStringLiteral("Radera denna post (kan inte ångras)"));
+    BitBtnRatta_ = Knapp(this, "BitBtnRatta", QStringLiteral("Rätta med rättelseverifikation"));
+    LabelRattadGenom_ = Etikett(this, "LabelRattadGenom", QString());
     for (QLabel *besked : {LabelAndraRedBesked_, LabelAndraRedNamnBesked_}) {
         besked->setTextFormat(Qt::PlainText);
         besked->setWordWrap(true);
@@ -65,6 +76,7 @@ PanelRedRedigera::PanelRedRedigera(Huvudfonster &form)
     // The buttons hidden after a save or a deletion keep their room.
     kontroller::BehallPlats(BitBtnAndraSpara_);
     kontroller::BehallPlats(BitBtnRedAndraRadera_);
+    kontroller::BehallPlats(BitBtnRatta_);
 
     // The post: one row of boxes under their captions, the text below them.
     auto *post = new QGridLayout;
@@ -87,6 +99,8 @@ PanelRedRedigera::PanelRedRedigera(Huvudfonster &form)
 
     auto *spara = new QHBoxLayout;
     spara->addWidget(BitBtnAndraSpara_);
+    spara->addWidget(BitBtnRatta_);
+    spara->addWidget(LabelRattadGenom_);
     spara->addStretch(1);
 
     auto *namn = new QGridLayout;
@@ -103,7 +117,11 @@ PanelRedRedigera::PanelRedRedigera(Huvudfonster &form)
                         QStringLiteral("Vill du radera posten helt så klicka på knappen"),
                         QStringLiteral("\"Radera\" längst ned till höger."), QString(),
                         QStringLiteral("Observera att det inte finns någon ångra-funktion"),
-                        QStringLiteral("i dessa rutiner.")});
+                        QStringLiteral("i dessa rutiner."), QString(),
+                        QStringLiteral("\"Rätta med rättelseverifikation\" ändrar inget i"),
+                        QStringLiteral("posten utan bokför en ny verifikation som vänder"),
+                        QStringLiteral("den och, om rutorna ändrats, bokför den rätta."),
+                        QStringLiteral("Så rättas en post i en stängd period.")});
     auto *mitt = new QHBoxLayout;
     auto *vanster = new QVBoxLayout;
     vanster->addWidget(guide);
@@ -135,6 +153,7 @@ PanelRedRedigera::PanelRedRedigera(Huvudfonster &form)
             &PanelRedRedigera::BitBtnRedAndraRaderaClick);
     connect(BitBtnSparaRedNamn, &QPushButton::clicked, this,
             &PanelRedRedigera::BitBtnSparaRedNamnClick);
+    connect(BitBtnRatta_, &QPushButton::clicked, this, &PanelRedRedigera::BitBtnRattaClick);
 }
 
 void PanelRedRedigera::VisaKontolista() {
@@ -156,6 +175,23 @@ void PanelRedRedigera::EditAndraKodEnter() {
 void PanelRedRedigera::DoljPostknappar() {
     BitBtnAndraSpara_->hide();
     BitBtnRedAndraRadera_->hide();
+    BitBtnRatta_->hide();
+}
+
+const std::vector<tovana::Loggpost> &PanelRedRedigera::Rattelseposter() {
+    const std::string logg = tovana::Loggfil(form_.Data().Redovisningsfil);
+    struct stat st {};
+    const long long storlek = ::stat(logg.c_str(), &st) == 0 ? st.st_size : -1;
+    if (logg != rattelselogg_ || storlek != rattelseloggStorlek_) {
+        rattelseposter_.clear();
+        if (storlek >= 0)
+            for (tovana::Loggpost &post : tovana::LasLogg(logg))
+                if (post.vad == tovana::loggtyp::kRattelse)
+                    rattelseposter_.push_back(std::move(post));
+        rattelselogg_ = logg;
+        rattelseloggStorlek_ = storlek;
+    }
+    return rattelseposter_;
 }
 
 void PanelRedRedigera::LPDblClick(const QString &etikettext) {
@@ -168,11 +204,21 @@ void PanelRedRedigera::LPDblClick(const QString &etikettext) {
             return;
         form_.VisaArbetspanel(this);
         Aktuellpost_ = *plats;
-        BitBtnAndraSpara_->show();
-        BitBtnRedAndraRadera_->show();
+        const tovana::TPost &aktuell = data.Poster[Aktuellpost_];
+        // A post of a closed period is corrected only by a correction verification.
+        const bool stangd = tovana::IStangdPeriod(data, aktuell.datum);
+        BitBtnAndraSpara_->setVisible(!stangd);
+        BitBtnRedAndraRadera_->setVisible(!stangd);
+        BitBtnRatta_->show();
         LabelAndraRedBesked_->clear();
+        if (stangd)
+            LabelAndraRedBesked_->setText(
+                QStringLiteral("Posten ligger i en stängd period och kan bara rättas med en "
+                               "rättelseverifikation."));
         LabelAndraRedNamnBesked_->clear();
-        const tovana::Postrutor rutor = tovana::Andringsrutor(data.Poster[Aktuellpost_]);
+        LabelRattadGenom_->setText(
+            Q(tovana::RattadGenomText(tovana::RattadGenom(Rattelseposter(), aktuell))));
+        const tovana::Postrutor rutor = tovana::Andringsrutor(aktuell);
         EditAndraVernr_->setText(Q(rutor.vernr));
         EditAndraDatum_->setText(Q(rutor.datum));
         EditAndrabelopp_->setText(Q(rutor.belopp));
@@ -241,5 +287,43 @@ void PanelRedRedigera::BitBtnSparaRedNamnClick() {
         LabelAndraRedNamnBesked_->setText(
             QStringLiteral("Redovisningens interna namn är ändrat. Använd menyerna ovan för "
                            "fortsatt arbete."));
+    });
+}
+
+void PanelRedRedigera::BitBtnRattaClick() {
+    form_.Kor([&] {
+        const tovana::Postrutor rutor{S(EditAndraVernr_->text()),  S(EditAndraDatum_->text()),
+                                      S(EditAndrabelopp_->text()), S(EditAndradebet_->text()),
+                                      S(EditAndraKredit_->text()), S(EditAndraKod_->text()),
+                                      S(EditAndraText_->text())};
+        tovana::Rattelse rattelse;
+        switch (tovana::SparaRattelse(form_.Data(), Aktuellpost_, rutor, Idag(), rattelse)) {
+        case tovana::Andringsfel::Debet:
+            form_.Meddelande(QStringLiteral("Kontonumret i debetrutan finns inte i kontoplanen."));
+            EditAndradebet_->setFocus(Qt::OtherFocusReason);
+            return;
+        case tovana::Andringsfel::Kredit:
+            form_.Meddelande(QStringLiteral("Kontonumret i kreditrutan finns inte i kontoplanen."));
+            EditAndraKredit_->setFocus(Qt::OtherFocusReason);
+            return;
+        case tovana::Andringsfel::Kod:
+            form_.Meddelande(QStringLiteral("Kodnumret i kodrutan finns inte i kontoplanen."));
+            EditAndraKod_->setFocus(Qt::OtherFocusReason);
+            return;
+        case tovana::Andringsfel::Datum:
+            form_.Meddelande(Q(tovana::kOlasbartDatum));
+            EditAndraDatum_->setFocus(Qt::OtherFocusReason);
+            return;
+        case tovana::Andringsfel::Inget:
+            break;
+        }
+        LabelAndraRedBesked_->setText(
+            QStringLiteral("Posten är rättad genom verifikation %1. Använd menyerna ovan för "
+                           "fortsatt arbete.")
+                .arg(rattelse.vernr));
+        LabelRattadGenom_->setText(Q(tovana::RattadGenomText(
+            tovana::RattadGenom(Rattelseposter(), form_.Data().Poster[Aktuellpost_]))));
+        DoljPostknappar();
+        ListBoxvisaKplanRedRed_->clear();
     });
 }

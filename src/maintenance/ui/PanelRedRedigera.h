@@ -3,11 +3,17 @@
 // on a post number of the entry panel's last-posts rows: the post's seven
 // fields, the buttons that save the changed post or delete it, the ledger's
 // internal name with its own save button, and the account list shown while an
-// account or code box has the focus. Every change rewrites the ledger file.
+// account or code box has the focus. Every change rewrites the ledger file. A
+// post can also be corrected by a correction verification, the only way for a
+// post in a closed period, which then cannot be saved changed or deleted; a
+// corrected post shows the verifications that corrected it.
 
+#include "core/Behandlingslogg.h"
 #include "ui/Arbetspanel.h"
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -33,6 +39,9 @@ public:
     void BitBtnRedAndraRaderaClick();
     // "Spara redovisningens interna namn".
     void BitBtnSparaRedNamnClick();
+    // "Rätta med rättelseverifikation": the post reversed and, when the boxes
+    // hold another post, that one, as a new verification.
+    void BitBtnRattaClick();
 
     // The slot of the post opened for change; 0 before any.
     int32_t Aktuellpost() const { return Aktuellpost_; }
@@ -41,6 +50,9 @@ protected:
 private:
     void VisaKontolista();
     void DoljPostknappar();
+    // The correction records of the ledger's log, read again only when the log
+    // has grown since.
+    const std::vector<tovana::Loggpost> &Rattelseposter();
 
     Huvudfonster &form_;
     int32_t Aktuellpost_ = 0;
@@ -53,6 +65,11 @@ private:
     QLineEdit *EditAndraText_ = nullptr;
     QPushButton *BitBtnAndraSpara_ = nullptr;
     QPushButton *BitBtnRedAndraRadera_ = nullptr;
+    QPushButton *BitBtnRatta_ = nullptr;
+    QLabel *LabelRattadGenom_ = nullptr;
+    std::string rattelselogg_;
+    long long rattelseloggStorlek_ = -1;
+    std::vector<tovana::Loggpost> rattelseposter_;
     QLabel *LabelAndraRedBesked_ = nullptr;
     QLineEdit *EditAndraRedNamn_ = nullptr;
     QLabel *LabelAndraRedNamnBesked_ = nullptr;

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -63,9 +64,10 @@ class PostandringTest : public QObject {
     Testskrivbord *skrivbord_ = nullptr;
 
     // Opens the company of a chart and a ledger of `antal` posts.
-    void Starta(int antal) {
+    void Starta(int antal, const QByteArray &redovisning = {}) {
         SkrivFil(QStringLiteral("ab.kpl"), kKontoplan);
-        SkrivFil(QStringLiteral("ab.red"), Redovisning(antal));
+        SkrivFil(QStringLiteral("ab.red"),
+                 redovisning.isEmpty() ? Redovisning(antal) : redovisning);
         SkrivFil(QStringLiteral("ab.ftg"), "ab.kpl\r\nab.red\r\n");
         auto desktop = std::make_unique<Testskrivbord>();
         skrivbord_ = desktop.get();
@@ -347,6 +349,49 @@ private slots:
 
         form_->Menyval(QStringLiteral("Redovisa"))->trigger();
         QCOMPARE(Text("LB1"), QStringLiteral("30,00"));
+    }
+
+    void correctsAPostOfAClosedPeriodByACorrectionVerification() {
+        Starta(0, "AB 2026\r\n12;20260302;1250;1930;3010;0;Kassa\r\n"
+                  "13;20260303;100;1930;3010;0;Bank\r\n");
+        form_->Data().StangdTom = tovana::Datum{2026, 3, 2};
+        Dubbelklicka(2); // post 1, the older of the two
+        QVERIFY(Redigeras());
+        // Saving changed and deleting are gone for it; only the correction is left.
+        QVERIFY(!W<QPushButton>("BitBtnAndraSpara")->isVisible());
+        QVERIFY(!W<QPushButton>("BitBtnRedAndraRadera")->isVisible());
+        QVERIFY(W<QPushButton>("BitBtnRatta")->isVisible());
+        QCOMPARE(W<QPushButton>("BitBtnRatta")->text(),
+                 QStringLiteral("Rätta med rättelseverifikation"));
+        QVERIFY(
+            Text(QStringLiteral("LabelAndraRedBesked")).contains(QStringLiteral("stängd period")));
+        QCOMPARE(Text(QStringLiteral("LabelRattadGenom")), QString());
+        Skriv("EditAndrabelopp", QStringLiteral("1520"));
+        Klicka("BitBtnRatta");
+        QVERIFY(Meddelanden().isEmpty());
+        const QDate idag = QDate::currentDate();
+        const QByteArray datum = idag.toString(QStringLiteral("yyyyMMdd")).toLatin1();
+        QCOMPARE(Las(QStringLiteral("ab.red")),
+                 QByteArray("AB 2026\r\n12;20260302;1250;1930;3010;0;Kassa\r\n"
+                            "13;20260303;100;1930;3010;0;Bank\r\n"
+                            "14;") +
+                     datum +
+                     ";1250;3010;1930;0;R\xE4ttelse av ver 12: Kassa\r\n"
+                     "14;" +
+                     datum + ";1520;1930;3010;0;Kassa\r\n");
+        QCOMPARE(Text(QStringLiteral("LabelRattadGenom")), QStringLiteral("Rättad genom ver 14"));
+        QVERIFY(QFile::exists(QStringLiteral("ab.red.logg")));
+        // Opened again, the post tells its correction; a post of the open period
+        // keeps every button.
+        form_->Menyval(QStringLiteral("Redovisa"))->trigger();
+        Dubbelklicka(4);
+        QCOMPARE(Ruta("EditAndraVernr")->text(), QStringLiteral("12"));
+        QCOMPARE(Text(QStringLiteral("LabelRattadGenom")), QStringLiteral("Rättad genom ver 14"));
+        Dubbelklicka(3);
+        QCOMPARE(Ruta("EditAndraVernr")->text(), QStringLiteral("13"));
+        QVERIFY(W<QPushButton>("BitBtnAndraSpara")->isVisible());
+        QVERIFY(W<QPushButton>("BitBtnRatta")->isVisible());
+        QCOMPARE(Text(QStringLiteral("LabelRattadGenom")), QString());
     }
 };
 
