@@ -350,6 +350,41 @@ std::vector<int32_t> Verifikationsnummer(const Loggpost &post) {
     return nummer;
 }
 
+bool ArRegistrering(const Loggpost &post) {
+    for (const std::string *slag : {&loggtyp::kNyPost, &loggtyp::kIBposter, &loggtyp::kSieImport,
+                                    &loggtyp::kMomsavrakning, &loggtyp::kRattelse})
+        if (post.vad == *slag)
+            return true;
+    return false;
+}
+
+namespace {
+
+void LaggTillRegistreringar(std::map<int32_t, Registrering> &registreringar, const Loggpost &post) {
+    if (!ArRegistrering(post))
+        return;
+    for (const std::string &rad : post.tillagda)
+        if (const std::optional<TPost> lagd = TolkaPostrad(rad))
+            registreringar.try_emplace(lagd->vernr, Registrering{post.tid, post.anvandare});
+}
+
+} // namespace
+
+std::map<int32_t, Registrering> Registreringar(std::span<const Loggpost> logg) {
+    std::map<int32_t, Registrering> registreringar;
+    for (const Loggpost &post : logg)
+        LaggTillRegistreringar(registreringar, post);
+    return registreringar;
+}
+
+std::map<int32_t, Registrering> Registreringar(const std::string &loggfil) {
+    std::map<int32_t, Registrering> registreringar;
+    if (LoggFinns(loggfil))
+        GaIgenomLogg(LasFilUtanHalvtTillagg(loggfil), loggfil,
+                     [&](const Loggpost &post) { LaggTillRegistreringar(registreringar, post); });
+    return registreringar;
+}
+
 void LoggaAndring(const Bokforingsdata &data, const Loggpost &post) {
     const std::string logg = Loggfil(data.Redovisningsfil);
     if (LoggFinns(logg)) {

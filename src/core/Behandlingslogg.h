@@ -28,6 +28,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <span>
 #include <string>
@@ -159,6 +160,24 @@ struct Loggjamforelse {
 
 Loggjamforelse JamforMedRedovisning(std::string_view loggbytes, const std::string &sokvag,
                                     const Loggsumma &redovisningen);
+
+// Whether the record registers posts: its lines are posts saved new (a new
+// post, opening balances, an SIE import, a VAT settlement, a correction).
+bool ArRegistrering(const Loggpost &post);
+
+// When and by whom a verification was first registered.
+struct Registrering {
+    std::string tid;       // "2026-03-02 14:05:09"
+    std::string anvandare; // "anna@kontoret"
+
+    bool operator==(const Registrering &) const = default;
+};
+
+// The first registration of every verification number the records' registering
+// lines name; a number no such line names has none.
+std::map<int32_t, Registrering> Registreringar(std::span<const Loggpost> logg);
+// The same of the log file, read record by record; none when there is no log.
+std::map<int32_t, Registrering> Registreringar(const std::string &loggfil);
 
 // Writes the record of a change about to be made to the ledger in `data` to
 // its file's log, synced, before the change: a ledger without a log first

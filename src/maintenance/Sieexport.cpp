@@ -66,7 +66,8 @@ Rakenskapsar StandardRakenskapsar(const Bokforingsdata &data, const std::string 
 }
 
 SieExport Exportera(const Bokforingsdata &data, const std::string &fran, const std::string &till,
-                    const std::string &idag) {
+                    const std::string &idag,
+                    const std::map<int32_t, Registrering> &registreringar) {
     Meddelandelista problem;
     if (!ArSiedatum(fran))
         problem.Lagg("Räkenskapsårets första dag ska vara ett datum skrivet ÅÅÅÅMMDD, inte \"" +
@@ -227,8 +228,12 @@ SieExport Exportera(const Bokforingsdata &data, const std::string &fran, const s
     for (const auto &[nummer, platser] : verifikationer) {
         const TPost &forsta = data.Poster[static_cast<std::size_t>(platser.front())];
         const std::string &verdatum = datum8[static_cast<std::size_t>(platser.front())];
+        std::string registrerad;
+        if (const auto it = registreringar.find(nummer); it != registreringar.end())
+            if (const std::optional<Datum> dag = LasDatum(it->second.tid.substr(0, 10)))
+                registrerad = " " + Datumtext(*dag) + " " + Citerat(it->second.anvandare);
         rader.push_back("#VER " + std::string(kSerie) + " " + std::to_string(nummer) + " " +
-                        verdatum + " " + Citerat(forsta.text));
+                        verdatum + " " + Citerat(forsta.text) + registrerad);
         rader.push_back("{");
         for (const int32_t i : platser) {
             const TPost &post = data.Poster[static_cast<std::size_t>(i)];

@@ -17,10 +17,17 @@
 // company is named by its name when it is known (the ledger's name when not),
 // and its organisation number stands in #ORGNR when it is known. A chart whose
 // accounts all have four digits is named #KPTYP EUBAS97. The file opens with a
-// bare #KSUMMA and ends with #KSUMMA and the checksum (see Kontrollsumma).
+// bare #KSUMMA and ends with #KSUMMA and the checksum (see Kontrollsumma). A
+// verification whose registration the ledger's log knows carries its
+// registration date and signature (the user who registered it):
+//
+//     #VER A 12 20120315 "Försäljning kontant" 20120316 "anna@kontoret"
 
+#include "core/Behandlingslogg.h"
 #include "core/Bokforingsdata.h"
 
+#include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -54,9 +61,11 @@ struct SieExport {
 // whose posts do not balance to the öre, a post without an account, an
 // account or code used in a post but missing from the chart, and an opening
 // balance ("IB-post") on an account outside the balance sheet, which the format
-// cannot hold. Changes nothing.
+// cannot hold. The registrations are those of the ledger's log (Registreringar).
+// Changes nothing.
 SieExport Exportera(const Bokforingsdata &data, const std::string &fran, const std::string &till,
-                    const std::string &idag);
+                    const std::string &idag,
+                    const std::map<int32_t, Registrering> &registreringar = {});
 
 // Writes a successful export's bytes to the file (SkrivFilSakert). An export
 // with problems raises Korningsfel and writes nothing; a failed write raises

@@ -301,3 +301,41 @@ TEST(Behandlingslogg, ClosedPeriodCoversReadableDatesOnOrBeforeIt) {
     EXPECT_NE(StangdPeriodText(data, post).find("t.o.m. 2026-03-31"), std::string::npos);
     EXPECT_NO_THROW(KontrolleraOppenPeriod(data, Ver(5, "20260401", 1)));
 }
+
+TEST(Behandlingslogg, FirstRegisteringRecordOfEachVerification) {
+    // A change's "+" line (the last argument) is no registration.
+    auto post = [](const char *tid, const char *vem, const char *vad, std::vector<std::string> nya,
+                   std::vector<std::string> efter = {}) {
+        if (!efter.empty())
+            return Loggpost{tid, vem, vad, std::move(nya), std::move(efter)};
+        return Loggpost{tid, vem, vad, {}, std::move(nya)};
+    };
+    const std::vector<Loggpost> logg = {
+        post("2026-01-02 08:00:00", "a@x",
+             "Loggen börjar: 0 poster, kontrollsumma 0000000000000000", {}),
+        post("2026-01-02 08:01:00", "a@x", "Ny post", {"1;20260102;5;1930;3010;0;A"}),
+        post("2026-01-03 09:00:00", "b@x", "Ny post", {"1;20260102;5;1930;3010;0;B"}),
+        post("2026-01-04 10:00:00", "b@x", "Ändrad post",
+             std::vector<std::string>{"2;20260102;5;1930;3010;0;Gammal"},
+             std::vector<std::string>{"2;20260102;6;1930;3010;0;Ny"}),
+        post("2026-01-05 11:00:00", "c@x", "IB-poster", {"0;20260101;9;1930;2099;0;IB-post"}),
+        post("2026-01-06 12:00:00", "c@x", "Rättelse",
+             {"7;20260106;5;3010;1930;0;Rättelse av ver 1: A"}),
+        post("2026-01-07 12:00:00", "d@x", "Momsavräkning",
+             {"8;20260131;5;2611;2650;0;Moms", "trasig"}),
+        post("2026-01-08 12:00:00", "d@x", "SIE-import", {"9;20260101;1;1930;3010;0;S"}),
+    };
+    const std::map<int32_t, Registrering> vantat = {{0, {"2026-01-05 11:00:00", "c@x"}},
+                                                    {1, {"2026-01-02 08:01:00", "a@x"}},
+                                                    {7, {"2026-01-06 12:00:00", "c@x"}},
+                                                    {8, {"2026-01-07 12:00:00", "d@x"}},
+                                                    {9, {"2026-01-08 12:00:00", "d@x"}}};
+    EXPECT_EQ(Registreringar(logg), vantat);
+    Testmapp mapp;
+    std::string bytes;
+    for (const Loggpost &p : logg)
+        bytes += Loggbytes(p);
+    SkrivBytes(mapp.Sokvag("a.logg"), bytes);
+    EXPECT_EQ(Registreringar(mapp.Sokvag("a.logg")), vantat);
+    EXPECT_TRUE(Registreringar(mapp.Sokvag("saknas.logg")).empty());
+}

@@ -358,3 +358,41 @@ TEST(Sieexport, NamesTheChartTypeOnlyForFourDigitAccounts) {
     const auto utan = Rader(Exportera(data, "20120101", "20121231", "20261208").bytes);
     EXPECT_EQ(std::find(utan.begin(), utan.end(), "#KPTYP EUBAS97"), utan.end());
 }
+
+TEST(Sieexport, VerificationsCarryTheirRegistrationFromTheLog) {
+    const Bokforingsdata data = Foretaget();
+    const std::vector<std::string> utan =
+        Rader(Exportera(data, "20120101", "20121231", "20261208").bytes);
+    std::map<int32_t, Registrering> registreringar;
+    std::string forsta;
+    for (const std::string &rad : utan)
+        if (rad.starts_with("#VER ")) {
+            forsta = rad;
+            break;
+        }
+    ASSERT_FALSE(forsta.empty());
+    const int32_t nummer = std::stoi(forsta.substr(7));
+    registreringar[nummer] = {"2012-03-16 08:30:00", "anna@kontoret"};
+    registreringar[9999] = {"2012-03-17 08:30:00", "ingen@alls"}; // no such verification
+    const SieExport med = Exportera(data, "20120101", "20121231", "20261208", registreringar);
+    ASSERT_TRUE(med.Lyckades());
+    const std::vector<std::string> rader = Rader(med.bytes);
+    ASSERT_EQ(rader.size(), utan.size());
+    std::size_t andrade = 0;
+    for (std::size_t i = 0; i < rader.size(); ++i) {
+        if (rader[i] == utan[i] || rader[i].starts_with("#KSUMMA "))
+            continue;
+        ++andrade;
+        EXPECT_EQ(rader[i], forsta + " 20120316 \"anna@kontoret\"");
+    }
+    EXPECT_EQ(andrade, 1u);
+    // The reader takes the fields it does not use and keeps the books.
+    const SieImport imp = Importera(med.bytes);
+    ASSERT_TRUE(imp.Lyckades()) << imp.fel.front();
+    EXPECT_EQ(
+        SomBokforingsdata(imp).Postantal,
+        SomBokforingsdata(
+            Importera(utan.empty() ? ""
+                                   : Exportera(data, "20120101", "20121231", "20261208").bytes))
+            .Postantal);
+}

@@ -129,8 +129,9 @@ void PanelSIE::BitBtnSIEexportClick() {
         Rensa();
         const std::string idag =
             QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toStdString();
-        const tovana::SieExport exp =
-            tovana::Exportera(form_.Data(), Text(EditSIEfran_), Text(EditSIEtill_), idag);
+        const tovana::SieExport exp = tovana::Exportera(
+            form_.Data(), Text(EditSIEfran_), Text(EditSIEtill_), idag,
+            tovana::Registreringar(tovana::Loggfil(form_.Data().Redovisningsfil)));
         if (!exp.Lyckades()) {
             kontroller::FyllLista(ListBoxSIE_, exp.problem);
             Besked("Ingen SIE-fil skrevs. Rätta problemen i listan och exportera igen.");
