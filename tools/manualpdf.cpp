@@ -36,6 +36,7 @@ const std::vector<QString> kKapitel = {
     QStringLiteral("redovisning.html"), QStringLiteral("foretag.html"),
     QStringLiteral("rapporter.html"),   QStringLiteral("moms.html"),
     QStringLiteral("utskrifter.html"),  QStringLiteral("sarskilda.html"),
+    QStringLiteral("rattelser.html"),
 };
 
 [[noreturn]] void Avbryt(const QString &text) {

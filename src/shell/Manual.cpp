@@ -16,6 +16,7 @@ const std::vector<Manualsida> &Manualsidor() {
         {"MomsM", "Moms och perioder", "moms.html", "M"},
         {"UtskriftM", "Utskrifter", "utskrifter.html", "U"},
         {"SpecialM", "Special", "sarskilda.html", "S"},
+        {"RattelserM", "Rättelser och stängda perioder", "rattelser.html", "t"},
         {"helamanualen", "Visa hela manualen som pdf-fil", "manualTovana.pdf", "h"},
     };
     return sidor;

@@ -68,6 +68,7 @@ private slots:
                                 "MomsM",
                                 "UtskriftM",
                                 "SpecialM",
+                                "RattelserM",
                                 "helamanualen"};
         const QStringList av = {
             "Nyttkonto1",    "Redigera1",    "Visa1",          "SparasomKplan",
