@@ -24,7 +24,7 @@ inline constexpr std::array kRedovisningsgrupp{
     meny::RapportBal,    meny::RapportKonto, meny::Dagbok,         meny::Startsidautskrift,
     meny::RRmedKoder,    meny::BRmedkoder,   meny::Dagbokmedkoder, meny::KollKplan,
     meny::HamtaIB,       meny::Oanv,         meny::ExporteraSIE,   meny::Foretagsuppgifter,
-    meny::RapportPeriod, meny::Momsrapport};
+    meny::RapportPeriod, meny::Momsrapport,  meny::Perioder,       meny::Behandlingshistorik};
 
 // What just happened to the state.
 enum class Menyhandelse {

@@ -42,6 +42,8 @@ inline constexpr char Anvndpunktsomdecimaltecken1[] =
     "Anvndpunktsomdecimaltecken1";                     // "Använd punkt som decimaltecken"
 inline constexpr char ExporteraSIE[] = "ExporteraSIE"; // "Exportera SIE 4-fil"
 inline constexpr char ImporteraSIE[] = "ImporteraSIE"; // "Importera SIE 4-fil"
-inline constexpr char lamnatovana[] = "lamnatovana";   // "Lämna Tovana"
+inline constexpr char Perioder[] = "Perioder";         // "Stäng eller öppna en period"
+inline constexpr char Behandlingshistorik[] = "Behandlingshistorik"; // "Behandlingshistorik"
+inline constexpr char lamnatovana[] = "lamnatovana";                 // "Lämna Tovana"
 
 } // namespace tovana::meny

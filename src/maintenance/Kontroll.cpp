@@ -4,7 +4,15 @@
 #include "core/Kontoplanfil.h"
 #include "core/Skrivlas.h"
 
+#include "core/Behandlingslogg.h"
+#include "core/Fel.h"
+#include "core/Redovisningsfil.h"
 #include "core/Taltext.h"
+
+#include <algorithm>
+#include <charconv>
+#include <string_view>
+#include <unordered_map>
 
 #include <cmath>
 #include <map>
@@ -77,6 +85,186 @@ std::vector<std::string> ObalanseradeVerifikationer(const Bokforingsdata &data) 
         rader.push_back("Verifikation " + std::to_string(vernr) +
                         " balanserar inte: " + (ore > 0 ? "debetsaldo " : "kreditsaldo ") +
                         Beloppstext(static_cast<double>(std::fabs(ore) / 100)));
+    }
+    return rader;
+}
+
+namespace {
+
+// "4–6, 9": the sorted numbers with each run of consecutive ones as its ends.
+std::string Serier(const std::vector<int64_t> &nummer) {
+    std::string text;
+    for (std::size_t i = 0; i < nummer.size();) {
+        std::size_t j = i;
+        while (j + 1 < nummer.size() && nummer[j + 1] == nummer[j] + 1)
+            ++j;
+        if (!text.empty())
+            text += ", ";
+        text += std::to_string(nummer[i]);
+        if (j > i)
+            text += "–" + std::to_string(nummer[j]);
+        i = j + 1;
+    }
+    return text;
+}
+
+// A date as it is compared: the day the date rule reads, else the text as it stands.
+std::string Datumnyckel(const std::string &datum) {
+    const std::optional<Datum> dag = LasDatum(datum);
+    return dag ? Datumtext(*dag) : datum;
+}
+
+} // namespace
+
+std::vector<std::string> Verifikationsnummerfel(const Bokforingsdata &data) {
+    // The posts of one verification share its number, so a number on many
+    // posts is no fault. Those posts are keyed one after the other and carry
+    // the verification's one date, and every re-sort keeps them together (the
+    // orders are stable and sort by number or by date). A number stands on
+    // more than one verification when its posts do not: when it comes back
+    // after posts of another number, or when its posts carry different dates.
+    struct Forsta {
+        std::string datum; // the date key of the number's first post
+    };
+    std::unordered_map<int32_t, Forsta> sedda;
+    std::vector<int64_t> dubbla;
+    std::vector<int64_t> positiva;
+    std::optional<int32_t> forra;
+    for (const TPost &post : data.Posterna()) {
+        const auto [plats, ny] = sedda.try_emplace(post.vernr);
+        if (ny) {
+            plats->second.datum = Datumnyckel(post.datum);
+            if (post.vernr >= 1)
+                positiva.push_back(post.vernr);
+        } else if (forra != post.vernr || plats->second.datum != Datumnyckel(post.datum)) {
+            dubbla.push_back(post.vernr);
+        }
+        forra = post.vernr;
+    }
+    std::vector<std::string> rader;
+    std::sort(positiva.begin(), positiva.end());
+    // The series runs from its lowest number (1, or a higher one where it is
+    // continued from another ledger) to its highest; a missing run is named
+    // by its ends, so a vast gap is one short line.
+    std::string saknade;
+    for (std::size_t i = 1; i < positiva.size(); ++i) {
+        const int64_t fran = positiva[i - 1] + 1;
+        const int64_t till = positiva[i] - 1;
+        if (fran > till)
+            continue;
+        if (!saknade.empty())
+            saknade += ", ";
+        saknade += std::to_string(fran);
+        if (till > fran)
+            saknade += "–" + std::to_string(till);
+    }
+    if (!saknade.empty())
+        rader.push_back("Verifikationsnummer saknas: " + saknade);
+    if (!dubbla.empty()) {
+        std::sort(dubbla.begin(), dubbla.end());
+        dubbla.erase(std::unique(dubbla.begin(), dubbla.end()), dubbla.end());
+        rader.push_back("Verifikationsnummer förekommer i flera verifikationer: " + Serier(dubbla));
+    }
+    return rader;
+}
+
+const std::string kRegistreradeEfterStangningRubrik =
+    "Poster i stängd period som registrerades efter att perioden stängts:";
+
+namespace {
+
+// Whether a record of this kind registers the posts of its "+" lines.
+bool Registrerar(const std::string &vad) {
+    for (const std::string *slag : {&loggtyp::kNyPost, &loggtyp::kIBposter, &loggtyp::kSieImport,
+                                    &loggtyp::kMomsavrakning, &loggtyp::kRattelse})
+        if (vad == *slag)
+            return true;
+    return false;
+}
+
+// The verification number and the date of a post line as the log holds it
+// ("12;20260302;1250;1930;3010;0;text").
+struct Radnyckel {
+    std::string vernr;
+    std::string datum;
+};
+
+std::optional<Radnyckel> LasRadnyckel(std::string_view rad) {
+    const auto forsta = rad.find(';');
+    if (forsta == std::string_view::npos)
+        return std::nullopt;
+    const auto andra = rad.find(';', forsta + 1);
+    if (andra == std::string_view::npos)
+        return std::nullopt;
+    return Radnyckel{std::string(rad.substr(0, forsta)),
+                     std::string(rad.substr(forsta + 1, andra - forsta - 1))};
+}
+
+struct SenRegistrering {
+    std::string rad;
+    std::string tid;
+    std::string anvandare;
+    Datum stangdTom;
+};
+
+} // namespace
+
+std::vector<std::string> RegistreradeEfterStangning(const Bokforingsdata &data) {
+    std::vector<std::string> rader;
+    if (!data.StangdTom || data.Redovisningsfil.empty())
+        return rader;
+    // The log's records in order, with the closed-through date each leaves: a
+    // registering record's post whose date is on or before the date then in
+    // force was registered after the "Stängd" record that closed that date. A
+    // registering record followed by "Ej genomförd" never reached the ledger.
+    std::vector<SenRegistrering> sena;
+    std::size_t senasteRecordetsForsta = 0;
+    std::optional<Datum> stangd;
+    try {
+        const std::string logg = Loggfil(data.Redovisningsfil);
+        if (!LoggFinns(logg))
+            return rader;
+        for (const Loggpost &post : LasLogg(logg)) {
+            if (post.vad.starts_with(loggtyp::kEjGenomford)) {
+                sena.resize(senasteRecordetsForsta);
+                continue;
+            }
+            senasteRecordetsForsta = sena.size();
+            if (const auto ny = StangdTom(std::span(&post, 1))) {
+                stangd = ny;
+                continue;
+            }
+            if (!stangd || !Registrerar(post.vad))
+                continue;
+            for (const std::string &rad : post.tillagda) {
+                const auto nyckel = LasRadnyckel(rad);
+                if (!nyckel)
+                    continue;
+                const std::optional<Datum> dag = LasDatum(nyckel->datum);
+                if (dag && *dag <= *stangd && IStangdPeriod(data, nyckel->datum))
+                    sena.push_back({rad, post.tid, post.anvandare, *stangd});
+            }
+        }
+    } catch (const Korningsfel &fel) {
+        rader.push_back("Behandlingshistoriken kunde inte läsas: " + std::string(fel.what()));
+        return rader;
+    }
+    if (sena.empty())
+        return rader;
+    // Only posts the ledger still holds, each line counted as often as it stands there.
+    std::unordered_map<std::string, int64_t> iRedovisningen;
+    for (const TPost &post : data.Posterna())
+        if (IStangdPeriod(data, post.datum))
+            ++iRedovisningen[Postrad(post)];
+    for (const SenRegistrering &sen : sena) {
+        const auto plats = iRedovisningen.find(sen.rad);
+        if (plats == iRedovisningen.end() || plats->second == 0)
+            continue;
+        --plats->second;
+        const auto nyckel = LasRadnyckel(sen.rad);
+        rader.push_back("Verifikation " + nyckel->vernr + " (" + nyckel->datum +
+                        ") registrerades " + sen.tid + " av " + sen.anvandare +
+                        ", då perioden var stängd t.o.m. " + Isodatum(sen.stangdTom) + ".");
     }
     return rader;
 }

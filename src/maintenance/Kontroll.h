@@ -33,6 +33,30 @@ std::vector<std::string> ObalanseradeVerifikationer(const Bokforingsdata &data);
 // The line above those lines in the check's list.
 extern const std::string kObalanseradeRubrik;
 
+// The line above the post lines of RegistreradeEfterStangning.
+extern const std::string kRegistreradeEfterStangningRubrik;
+
+// The verification numbers' series, at most two lines: the numbers missing
+// between the lowest and the highest number of 1 or more and the numbers that
+// stand on more than one verification, in runs:
+//
+//     Verifikationsnummer saknas: 4–6, 9
+//     Verifikationsnummer förekommer i flera verifikationer: 3, 12
+//
+// None when the series is whole and every number is one verification's.
+std::vector<std::string> Verifikationsnummerfel(const Bokforingsdata &data);
+
+// One line per post of the ledger whose date lies in its closed period and
+// whose registering record in the change log ("Ny post", "IB-poster",
+// "SIE-import", "Momsavräkning", "Rättelse") was written while that date was
+// already closed, i.e. after the "Stängd" record that closed it:
+//
+//     Verifikation 12 (20260302) registrerades 2026-04-02 10:00:00 av anna@kontoret, då perioden
+//     var stängd t.o.m. 2026-03-31.
+//
+// A log that cannot be read gives the one line saying so.
+std::vector<std::string> RegistreradeEfterStangning(const Bokforingsdata &data);
+
 // An account no post uses as debit, credit or code: its slot and its line.
 struct OanvantKonto {
     int32_t slot = 0;

@@ -100,7 +100,9 @@ const std::vector<Meny> &Huvudmeny() {
           {tovana::meny::Momskoder, "Momsrutor för kontoplanens konton", "M"},
           {tovana::meny::Anvndpunktsomdecimaltecken1, "Använd punkt som decimaltecken", "A"},
           {tovana::meny::ExporteraSIE, "Exportera SIE 4-fil", "E"},
-          {tovana::meny::ImporteraSIE, "Importera SIE 4-fil", "I"}}},
+          {tovana::meny::ImporteraSIE, "Importera SIE 4-fil", "I"},
+          {tovana::meny::Perioder, "Stäng eller öppna en period", "S"},
+          {tovana::meny::Behandlingshistorik, "Behandlingshistorik", "B"}}},
         {"MenyAvsluta", "Avsluta", "A", {{tovana::meny::lamnatovana, "Lämna Tovana", "L"}}},
     };
     return meny;
@@ -126,7 +128,7 @@ const QStringList kArbetspaneler = {
     "PanelIB",         "PanelKollaRed",      "Paneloanvandakonton",
     "PanelRR",         "Panelrapport2",      "PanelRapport",
     "PanelRappkod",    "PanelFarg",          "PanelSparaForetag",
-    "PanelSIE",
+    "PanelSIE",        "PanelPerioder",      "PanelLogg",
 };
 
 } // namespace

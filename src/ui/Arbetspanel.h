@@ -1,5 +1,5 @@
 #pragma once
-// A work panel: one of the nineteen panels that share the rectangle below the
+// A work panel: one of the twenty-one panels that share the rectangle below the
 // top strip, of which exactly one is shown at a time. Each carries its heading
 // and takes the background colour of the work panels.
 

@@ -123,7 +123,7 @@ private slots:
         form->findChild<QPushButton *>("BitBtnFargSpara")->click();
         QCOMPARE(Installningsfil(), QByteArray("$00FFFFFF\r\n"));
         QCOMPARE(desktop_->meddelanden, QStringList{QStringLiteral("Bakgrundsfärgen är ändrad")});
-        QCOMPARE(TForm1::Arbetspanelnamn().size(), 19);
+        QCOMPARE(TForm1::Arbetspanelnamn().size(), 21);
         for (const auto &namn : TForm1::Arbetspanelnamn())
             QVERIFY2(form->Panel(namn)->palette().color(QPalette::Window) == QColor(Qt::white),
                      qPrintable(namn));

@@ -130,11 +130,12 @@ private slots:
 
         // Every panel a menu item opens, with the long names in it.
         const char *menyval[] = {
-            "Visa1",      "Redigera1",  "Nyttkonto1",     "RedSortera",    "KollKplan",
-            "Oanv",       "RapportRes", "RapportBal",     "RapportKonto",  "Dagbok",
-            "RRmedKoder", "BRmedkoder", "Dagbokmedkoder", "RapportPeriod", "Momsrapport",
-            "Momskoder",  "HamtaIB",    "farger",         "Skapany1",      "Skapaennyredovisning2",
-            "Redovisa"};
+            "Visa1",          "Redigera1",     "Nyttkonto1",         "RedSortera",
+            "KollKplan",      "Oanv",          "RapportRes",         "RapportBal",
+            "RapportKonto",   "Dagbok",        "RRmedKoder",         "BRmedkoder",
+            "Dagbokmedkoder", "RapportPeriod", "Momsrapport",        "Momskoder",
+            "HamtaIB",        "farger",        "Skapany1",           "Skapaennyredovisning2",
+            "Redovisa",       "Perioder",      "Behandlingshistorik"};
         QStringList andrade; // the panels that changed the window's size
         for (const char *namn : menyval) {
             form_->Menyval(QString::fromUtf8(namn))->trigger();

@@ -70,13 +70,31 @@ private slots:
                                 "SpecialM",
                                 "RattelserM",
                                 "helamanualen"};
-        const QStringList av = {
-            "Nyttkonto1",    "Redigera1",    "Visa1",          "SparasomKplan",
-            "Redovisa",      "RedSortera",   "sparaforetag",   "RapportRes",
-            "RapportBal",    "RapportKonto", "Dagbok",         "Startsidautskrift",
-            "RRmedKoder",    "BRmedkoder",   "Dagbokmedkoder", "KollKplan",
-            "HamtaIB",       "Oanv",         "ExporteraSIE",   "Foretagsuppgifter",
-            "RapportPeriod", "Momsrapport",  "Momskoder"};
+        const QStringList av = {"Nyttkonto1",
+                                "Redigera1",
+                                "Visa1",
+                                "SparasomKplan",
+                                "Redovisa",
+                                "RedSortera",
+                                "sparaforetag",
+                                "RapportRes",
+                                "RapportBal",
+                                "RapportKonto",
+                                "Dagbok",
+                                "Startsidautskrift",
+                                "RRmedKoder",
+                                "BRmedkoder",
+                                "Dagbokmedkoder",
+                                "KollKplan",
+                                "HamtaIB",
+                                "Oanv",
+                                "ExporteraSIE",
+                                "Foretagsuppgifter",
+                                "RapportPeriod",
+                                "Momsrapport",
+                                "Momskoder",
+                                "Perioder",
+                                "Behandlingshistorik"};
         for (const auto &namn : pa) {
             QAction *val = form->Menyval(namn);
             QVERIFY2(val, qPrintable(namn));
@@ -97,7 +115,7 @@ private slots:
 
     void showsExactlyOneWorkPanel() {
         auto form = NyttFonster();
-        QCOMPARE(TForm1::Arbetspanelnamn().size(), 19);
+        QCOMPARE(TForm1::Arbetspanelnamn().size(), 21);
         QCOMPARE(SynligaArbetspaneler(*form), 1);
         QVERIFY(form->Panel("Panelvalkommen")->isVisible());
         for (const auto &namn : TForm1::Arbetspanelnamn()) {

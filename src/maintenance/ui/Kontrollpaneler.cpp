@@ -56,6 +56,15 @@ void PanelKollaRed::KollKplanClick() {
             rader.push_back(tovana::kObalanseradeRubrik);
             rader.insert(rader.end(), obalanserade.begin(), obalanserade.end());
         }
+        if (auto nummerfel = tovana::Verifikationsnummerfel(form_.Data()); !nummerfel.empty()) {
+            rader.push_back(std::string());
+            rader.insert(rader.end(), nummerfel.begin(), nummerfel.end());
+        }
+        if (auto sena = tovana::RegistreradeEfterStangning(form_.Data()); !sena.empty()) {
+            rader.push_back(std::string());
+            rader.push_back(tovana::kRegistreradeEfterStangningRubrik);
+            rader.insert(rader.end(), sena.begin(), sena.end());
+        }
         kontroller::FyllLista(ListBoxKoll_, rader);
     });
 }

@@ -4,6 +4,7 @@
 #include "maintenance/ui/Kontrollpaneler.h"
 #include "maintenance/ui/PanelIB.h"
 #include "maintenance/ui/PanelSIE.h"
+#include "maintenance/ui/Periodpaneler.h"
 #include "maintenance/ui/Postandringspaneler.h"
 #include "maintenance/ui/Sorteringspaneler.h"
 #include "ui/Huvudfonster.h"
@@ -17,5 +18,8 @@ Underhallspaneler ByggUnderhallspaneler(Huvudfonster &form, Redovisapanel &redov
     paneler.kolla = kolla;
     paneler.oanvanda = oanvanda;
     paneler.sie = ByggSIEpanel(form);
+    const auto [perioder, logg] = ByggPeriodpaneler(form);
+    paneler.perioder = perioder;
+    paneler.logg = logg;
     return paneler;
 }

@@ -4,6 +4,8 @@
 class Huvudfonster;
 class PanelIB;
 class PanelKollaRed;
+class PanelLogg;
+class PanelPerioder;
 class PanelRedRedigera;
 class PanelSIE;
 class PanelSortera;
@@ -18,6 +20,8 @@ struct Underhallspaneler {
     PanelKollaRed *kolla = nullptr;
     Paneloanvandakonton *oanvanda = nullptr;
     PanelSIE *sie = nullptr;
+    PanelPerioder *perioder = nullptr;
+    PanelLogg *logg = nullptr;
 };
 
 // The post-change controls work on the last-posts rows of `redovisa`.
