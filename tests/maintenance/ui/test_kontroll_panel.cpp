@@ -1,7 +1,9 @@
 // The check panels: the numbers the chart lacks, the accounts no post uses,
 // removing them with a double-click and saving the reduced chart.
 
+#include "core/Behandlingslogg.h"
 #include "core/Kontoplanfil.h"
+#include "core/Redovisningsfil.h"
 #include "shell/TForm1.h"
 #include "support/Testskrivbord.h"
 #include "ui/Arbetspanel.h"
@@ -126,6 +128,30 @@ private slots:
         form->Menyval("KollKplan")->trigger();
         QCOMPARE(Rader(*form, "ListBoxKoll"),
                  QStringList({"Alla kontonummer och koder finns i kontoplanen."}) + obalanserad);
+    }
+
+    void checkListsTheNumberSeriesAndPostsRegisteredInAClosedPeriod() {
+        const tovana::TPost sen{3, "20260310", 1930, 3010, 0, 100, "text"};
+        auto form = Fonster(kPlan, {Post(1, 1930, 3010), sen, Post(1, 1930, 3010)});
+        auto &data = form->Data();
+        data.Redovisningsfil = "bok.red";
+        data.StangdTom = tovana::Datum{2026, 3, 31};
+        QFile::remove(QStringLiteral("bok.red.logg"));
+        tovana::SkrivLoggpost(
+            "bok.red.logg",
+            {"2026-04-01 08:00:00", "bo@datorn", "Stängd t.o.m. 2026-03-31", {}, {}});
+        tovana::SkrivLoggpost(
+            "bok.red.logg",
+            {"2026-04-02 08:00:00", "bo@datorn", "Ny post", {}, {tovana::Postrad(sen)}});
+        form->Menyval("KollKplan")->trigger();
+        QCOMPARE(Rader(*form, "ListBoxKoll"),
+                 (QStringList{"Alla kontonummer och koder finns i kontoplanen.", "",
+                              "Verifikationsnummer saknas: 2",
+                              "Verifikationsnummer förekommer i flera verifikationer: 1", "",
+                              "Poster i stängd period som registrerades efter att perioden "
+                              "stängts:",
+                              "Verifikation 3 (20260310) registrerades 2026-04-02 08:00:00 av "
+                              "bo@datorn, då perioden var stängd t.o.m. 2026-03-31."}));
     }
 
     void unusedListOpensWithoutSaveButtonOrSaveMessage() {
