@@ -241,8 +241,13 @@ std::vector<std::string> RegistreradeEfterStangning(const Bokforingsdata &data) 
                 if (!nyckel)
                     continue;
                 const std::optional<Datum> dag = LasDatum(nyckel->datum);
-                if (dag && *dag <= *stangd && IStangdPeriod(data, nyckel->datum))
-                    sena.push_back({rad, post.tid, post.anvandare, *stangd});
+                if (dag && *dag <= *stangd && IStangdPeriod(data, nyckel->datum)) {
+                    // The line as the ledger holds it once rewritten ("1250,50"
+                    // is written back "1250,5"), as the posts are matched below.
+                    const std::optional<TPost> tolkad = TolkaPostrad(rad);
+                    sena.push_back(
+                        {tolkad ? Postrad(*tolkad) : rad, post.tid, post.anvandare, *stangd});
+                }
             }
         }
     } catch (const Korningsfel &fel) {

@@ -265,7 +265,7 @@ TEST_F(Perioder, PostsRegisteredAfterTheirPeriodWasClosedAreListed) {
              rec("2026-03-02 10:00:00", "Loggen börjar: 0 poster, kontrollsumma 0000000000000000"),
              rec("2026-03-02 10:00:01", "Ny post", {Postrad(v1)}),
              rec("2026-04-01 08:00:00", "Stängd t.o.m. 2026-03-31"),
-             rec("2026-04-01 09:00:00", "SIE-import", {Postrad(v2)}),
+             rec("2026-04-01 09:00:00", "SIE-import", {"2;20260310;200,00;1930;3010;0;Sen"}),
              rec("2026-04-02 08:00:00", "Öppnad från 2026-03-15: Fel"),
              rec("2026-04-02 08:10:00", "Ny post", {Postrad(v3)}),
              rec("2026-04-02 09:00:00", "Stängd t.o.m. 2026-03-31"),
