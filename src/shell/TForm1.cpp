@@ -99,10 +99,10 @@ const std::vector<Meny> &Huvudmeny() {
           {tovana::meny::Oanv, "Visa konton/koder som inte används", "V"},
           {tovana::meny::Momskoder, "Momsrutor för kontoplanens konton", "M"},
           {tovana::meny::Anvndpunktsomdecimaltecken1, "Använd punkt som decimaltecken", "A"},
-          {tovana::meny::ExporteraSIE, "Exportera SIE 4-fil", "E"},
-          {tovana::meny::ImporteraSIE, "Importera SIE 4-fil", "I"},
           {tovana::meny::Perioder, "Stäng eller öppna en period", "S"},
-          {tovana::meny::Behandlingshistorik, "Behandlingshistorik", "B"}}},
+          {tovana::meny::Behandlingshistorik, "Behandlingshistorik", "B"},
+          {tovana::meny::ExporteraSIE, "Exportera SIE 4-fil", "E"},
+          {tovana::meny::ImporteraSIE, "Importera SIE 4-fil", "I"}}},
         {"MenyAvsluta", "Avsluta", "A", {{tovana::meny::lamnatovana, "Lämna Tovana", "L"}}},
     };
     return meny;
