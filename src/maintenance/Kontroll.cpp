@@ -173,15 +173,6 @@ const std::string kRegistreradeEfterStangningRubrik =
 
 namespace {
 
-// Whether a record of this kind registers the posts of its "+" lines.
-bool Registrerar(const std::string &vad) {
-    for (const std::string *slag : {&loggtyp::kNyPost, &loggtyp::kIBposter, &loggtyp::kSieImport,
-                                    &loggtyp::kMomsavrakning, &loggtyp::kRattelse})
-        if (vad == *slag)
-            return true;
-    return false;
-}
-
 // The verification number and the date of a post line as the log holds it
 // ("12;20260302;1250;1930;3010;0;text").
 struct Radnyckel {
@@ -234,7 +225,7 @@ std::vector<std::string> RegistreradeEfterStangning(const Bokforingsdata &data) 
                 stangd = ny;
                 continue;
             }
-            if (!stangd || !Registrerar(post.vad))
+            if (!stangd || !ArRegistrering(post))
                 continue;
             for (const std::string &rad : post.tillagda) {
                 const auto nyckel = LasRadnyckel(rad);

@@ -177,11 +177,12 @@ TEST(Historik, ListsNewestFirstFiltersByNumberAndPrintsTheLines) {
         post("2026-02-02 09:00:00", "Nytt namn", {"Bok 1"}, {"Bok 12"}),
     });
     EXPECT_EQ(historik.Urval(""), (std::vector<std::size_t>{5, 4, 3, 2, 1, 0}));
-    EXPECT_EQ(historik.Urval(" 12 "), (std::vector<std::size_t>{3, 1}));
+    // The correction names the verification it corrects as well as its own.
+    EXPECT_EQ(historik.Urval(" 12 "), (std::vector<std::size_t>{4, 3, 1}));
     EXPECT_EQ(historik.Urval("14"), (std::vector<std::size_t>{4}));
     EXPECT_TRUE(historik.Urval("99").empty());
     EXPECT_TRUE(historik.Urval("12a").empty());
-    EXPECT_EQ(historik.Rad(4), "2026-02-01 09:00:00  anna@kontoret  Rättelse  ver 14");
+    EXPECT_EQ(historik.Rad(4), "2026-02-01 09:00:00  anna@kontoret  Rättelse  ver 14, 12");
     EXPECT_EQ(historik.Rad(5), "2026-02-02 09:00:00  anna@kontoret  Nytt namn");
 
     Utskrift ut = HistorikUtskrift(historik, historik.Urval("12"), "Bok <1>", "2026-02-03");
