@@ -6,7 +6,7 @@
 #     bash scripts/package.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+[ -n "${TOVANA_BEROENDEN_KLARA:-}" ] || bash scripts/install-deps.sh
 
 startare=()
 if command -v ccache >/dev/null; then

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix (with a space in its path) and checks
-# that the program, every manual page, the example files, the desktop entry and
-# the icon arrive where the desktop and the program look for them; the manual
-# PDF too when the build wrote it.
+# that the program, every manual page, the example files, the desktop entry,
+# the icon, the manual page for `man`, the software centre's metadata and the
+# copyright and changelog arrive where the desktop and the program look for
+# them; the manual PDF too when the build wrote it.
 #     test_installation.sh BUILD_DIR PROGRAM_DIR SOURCE_DIR DATADIR_FROM_BIN
 set -euo pipefail
 bygg="$1"
@@ -44,6 +45,10 @@ done
 finns "$prefix/share/applications/tovana.desktop"
 finns "$prefix/share/icons/hicolor/scalable/apps/tovana.svg"
 finns "$prefix/share/mime/packages/tovana.xml"
+finns "$prefix/share/man/man1/tovana.1.gz"
+finns "$prefix/share/metainfo/se.tovana.tovana.metainfo.xml"
+finns "$prefix/share/doc/tovana/copyright"
+finns "$prefix/share/doc/tovana/changelog.gz"
 grep -q '^Exec=tovana %f$' "$prefix/share/applications/tovana.desktop" ||
     { echo "the desktop entry does not pass the file on"; fel=1; }
 grep -q '<glob pattern="\*.ftg"/>' "$prefix/share/mime/packages/tovana.xml" ||
