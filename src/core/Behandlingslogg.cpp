@@ -368,21 +368,48 @@ void LaggTillRegistreringar(std::map<int32_t, Registrering> &registreringar, con
             registreringar.try_emplace(lagd->vernr, Registrering{post.tid, post.anvandare});
 }
 
+// Takes the records one at a time, each counted once the next shows that its
+// change was made: one followed by "Ej genomförd" registered nothing.
+class Registrerare {
+public:
+    void Ta(const Loggpost &post) {
+        if (post.vad.starts_with(loggtyp::kEjGenomford)) {
+            vantande_.reset();
+            return;
+        }
+        Slutfor();
+        vantande_ = post;
+    }
+    std::map<int32_t, Registrering> Resultat() && {
+        Slutfor();
+        return std::move(registreringar_);
+    }
+
+private:
+    void Slutfor() {
+        if (vantande_)
+            LaggTillRegistreringar(registreringar_, *vantande_);
+        vantande_.reset();
+    }
+    std::map<int32_t, Registrering> registreringar_;
+    std::optional<Loggpost> vantande_;
+};
+
 } // namespace
 
 std::map<int32_t, Registrering> Registreringar(std::span<const Loggpost> logg) {
-    std::map<int32_t, Registrering> registreringar;
+    Registrerare registrerare;
     for (const Loggpost &post : logg)
-        LaggTillRegistreringar(registreringar, post);
-    return registreringar;
+        registrerare.Ta(post);
+    return std::move(registrerare).Resultat();
 }
 
 std::map<int32_t, Registrering> Registreringar(const std::string &loggfil) {
-    std::map<int32_t, Registrering> registreringar;
+    Registrerare registrerare;
     if (LoggFinns(loggfil))
         GaIgenomLogg(LasFilUtanHalvtTillagg(loggfil), loggfil,
-                     [&](const Loggpost &post) { LaggTillRegistreringar(registreringar, post); });
-    return registreringar;
+                     [&](const Loggpost &post) { registrerare.Ta(post); });
+    return std::move(registrerare).Resultat();
 }
 
 void LoggaAndring(const Bokforingsdata &data, const Loggpost &post) {
@@ -408,6 +435,87 @@ void LoggaEjGenomford(const Bokforingsdata &data, const std::string &vad) noexce
     } catch (...) {
         // The next open for writing finds the change missing and says so then.
     }
+}
+
+void LoggaEjGenomford(const std::string &redovisningsfil, const std::string &vad) noexcept {
+    try {
+        SkrivLoggpost(Loggfil(redovisningsfil), NyLoggpost(loggtyp::kEjGenomford + vad));
+    } catch (...) {
+        // The next open for writing finds the change missing and says so then.
+    }
+}
+
+void KontrolleraUtanLogg(const std::string &redovisningsfil) {
+    const std::string logg = Loggfil(redovisningsfil);
+    if (LoggFinns(logg))
+        throw Korningsfel("Redovisningen " + redovisningsfil + " har en behandlingshistorik (" +
+                          logg +
+                          "), och en ny redovisning skrivs inte över en redovisning med "
+                          "historik. Välj ett annat filnamn, eller arkivera den gamla "
+                          "redovisningen tillsammans med sin historik först. Ingenting ändrades.");
+}
+
+void BorjaNyLogg(const std::string &redovisningsfil, std::string_view namn, const Loggpost &post) {
+    KontrolleraUtanLogg(redovisningsfil);
+    const Loggpost borjan{
+        post.tid, post.anvandare, LoggenBorjarText(Redovisningssumma(namn, {})), {}, {}};
+    try {
+        SkrivFilSakert(Loggfil(redovisningsfil), Loggbytes(borjan) + Loggbytes(post));
+    } catch (const Korningsfel &fel) {
+        throw Korningsfel("Behandlingshistoriken kunde inte skrivas, så ingenting ändrades.\n" +
+                          std::string(fel.what()));
+    }
+}
+
+Loggvidoppning LasLoggVidOppning(const std::string &redovisningsfil, std::string_view namn,
+                                 std::span<const TPost> poster, bool jamfor) {
+    Loggvidoppning svar;
+    const std::string logg = Loggfil(redovisningsfil);
+    if (!LoggFinns(logg))
+        return svar;
+    svar.finns = true;
+    const std::string bytes = LasFilUtanHalvtTillagg(logg);
+    // The last close or reopen record decides; a big log is never held whole.
+    GaIgenomLogg(bytes, logg, [&](const Loggpost &post) {
+        if (auto tom = StangdTom(std::span<const Loggpost>(&post, 1)))
+            svar.stangdTom = tom;
+    });
+    if (jamfor)
+        svar.jamforelse = JamforMedRedovisning(bytes, logg, Redovisningssumma(namn, poster));
+    return svar;
+}
+
+std::string OrdnaLoggVidOppning(Bokforingsdata &data, const Loggvidoppning &logg) {
+    data.StangdTom = logg.stangdTom;
+    if (!logg.finns || data.RedovisningSkrivskyddad)
+        return {};
+    const std::string fil = Loggfil(data.Redovisningsfil);
+    switch (logg.jamforelse.utfall) {
+    case Loggutfall::Stammer:
+        return {};
+    case Loggutfall::SistaEjGenomford:
+        LoggaEjGenomford(data, logg.jamforelse.sistaVad);
+        return {};
+    case Loggutfall::IngenLogg:
+    case Loggutfall::Avviker:
+        break;
+    }
+    // The replay starts afresh from the ledger as it now stands.
+    std::string besked;
+    if (logg.jamforelse.utfall == Loggutfall::Avviker)
+        besked = "Redovisningen " + data.Redovisningsfil +
+                 " stämmer inte med sin behandlingshistorik (" + fil +
+                 "): den har ändrats utanför programmet sedan historiken senast skrevs. "
+                 "Historiken fortsätter från redovisningen som den är nu (\"" +
+                 loggtyp::kLoggenBorjar + "\").";
+    try {
+        SkrivLoggpost(fil, NyLoggpost(LoggenBorjarText(Redovisningssumma(data))));
+    } catch (const Korningsfel &fel) {
+        if (!besked.empty())
+            besked += "\n";
+        besked += "Det kunde inte skrivas i behandlingshistoriken:\n" + std::string(fel.what());
+    }
+    return besked;
 }
 
 bool IStangdPeriod(const Bokforingsdata &data, std::string_view datum) {

@@ -174,7 +174,8 @@ struct Registrering {
 };
 
 // The first registration of every verification number the records' registering
-// lines name; a number no such line names has none.
+// lines name; a number no such line names has none. A record followed by "Ej
+// genomförd" registered nothing, its change never having reached the ledger.
 std::map<int32_t, Registrering> Registreringar(std::span<const Loggpost> logg);
 // The same of the log file, read record by record; none when there is no log.
 std::map<int32_t, Registrering> Registreringar(const std::string &loggfil);
@@ -202,6 +203,43 @@ void MedLogg(const Bokforingsdata &data, const Loggpost &post, Andring &&andring
         throw;
     }
 }
+
+// Begins the log of a ledger about to be made new under this name (an SIE
+// import): "Loggen börjar" with the empty ledger of that name, then the record
+// of what is put in it, synced, in one new file. A ledger file that already
+// has a log is refused (KontrolleraUtanLogg) and nothing is written.
+void BorjaNyLogg(const std::string &redovisningsfil, std::string_view namn, const Loggpost &post);
+
+// As LoggaEjGenomford, for the log of the ledger file at this path.
+void LoggaEjGenomford(const std::string &redovisningsfil, const std::string &vad) noexcept;
+
+// Raises, in Swedish, when the ledger file at this path has a log: a new
+// ledger written over it would leave the books' history speaking of another
+// ledger, or lose it.
+void KontrolleraUtanLogg(const std::string &redovisningsfil);
+
+// What opening a ledger finds in its log: whether there is one, the
+// closed-through date its records leave, and (when asked) how the ledger
+// stands to it. Nothing is read, and nothing computed, when there is no log.
+struct Loggvidoppning {
+    bool finns = false;
+    std::optional<Datum> stangdTom;
+    Loggjamforelse jamforelse;
+};
+
+// Reads the log of the ledger file at this path, the ledger being this name
+// and these posts (in file order). `jamfor` replays the log against them
+// (JamforMedRedovisning), which only a window that may write the ledger
+// needs. A log that cannot be read raises.
+Loggvidoppning LasLoggVidOppning(const std::string &redovisningsfil, std::string_view namn,
+                                 std::span<const TPost> poster, bool jamfor);
+
+// Once the ledger opened is the one in `data`: takes the closed-through date,
+// and, when the window holds the ledger's write lock, brings the log in line
+// with the ledger: a last change that never reached it gets its "Ej genomförd"
+// record, and a ledger changed outside the program a new "Loggen börjar" of it
+// as it now is. Returns what the user is told of that (empty when nothing).
+std::string OrdnaLoggVidOppning(Bokforingsdata &data, const Loggvidoppning &logg);
 
 // Whether a post with this date lies in the ledger's closed period (on or
 // before StangdTom). A date the date rule cannot read lies in no period.

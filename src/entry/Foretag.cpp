@@ -40,6 +40,8 @@ std::string OppnaForetag(Bokforingsdata &data, const std::string &foretagsfil) {
     kontoplan.KoderFinns = data.KoderFinns;
     LasKontoplan(kontoplan, foretag.kontoplanfil);
     Redovisningsinnehall redovisning = LasRedovisningstabell(foretag.redovisningsfil);
+    const Loggvidoppning logg = LasLoggVidOppning(foretag.redovisningsfil, redovisning,
+                                                  redovisningslas && redovisningslas->Tagen());
 
     data.Konton = std::move(kontoplan.Konton);
     data.Kontoantal = kontoplan.Kontoantal;
@@ -60,6 +62,7 @@ std::string OppnaForetag(Bokforingsdata &data, const std::string &foretagsfil) {
         besked += stycke;
     };
     lagg(SattRedovisningslas(data, std::move(redovisningslas)));
+    lagg(OrdnaLoggVidOppning(data, logg));
     if (!foretag.problem.empty()) {
         std::string problem = "Några företagsuppgifter kunde inte läsas:";
         for (const auto &rad : foretag.problem)

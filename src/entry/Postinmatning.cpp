@@ -1,5 +1,7 @@
 #include "entry/Postinmatning.h"
 
+#include "core/Behandlingslogg.h"
+
 #include "core/Datum.h"
 #include "core/Fel.h"
 #include "core/Redovisningsfil.h"
@@ -109,7 +111,11 @@ int32_t SparaPost(Bokforingsdata &data, const Postrutor &rutor) {
     // amount is written as typed.
     post.datum = ForstaTecken(Lagringsdatum(rutor.datum), kDatumlangd);
     post.text = ForstaTecken(rutor.text, kTextlangd);
-    SparaNyaPostrader(data, {Postrad(post, rutor.belopp)});
+    KontrolleraOppenPeriod(data, post);
+    // The log holds the line as the table gives it (Postrad), which is what a
+    // replay of the log is checked against; the file keeps the amount as typed.
+    MedLogg(data, NyLoggpost(loggtyp::kNyPost, {}, {Postrad(post)}),
+            [&] { SparaNyaPostrader(data, {Postrad(post, rutor.belopp)}); });
 
     const int32_t plats = data.Postantal + 1;
     data.Postplats(plats) = post;

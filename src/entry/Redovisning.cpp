@@ -1,5 +1,6 @@
 #include "entry/Redovisning.h"
 
+#include "core/Behandlingslogg.h"
 #include "core/Fel.h"
 #include "core/Skrivlas.h"
 #include "core/Taltext.h"
@@ -58,6 +59,7 @@ std::vector<Senasterad> SenastePoster(const Bokforingsdata &data) {
 
 void SkapaNyRedovisning(Bokforingsdata &data, const std::string &namn, const std::string &sokvag) {
     auto las = KravSkrivlas(data.Redovisningslas, sokvag);
+    KontrolleraUtanLogg(sokvag);
     const std::string internt = ForstaTecken(namn, kNamnlangd);
     SkapaRedovisningsfil(sokvag, internt);
     SattRedovisning(data, Redovisningsinnehall{internt, {}}, sokvag);
@@ -69,6 +71,7 @@ void SattRedovisning(Bokforingsdata &data, Redovisningsinnehall innehall,
     SattInRedovisning(data, std::move(innehall));
     data.Redovisningsfil = sokvag;
     data.RedovisningInlast = true;
+    data.StangdTom.reset(); // until its log is read
     // A post half keyed in the ledger before is not carried into this one.
     BorjaNyPost(data);
 }
@@ -85,8 +88,26 @@ std::string OppnaRedovisning(Bokforingsdata &data, const std::string &sokvag) {
         } catch (const Korningsfel &) {
         }
     }
-    SattRedovisning(data, LasRedovisningstabell(sokvag), sokvag);
-    return SattRedovisningslas(data, std::move(las));
+    Redovisningsinnehall innehall = LasRedovisningstabell(sokvag);
+    const Loggvidoppning logg = LasLoggVidOppning(sokvag, innehall, las && las->Tagen());
+    SattRedovisning(data, std::move(innehall), sokvag);
+    std::string besked = SattRedovisningslas(data, std::move(las));
+    LaggTillBesked(besked, OrdnaLoggVidOppning(data, logg));
+    return besked;
+}
+
+Loggvidoppning LasLoggVidOppning(const std::string &sokvag, const Redovisningsinnehall &innehall,
+                                 bool jamfor) {
+    std::span<const TPost> poster = innehall.poster;
+    if (!poster.empty())
+        poster = poster.subspan(1); // the table's slot 0
+    return LasLoggVidOppning(sokvag, innehall.namn, poster, jamfor);
+}
+
+void LaggTillBesked(std::string &besked, const std::string &stycke) {
+    if (!besked.empty() && !stycke.empty())
+        besked += "\n\n";
+    besked += stycke;
 }
 
 } // namespace tovana

@@ -8,6 +8,7 @@
 // succeeded, so a ledger that fails to open or to be created leaves the one in
 // memory as it was.
 
+#include "core/Behandlingslogg.h"
 #include "core/Bokforingsdata.h"
 #include "core/Redovisningsfil.h"
 
@@ -48,12 +49,16 @@ std::vector<Senasterad> SenastePoster(const Bokforingsdata &data);
 // Writes a new ledger file holding only the name line, then makes it the ledger
 // in memory: no posts, the name cut to 80 characters, the file, the flag. The
 // new file is locked for this window first (see Skrivlas.h): a file open
-// elsewhere raises and is not written. The old ledger's lock is released.
+// elsewhere raises and is not written, and so does a file that has a change
+// log (KontrolleraUtanLogg), whose history a new ledger must neither take over
+// nor lose. The old ledger's lock is released. Its log begins with its first
+// change.
 void SkapaNyRedovisning(Bokforingsdata &data, const std::string &namn, const std::string &sokvag);
 
 // Makes a ledger that has been read the one in memory: name, posts (in table
 // form, as LasRedovisningstabell gives them), count, file and flag (not its
-// lock); the entry flags start a new post (BorjaNyPost).
+// lock, nor its closed period: OrdnaLoggVidOppning gives that); the entry flags
+// start a new post (BorjaNyPost).
 void SattRedovisning(Bokforingsdata &data, Redovisningsinnehall innehall,
                      const std::string &sokvag);
 
@@ -62,7 +67,16 @@ void SattRedovisning(Bokforingsdata &data, Redovisningsinnehall innehall,
 // file is locked for this window before it is read; when the lock is not taken
 // (open elsewhere, or a folder that cannot hold the lock file) it opens
 // read-only, and the returned text tells the user so (empty when it may be
-// changed).
+// changed). Its change log, when it has one, gives its closed period and is
+// brought in line with it (OrdnaLoggVidOppning; a log that cannot be read
+// stops the opening), and the text then also says what was found.
 std::string OppnaRedovisning(Bokforingsdata &data, const std::string &sokvag);
+
+// LasLoggVidOppning for a ledger read into table form (LasRedovisningstabell).
+Loggvidoppning LasLoggVidOppning(const std::string &sokvag, const Redovisningsinnehall &innehall,
+                                 bool jamfor);
+
+// Adds a paragraph to what the user is told on opening, a blank line between.
+void LaggTillBesked(std::string &besked, const std::string &stycke);
 
 } // namespace tovana

@@ -1,5 +1,6 @@
 #include "maintenance/IB.h"
 
+#include "core/Behandlingslogg.h"
 #include "core/Datum.h"
 #include "core/Fel.h"
 #include "core/Redovisningsfil.h"
@@ -86,11 +87,13 @@ int32_t SparaIBposter(Bokforingsdata &data, IBtabell &ib) {
     for (int32_t k = 1; k <= ib.IBantal; ++k) {
         TPost post = ib.IBposter[static_cast<std::size_t>(k)];
         post.text = kIBtext;
+        KontrolleraOppenPeriod(data, post);
         rader.push_back(Postrad(post));
         nya.push_back(std::move(post));
     }
     // The file first, all lines at once: a failed write leaves Poster untouched.
-    SparaNyaPostrader(data, rader);
+    MedLogg(data, NyLoggpost(loggtyp::kIBposter, {}, rader),
+            [&] { SparaNyaPostrader(data, rader); });
     for (std::size_t k = 0; k < nya.size(); ++k)
         data.Postplats(data.Postantal + 1 + static_cast<int32_t>(k)) = std::move(nya[k]);
     data.Postantal += ib.IBantal;

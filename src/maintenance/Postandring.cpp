@@ -1,5 +1,6 @@
 #include "maintenance/Postandring.h"
 
+#include "core/Behandlingslogg.h"
 #include "core/Datum.h"
 #include "core/Fel.h"
 #include "core/Redovisningsfil.h"
@@ -143,15 +144,23 @@ Andringsfel TolkaAndringsrutor(const Bokforingsdata &data, int32_t plats, const 
 
 Andringsfel AndraPost(Bokforingsdata &data, int32_t plats, const Postrutor &rutor) {
     KontrolleraSkrivbarRedovisning(data);
+    // A post of the closed period is corrected, not changed (see Rattelse.h).
+    if (plats >= 1 && plats <= data.Postantal)
+        KontrolleraOppenPeriod(data, data.Poster[plats]);
     TPost post;
     if (const Andringsfel fel = TolkaAndringsrutor(data, plats, rutor, post);
         fel != Andringsfel::Inget)
         return fel;
+    // Nor may a change move a post into the closed period.
+    KontrolleraOppenPeriod(data, post);
+    const TPost &gammal = data.Poster[plats];
 
-    // The file first, the table only once it is written.
-    SkrivRedovisningsfil(
-        data.Redovisningsfil, data.Redovisningsnamn,
-        {Poster(data, 1, plats), {&post, 1}, Poster(data, plats + 1, data.Postantal + 1)});
+    // The log, then the file, the table only once it is written.
+    MedLogg(data, NyLoggpost(loggtyp::kAndradPost, {Postrad(gammal)}, {Postrad(post)}), [&] {
+        SkrivRedovisningsfil(
+            data.Redovisningsfil, data.Redovisningsnamn,
+            {Poster(data, 1, plats), {&post, 1}, Poster(data, plats + 1, data.Postantal + 1)});
+    });
     data.RedovisningLastSomUtf8 = false;
     data.Poster[plats] = std::move(post);
     return Andringsfel::Inget;
@@ -162,8 +171,11 @@ void RaderaPost(Bokforingsdata &data, int32_t plats) {
     if (plats < 1 || plats > data.Postantal)
         throw Korningsfel("Det finns ingen post nummer " + std::to_string(plats) +
                           " i redovisningen.");
-    SkrivRedovisningsfil(data.Redovisningsfil, data.Redovisningsnamn,
-                         {Poster(data, 1, plats), Poster(data, plats + 1, data.Postantal + 1)});
+    KontrolleraOppenPeriod(data, data.Poster[plats]);
+    MedLogg(data, NyLoggpost(loggtyp::kRaderadPost, {Postrad(data.Poster[plats])}), [&] {
+        SkrivRedovisningsfil(data.Redovisningsfil, data.Redovisningsnamn,
+                             {Poster(data, 1, plats), Poster(data, plats + 1, data.Postantal + 1)});
+    });
     data.RedovisningLastSomUtf8 = false;
     for (int32_t i = plats; i < data.Postantal; ++i)
         data.Poster[i] = std::move(data.Poster[i + 1]);
@@ -176,7 +188,9 @@ void BytRedovisningsnamn(Bokforingsdata &data, std::string_view namn) {
     std::string nytt = ForstaTecken(namn, kNamnlangd);
     if (nytt.find_first_of("\r\n") != std::string::npos)
         throw Korningsfel("Namnet får inte innehålla radbrytningar.");
-    SkrivRedovisningsfil(data.Redovisningsfil, nytt, {Poster(data, 1, data.Postantal + 1)});
+    MedLogg(data, NyLoggpost(loggtyp::kNyttNamn, {data.Redovisningsnamn}, {nytt}), [&] {
+        SkrivRedovisningsfil(data.Redovisningsfil, nytt, {Poster(data, 1, data.Postantal + 1)});
+    });
     data.RedovisningLastSomUtf8 = false;
     data.Redovisningsnamn = std::move(nytt);
 }

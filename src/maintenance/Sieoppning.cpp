@@ -1,6 +1,7 @@
 #include "maintenance/Sieoppning.h"
 
 #include "chart/Kontoplan.h"
+#include "core/Behandlingslogg.h"
 #include "core/Fel.h"
 #include "core/Kontoplanfil.h"
 #include "core/Redovisningsfil.h"
@@ -50,11 +51,29 @@ std::string SkapaFranSie(Bokforingsdata &data, const SieImport &import,
     // Both files are written and synced in full before either takes its
     // place, so that an error or a kill before that leaves both as they were.
     const Bokforingsdata ny = SomBokforingsdata(import);
+    // A ledger with a change log is not written over (KontrolleraUtanLogg);
+    // when the import's posts fall in its closed period, that is said first.
+    if (LoggFinns(Loggfil(redovisningsfil))) {
+        Bokforingsdata mal;
+        mal.StangdTom = LasLoggVidOppning(redovisningsfil, {}, {}, false).stangdTom;
+        for (const TPost &post : ny.Posterna())
+            KontrolleraOppenPeriod(mal, post);
+        KontrolleraUtanLogg(redovisningsfil);
+    }
     ForbereddSkrivning kontoplan(kontoplanfil, KontoplanBytes(ny), true);
     ForbereddSkrivning redovisning = ForberedRedovisning(ny, redovisningsfil);
+    // The new ledger's log begins with the import, before the files take their place.
+    std::vector<std::string> rader;
+    rader.reserve(ny.Posterna().size());
+    for (const TPost &post : ny.Posterna())
+        rader.push_back(Postrad(post));
+    BorjaNyLogg(redovisningsfil, ny.Redovisningsnamn,
+                NyLoggpost(loggtyp::kSieImport, {}, std::move(rader)));
     try {
         ForbereddSkrivning::GenomforAlla({&kontoplan, &redovisning});
     } catch (const Korningsfel &fel) {
+        if (!redovisning.Genomford())
+            LoggaEjGenomford(redovisningsfil, loggtyp::kSieImport);
         if (!kontoplan.Genomford())
             throw;
         throw Korningsfel("Kontoplanen skrevs till " + kontoplanfil +

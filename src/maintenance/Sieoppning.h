@@ -38,6 +38,12 @@ void SparaSiefil(const std::string &sokvag, const SieExport &exp);
 // are released, and the company file and its details are forgotten
 // (GlomForetaget). KoderFinns is set when the new chart holds a code, never
 // cleared.
+//
+// The new ledger's change log begins with the import: "Loggen börjar" with
+// the empty ledger, then "SIE-import" with every post, written before the
+// files are. A ledger file that already has a log is not written over: the
+// import is refused (first for a post in its closed period, if any) and
+// nothing is written.
 std::string SkapaFranSie(Bokforingsdata &data, const SieImport &import,
                          const std::string &kontoplanfil, const std::string &redovisningsfil);
 

@@ -1,5 +1,6 @@
 #include "maintenance/Sortering.h"
 
+#include "core/Behandlingslogg.h"
 #include "core/Datum.h"
 #include "core/Fel.h"
 #include "core/Redovisningsfil.h"
@@ -121,11 +122,21 @@ void SorteraPoster(Bokforingsdata &data, Sorteringsordning ordning) {
 void SparaSortering(Bokforingsdata &data) {
     KontrolleraSkrivbarRedovisning(data);
     const int32_t antal = data.Postantal;
+    // A closed period keeps its posts where they are: one in it refuses all.
+    if (data.StangdTom)
+        for (const TPost &post : data.Posterna())
+            if (IStangdPeriod(data, post.datum))
+                throw Korningsfel("Redovisningen kan inte sorteras om: " +
+                                  StangdPeriodText(data, post));
     // The sorted work table is written as it stands; the ledger's table takes
-    // its order only once the file holds it.
+    // its order only once the file holds it. The record carries no lines, as
+    // the posts stay the same: a re-sort cut short by a kill leaves the old
+    // order, which changes nothing the log speaks of.
     data.Arbetsplats(antal);
-    SkrivRedovisningsfil(data.Redovisningsfil, data.Redovisningsnamn,
-                         {{data.Arbetsposter.data() + 1, static_cast<std::size_t>(antal)}});
+    MedLogg(data, NyLoggpost(loggtyp::kOmsorterad), [&] {
+        SkrivRedovisningsfil(data.Redovisningsfil, data.Redovisningsnamn,
+                             {{data.Arbetsposter.data() + 1, static_cast<std::size_t>(antal)}});
+    });
     std::copy(data.Arbetsposter.begin() + 1, data.Arbetsposter.begin() + 1 + antal,
               data.Poster.begin() + 1);
     data.RedovisningLastSomUtf8 = false;

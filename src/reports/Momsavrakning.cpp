@@ -1,5 +1,6 @@
 #include "reports/Momsavrakning.h"
 
+#include "core/Behandlingslogg.h"
 #include "core/Fel.h"
 #include "core/Momsrutor.h"
 #include "core/Redovisningsfil.h"
@@ -123,10 +124,13 @@ int32_t SparaMomsavrakning(Bokforingsdata &data, const std::vector<TPost> &poste
     KontrolleraSkrivbarRedovisning(data);
     std::vector<std::string> rader;
     rader.reserve(poster.size());
-    for (const TPost &post : poster)
+    for (const TPost &post : poster) {
+        KontrolleraOppenPeriod(data, post);
         rader.push_back(Postrad(post));
-    // The file first, all lines at once: a failed write leaves Poster untouched.
-    SparaNyaPostrader(data, rader);
+    }
+    // The log, then the file, all lines at once: a failed write leaves Poster untouched.
+    MedLogg(data, NyLoggpost(loggtyp::kMomsavrakning, {}, rader),
+            [&] { SparaNyaPostrader(data, rader); });
     for (const TPost &post : poster)
         data.Postplats(++data.Postantal) = post;
     return static_cast<int32_t>(poster.size());

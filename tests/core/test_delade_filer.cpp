@@ -423,7 +423,7 @@ TEST(DeladFil, ACopyThatIsTheFileItselfIsRemovedWhenTheFileIsOpened) {
     EXPECT_EQ(LasBytes(red + ".1"), kRedovisning);
     EXPECT_EQ(LasBytes(red + ".3"), "AB 2011\r\n");
     EXPECT_EQ(Filnamn(mapp.Mapp()),
-              (std::vector<std::string>{"a.red", "a.red.1", "a.red.3", "a.red.lck"}));
+              (std::vector<std::string>{"a.red", "a.red.1", "a.red.3", "a.red.lck", "a.red.logg"}));
 }
 
 // A symbolic link loop was told as "I/O error 40".
