@@ -28,4 +28,11 @@ inline TPost TillagdPost(long nummer) {
                  static_cast<double>(nummer) + 0.5, TillagdText(nummer)};
 }
 
+// The post a logged save (SparaPost) of this number makes: its verification
+// number above those of the ledger's first posts.
+inline TPost LoggadPost(long nummer) {
+    return TPost{
+        static_cast<int32_t>(100000 + nummer), "20261231", 1930, 3010, 0, 1.5, TillagdText(nummer)};
+}
+
 } // namespace tovana::test

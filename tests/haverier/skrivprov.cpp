@@ -17,13 +17,26 @@
 //                                          posts repeated to ANTAL, written
 //                                          as KPL and RED (after "klar")
 //
+// These use the program's own commands, each with its change-log record
+// (stamped by a fixed clock), on the ledger opened as a window opens it:
+//
+//     tovana_skrivprov loggat FIL FORSTA   as "blandat": an even number saves a
+//                                          new post (SparaPost), an odd one
+//                                          changes one (AndraPost)
+//     tovana_skrivprov loggpost FIL        one new post saved
+//     tovana_skrivprov loggandring FIL     post 1 changed
+//
 // One save reports "sparad" and exits 0, or "fel: <message>" and exits 1. A
 // ledger that cannot be read first exits 2; a wrong command line exits 3.
 
 #include "Skrivprov.h"
+#include "core/Behandlingslogg.h"
 #include "core/Bokforingsdata.h"
 #include "core/Fel.h"
 #include "core/Redovisningsfil.h"
+#include "entry/Postinmatning.h"
+#include "entry/Redovisning.h"
+#include "maintenance/Postandring.h"
 #include "maintenance/Sieoppning.h"
 
 #include <algorithm>
@@ -65,6 +78,65 @@ void Omskrivning(Bokforingsdata &data, const std::string &fil, long nummer, int3
     }
 }
 
+// The ledger opened as a window opens it (lock, log read and brought in line),
+// with the two accounts its posts use.
+int OppnaLoggat(Bokforingsdata &data, const std::string &fil) {
+    SattLoggklocka([] { return Loggstampel{"2026-12-09 10:11:12", "prov@maskin"}; });
+    for (int32_t konto : {1930, 3010})
+        data.Kontoplats(++data.Kontoantal) = TKonto{1, konto, "Konto"};
+    try {
+        OppnaRedovisning(data, fil);
+    } catch (const Korningsfel &fel) {
+        Rapportera(std::string("fel: ") + fel.what());
+        return 2;
+    }
+    return 0;
+}
+
+void LoggadNyPost(Bokforingsdata &data, long nummer) {
+    const TPost post = LoggadPost(nummer);
+    SparaPost(data, Postrutor{std::to_string(post.vernr), post.datum, "1,5", "1930", "3010", "0",
+                              post.text});
+}
+
+void LoggadAndring(Bokforingsdata &data, long nummer, int32_t plats) {
+    Postrutor rutor = Andringsrutor(data.Poster[plats]);
+    rutor.belopp = std::to_string(nummer) + ",25";
+    rutor.text = OmskrivenText(nummer);
+    if (AndraPost(data, plats, rutor) != Andringsfel::Inget)
+        throw Korningsfel("ändringen godtogs inte");
+}
+
+// The program's commands with their log, as the usage above says.
+int Loggat(const std::string &kommando, const std::string &fil, long tal) {
+    Bokforingsdata data;
+    if (const int fel = OppnaLoggat(data, fil))
+        return fel;
+    try {
+        if (kommando == "loggpost") {
+            LoggadNyPost(data, 1);
+        } else if (kommando == "loggandring") {
+            LoggadAndring(data, 1, 1);
+        } else {
+            Rapportera("klar");
+            for (long nummer = tal;; ++nummer) {
+                if (nummer % 2 == 0) {
+                    LoggadNyPost(data, nummer);
+                    Rapportera("A " + std::to_string(nummer));
+                } else {
+                    LoggadAndring(data, nummer, OmskrivenPlats(nummer));
+                    Rapportera("R " + std::to_string(nummer));
+                }
+            }
+        }
+    } catch (const Korningsfel &fel) {
+        Rapportera(std::string("fel: ") + fel.what());
+        return 1;
+    }
+    Rapportera("sparad");
+    return 0;
+}
+
 } // namespace
 
 // The SIE file's import with its posts repeated to `antal`, written as a new
@@ -94,6 +166,8 @@ int main(int argc, char **argv) {
     const std::string kommando = argv[1];
     const std::string fil = argv[2];
     const long tal = argc == 4 ? std::strtol(argv[3], nullptr, 10) : 0;
+    if (kommando == "loggat" || kommando == "loggpost" || kommando == "loggandring")
+        return Loggat(kommando, fil, tal);
 
     Bokforingsdata data;
     if (kommando == "skapa") {

@@ -9,9 +9,11 @@
 #include "Barnprocess.h"
 #include "Skrivprov.h"
 #include "Testmapp.h"
+#include "core/Behandlingslogg.h"
 #include "core/Fel.h"
 #include "core/Redovisningsfil.h"
 #include "core/Textfil.h"
+#include "entry/Redovisning.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +24,7 @@
 #include <random>
 #include <set>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -37,8 +40,10 @@ struct Rapporterat {
     std::map<int32_t, long> omskrivna; // slot -> number of its latest reported rewrite
 };
 
-// The first way the ledger falls short of what was reported, or empty.
-std::string Brist(const Redovisningsinnehall &bok, const Rapporterat &rapporterat) {
+// The first way the ledger falls short of what was reported, or empty; an
+// appended post of number n must be tillagd(n).
+std::string Brist(const Redovisningsinnehall &bok, const Rapporterat &rapporterat,
+                  TPost (*tillagd)(long) = TillagdPost) {
     if (bok.namn != "Provbokföring")
         return "the name line is " + bok.namn;
     if (bok.poster.size() < static_cast<std::size_t>(kOmskrivnaPlatser))
@@ -54,7 +59,7 @@ std::string Brist(const Redovisningsinnehall &bok, const Rapporterat &rapportera
     for (std::size_t i = kOmskrivnaPlatser; i < bok.poster.size(); ++i) {
         long nummer = -1;
         if (std::sscanf(bok.poster[i].text.c_str(), "tillagd %ld", &nummer) != 1 ||
-            !(bok.poster[i] == TillagdPost(nummer)))
+            !(bok.poster[i] == tillagd(nummer)))
             return "appended post " + std::to_string(i + 1) + " reads '" + bok.poster[i].text + "'";
         if (!tillagda.insert(nummer).second)
             return "post " + TillagdText(nummer) + " twice";
@@ -63,6 +68,30 @@ std::string Brist(const Redovisningsinnehall &bok, const Rapporterat &rapportera
         if (!tillagda.count(nummer))
             return "the saved post '" + TillagdText(nummer) + "' is missing";
     return {};
+}
+
+// Takes the writer's whole report lines ("A n", "R n") into `rapporterat`;
+// returns the number to go on from.
+long LasRapporter(const std::string &ut, long nasta, Rapporterat &rapporterat, long &tillagg,
+                  long &omskrivningar) {
+    // Only whole lines are reports; the number after the last one may be in the file or not.
+    long storsta = nasta - 1;
+    std::istringstream rader(ut.substr(0, ut.rfind('\n') + 1));
+    for (std::string rad; std::getline(rader, rad);) {
+        char slag = 0;
+        long nummer = -1;
+        if (std::sscanf(rad.c_str(), "%c %ld", &slag, &nummer) != 2)
+            throw std::runtime_error("not a report: " + rad);
+        if (slag == 'A') {
+            rapporterat.tillagda.insert(nummer);
+            ++tillagg;
+        } else {
+            rapporterat.omskrivna[OmskrivenPlats(nummer)] = nummer;
+            ++omskrivningar;
+        }
+        storsta = std::max(storsta, nummer);
+    }
+    return storsta + 2;
 }
 
 } // namespace
@@ -93,23 +122,7 @@ TEST(Haverier, DodadSkrivareLamnarHelBokMedAlltRapporterat) {
         ASSERT_TRUE(WIFSIGNALED(status)) << "the writer stopped by itself:\n" << ut << fel;
         ++dodade;
 
-        // Only whole lines are reports; the number after the last one may be in the file or not.
-        long storsta = nasta - 1;
-        std::istringstream rader(ut.substr(0, ut.rfind('\n') + 1));
-        for (std::string rad; std::getline(rader, rad);) {
-            char slag = 0;
-            long nummer = -1;
-            ASSERT_EQ(std::sscanf(rad.c_str(), "%c %ld", &slag, &nummer), 2) << rad;
-            if (slag == 'A') {
-                rapporterat.tillagda.insert(nummer);
-                ++tillagg;
-            } else {
-                rapporterat.omskrivna[OmskrivenPlats(nummer)] = nummer;
-                ++omskrivningar;
-            }
-            storsta = std::max(storsta, nummer);
-        }
-        nasta = storsta + 2;
+        nasta = LasRapporter(ut, nasta, rapporterat, tillagg, omskrivningar);
 
         Redovisningsinnehall bok;
         try {
@@ -132,6 +145,75 @@ TEST(Haverier, DodadSkrivareLamnarHelBokMedAlltRapporterat) {
     EXPECT_GE(omskrivningar, 200);
     std::printf("%d kills survived during %ld appends and %ld rewrites\n", dodade, tillagg,
                 omskrivningar);
+}
+
+// The same through the program's own commands, each writing its change-log
+// record first: after every kill the ledger holds every reported save, and
+// once it has been opened again as a window opens it, the log tells that
+// ledger exactly (a record whose change never came is followed by its "Ej
+// genomförd"), every post saved has the record that registered it, and a
+// second opening adds nothing.
+TEST(Haverier, DodadSkrivareLamnarEnLoggSomStammerMedBoken) {
+    Testmapp mapp;
+    const std::string fil = mapp.Sokvag("bok.red");
+    ASSERT_EQ(KorBarn({kSkrivprov, "skapa", fil, std::to_string(kOmskrivnaPlatser)}).status, 0);
+
+    const unsigned fro = std::random_device{}();
+    SCOPED_TRACE("seed " + std::to_string(fro));
+    std::mt19937 slump(fro);
+    std::uniform_int_distribution<int> vantan(0, 80000); // each save syncs twice
+
+    Rapporterat rapporterat;
+    long tillagg = 0, omskrivningar = 0, nasta = 0;
+    int dodade = 0, ejGenomforda = 0;
+    while ((tillagg < 50 || omskrivningar < 50 || dodade < 60) && dodade < 800) {
+        const Barn barn = StartaBarn({kSkrivprov, "loggat", fil, std::to_string(nasta)});
+        ASSERT_GT(barn.pid, 0);
+        const std::string klar = LasRad(barn.ut);
+        ::usleep(static_cast<useconds_t>(vantan(slump)));
+        ::kill(barn.pid, SIGKILL);
+        const int status = VantaPa(barn.pid);
+        const std::string ut = LasAllt(barn.ut);
+        const std::string fel = LasAllt(barn.fel);
+        ASSERT_EQ(klar, "klar") << fel << ut;
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the writer stopped by itself:\n" << ut << fel;
+        ++dodade;
+        nasta = LasRapporter(ut, nasta, rapporterat, tillagg, omskrivningar);
+
+        Redovisningsinnehall bok;
+        ASSERT_NO_THROW(bok = LasRedovisningsfil(fil)) << "after kill " << dodade;
+        ASSERT_EQ(Brist(bok, rapporterat, LoggadPost), "") << "after kill " << dodade;
+
+        // Killed before its first change, the ledger has no log yet.
+        if (!LoggFinns(Loggfil(fil))) {
+            ASSERT_TRUE(rapporterat.tillagda.empty() && rapporterat.omskrivna.empty());
+            continue;
+        }
+        const std::string fore = LasBytes(Loggfil(fil));
+        std::string logg;
+        {
+            Bokforingsdata data;
+            ASSERT_EQ(OppnaRedovisning(data, fil), "") << "after kill " << dodade;
+            ASSERT_FALSE(data.RedovisningSkrivskyddad);
+            logg = LasBytes(Loggfil(fil));
+            ASSERT_EQ(JamforMedRedovisning(logg, fil, Redovisningssumma(data)).utfall,
+                      Loggutfall::Stammer)
+                << "after kill " << dodade;
+            const auto registrerade = Registreringar(logg, fil);
+            for (const TPost &post : data.Posterna())
+                ASSERT_TRUE(post.vernr < LoggadPost(0).vernr || registrerade.count(post.vernr))
+                    << "verification " << post.vernr << " has no record, kill " << dodade;
+        }
+        ejGenomforda += logg != fore;
+        Bokforingsdata igen;
+        OppnaRedovisning(igen, fil);
+        ASSERT_EQ(LasBytes(Loggfil(fil)), logg) << "a second opening wrote, kill " << dodade;
+    }
+    EXPECT_GE(tillagg, 50);
+    EXPECT_GE(omskrivningar, 50);
+    std::printf("%d kills survived during %ld logged saves and %ld logged changes; %d left a "
+                "record whose change never came\n",
+                dodade, tillagg, omskrivningar, ejGenomforda);
 }
 
 namespace {
