@@ -12,6 +12,7 @@
 
 #include "Exempelbok.h"
 
+#include "core/Behandlingslogg.h"
 #include "core/Bokforingsdata.h"
 #include "core/Kontoplanfil.h"
 #include "core/Redovisningsfil.h"
@@ -143,20 +144,61 @@ void KontoutdragHelt(benchmark::State &state) {
     Storlek(state);
 }
 
-// Saving one post: appended to the file and the table, then the six last rows.
+// Saving one post as the entry panel does: its change-log record written and
+// synced, the post appended to the file and the table, then the six last rows.
+// The log is begun (with the whole ledger's checksum) before the timing.
 void SparaEnPost(benchmark::State &state) {
     Exempelar &e = Exempel(state.range(0));
     tovana::Bokforingsdata data;
     const std::string kopia = e.redovisning + ".spara";
     fs::copy_file(e.redovisning, kopia, fs::copy_options::overwrite_existing);
+    fs::remove(tovana::Loggfil(kopia));
     LasIn(data, e.kontoplan, kopia);
-    for (auto _ : state) {
+    const auto spara = [&] {
         tovana::Postrutor rutor{"", "", "125,50", "1010", "3010", "0", "Försäljning kontant"};
         tovana::FyllStandardvarden(data, rutor);
-        const int32_t plats = tovana::SparaPost(data, rutor);
-        benchmark::DoNotOptimize(tovana::Postblock(data, plats));
-    }
+        return tovana::SparaPost(data, rutor);
+    };
+    spara();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tovana::Postblock(data, spara()));
     fs::remove(kopia);
+    fs::remove(tovana::Loggfil(kopia));
+    Storlek(state);
+}
+
+// The save's two writes on their own, to tell what the log adds: the post line
+// appended to the ledger and the table, without (0) and with (1) its "Ny post"
+// record written and synced first.
+void SparaPostrad(benchmark::State &state) {
+    Exempelar &e = Exempel(state.range(0));
+    const bool medLogg = state.range(1) != 0;
+    tovana::Bokforingsdata data;
+    const std::string kopia = e.redovisning + ".rad";
+    fs::copy_file(e.redovisning, kopia, fs::copy_options::overwrite_existing);
+    fs::remove(tovana::Loggfil(kopia));
+    LasIn(data, e.kontoplan, kopia);
+    tovana::TPost post{1, "261231", 1010, 3010, 0, 125.5, "Försäljning kontant"};
+    const std::string rad = tovana::Postrad(post);
+    const auto spara = [&](bool logga) {
+        if (logga)
+            tovana::LoggaAndring(data, tovana::NyLoggpost(tovana::loggtyp::kNyPost, {}, {rad}));
+        tovana::SparaNyaPostrader(data, {rad});
+        data.Postplats(++data.Postantal) = post;
+    };
+    spara(true); // the log begins before the timing
+    for (auto _ : state)
+        spara(medLogg);
+    fs::remove(kopia);
+    fs::remove(tovana::Loggfil(kopia));
+    Storlek(state);
+}
+
+// Beginning the log at a ledger's first change: the checksum of every post.
+void LoggenBorjar(benchmark::State &state) {
+    const Exempelar &e = Exempel(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tovana::Redovisningssumma(e.data));
     Storlek(state);
 }
 
@@ -225,6 +267,13 @@ TOVANA_STORLEKAR(DagbokHel);
 TOVANA_STORLEKAR(Kontoutdrag);
 TOVANA_STORLEKAR(KontoutdragHelt);
 TOVANA_STORLEKAR(SparaEnPost);
+BENCHMARK(SparaPostrad)
+    ->Args({1000, 0})
+    ->Args({1000, 1})
+    ->Args({1000000, 0})
+    ->Args({1000000, 1})
+    ->Unit(benchmark::kMillisecond);
+TOVANA_STORLEKAR(LoggenBorjar);
 TOVANA_STORLEKAR(Hoppa);
 TOVANA_STORLEKAR(Skriv);
 TOVANA_STORLEKAR(KopieraRent);

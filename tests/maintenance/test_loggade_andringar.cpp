@@ -102,10 +102,8 @@ const Kommando kKommandon[] = {
      "Nytt namn\n-Bok 2026\n+AB 2026\n"},
     {"omsorterad",
      [](Bokforingsdata &d) {
-         d.Poster[1].vernr = 9; // in memory only: the sort moves it last
-         SorteraPoster(d, Sorteringsordning::Vernr);
-         d.Poster[1].vernr = 1;
-         d.Arbetsposter[2].vernr = 1;
+         d.Arbetsplats(1) = d.Poster[2]; // the two posts swapped
+         d.Arbetsplats(2) = d.Poster[1];
          SparaSortering(d);
      },
      "Omsorterad\n"},
