@@ -112,10 +112,9 @@ int32_t SparaPost(Bokforingsdata &data, const Postrutor &rutor) {
     post.datum = ForstaTecken(Lagringsdatum(rutor.datum), kDatumlangd);
     post.text = ForstaTecken(rutor.text, kTextlangd);
     KontrolleraOppenPeriod(data, post);
-    // The log holds the line as the table gives it (Postrad), which is what a
-    // replay of the log is checked against; the file keeps the amount as typed.
-    MedLogg(data, NyLoggpost(loggtyp::kNyPost, {}, {Postrad(post)}),
-            [&] { SparaNyaPostrader(data, {Postrad(post, rutor.belopp)}); });
+    // The log holds the line as the file does, the amount as typed.
+    const std::string rad = Postrad(post, rutor.belopp);
+    MedLogg(data, NyLoggpost(loggtyp::kNyPost, {}, {rad}), [&] { SparaNyaPostrader(data, {rad}); });
 
     const int32_t plats = data.Postantal + 1;
     data.Postplats(plats) = post;

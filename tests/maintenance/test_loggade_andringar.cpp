@@ -91,7 +91,7 @@ void PrintTo(const Kommando &k, std::ostream *os) {
 
 const Kommando kKommandon[] = {
     {"ny post", [](Bokforingsdata &d) { SparaPost(d, Rutor("3", "20260301", "75,50", "Ny")); },
-     "Ny post\n+3;20260301;75,5;1930;3010;0;Ny\n"},
+     "Ny post\n+3;20260301;75,50;1930;3010;0;Ny\n"},
     {"ändrad post",
      [](Bokforingsdata &d) { AndraPost(d, 2, Rutor("2", "20260211", "300", "Rättad")); },
      "Ändrad post\n-2;20260210;250,5;1930;3010;0;Försäljning\n"
