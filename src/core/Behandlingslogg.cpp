@@ -158,7 +158,7 @@ void SkrivLoggpost(const std::string &loggfil, const Loggpost &post) {
     const std::string bytes = Loggbytes(post);
     try {
         if (LoggFinns(loggfil))
-            LaggTillIFil(loggfil, bytes);
+            LaggTillKortIFil(loggfil, bytes);
         else
             SkrivFilSakert(loggfil, bytes);
     } catch (const Korningsfel &fel) {

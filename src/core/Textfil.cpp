@@ -458,10 +458,12 @@ std::string LasFilUtanHalvtTillagg(const std::string &sokvag) {
     return bytes;
 }
 
+namespace {
+
 // The steps of one append, in order (see LaggTillIFil in the header): a torn
-// append left before is finished first, then the intent (several lines only),
-// the bytes, their sync, and the intent's removal.
-void LaggTillIFil(const std::string &sokvag, std::string_view bytes) {
+// append left before is finished first, then the intent (several lines, unless
+// short), the bytes, their sync, and the intent's removal.
+void Tillagg(const std::string &sokvag, std::string_view bytes, bool kort) {
     SlutforTillagg(sokvag);
     const int fd = OppnaVanligFil(sokvag, O_RDWR | O_APPEND);
     struct stat st {};
@@ -486,7 +488,7 @@ void LaggTillIFil(const std::string &sokvag, std::string_view bytes) {
         rad = "\r\n";
     rad.append(bytes);
     const std::string avsiktsfil = Tillaggsfil(sokvag);
-    const bool flerRader = std::count(bytes.begin(), bytes.end(), '\n') > 1;
+    const bool flerRader = !kort && std::count(bytes.begin(), bytes.end(), '\n') > 1;
     if (flerRader) {
         try {
             SkrivFilSakert(avsiktsfil, Tillaggsavsikt(sokvag, rad));
@@ -512,6 +514,16 @@ void LaggTillIFil(const std::string &sokvag, std::string_view bytes) {
     if (flerRader)
         ::unlink(avsiktsfil.c_str());
     ::close(fd);
+}
+
+} // namespace
+
+void LaggTillIFil(const std::string &sokvag, std::string_view bytes) {
+    Tillagg(sokvag, bytes, false);
+}
+
+void LaggTillKortIFil(const std::string &sokvag, std::string_view bytes) {
+    Tillagg(sokvag, bytes, bytes.size() <= kKortTillagg);
 }
 
 int SkiljKopiorFranFilen(const std::string &sokvag) {
