@@ -110,6 +110,7 @@ std::string SkapaFranSie(Bokforingsdata &data, const SieImport &import,
     data.RedovisningLastSomUtf8 = last.RedovisningLastSomUtf8;
     data.RedovisningSkrivskyddad = last.RedovisningSkrivskyddad;
     data.Redovisningslas = std::move(last.Redovisningslas);
+    data.StangdTom = last.StangdTom;
     data.Sexpostsida = 0;
     GlomForetaget(data);
     return besked;

@@ -280,7 +280,9 @@ TEST_F(Loggad, ANewLedgerOrAnImportIsNotWrittenOverALedgerWithALog) {
     imp.redovisningsnamn = "Import";
     imp.poster = {TPost{1, "20260110", 1930, 0, 0, 5, "In"}};
     const std::string annan = mapp.Sokvag("import.red");
+    data.StangdTom = Datum{2026, 1, 31}; // the old ledger's, not the new one's
     EXPECT_EQ(SkapaFranSie(data, imp, mapp.Sokvag("import.kpl"), annan), "");
+    EXPECT_EQ(data.StangdTom, std::nullopt);
     EXPECT_EQ(LasBytes(Loggfil(annan)),
               Loggbytes({"2026-12-09 10:11:12",
                          "bo@datorn",
