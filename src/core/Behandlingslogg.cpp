@@ -374,11 +374,12 @@ class Registrerare {
 public:
     void Ta(const Loggpost &post) {
         if (post.vad.starts_with(loggtyp::kEjGenomford)) {
-            vantande_.reset();
+            harVantande_ = false;
             return;
         }
         Slutfor();
         vantande_ = post;
+        harVantande_ = true;
     }
     std::map<int32_t, Registrering> Resultat() && {
         Slutfor();
@@ -387,12 +388,13 @@ public:
 
 private:
     void Slutfor() {
-        if (vantande_)
-            LaggTillRegistreringar(registreringar_, *vantande_);
-        vantande_.reset();
+        if (harVantande_)
+            LaggTillRegistreringar(registreringar_, vantande_);
+        harVantande_ = false;
     }
     std::map<int32_t, Registrering> registreringar_;
-    std::optional<Loggpost> vantande_;
+    Loggpost vantande_;
+    bool harVantande_ = false;
 };
 
 } // namespace

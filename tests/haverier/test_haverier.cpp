@@ -199,7 +199,7 @@ TEST(Haverier, DodadSkrivareLamnarEnLoggSomStammerMedBoken) {
             ASSERT_EQ(JamforMedRedovisning(logg, fil, Redovisningssumma(data)).utfall,
                       Loggutfall::Stammer)
                 << "after kill " << dodade;
-            const auto registrerade = Registreringar(logg, fil);
+            const auto registrerade = Registreringar(Loggfil(fil));
             for (const TPost &post : data.Posterna())
                 ASSERT_TRUE(post.vernr < LoggadPost(0).vernr || registrerade.count(post.vernr))
                     << "verification " << post.vernr << " has no record, kill " << dodade;
