@@ -58,7 +58,8 @@ void LasIn(tovana::Bokforingsdata &data, const std::string &kontoplan,
     tovana::LasKontoplan(data, kontoplan);
     tovana::LasRedovisning(data, redovisning);
     data.Redovisningsfil = redovisning;
-    tovana::BeraknaKonteringssaldo(data);
+    tovana::Postformular formular;
+    tovana::BeraknaKonteringssaldo(data, formular);
 }
 
 Exempelar &Exempel(long antal) {
@@ -154,10 +155,11 @@ void SparaEnPost(benchmark::State &state) {
     fs::copy_file(e.redovisning, kopia, fs::copy_options::overwrite_existing);
     fs::remove(tovana::Loggfil(kopia));
     LasIn(data, e.kontoplan, kopia);
+    tovana::Postformular formular;
     const auto spara = [&] {
         tovana::Postrutor rutor{"", "", "125,50", "1010", "3010", "0", "Försäljning kontant"};
         tovana::FyllStandardvarden(data, rutor);
-        return tovana::SparaPost(data, rutor);
+        return tovana::SparaPost(data, formular, rutor);
     };
     spara();
     for (auto _ : state)
@@ -299,7 +301,8 @@ int OppnaOchRakna(int argc, char **argv) {
             tovana::LasKontoplan(data, kontoplan);
         tovana::LasRedovisning(data, redovisning);
         data.Redovisningsfil = redovisning;
-        tovana::BeraknaKonteringssaldo(data);
+        tovana::Postformular formular;
+        tovana::BeraknaKonteringssaldo(data, formular);
         const auto senaste = tovana::SenastePoster(data);
         const auto rr = tovana::ByggResultatrakning(data, tovana::Rapportform::Skarm);
         const auto br = tovana::ByggBalansrakning(data, tovana::Rapportform::Skarm);

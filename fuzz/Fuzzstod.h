@@ -7,6 +7,7 @@
 
 #include "core/Bokforingsdata.h"
 #include "core/Fel.h"
+#include "core/Installningar.h"
 #include "core/Teckentabell.h"
 
 #include <cstdint>
@@ -98,9 +99,15 @@ inline Bokforingsdata KantTillstand() {
     data.Postplats(1) = TPost{1, "120101", 1930, 3010, 0, 100.5, "Första"};
     data.Postplats(2) = TPost{2, "120102", 3010, 1930, 10, -0.01, "Andra; med semikolon"};
     data.Postantal = 2;
-    data.Fargtext = "$00112233";
-    data.Bakgrundsfarg = Farg{0x33, 0x22, 0x11};
     return data;
+}
+
+// Settings unlike the delivered ones, so that a change to them shows.
+inline Installningsdata KantaInstallningar() {
+    Installningsdata installningar;
+    installningar.Fargtext = "$00112233";
+    installningar.Bakgrundsfarg = Farg{0x33, 0x22, 0x11};
+    return installningar;
 }
 
 inline std::string Beskriv(const TPost &p) {

@@ -13,11 +13,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *indata, size_t storlek) {
     const std::string fil = Skrapfil("indata.farg");
     SkrivSkrapfil(fil, std::string_view(reinterpret_cast<const char *>(indata), storlek));
 
-    Bokforingsdata data = KantTillstand();
+    Installningsdata data = KantaInstallningar();
     try {
         LasInstallningar(data, fil);
     } catch (const Korningsfel &) {
-        const Bokforingsdata kand = KantTillstand();
+        const Installningsdata kand = KantaInstallningar();
         Krav(data.Fargtext == kand.Fargtext && data.Bakgrundsfarg == kand.Bakgrundsfarg,
              "refused settings changed the colour");
         return 0;
@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *indata, size_t storlek) {
     } catch (const Korningsfel &) {
         return 0; // a colour text the writer cannot store
     }
-    Bokforingsdata last = KantTillstand();
+    Installningsdata last = KantaInstallningar();
     try {
         LasInstallningar(last, igen);
     } catch (const Korningsfel &fel) {

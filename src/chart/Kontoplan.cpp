@@ -12,13 +12,9 @@ void SkapaNyKontoplan(Bokforingsdata &data, const std::string &namn, const std::
     ny.Kontoplannamn = ForstaTecken(namn, kNamnlangd);
     SkrivKontoplan(ny, sokvag);
 
-    data.Kontoplannamn = std::move(ny.Kontoplannamn);
     for (auto &konto : data.Konton)
         konto = TKonto{0, 0, " "};
-    data.Kontoantal = 0;
-    data.Kontoplanfil = sokvag;
-    data.KontoplanInlast = true;
-    data.KontoplanAndrad = false;
+    SattInKontoplan(data, Kontoplaninnehall{std::move(ny.Kontoplannamn), {}, false}, sokvag);
     GlomForetaget(data);
     SattKontoplanslas(data, std::move(las));
 }
@@ -26,10 +22,7 @@ void SkapaNyKontoplan(Bokforingsdata &data, const std::string &namn, const std::
 std::string OppnaKontoplan(Bokforingsdata &data, const std::string &sokvag) {
     // Locked before it is read, so that no other window changes it in between.
     auto las = TaSkrivlas(data.Kontoplanslas, sokvag);
-    LasKontoplan(data, sokvag);
-    data.Kontoplanfil = sokvag;
-    data.KontoplanInlast = true;
-    data.KontoplanAndrad = false;
+    SattInKontoplan(data, LasKontoplanfil(sokvag), sokvag);
     GlomForetaget(data);
     return SattKontoplanslas(data, std::move(las));
 }

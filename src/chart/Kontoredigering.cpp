@@ -16,8 +16,8 @@ const std::string kRaderingsvarning =
 std::vector<std::string> Kontorader(const Bokforingsdata &data) {
     std::vector<std::string> rader;
     rader.reserve(static_cast<std::size_t>(data.Kontoantal));
-    for (int32_t i = 1; i <= data.Kontoantal; ++i)
-        rader.push_back(std::to_string(data.Konton[i].nummer) + " " + data.Konton[i].namn);
+    for (const TKonto &konto : data.Kontona())
+        rader.push_back(std::to_string(konto.nummer) + " " + konto.namn);
     return rader;
 }
 
@@ -35,8 +35,8 @@ bool BytKontonamn(Bokforingsdata &data, int32_t slot, const std::string &namn) {
 }
 
 bool AnvandsIRedovisningen(const Bokforingsdata &data, int32_t nummer) {
-    for (int32_t i = 1; i <= data.Postantal; ++i)
-        if (data.Poster[i].debet == nummer || data.Poster[i].kredit == nummer)
+    for (const TPost &post : data.Posterna())
+        if (post.debet == nummer || post.kredit == nummer)
             return true;
     return false;
 }

@@ -41,8 +41,8 @@ TPost &Bokforingsdata::Arbetsplats(int32_t slot) {
 }
 
 bool Bokforingsdata::HarKoder() const {
-    for (int32_t i = 1; i <= Kontoantal; ++i)
-        if (Konton[i].typ == kKoder)
+    for (const TKonto &konto : Kontona())
+        if (konto.typ == kKoder)
             return true;
     return false;
 }

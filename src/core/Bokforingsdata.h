@@ -1,6 +1,8 @@
 #pragma once
-// The bookkeeping state: one chart of accounts and one year's ledger at a time,
-// with their internal names, file paths, state flags and the panel colour.
+// The books: one chart of accounts and one year's ledger at a time, with their
+// internal names, file paths, write locks, read-only flags and encodings. The
+// entry form's state is entry/Postformular's; the colour and the decimal option
+// are the settings' (core/Installningar.h).
 //
 // The tables are 1-based: slot 0 is a zero sentinel (the chart's slot 0 has
 // class 0, so the class headings of Klasslista appear before the first account;
@@ -55,18 +57,6 @@ struct TPost {
     bool operator==(const TPost &) const = default;
 };
 
-// An RGB colour; Bakgrundsfarg of the work panels.
-struct Farg {
-    uint8_t rod = 0;
-    uint8_t gron = 0;
-    uint8_t bla = 0;
-
-    bool operator==(const Farg &) const = default;
-};
-
-// The colour as delivered: blue EE, green DA, red DA.
-inline const std::string kLevereradFargtext = "$00EEDADA";
-
 struct Bokforingsdata {
     Bokforingsdata();
 
@@ -112,20 +102,6 @@ struct Bokforingsdata {
     // leaves it when the ledger is opened or a period is closed or opened: no
     // post dated on or before it is saved, changed, deleted or re-sorted.
     std::optional<Datum> StangdTom;
-
-    // The entry form's flags: the debit and the credit side of the post being
-    // keyed have been examined, and the post may be saved.
-    bool DebetKontrollerad = false;
-    bool KreditKontrollerad = false;
-    bool PostGodkand = false;
-
-    int32_t ValtKonto = 0;
-    double Konteringssaldo = 0;
-    int32_t Sexpostsida = 0;
-
-    std::string Fargtext = kLevereradFargtext;
-    Farg Bakgrundsfarg{0xDA, 0xDA, 0xEE};
-    std::string Decimalord = "komma";
 
     // The accounts in slots 1..Kontoantal and the posts in slots 1..Postantal,
     // for code that walks them in order; slot 0 stays the tables' sentinel. A

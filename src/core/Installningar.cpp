@@ -51,7 +51,13 @@ std::string FargtextAvRutor(std::string_view bla, std::string_view gron, std::st
     return text;
 }
 
-void LasInstallningar(Bokforingsdata &data, const std::string &sokvag) {
+void SattFarg(Installningsdata &installningar, const std::string &fargtext) {
+    const Farg farg = AvkodaFarg(fargtext);
+    installningar.Fargtext = fargtext;
+    installningar.Bakgrundsfarg = farg;
+}
+
+void LasInstallningar(Installningsdata &installningar, const std::string &sokvag) {
     const Filtext fil = Tolka(LasFil(sokvag), sokvag);
     Radlasare lasare(fil.bytes);
     std::string_view rad;
@@ -64,13 +70,13 @@ void LasInstallningar(Bokforingsdata &data, const std::string &sokvag) {
     } catch (const Korningsfel &fel) {
         throw Radfel(fel.what(), sokvag, 1);
     }
-    data.Fargtext = text;
-    data.Bakgrundsfarg = farg;
+    installningar.Fargtext = text;
+    installningar.Bakgrundsfarg = farg;
 }
 
-void SkrivInstallningar(const Bokforingsdata &data, const std::string &sokvag) {
-    KontrolleraUtanRadbrytning(data.Fargtext, "Färginställningen");
-    SkrivFilSakert(sokvag, TillWindows1252Fil(data.Fargtext + "\r\n"));
+void SkrivInstallningar(const Installningsdata &installningar, const std::string &sokvag) {
+    KontrolleraUtanRadbrytning(installningar.Fargtext, "Färginställningen");
+    SkrivFilSakert(sokvag, TillWindows1252Fil(installningar.Fargtext + "\r\n"));
 }
 
 } // namespace tovana

@@ -4,13 +4,34 @@
 // green and red in that order:
 //
 //     $00EEDADA
+//
+// The settings the window keeps for its life: that colour and the decimal
+// option of the Special menu, which is recorded only (numbers are still written
+// and read with a decimal comma).
 
-#include "core/Bokforingsdata.h"
-
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace tovana {
+
+// An RGB colour; Bakgrundsfarg of the work panels.
+struct Farg {
+    uint8_t rod = 0;
+    uint8_t gron = 0;
+    uint8_t bla = 0;
+
+    bool operator==(const Farg &) const = default;
+};
+
+// The colour as delivered: blue EE, green DA, red DA.
+inline const std::string kLevereradFargtext = "$00EEDADA";
+
+struct Installningsdata {
+    std::string Fargtext = kLevereradFargtext;
+    Farg Bakgrundsfarg{0xDA, 0xDA, 0xEE};
+    std::string Decimalord = "komma";
+};
 
 inline const std::string kInstallningsfil = "Tovana.farg";
 
@@ -26,11 +47,18 @@ Farg AvkodaFarg(const std::string &text);
 // refuses a text that is no colour.
 std::string FargtextAvRutor(std::string_view bla, std::string_view gron, std::string_view rod);
 
+// Makes the colour text the panels' colour: decodes it (AvkodaFarg, which
+// raises for a text that is no colour, changing nothing) into Bakgrundsfarg and
+// keeps the text in Fargtext.
+void SattFarg(Installningsdata &installningar, const std::string &fargtext);
+
 // Reads the first line into Fargtext and decodes it into Bakgrundsfarg.
 // On failure (missing file, bad colour) raises and changes nothing.
-void LasInstallningar(Bokforingsdata &data, const std::string &sokvag = kInstallningsfil);
+void LasInstallningar(Installningsdata &installningar,
+                      const std::string &sokvag = kInstallningsfil);
 
 // Writes Fargtext as the file's only line.
-void SkrivInstallningar(const Bokforingsdata &data, const std::string &sokvag = kInstallningsfil);
+void SkrivInstallningar(const Installningsdata &installningar,
+                        const std::string &sokvag = kInstallningsfil);
 
 } // namespace tovana

@@ -5,6 +5,8 @@
 #include "core/Teckentabell.h"
 #include "core/Textfil.h"
 
+#include <utility>
+
 namespace tovana {
 
 namespace {
@@ -28,9 +30,19 @@ bool ArPostrad(std::string_view rad) {
            ForsokTextTillHeltal(falt[5], heltal);
 }
 
+// The chart's name, accounts and count in `data`; KoderFinns set for a code.
+void LaggInKontoplan(Bokforingsdata &data, Kontoplaninnehall innehall) {
+    data.Kontoplannamn = std::move(innehall.namn);
+    for (std::size_t i = 0; i < innehall.konton.size(); ++i)
+        data.Kontoplats(static_cast<int32_t>(i + 1)) = std::move(innehall.konton[i]);
+    data.Kontoantal = static_cast<int32_t>(innehall.konton.size());
+    if (innehall.koder)
+        data.KoderFinns = true;
+}
+
 } // namespace
 
-void LasKontoplan(Bokforingsdata &data, const std::string &sokvag) {
+Kontoplaninnehall LasKontoplanfil(const std::string &sokvag) {
     const Filtext fil = Tolka(LasFil(sokvag), sokvag);
     const auto text = [&](std::string_view falt) { return Avkoda(falt, fil.kodning); };
     Radlasare lasare(fil.bytes);
@@ -79,13 +91,19 @@ void LasKontoplan(Bokforingsdata &data, const std::string &sokvag) {
                           "(.kpl).\nFil: " +
                           sokvag);
 
-    // Everything read: now the chart in memory changes.
-    data.Kontoplannamn = std::move(namn);
-    for (std::size_t i = 0; i < konton.size(); ++i)
-        data.Kontoplats(static_cast<int32_t>(i + 1)) = std::move(konton[i]);
-    data.Kontoantal = static_cast<int32_t>(konton.size());
-    if (koder)
-        data.KoderFinns = true;
+    return {std::move(namn), std::move(konton), koder};
+}
+
+void SattInKontoplan(Bokforingsdata &data, Kontoplaninnehall innehall, const std::string &sokvag) {
+    LaggInKontoplan(data, std::move(innehall));
+    data.Kontoplanfil = sokvag;
+    data.KontoplanInlast = true;
+    data.KontoplanAndrad = false;
+}
+
+void LasKontoplan(Bokforingsdata &data, const std::string &sokvag) {
+    // Everything read before the chart in memory changes.
+    LaggInKontoplan(data, LasKontoplanfil(sokvag));
 }
 
 std::string KontoplanBytes(const Bokforingsdata &data) {

@@ -12,15 +12,34 @@
 #include "core/Bokforingsdata.h"
 
 #include <string>
+#include <vector>
 
 namespace tovana {
 
+// A chart as read from its file, before it becomes the one in memory.
+struct Kontoplaninnehall {
+    std::string namn;
+    std::vector<TKonto> konton; // in file order
+    bool koder = false;         // a class-8 account was read
+};
+
+// Reads the chart file whole. A file that cannot be read, or a line that does
+// not convert or whose class is not 1..8, raises Korningsfel naming the file
+// and line.
+Kontoplaninnehall LasKontoplanfil(const std::string &sokvag);
+
+// Makes a chart that has been read the one in memory, the one place every
+// command that opens, starts or imports a chart hands it over: Kontoplannamn,
+// slots 1..n, Kontoantal and Kontoplanfil; the chart counts as read and as
+// unchanged since; KoderFinns is set when it holds a class-8 account (never
+// cleared). The write lock is the caller's (SattKontoplanslas), and so is the
+// company (GlomForetaget).
+void SattInKontoplan(Bokforingsdata &data, Kontoplaninnehall innehall, const std::string &sokvag);
+
 // Replaces the chart in `data` with the file's: Kontoplannamn, slots 1..n,
 // Kontoantal; sets KoderFinns when a class-8 account is read (never clears it).
-// A file that cannot be read, or a line that does not convert or whose class is
-// not 1..8, raises Korningsfel naming the file and line, and changes nothing in
-// `data`.
-// The caller sets Kontoplanfil, KontoplanInlast and the captions.
+// Raises as LasKontoplanfil, and then changes nothing in `data`. The file, the
+// flags and the captions are left alone.
 void LasKontoplan(Bokforingsdata &data, const std::string &sokvag);
 
 // Writes the name line and slots 1..Kontoantal; changes nothing in `data`. The

@@ -33,23 +33,14 @@ std::string OppnaForetag(Bokforingsdata &data, const std::string &foretagsfil) {
     auto kontoplanslas = TaSkrivlas(data.Kontoplanslas, foretag.kontoplanfil);
     auto redovisningslas = TaSkrivlas(data.Redovisningslas, foretag.redovisningsfil);
 
-    // The chart is read into a scratch state so that a ledger that fails to
-    // read afterwards leaves the chart in memory untouched.
-    Bokforingsdata kontoplan;
-    kontoplan.Konton = data.Konton;
-    kontoplan.KoderFinns = data.KoderFinns;
-    LasKontoplan(kontoplan, foretag.kontoplanfil);
+    // Both files are read whole before either is handed over, so that a ledger
+    // that fails to read leaves the chart in memory untouched.
+    Kontoplaninnehall kontoplan = LasKontoplanfil(foretag.kontoplanfil);
     Redovisningsinnehall redovisning = LasRedovisningstabell(foretag.redovisningsfil);
     const Loggvidoppning logg = LasLoggVidOppning(foretag.redovisningsfil, redovisning,
                                                   redovisningslas && redovisningslas->Tagen());
 
-    data.Konton = std::move(kontoplan.Konton);
-    data.Kontoantal = kontoplan.Kontoantal;
-    data.Kontoplannamn = std::move(kontoplan.Kontoplannamn);
-    data.KoderFinns = kontoplan.KoderFinns;
-    data.Kontoplanfil = foretag.kontoplanfil;
-    data.KontoplanInlast = true;
-    data.KontoplanAndrad = false;
+    SattInKontoplan(data, std::move(kontoplan), foretag.kontoplanfil);
     SattRedovisning(data, std::move(redovisning), foretag.redovisningsfil);
 
     data.Foretagsfil = foretagsfil;

@@ -53,13 +53,14 @@ std::string KontoSaknasText(std::string_view konto) {
            "rutan helt tom.";
 }
 
-Kontoutfall LamnaDebetruta(Bokforingsdata &data, std::string_view debet, std::string_view belopp) {
+Kontoutfall LamnaDebetruta(const Bokforingsdata &data, Postformular &formular,
+                           std::string_view debet, std::string_view belopp) {
     Kontoutfall utfall;
     if (debet.empty())
         return utfall;
     const int32_t nummer = TextTillHeltal(debet);
     const bool hittat = SokBokforingskonto(data, nummer).hittat;
-    data.DebetKontrollerad = true;
+    formular.DebetKontrollerad = true;
     if (!hittat)
         utfall.meddelande = KontoSaknasText(debet);
     else
@@ -67,29 +68,30 @@ Kontoutfall LamnaDebetruta(Bokforingsdata &data, std::string_view debet, std::st
     return utfall;
 }
 
-Kontoutfall LamnaKreditruta(Bokforingsdata &data, std::string_view debet, std::string_view kredit,
+Kontoutfall LamnaKreditruta(const Bokforingsdata &data, Postformular &formular,
+                            std::string_view debet, std::string_view kredit,
                             std::string_view belopp) {
     Kontoutfall utfall;
     std::optional<int32_t> debetkonto;
     std::optional<double> a; // the amount, read once a side is found
     if (debet.empty()) {
-        data.DebetKontrollerad = true;
+        formular.DebetKontrollerad = true;
     } else {
         debetkonto = TextTillHeltal(debet);
         if (SokBokforingskonto(data, *debetkonto).hittat) {
-            data.DebetKontrollerad = true;
+            formular.DebetKontrollerad = true;
             a = TextTillBelopp(belopp);
         }
     }
     if (kredit.empty()) {
-        data.KreditKontrollerad = true;
+        formular.KreditKontrollerad = true;
         if (a)
             utfall.effekter = KonteringsEffekter(data, debetkonto, std::nullopt, *a);
         return utfall;
     }
     const int32_t kreditkonto = TextTillHeltal(kredit);
     const bool hittat = SokBokforingskonto(data, kreditkonto).hittat;
-    data.KreditKontrollerad = true;
+    formular.KreditKontrollerad = true;
     if (hittat && !a)
         a = TextTillBelopp(belopp);
     if (a)
@@ -99,31 +101,36 @@ Kontoutfall LamnaKreditruta(Bokforingsdata &data, std::string_view debet, std::s
     return utfall;
 }
 
-Postprovning ProvaPost(Bokforingsdata &data, std::string_view debet, std::string_view kredit) {
+Postprovning ProvaPost(Postformular &formular, std::string_view debet, std::string_view kredit) {
     Postprovning provning;
-    if (data.DebetKontrollerad && data.KreditKontrollerad) {
-        data.Sexpostsida = 0;
-        data.PostGodkand = true;
+    if (formular.DebetKontrollerad && formular.KreditKontrollerad) {
+        formular.Sexpostsida = 0;
+        formular.PostGodkand = true;
     }
     const bool utanKonton = debet.empty() && kredit.empty();
     if (utanKonton) {
         provning.meddelanden.emplace_back("Både debetrutan och kreditrutan kan inte lämnas tom!");
-        data.PostGodkand = false;
+        formular.PostGodkand = false;
     }
-    if (!data.PostGodkand) {
+    if (!formular.PostGodkand) {
         provning.meddelanden.emplace_back("Något i denna post är felaktigt och posten kan inte "
                                           "sparas! Rätta fel och försök på nytt.");
         if (utanKonton)
             provning.fokus = Postruta::Debet;
     }
-    provning.godkand = data.PostGodkand;
+    provning.godkand = formular.PostGodkand;
     return provning;
 }
 
-void BorjaNyPost(Bokforingsdata &data) {
-    data.DebetKontrollerad = false;
-    data.KreditKontrollerad = false;
-    data.PostGodkand = false;
+void BorjaNyPost(Postformular &formular) {
+    formular.DebetKontrollerad = false;
+    formular.KreditKontrollerad = false;
+    formular.PostGodkand = false;
+}
+
+void BorjaOmFormularet(Postformular &formular) {
+    BorjaNyPost(formular);
+    formular.Sexpostsida = 0;
 }
 
 } // namespace tovana

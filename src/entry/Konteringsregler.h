@@ -12,6 +12,7 @@
 
 #include "core/Bokforingsdata.h"
 #include "entry/Effekter.h"
+#include "entry/Postformular.h"
 
 #include <optional>
 #include <string>
@@ -51,14 +52,16 @@ struct Kontoutfall {
 // otherwise the debit counts as checked, and an account in the chart shows its
 // effects, one that is not shows KontoSaknasText. A number that does not
 // convert raises the runtime's message with the flags as they were.
-Kontoutfall LamnaDebetruta(Bokforingsdata &data, std::string_view debet, std::string_view belopp);
+Kontoutfall LamnaDebetruta(const Bokforingsdata &data, Postformular &formular,
+                           std::string_view debet, std::string_view belopp);
 
 // Leaving the credit box: both sides count as checked (an empty box is a side
 // left out); the effects of the sides found in the chart are shown when either
 // is found, then KontoSaknasText for a credit account the chart lacks. A number
 // that does not convert raises the runtime's message; a debit checked before
 // it stays checked.
-Kontoutfall LamnaKreditruta(Bokforingsdata &data, std::string_view debet, std::string_view kredit,
+Kontoutfall LamnaKreditruta(const Bokforingsdata &data, Postformular &formular,
+                            std::string_view debet, std::string_view kredit,
                             std::string_view belopp);
 
 // "Nästa post" before saving: the post is approved once both sides were
@@ -70,11 +73,15 @@ struct Postprovning {
     std::vector<std::string> meddelanden;
     std::optional<Postruta> fokus;
 };
-Postprovning ProvaPost(Bokforingsdata &data, std::string_view debet, std::string_view kredit);
+Postprovning ProvaPost(Postformular &formular, std::string_view debet, std::string_view kredit);
 
 // Starts a new post: neither side checked and nothing approved. Run when a post
-// has been saved and when another ledger becomes the one in memory, so that the
-// next post, or one keyed before, never passes "Nästa post" unchecked.
-void BorjaNyPost(Bokforingsdata &data);
+// has been saved, so that the next post never passes "Nästa post" unchecked.
+void BorjaNyPost(Postformular &formular);
+
+// Another ledger is the one in memory, or the entry panel opens for keying: a
+// new post (BorjaNyPost), so that one keyed before is never saved unchecked,
+// and the last-posts rows back at the newest group.
+void BorjaOmFormularet(Postformular &formular);
 
 } // namespace tovana

@@ -15,9 +15,9 @@ std::string Kontorad(const TKonto &konto) {
 template <typename Villkor>
 std::vector<std::string> Lista(const Bokforingsdata &data, std::string rubrik, Villkor villkor) {
     std::vector<std::string> rader{std::move(rubrik)};
-    for (int32_t i = 1; i <= data.Kontoantal; ++i)
-        if (villkor(data.Konton[i]))
-            rader.push_back(Kontorad(data.Konton[i]));
+    for (const TKonto &konto : data.Kontona())
+        if (villkor(konto))
+            rader.push_back(Kontorad(konto));
     return rader;
 }
 

@@ -92,7 +92,7 @@ bool ArEnsidig(const TPost &post) {
     return post.debet == 0 || post.kredit == 0;
 }
 
-int32_t SparaPost(Bokforingsdata &data, const Postrutor &rutor) {
+int32_t SparaPost(Bokforingsdata &data, Postformular &formular, const Postrutor &rutor) {
     KontrolleraSkrivbarRedovisning(data);
     // Every box is converted before anything is written, in box order, so the
     // first text that does not convert is the one reported.
@@ -119,8 +119,8 @@ int32_t SparaPost(Bokforingsdata &data, const Postrutor &rutor) {
     const int32_t plats = data.Postantal + 1;
     data.Postplats(plats) = post;
     data.Postantal = plats;
-    data.Konteringssaldo = Saldoandring(data.Konteringssaldo, post);
-    BorjaNyPost(data);
+    formular.Konteringssaldo = Saldoandring(formular.Konteringssaldo, post);
+    BorjaNyPost(formular);
     return plats;
 }
 

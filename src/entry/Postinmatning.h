@@ -11,6 +11,7 @@
 // and leaves a debit balance of 1 250,00 until posts crediting 1 250 follow.
 
 #include "core/Bokforingsdata.h"
+#include "entry/Postformular.h"
 
 #include <cstdint>
 #include <string>
@@ -68,11 +69,11 @@ bool ArEnsidig(const TPost &post);
 // a date with a Datumfel raises that, and nothing is written), appends the line
 // with the amount as typed and the date as stored (Lagringsdatum: 2026-03-15
 // becomes 20260315; the text cut to 100 characters, as in the table), then adds
-// the post to the table and updates Konteringssaldo, and the next post starts
-// unchecked (BorjaNyPost). A failed append leaves the table, the balance and the
-// entry flags as they were. Returns the new post's slot. Refused
+// the post to the table and updates the form's Konteringssaldo, and the next
+// post starts unchecked (BorjaNyPost). A failed append leaves the table, the
+// balance and the entry flags as they were. Returns the new post's slot. Refused
 // (Korningsfel) while the ledger is open read-only.
-int32_t SparaPost(Bokforingsdata &data, const Postrutor &rutor);
+int32_t SparaPost(Bokforingsdata &data, Postformular &formular, const Postrutor &rutor);
 
 // The balance line after a save: "Debetsaldo med 1 250,00" or
 // "Kreditsaldo med 250,00"; empty when the verification balances.

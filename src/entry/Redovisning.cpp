@@ -14,12 +14,17 @@
 
 namespace tovana {
 
-double BeraknaKonteringssaldo(Bokforingsdata &data) {
+double BeraknaKonteringssaldo(const Bokforingsdata &data, Postformular &formular) {
     double saldo = 0.0;
-    for (int32_t i = 1; i <= data.Postantal; ++i)
-        saldo = Saldoandring(saldo, data.Poster[i]);
-    data.Konteringssaldo = saldo;
+    for (const TPost &post : data.Posterna())
+        saldo = Saldoandring(saldo, post);
+    formular.Konteringssaldo = saldo;
     return saldo;
+}
+
+bool FaststallKoder(Bokforingsdata &data) {
+    data.KoderFinns = data.HarKoder();
+    return data.KoderFinns;
 }
 
 std::string SaldotextVidOppning(double saldo) {
@@ -72,8 +77,6 @@ void SattRedovisning(Bokforingsdata &data, Redovisningsinnehall innehall,
     data.Redovisningsfil = sokvag;
     data.RedovisningInlast = true;
     data.StangdTom.reset(); // until its log is read
-    // A post half keyed in the ledger before is not carried into this one.
-    BorjaNyPost(data);
 }
 
 std::string OppnaRedovisning(Bokforingsdata &data, const std::string &sokvag) {

@@ -11,6 +11,7 @@
 #include "core/Behandlingslogg.h"
 #include "core/Bokforingsdata.h"
 #include "core/Redovisningsfil.h"
+#include "entry/Postformular.h"
 
 #include <array>
 #include <cstdint>
@@ -21,8 +22,12 @@ namespace tovana {
 
 // The open balance of the one-sided posts, summed from the first post to the
 // last: a post without debit side subtracts its amount, one without credit side
-// adds it. Stores it in Konteringssaldo and returns it.
-double BeraknaKonteringssaldo(Bokforingsdata &data);
+// adds it. Stores it in the form's Konteringssaldo and returns it.
+double BeraknaKonteringssaldo(const Bokforingsdata &data, Postformular &formular);
+
+// Whether the entry panel shows the code box and column: KoderFinns made to say
+// whether the chart holds a class-8 account now (HarKoder), and returned.
+bool FaststallKoder(Bokforingsdata &data);
 
 // The balance line when a ledger or the entry panel opens: "Debetsaldo 150,5" or
 // "Kreditsaldo 200", the sum rounded to the öre; empty when the balance is
@@ -57,8 +62,9 @@ void SkapaNyRedovisning(Bokforingsdata &data, const std::string &namn, const std
 
 // Makes a ledger that has been read the one in memory: name, posts (in table
 // form, as LasRedovisningstabell gives them), count, file and flag (not its
-// lock, nor its closed period: OrdnaLoggVidOppning gives that); the entry flags
-// start a new post (BorjaNyPost).
+// lock, nor its closed period: OrdnaLoggVidOppning gives that). The entry panel
+// starts its form anew (BorjaOmFormularet) once the ledger is shown, so a post
+// keyed for the ledger before is never saved here.
 void SattRedovisning(Bokforingsdata &data, Redovisningsinnehall innehall,
                      const std::string &sokvag);
 

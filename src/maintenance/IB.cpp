@@ -33,8 +33,7 @@ void BeraknaIBposter(Bokforingsdata &data, IBtabell &ib, const std::string &fjol
     fjolar.Kontoantal = data.Kontoantal;
     fjolar.Postantal = static_cast<int32_t>(fjol.poster.size());
     fjolar.Postplats(fjolar.Postantal);
-    for (int32_t i = 1; i <= fjolar.Postantal; ++i)
-        fjolar.Poster[static_cast<std::size_t>(i)] = fjol.poster[static_cast<std::size_t>(i - 1)];
+    std::ranges::copy(fjol.poster, fjolar.Posterna().begin());
     const Saldotabell saldon(fjolar);
 
     // Stored as the entry form stores a date (2013-01-01 as 20130101), within its limit.

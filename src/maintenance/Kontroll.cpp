@@ -26,8 +26,8 @@ namespace {
 
 std::unordered_set<int32_t> Kontonummer(const Bokforingsdata &data) {
     std::unordered_set<int32_t> nummer;
-    for (int32_t i = 1; i <= data.Kontoantal; ++i)
-        nummer.insert(data.Konton[i].nummer);
+    for (const TKonto &konto : data.Kontona())
+        nummer.insert(konto.nummer);
     return nummer;
 }
 
@@ -58,8 +58,7 @@ std::vector<std::string> SaknadeKonton(const Bokforingsdata &data) {
         if (!Finns(kontonummer, nummer))
             rader.push_back(std::to_string(nummer) + sida + std::to_string(vernr));
     };
-    for (int32_t i = 1; i <= data.Postantal; ++i) {
-        const TPost &post = data.Poster[i];
+    for (const TPost &post : data.Posterna()) {
         kolla(post.debet, " debiterat i verifikation ", post.vernr);
         kolla(post.kredit, " krediterat i verifikation ", post.vernr);
         kolla(post.kod, " kod i verifikation ", post.vernr);

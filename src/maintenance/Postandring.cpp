@@ -41,25 +41,25 @@ void KontrolleraFritext(const std::string &datum, const std::string &text) {
 
 } // namespace
 
-std::optional<int32_t> BladdraBakat(Bokforingsdata &data) {
+std::optional<int32_t> BladdraBakat(const Bokforingsdata &data, Postformular &formular) {
     const int32_t n = data.Postantal;
-    int32_t sida = std::clamp(data.Sexpostsida, 0, AldstaSida(data)) + 1;
+    int32_t sida = std::clamp(formular.Sexpostsida, 0, AldstaSida(data)) + 1;
     if (kSenasteradantal * sida >= n)
         --sida;
-    data.Sexpostsida = sida;
+    formular.Sexpostsida = sida;
     if (kSenasteradantal * sida < n)
         return n - kSenasteradantal * sida;
     return std::nullopt;
 }
 
-std::optional<int32_t> BladdraFramat(Bokforingsdata &data) {
-    if (data.Sexpostsida <= 0)
+std::optional<int32_t> BladdraFramat(const Bokforingsdata &data, Postformular &formular) {
+    if (formular.Sexpostsida <= 0)
         return std::nullopt;
     // An offset left beyond the oldest group moves on from just past it.
-    data.Sexpostsida = std::min(data.Sexpostsida, AldstaSida(data) + 1) - 1;
+    formular.Sexpostsida = std::min(formular.Sexpostsida, AldstaSida(data) + 1) - 1;
     if (data.Postantal < 1)
         return std::nullopt;
-    return data.Postantal - kSenasteradantal * data.Sexpostsida;
+    return data.Postantal - kSenasteradantal * formular.Sexpostsida;
 }
 
 std::optional<int32_t> HoppTillPostnr(const Bokforingsdata &data, std::string_view text) {
@@ -109,8 +109,8 @@ Postrutor Andringsrutor(const TPost &post) {
 }
 
 bool GodtagbartKontonummer(const Bokforingsdata &data, int32_t nummer) {
-    for (int32_t i = 1; i <= data.Kontoantal; ++i)
-        if (nummer == 0 || data.Konton[i].nummer == nummer)
+    for (const TKonto &konto : data.Kontona())
+        if (nummer == 0 || konto.nummer == nummer)
             return true;
     return false;
 }

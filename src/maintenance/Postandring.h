@@ -12,6 +12,7 @@
 // read-only refuses every change (Korningsfel) before anything is written.
 
 #include "core/Bokforingsdata.h"
+#include "entry/Postformular.h"
 #include "entry/Postinmatning.h"
 
 #include <cstdint>
@@ -22,14 +23,15 @@
 
 namespace tovana {
 
-// "Bläddra bakåt": Sexpostsida one group of six older, but never past the
-// oldest group, which may hold fewer than six posts. Returns the post number
-// the rows' block ends at, or nothing to show when the ledger has no posts.
-std::optional<int32_t> BladdraBakat(Bokforingsdata &data);
+// "Bläddra bakåt": the entry form's Sexpostsida one group of six older, but
+// never past the oldest group, which may hold fewer than six posts. Returns the
+// post number the rows' block ends at, or nothing to show when the ledger has
+// no posts.
+std::optional<int32_t> BladdraBakat(const Bokforingsdata &data, Postformular &formular);
 
 // "Bläddra framåt": Sexpostsida one group newer. At the newest group nothing
 // happens (no block).
-std::optional<int32_t> BladdraFramat(Bokforingsdata &data);
+std::optional<int32_t> BladdraFramat(const Bokforingsdata &data, Postformular &formular);
 
 // The jump box of post numbers: the block ends at that post, or at the last post
 // when the number is beyond it. An empty box, a number below 1 and a ledger

@@ -51,8 +51,8 @@ Rakenskapsar StandardRakenskapsar(const Bokforingsdata &data, const std::string 
         return {Datumtext(ar->fran), Datumtext(ar->till)};
     const int iar = ArSiedatum(idag) ? std::stoi(Ar(idag)) : 2000;
     std::map<int, long> antal;
-    for (int32_t i = 1; i <= data.Postantal; ++i)
-        if (const auto ar = Datumar(data.Poster[static_cast<std::size_t>(i)].datum, iar - 80))
+    for (const TPost &post : data.Posterna())
+        if (const auto ar = Datumar(post.datum, iar - 80))
             ++antal[*ar];
     int valt = iar;
     long flest = 0;
@@ -83,9 +83,8 @@ SieExport Exportera(const Bokforingsdata &data, const std::string &fran, const s
                      ".");
 
     std::unordered_map<int32_t, Kontotyp> typer;
-    for (int32_t slot = 1; slot <= data.Kontoantal; ++slot)
-        typer.emplace(data.Konton[static_cast<std::size_t>(slot)].nummer,
-                      data.Konton[static_cast<std::size_t>(slot)].typ);
+    for (const TKonto &konto : data.Kontona())
+        typer.emplace(konto.nummer, konto.typ);
     const auto klass = [&](int32_t nummer) {
         const auto it = typer.find(nummer);
         return it == typer.end() ? Kontotyp{0} : it->second;

@@ -1,6 +1,5 @@
 #include "maintenance/Sieoppning.h"
 
-#include "chart/Kontoplan.h"
 #include "core/Behandlingslogg.h"
 #include "core/Fel.h"
 #include "core/Kontoplanfil.h"
@@ -81,37 +80,22 @@ std::string SkapaFranSie(Bokforingsdata &data, const SieImport &import,
                           "\nDen kontoplan och redovisning du hade öppna är kvar.");
     }
 
-    // Read back into a scratch state that already holds the new locks, so that
-    // a file that does not read back leaves the state in memory as it was.
-    Bokforingsdata last;
-    last.KoderFinns = data.KoderFinns;
-    last.Kontoplanslas = std::move(kontoplanslas);
-    last.Redovisningslas = std::move(redovisningslas);
-    std::string besked = OppnaKontoplan(last, kontoplanfil);
-    const std::string redovisningsbesked = OppnaRedovisning(last, redovisningsfil);
+    // Both files are read back whole before either is handed over, so that a
+    // file that does not read back leaves the state in memory as it was.
+    Kontoplaninnehall nyKontoplan = LasKontoplanfil(kontoplanfil);
+    Redovisningsinnehall nyRedovisning = LasRedovisningstabell(redovisningsfil);
+    // The new ledger's log, just begun, gives its closed period (the one the
+    // ledger replaced no longer counts).
+    const Loggvidoppning logg = LasLoggVidOppning(redovisningsfil, nyRedovisning, true);
+
+    SattInKontoplan(data, std::move(nyKontoplan), kontoplanfil);
+    SattRedovisning(data, std::move(nyRedovisning), redovisningsfil);
+    std::string besked = SattKontoplanslas(data, std::move(kontoplanslas));
+    const std::string redovisningsbesked = SattRedovisningslas(data, std::move(redovisningslas));
     if (!besked.empty() && !redovisningsbesked.empty())
         besked += "\n\n";
     besked += redovisningsbesked;
-
-    data.Konton = std::move(last.Konton);
-    data.Kontoantal = last.Kontoantal;
-    data.Kontoplannamn = std::move(last.Kontoplannamn);
-    data.Kontoplanfil = std::move(last.Kontoplanfil);
-    data.KontoplanInlast = true;
-    data.KontoplanAndrad = false;
-    data.KoderFinns = last.KoderFinns;
-    data.KontoplanSkrivskyddad = last.KontoplanSkrivskyddad;
-    data.Kontoplanslas = std::move(last.Kontoplanslas);
-    data.Poster = std::move(last.Poster);
-    data.Postantal = last.Postantal;
-    data.Redovisningsnamn = std::move(last.Redovisningsnamn);
-    data.Redovisningsfil = std::move(last.Redovisningsfil);
-    data.RedovisningInlast = true;
-    data.RedovisningLastSomUtf8 = last.RedovisningLastSomUtf8;
-    data.RedovisningSkrivskyddad = last.RedovisningSkrivskyddad;
-    data.Redovisningslas = std::move(last.Redovisningslas);
-    data.StangdTom = last.StangdTom;
-    data.Sexpostsida = 0;
+    LaggTillBesked(besked, OrdnaLoggVidOppning(data, logg));
     GlomForetaget(data);
     return besked;
 }

@@ -92,8 +92,8 @@ void Saldotabell::Bered(const Bokforingsdata &data) {
     nummer_.assign(storlek, 0);
     upptagen_.assign(storlek, 0);
     debetsaldo_.assign(storlek, 0.0);
-    for (int32_t slot = 1; slot <= data.Kontoantal; ++slot) {
-        const int32_t nummer = data.Konton[static_cast<std::size_t>(slot)].nummer;
+    for (const TKonto &konto : data.Kontona()) {
+        const int32_t nummer = konto.nummer;
         std::size_t i = Hashplats(nummer, mask_);
         while (upptagen_[i] && nummer_[i] != nummer)
             i = (i + 1) & mask_;

@@ -72,8 +72,8 @@ Kontoutdrag ByggKontoutdrag(const Bokforingsdata &data, int32_t nummer) {
 
 std::vector<std::string> Kontovalslista(const Bokforingsdata &data) {
     std::vector<std::string> rader{"Kontonplanen"};
-    for (int32_t i = 1; i <= data.Kontoantal; ++i)
-        rader.push_back(Kontorad(data.Konton[i]));
+    for (const TKonto &konto : data.Kontona())
+        rader.push_back(Kontorad(konto));
     return rader;
 }
 

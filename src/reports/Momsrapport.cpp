@@ -147,8 +147,8 @@ Rutunderlag BeraknaRutunderlag(const Bokforingsdata &data, const Period &period,
         summor.emplace_back(0.0, 0.0);
         return ordning.size() - 1;
     };
-    for (int32_t slot = 1; slot <= data.Kontoantal; ++slot) {
-        const int32_t konto = data.Konton[static_cast<std::size_t>(slot)].nummer;
+    for (const TKonto &k : data.Kontona()) {
+        const int32_t konto = k.nummer;
         if (med(ruta(konto)))
             plats(konto);
     }

@@ -33,8 +33,8 @@ std::optional<Period> ForvaldRapportperiod(const Bokforingsdata &data,
                                            const std::optional<Period> &rakenskapsar) {
     if (rakenskapsar)
         return rakenskapsar;
-    for (int32_t i = 1; i <= data.Postantal; ++i)
-        if (const auto dag = LasDatum(data.Poster[static_cast<std::size_t>(i)].datum))
+    for (const TPost &post : data.Posterna())
+        if (const auto dag = LasDatum(post.datum))
             return Kalenderar(dag->ar);
     return std::nullopt;
 }

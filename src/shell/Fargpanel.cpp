@@ -110,11 +110,11 @@ PanelFarg::PanelFarg(Huvudfonster &form)
 void PanelFarg::fargerClick() {
     form_.VisaArbetspanel(this);
     // Characters 4-5, 6-7 and 8-9 of the colour text, after its "$00".
-    const QString fargtext = QString::fromStdString(form_.Data().Fargtext);
+    const QString fargtext = QString::fromStdString(form_.Installningar().Fargtext);
     EditR_->setText(fargtext.mid(3, 2));
     EditG_->setText(fargtext.mid(5, 2));
     EditB_->setText(fargtext.mid(7, 2));
-    TestPanel_->SattFarg(TillQColor(form_.Data().Bakgrundsfarg));
+    TestPanel_->SattFarg(TillQColor(form_.Installningar().Bakgrundsfarg));
 }
 
 void PanelFarg::TestPanelClick() {
@@ -122,24 +122,22 @@ void PanelFarg::TestPanelClick() {
         const std::string text =
             tovana::FargtextAvRutor(EditR_->text().toStdString(), EditG_->text().toStdString(),
                                     EditB_->text().toStdString());
-        const tovana::Farg farg = tovana::AvkodaFarg(text);
-        auto &data = form_.Data();
-        data.Fargtext = text;
-        data.Bakgrundsfarg = farg;
-        TestPanel_->SattFarg(TillQColor(farg));
+        auto &installningar = form_.Installningar();
+        tovana::SattFarg(installningar, text);
+        TestPanel_->SattFarg(TillQColor(installningar.Bakgrundsfarg));
     });
 }
 
 void PanelFarg::BitBtnFargSparaClick() {
     form_.Kor([&] {
         form_.FargaArbetspaneler();
-        tovana::SkrivInstallningar(form_.Data());
+        tovana::SkrivInstallningar(form_.Installningar());
         form_.Meddelande(QStringLiteral("Bakgrundsfärgen är ändrad"));
     });
 }
 
 void Anvndpunktsomdecimaltecken1Click(Huvudfonster &form) {
-    form.Data().Decimalord = "punkt";
+    form.Installningar().Decimalord = "punkt";
 }
 
 PanelFarg *ByggFargpanel(Huvudfonster &form) {

@@ -390,7 +390,7 @@ void TForm1::VisaAktuellRedovisning() {
 }
 
 void TForm1::FargaArbetspaneler() {
-    const auto &f = data_.Bakgrundsfarg;
+    const auto &f = installningar_.Bakgrundsfarg;
     const QColor farg(f.rod, f.gron, f.bla);
     for (auto *panel : paneler_)
         panel->SattFarg(farg);
@@ -431,20 +431,17 @@ void TForm1::FormCreate() {
     // A missing or unreadable settings file gives a normal start with the
     // colour as delivered.
     try {
-        tovana::LasInstallningar(data_);
+        tovana::LasInstallningar(installningar_);
     } catch (const std::exception &) {
-        data_.Fargtext = tovana::kLevereradFargtext;
-        data_.Bakgrundsfarg = tovana::AvkodaFarg(data_.Fargtext);
+        tovana::SattFarg(installningar_, tovana::kLevereradFargtext);
     }
     redovisa_->Aterstall();
     Doljpaneler();
     FargaArbetspaneler();
-    data_.KontoplanInlast = false;
-    data_.RedovisningInlast = false;
-    data_.KoderFinns = false;
+    // The books start empty: no chart, no ledger, no codes.
     Panel(QStringLiteral("Panelvalkommen"))->show();
     Menyandring(tovana::Menyhandelse::Start);
-    data_.Decimalord = "komma";
+    installningar_.Decimalord = "komma";
 }
 
 void TForm1::lamnaTovanaClick() {

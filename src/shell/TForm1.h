@@ -1,8 +1,8 @@
 #pragma once
 // The main window: the menu, the top strip naming the current chart and ledger,
 // and the nineteen work panels that share one rectangle, of which exactly one is
-// shown at a time. The window owns the bookkeeping state, with the write locks of
-// its chart and ledger (released when the window goes), and the seam to the
+// shown at a time. The window owns the books, with the write locks of its chart
+// and ledger (released when the window goes), the settings, and the seam to the
 // desktop. The panels see it only as a Huvudfonster; each subsystem's builder makes
 // its panels against that and wires their menu items, and this window is the
 // one place that calls the builders and links the panels that need each other.
@@ -43,6 +43,7 @@ public:
     ~TForm1() override;
 
     tovana::Bokforingsdata &Data() override { return data_; }
+    tovana::Installningsdata &Installningar() override { return installningar_; }
     Skrivbord &Desktop() override { return *skrivbord_; }
     QWidget &Agare() override { return *this; }
 
@@ -133,6 +134,7 @@ private:
     void ByggManualmeny(QMenu *meny);
 
     tovana::Bokforingsdata data_;
+    tovana::Installningsdata installningar_;
     std::unique_ptr<Skrivbord> skrivbord_;
     QScrollArea *panelrullning_ = nullptr;
     QWidget *panelyta_ = nullptr;

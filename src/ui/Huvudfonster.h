@@ -1,12 +1,13 @@
 #pragma once
-// What a work panel may ask of the main window, and nothing more: the
-// bookkeeping state, the desktop seam, showing and registering panels, a menu
-// item and the menu-state rule, the top strip, the colour of the panels, the
-// file dialogs, a message, and running a command under the window's one error
-// policy. The main window implements it; a panel built against it alone can be
-// tested without the window.
+// What a work panel may ask of the main window, and nothing more: the books,
+// the settings (the colour and the decimal option), the desktop seam, showing
+// and registering panels, a menu item and the menu-state rule, the top strip,
+// the colour of the panels, the file dialogs, a message, and running a command
+// under the window's one error policy. The main window implements it; a panel
+// built against it alone can be tested without the window.
 
 #include "core/Bokforingsdata.h"
+#include "core/Installningar.h"
 #include "core/Menylage.h"
 
 #include <QString>
@@ -24,6 +25,7 @@ public:
     virtual ~Huvudfonster() = default;
 
     virtual tovana::Bokforingsdata &Data() = 0;
+    virtual tovana::Installningsdata &Installningar() = 0;
     virtual Skrivbord &Desktop() = 0;
     // The window itself: the owner of message boxes and dialogs.
     virtual QWidget &Agare() = 0;

@@ -44,9 +44,6 @@ TEST(Bokforingsdata, StartsEmptyWithZeroSentinelsAndTheDeliveredColour) {
     EXPECT_FALSE(data.KontoplanInlast);
     EXPECT_FALSE(data.RedovisningInlast);
     EXPECT_FALSE(data.KoderFinns);
-    EXPECT_EQ(data.Decimalord, "komma");
-    EXPECT_EQ(data.Fargtext, "$00EEDADA");
-    EXPECT_EQ(data.Bakgrundsfarg, (Farg{0xDA, 0xDA, 0xEE}));
 }
 
 TEST(Klassrubrik, UpperAndMixedCaseFormsOfEveryClass) {

@@ -227,8 +227,10 @@ TEST_F(Delad, ARewriteKeepsOwnerGroupAndModeAsFarAsTheWriterMay) {
         EXPECT_EQ(Som(kAnna,
                       [&] {
                           Bokforingsdata data;
+                          Postformular formular;
                           std::string besked = OppnaRedovisning(data, red_);
-                          SparaPost(data, Postrutor{"1", "120316", "5", "1930", "3010", "0", "x"});
+                          SparaPost(data, formular,
+                                    Postrutor{"1", "120316", "5", "1930", "3010", "0", "x"});
                           BytRedovisningsnamn(data, "AB");
                           return besked + std::to_string(data.Postantal);
                       }),
@@ -323,8 +325,10 @@ TEST_F(Delad, ALockFileLeftByAnotherUserIsTakenWhileItsHolderIsGone) {
         EXPECT_EQ(Som(kAnna,
                       [&] {
                           Bokforingsdata data;
+                          Postformular formular;
                           std::string besked = OppnaRedovisning(data, red_);
-                          SparaPost(data, Postrutor{"2", "120316", "5", "1930", "3010", "0", "x"});
+                          SparaPost(data, formular,
+                                    Postrutor{"2", "120316", "5", "1930", "3010", "0", "x"});
                           return besked;
                       }),
                   "");
@@ -382,8 +386,10 @@ TEST(DeladFil, AFileWithASecondNameOpensReadOnlyAndSaysWhy) {
     EXPECT_TRUE(Innehaller(kplbesked, "Kontoplanen " + mapp.Sokvag("hard.kpl") + " har 3 " + orsak))
         << kplbesked;
     EXPECT_TRUE(andra.KontoplanSkrivskyddad);
-    EXPECT_THROW(SparaPost(andra, Postrutor{"2", "120316", "5", "1930", "3010", "0", "x"}),
-                 Korningsfel);
+    Postformular formular;
+    EXPECT_THROW(
+        SparaPost(andra, formular, Postrutor{"2", "120316", "5", "1930", "3010", "0", "x"}),
+        Korningsfel);
     EXPECT_THROW(BytRedovisningsnamn(andra, "Nytt"), Korningsfel);
     EXPECT_EQ(LasBytes(red), kRedovisning);
 

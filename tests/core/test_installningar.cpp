@@ -51,7 +51,10 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto &info) { return std::string(info.param.namn); });
 
 TEST(AvkodaFarg, TheDeliveredTextGivesTheStartingColour) {
-    EXPECT_EQ(AvkodaFarg(kLevereradFargtext), Bokforingsdata{}.Bakgrundsfarg);
+    EXPECT_EQ(AvkodaFarg(kLevereradFargtext), Installningsdata{}.Bakgrundsfarg);
+    EXPECT_EQ(Installningsdata{}.Fargtext, "$00EEDADA");
+    EXPECT_EQ(Installningsdata{}.Bakgrundsfarg, (Farg{0xDA, 0xDA, 0xEE}));
+    EXPECT_EQ(Installningsdata{}.Decimalord, "komma");
 }
 
 TEST(AvkodaFarg, NeitherANameNorAnIntegerIsRefused) {
@@ -88,7 +91,7 @@ TEST(FargtextAvRutor, PadsEachBoxToTwoDigitsAndReadsBackAsTheBoxesSay) {
 
 TEST_F(Installningar, ReadsTheFirstLineIntoFargtextAndBakgrundsfarg) {
     SkrivBytes(fil, "$000000FF\r\n$00EEDADA\r\nskräp\r\n");
-    Bokforingsdata data;
+    Installningsdata data;
     LasInstallningar(data, fil);
     EXPECT_EQ(data.Fargtext, "$000000FF");
     EXPECT_EQ(data.Bakgrundsfarg, (Farg{0xFF, 0, 0}));
@@ -96,18 +99,18 @@ TEST_F(Installningar, ReadsTheFirstLineIntoFargtextAndBakgrundsfarg) {
 
 TEST_F(Installningar, AColourNameLineWorks) {
     SkrivBytes(fil, "clSkyBlue");
-    Bokforingsdata data;
+    Installningsdata data;
     LasInstallningar(data, fil);
     EXPECT_EQ(data.Fargtext, "clSkyBlue");
     EXPECT_EQ(data.Bakgrundsfarg, (Farg{0xA6, 0xCA, 0xF0}));
 }
 
 TEST_F(Installningar, WritesOneLineThatReadsBack) {
-    Bokforingsdata data;
+    Installningsdata data;
     data.Fargtext = "$00C0FFEE";
     SkrivInstallningar(data, fil);
     EXPECT_EQ(LasBytes(fil), "$00C0FFEE\r\n");
-    Bokforingsdata last;
+    Installningsdata last;
     LasInstallningar(last, fil);
     EXPECT_EQ(last.Fargtext, "$00C0FFEE");
     EXPECT_EQ(last.Bakgrundsfarg, (Farg{0xEE, 0xFF, 0xC0}));
@@ -116,7 +119,7 @@ TEST_F(Installningar, WritesOneLineThatReadsBack) {
 TEST_F(Installningar, ABadLineIsReportedAndChangesNothing) {
     for (const char *bytes : {"ZZ\r\n", "", "\r\n$00EEDADA\r\n"}) {
         SkrivBytes(fil, bytes);
-        Bokforingsdata data;
+        Installningsdata data;
         data.Fargtext = "clRed";
         data.Bakgrundsfarg = Farg{0xFF, 0, 0};
         try {
@@ -133,7 +136,7 @@ TEST_F(Installningar, ABadLineIsReportedAndChangesNothing) {
 }
 
 TEST_F(Installningar, AMissingFileIsFileNotFoundAndChangesNothing) {
-    Bokforingsdata data;
+    Installningsdata data;
     try {
         LasInstallningar(data, fil);
         FAIL() << "a missing settings file was read";

@@ -244,8 +244,9 @@ TEST_F(Lasta, EveryCommandThatWouldChangeAReadOnlyFileIsRefusedAndWritesNothing)
     EXPECT_TRUE(kplanbesked_.starts_with("Kontoplanen " + kplan_ + " är redan öppen"));
     EXPECT_TRUE(redbesked_.starts_with("Redovisningen " + red_ + " är redan öppen"));
     const Postrutor post{"3", "120317", "10", "1930", "3010", "0", "Ny"};
+    Postformular formular;
     const std::vector<std::pair<const char *, std::function<void(Bokforingsdata &)>>> kommandon = {
-        {"SparaPost", [&](Bokforingsdata &d) { SparaPost(d, post); }},
+        {"SparaPost", [&](Bokforingsdata &d) { SparaPost(d, formular, post); }},
         {"AndraPost", [&](Bokforingsdata &d) { AndraPost(d, 1, post); }},
         {"RaderaPost", [](Bokforingsdata &d) { RaderaPost(d, 1); }},
         {"BytRedovisningsnamn", [](Bokforingsdata &d) { BytRedovisningsnamn(d, "Nytt"); }},
@@ -292,7 +293,7 @@ TEST_F(Lasta, EveryCommandThatWouldChangeAReadOnlyFileIsRefusedAndWritesNothing)
     }
 
     // The first window still writes.
-    SparaPost(forsta_, post);
+    SparaPost(forsta_, formular, post);
     BytRedovisningsnamn(forsta_, "AB 2012 rev");
     EXPECT_EQ(LasBytes(red_), "AB 2012 rev\r\n1;120315;100;1930;3010;0;Kontant\r\n"
                               "2;120316;50;5010;1930;0;Hyra\r\n3;120317;10;1930;3010;0;Ny\r\n");
@@ -381,12 +382,13 @@ TEST(Skrivlas, ASecondProcessCannotWriteALedgerOpenInTheFirst) {
     // 0: refused as read-only; 1: opened writable; 2: saved; 98: some other error.
     const int kod = IEnAnnanProcess([&] {
         Bokforingsdata andra;
+        Postformular formular;
         const std::string besked = OppnaRedovisning(andra, red);
         if (!andra.RedovisningSkrivskyddad ||
             !Innehaller(besked, "process " + std::to_string(::getppid())))
             return 1;
         try {
-            SparaPost(andra, Postrutor{"3", "1", "1", "1930", "0", "0", "x"});
+            SparaPost(andra, formular, Postrutor{"3", "1", "1", "1930", "0", "0", "x"});
             return 2;
         } catch (const Korningsfel &) {
             return 0;

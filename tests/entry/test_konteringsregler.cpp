@@ -47,10 +47,12 @@ class LamnaKontoruta : public ::testing::TestWithParam<Lamning> {};
 TEST_P(LamnaKontoruta, ChecksTheSidesAndShowsEffectsOrTheMissingAccount) {
     const Lamning &v = GetParam();
     Bokforingsdata data = Kontoplan();
-    const Kontoutfall utfall = v.kredit ? LamnaKreditruta(data, v.debet, v.kredit, "1250,00")
-                                        : LamnaDebetruta(data, v.debet, "1250,00");
-    EXPECT_EQ(data.DebetKontrollerad, v.debetKontrollerad);
-    EXPECT_EQ(data.KreditKontrollerad, v.kreditKontrollerad);
+    Postformular formular;
+    const Kontoutfall utfall = v.kredit
+                                   ? LamnaKreditruta(data, formular, v.debet, v.kredit, "1250,00")
+                                   : LamnaDebetruta(data, formular, v.debet, "1250,00");
+    EXPECT_EQ(formular.DebetKontrollerad, v.debetKontrollerad);
+    EXPECT_EQ(formular.KreditKontrollerad, v.kreditKontrollerad);
     const std::string bankrad = v.bankrad;
     ASSERT_EQ(utfall.effekter.has_value(), !bankrad.empty());
     if (utfall.effekter) {
@@ -76,11 +78,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(LamnaKontoruta, ANumberThatDoesNotConvertRaisesWithTheCheckedDebitKept) {
     Bokforingsdata data = Kontoplan();
-    EXPECT_THROW(LamnaDebetruta(data, "99999999999", "1"), Korningsfel);
-    EXPECT_FALSE(data.DebetKontrollerad);
-    EXPECT_THROW(LamnaKreditruta(data, "1930", "99999999999", "1"), Korningsfel);
-    EXPECT_TRUE(data.DebetKontrollerad);
-    EXPECT_FALSE(data.KreditKontrollerad);
+    Postformular formular;
+    EXPECT_THROW(LamnaDebetruta(data, formular, "99999999999", "1"), Korningsfel);
+    EXPECT_FALSE(formular.DebetKontrollerad);
+    EXPECT_THROW(LamnaKreditruta(data, formular, "1930", "99999999999", "1"), Korningsfel);
+    EXPECT_TRUE(formular.DebetKontrollerad);
+    EXPECT_FALSE(formular.KreditKontrollerad);
 }
 
 TEST(BeloppSaknasText, OnlyTheAccountBoxesAskForAnAmount) {
@@ -112,17 +115,17 @@ class ProvaPostTest : public ::testing::TestWithParam<Provning> {};
 
 TEST_P(ProvaPostTest, ApprovesACheckedPostWithAnAccount) {
     const Provning &v = GetParam();
-    Bokforingsdata data;
-    data.DebetKontrollerad = v.debetKontrollerad;
-    data.KreditKontrollerad = v.kreditKontrollerad;
-    data.PostGodkand = v.godkandFore;
-    data.Sexpostsida = 3;
-    const Postprovning p = ProvaPost(data, v.debet, v.kredit);
+    Postformular formular;
+    formular.DebetKontrollerad = v.debetKontrollerad;
+    formular.KreditKontrollerad = v.kreditKontrollerad;
+    formular.PostGodkand = v.godkandFore;
+    formular.Sexpostsida = 3;
+    const Postprovning p = ProvaPost(formular, v.debet, v.kredit);
     EXPECT_EQ(p.godkand, v.godkand);
-    EXPECT_EQ(data.PostGodkand, v.godkand);
+    EXPECT_EQ(formular.PostGodkand, v.godkand);
     EXPECT_EQ(p.meddelanden.size(), v.meddelanden);
     EXPECT_EQ(p.fokus == Postruta::Debet, v.fokusDebet);
-    EXPECT_EQ(data.Sexpostsida, v.debetKontrollerad && v.kreditKontrollerad ? 0 : 3);
+    EXPECT_EQ(formular.Sexpostsida, v.debetKontrollerad && v.kreditKontrollerad ? 0 : 3);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -54,6 +54,7 @@ protected:
     Testmapp mapp;
     std::string fil = mapp.Sokvag("bok.red");
     Bokforingsdata data;
+    Postformular formular;
 
     void SetUp() override { SkapaNyRedovisning(data, "Bok 2012", fil); }
 
@@ -102,7 +103,7 @@ TEST_F(Inmatning, TheNumberAfterTheLargestFailsToConvertInsteadOfWrapping) {
     EXPECT_EQ(rutor.vernr, "2147483648");
     const std::string fore = LasBytes(fil);
     try {
-        SparaPost(data, rutor);
+        SparaPost(data, formular, rutor);
         FAIL() << "saved";
     } catch (const Korningsfel &fel) {
         EXPECT_STREQ(fel.what(), "'2147483648' is not a valid integer value");
@@ -125,9 +126,9 @@ TEST_F(Inmatning, AVerificationSplitOverThreePostsBalancesOnTheLast) {
         if (data.Postantal == 0)
             rutor.vernr.clear();
         FyllStandardvarden(data, rutor);
-        SparaPost(data, rutor);
-        EXPECT_DOUBLE_EQ(data.Konteringssaldo, s.saldo);
-        EXPECT_EQ(SaldotextEfterSparning(data.Konteringssaldo), s.saldotext);
+        SparaPost(data, formular, rutor);
+        EXPECT_DOUBLE_EQ(formular.Konteringssaldo, s.saldo);
+        EXPECT_EQ(SaldotextEfterSparning(formular.Konteringssaldo), s.saldotext);
     }
     EXPECT_EQ(LasBytes(fil), "Bok 2012\r\n"
                              "1;120315;1250;1930;0;0;Kassa\r\n"
@@ -142,7 +143,7 @@ TEST_F(Inmatning, AVerificationSplitOverThreePostsBalancesOnTheLast) {
 TEST_F(Inmatning, TheFileAndTheTableHoldTheSameDateAndTextWithinTheirLimits) {
     const std::string lang(120, 'x');
     Postrutor rutor{"3", "2012-01-15", "1250,50", "1930", "3010", "0", lang + ";mer"};
-    const int32_t plats = SparaPost(data, rutor);
+    const int32_t plats = SparaPost(data, formular, rutor);
     EXPECT_EQ(plats, 1);
     EXPECT_EQ(LasBytes(fil),
               "Bok 2012\r\n3;20120115;1250,50;1930;3010;0;" + std::string(100, 'x') + "\r\n");
@@ -151,7 +152,7 @@ TEST_F(Inmatning, TheFileAndTheTableHoldTheSameDateAndTextWithinTheirLimits) {
     EXPECT_EQ(post.text, std::string(100, 'x'));
     EXPECT_DOUBLE_EQ(post.belopp, 1250.5);
     // A post with both sides leaves the open balance alone.
-    EXPECT_EQ(data.Konteringssaldo, 0);
+    EXPECT_EQ(formular.Konteringssaldo, 0);
 
     Bokforingsdata igen;
     LasRedovisning(igen, fil);
@@ -173,7 +174,7 @@ TEST_F(Inmatning, ADateIsSavedOnlyWhenTheRuleReadsItOrItIsThePreviousDate) {
         const int32_t fore = data.Postantal;
         const std::string bytes = LasBytes(fil);
         try {
-            SparaPost(data, Postrutor{"2", f.datum, "10", "1930", "3010", "0", ""});
+            SparaPost(data, formular, Postrutor{"2", f.datum, "10", "1930", "3010", "0", ""});
             EXPECT_TRUE(f.sparas) << f.datum;
         } catch (const Korningsfel &fel) {
             EXPECT_FALSE(f.sparas) << f.datum;
@@ -189,25 +190,26 @@ TEST_F(Inmatning, ADateIsSavedOnlyWhenTheRuleReadsItOrItIsThePreviousDate) {
 // A debit box holding "00" was saved as account 0 but left out of the balance,
 // which then disagreed with the balance computed when the ledger was reopened.
 TEST_F(Inmatning, TheBalanceAfterASaveAgreesWithTheBalanceOnReopening) {
-    SparaPost(data, Rutor("150,50", "00", "3010"));
-    SparaPost(data, Rutor("40", "1930", "000"));
-    EXPECT_DOUBLE_EQ(data.Konteringssaldo, -110.5);
-    EXPECT_EQ(SaldotextEfterSparning(data.Konteringssaldo), "Kreditsaldo med 110,50");
+    SparaPost(data, formular, Rutor("150,50", "00", "3010"));
+    SparaPost(data, formular, Rutor("40", "1930", "000"));
+    EXPECT_DOUBLE_EQ(formular.Konteringssaldo, -110.5);
+    EXPECT_EQ(SaldotextEfterSparning(formular.Konteringssaldo), "Kreditsaldo med 110,50");
 
     Bokforingsdata igen;
     LasRedovisning(igen, fil);
-    EXPECT_EQ(BeraknaKonteringssaldo(igen), data.Konteringssaldo);
-    EXPECT_EQ(SaldotextVidOppning(igen.Konteringssaldo), "Kreditsaldo 110,5");
+    Postformular igenformular;
+    EXPECT_EQ(BeraknaKonteringssaldo(igen, igenformular), formular.Konteringssaldo);
+    EXPECT_EQ(SaldotextVidOppning(igenformular.Konteringssaldo), "Kreditsaldo 110,5");
 }
 
 // After one approved post was saved the flags stayed set, so the next post
 // passed "Nästa post" without its accounts being checked.
 TEST_F(Inmatning, TheNextPostStartsUncheckedAfterASave) {
-    data.DebetKontrollerad = data.KreditKontrollerad = data.PostGodkand = true;
-    SparaPost(data, Rutor("100", "1930", "3010"));
-    EXPECT_FALSE(data.DebetKontrollerad);
-    EXPECT_FALSE(data.KreditKontrollerad);
-    EXPECT_FALSE(data.PostGodkand);
+    formular.DebetKontrollerad = formular.KreditKontrollerad = formular.PostGodkand = true;
+    SparaPost(data, formular, Rutor("100", "1930", "3010"));
+    EXPECT_FALSE(formular.DebetKontrollerad);
+    EXPECT_FALSE(formular.KreditKontrollerad);
+    EXPECT_FALSE(formular.PostGodkand);
 }
 
 struct Felruta {
@@ -224,16 +226,16 @@ class SparaPostFel : public Inmatning, public ::testing::WithParamInterface<Felr
 // failed, leaving a line the ledger could not be read back from.
 TEST_P(SparaPostFel, ABoxThatDoesNotConvertWritesAndStoresNothing) {
     const std::string fore = LasBytes(fil);
-    data.Konteringssaldo = 12;
+    formular.Konteringssaldo = 12;
     try {
-        SparaPost(data, GetParam().rutor);
+        SparaPost(data, formular, GetParam().rutor);
         FAIL() << "saved";
     } catch (const Korningsfel &fel) {
         EXPECT_EQ(ForstaRaden(fel.what()), GetParam().meddelande);
     }
     EXPECT_EQ(LasBytes(fil), fore);
     EXPECT_EQ(data.Postantal, 0);
-    EXPECT_EQ(data.Konteringssaldo, 12);
+    EXPECT_EQ(formular.Konteringssaldo, 12);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -256,8 +258,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Inmatning, AFailedAppendLeavesTableAndBalanceAsTheyWere) {
     data.Redovisningsfil = mapp.Sokvag("saknas/bok.red");
     try {
-        data.PostGodkand = true;
-        SparaPost(data, Rutor("100", "1930", ""));
+        formular.PostGodkand = true;
+        SparaPost(data, formular, Rutor("100", "1930", ""));
         FAIL() << "saved";
     } catch (const Korningsfel &fel) {
         // The change log, written first, is what fails.
@@ -267,8 +269,8 @@ TEST_F(Inmatning, AFailedAppendLeavesTableAndBalanceAsTheyWere) {
     }
     EXPECT_EQ(data.Postantal, 0);
     EXPECT_EQ(data.Poster[1], TPost{});
-    EXPECT_EQ(data.Konteringssaldo, 0);
-    EXPECT_TRUE(data.PostGodkand); // the user may try the same post again
+    EXPECT_EQ(formular.Konteringssaldo, 0);
+    EXPECT_TRUE(formular.PostGodkand); // the user may try the same post again
 }
 
 TEST(Saldotext, AfterASaveGroupsTheAmountAndIgnoresLessThanAHundredth) {
@@ -285,10 +287,10 @@ TEST_F(Inmatning, TheFirstPostAfterReadingAUtf8LedgerRewritesItInWindows1252) {
     SkrivBytes(fil, "\xEF\xBB\xBF"
                     "Bok 2012\r\n1;0101;5;1930;3010;0;T\xC3\xA5g\r\n");
     OppnaRedovisning(data, fil);
-    SparaPost(data, Postrutor{"2", "120102", "7,50", "1930", "3010", "0", "B\xC3\xA5t"});
+    SparaPost(data, formular, Postrutor{"2", "120102", "7,50", "1930", "3010", "0", "B\xC3\xA5t"});
     EXPECT_EQ(LasBytes(fil),
               "Bok 2012\r\n1;0101;5;1930;3010;0;T\xE5g\r\n2;120102;7,50;1930;3010;0;B\xE5t\r\n");
-    SparaPost(data, Postrutor{"3", "120103", "1", "1930", "3010", "0", "x"});
+    SparaPost(data, formular, Postrutor{"3", "120103", "1", "1930", "3010", "0", "x"});
     EXPECT_EQ(data.Postantal, 3);
     Bokforingsdata igen;
     LasRedovisning(igen, fil);

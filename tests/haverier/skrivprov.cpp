@@ -95,8 +95,10 @@ int OppnaLoggat(Bokforingsdata &data, const std::string &fil) {
 
 void LoggadNyPost(Bokforingsdata &data, long nummer) {
     const TPost post = LoggadPost(nummer);
-    SparaPost(data, Postrutor{std::to_string(post.vernr), post.datum, "1,5", "1930", "3010", "0",
-                              post.text});
+    Postformular formular;
+    SparaPost(
+        data, formular,
+        Postrutor{std::to_string(post.vernr), post.datum, "1,5", "1930", "3010", "0", post.text});
 }
 
 void LoggadAndring(Bokforingsdata &data, long nummer, int32_t plats) {

@@ -37,6 +37,12 @@ Postrutor Rutor(const char *vernr, const char *datum, const char *belopp, const 
     return {vernr, datum, belopp, "1930", "3010", "0", text};
 }
 
+// A new post saved through a fresh entry form, as the entry panel saves it.
+int32_t SparaNy(Bokforingsdata &data, const Postrutor &rutor) {
+    Postformular formular;
+    return SparaPost(data, formular, rutor);
+}
+
 void Ib(Bokforingsdata &data, const char *datum) {
     IBtabell ib;
     ib.IBposter.push_back(TPost{0, datum, 1930, 0, 0, 500, ""});
@@ -90,7 +96,7 @@ void PrintTo(const Kommando &k, std::ostream *os) {
 }
 
 const Kommando kKommandon[] = {
-    {"ny post", [](Bokforingsdata &d) { SparaPost(d, Rutor("3", "20260301", "75,50", "Ny")); },
+    {"ny post", [](Bokforingsdata &d) { SparaNy(d, Rutor("3", "20260301", "75,50", "Ny")); },
      "Ny post\n+3;20260301;75,50;1930;3010;0;Ny\n"},
     {"ändrad post",
      [](Bokforingsdata &d) { AndraPost(d, 2, Rutor("2", "20260211", "300", "Rättad")); },
@@ -157,7 +163,7 @@ void PrintTo(const Vagran &v, std::ostream *os) {
 
 // Closed through 2026-01-31: post 1 lies in the closed period, post 2 not.
 const Vagran kVagrar[] = {
-    {"ny post", [](Bokforingsdata &d) { SparaPost(d, Rutor("3", "20260115", "1", "Sen")); }},
+    {"ny post", [](Bokforingsdata &d) { SparaNy(d, Rutor("3", "20260115", "1", "Sen")); }},
     {"ändring", [](Bokforingsdata &d) { AndraPost(d, 1, Rutor("1", "20260105", "99", "Kassa")); }},
     {"flytt in",
      [](Bokforingsdata &d) { AndraPost(d, 2, Rutor("2", "2026-01-20", "250,5", "Försäljning")); }},
@@ -215,7 +221,7 @@ TEST_F(Loggad, PostsAfterTheClosedPeriodAreSavedAndAReopenMovesItBack) {
     Oppna();
     EXPECT_EQ(data.StangdTom, (Datum{2025, 12, 31}));
     RaderaPost(data, 1); // January is open again
-    SparaPost(data, Rutor("3", "20260201", "1", "Feb"));
+    SparaNy(data, Rutor("3", "20260201", "1", "Feb"));
     EXPECT_EQ(data.Postantal, 2);
 }
 
@@ -246,7 +252,7 @@ TEST_F(Loggad, OpeningMarksAChangeThatNeverCameOnceAndReadOnlyWindowsOnlyRead) {
 
 TEST_F(Loggad, ALedgerChangedOutsideTheProgramRestartsTheLogAndSaysSo) {
     Oppna();
-    SparaPost(data, Rutor("3", "20260301", "1", "Ny"));
+    SparaNy(data, Rutor("3", "20260301", "1", "Ny"));
     data = Bokforingsdata{};
     std::string bok = LasBytes(red);
     bok.replace(bok.find(";100;"), 5, ";101;"); // an amount changed by hand

@@ -42,10 +42,11 @@ void PrintTo(const Bladdring &b, std::ostream *os) {
 class PostbladdringTest : public ::testing::TestWithParam<Bladdring> {};
 
 TEST_P(PostbladdringTest, PagesSixPostsAtATimeWithinTheLedger) {
-    Bokforingsdata data = Ledger(GetParam().antal);
+    const Bokforingsdata data = Ledger(GetParam().antal);
+    Postformular formular;
     std::vector<std::optional<int32_t>> visat;
     for (const char *t = GetParam().tryck; *t; ++t)
-        visat.push_back(*t == 'b' ? BladdraBakat(data) : BladdraFramat(data));
+        visat.push_back(*t == 'b' ? BladdraBakat(data, formular) : BladdraFramat(data, formular));
     EXPECT_EQ(visat, GetParam().block);
 }
 
@@ -59,16 +60,17 @@ INSTANTIATE_TEST_SUITE_P(
 
 // An offset left from a longer ledger paged to slot 0 or a block below it.
 TEST(Postbladdring, AnOffsetBeyondAShorterLedgerComesBackToItsOldestGroup) {
-    Bokforingsdata data = Ledger(5);
-    data.Sexpostsida = 3;
-    EXPECT_EQ(BladdraBakat(data), 5);
-    EXPECT_EQ(data.Sexpostsida, 0);
-    data.Sexpostsida = 3;
-    EXPECT_EQ(BladdraFramat(data), 5);
-    EXPECT_EQ(data.Sexpostsida, 0);
-    Bokforingsdata tom = Ledger(0);
-    tom.Sexpostsida = 2;
-    EXPECT_EQ(BladdraFramat(tom), std::nullopt);
+    const Bokforingsdata data = Ledger(5);
+    Postformular formular;
+    formular.Sexpostsida = 3;
+    EXPECT_EQ(BladdraBakat(data, formular), 5);
+    EXPECT_EQ(formular.Sexpostsida, 0);
+    formular.Sexpostsida = 3;
+    EXPECT_EQ(BladdraFramat(data, formular), 5);
+    EXPECT_EQ(formular.Sexpostsida, 0);
+    const Bokforingsdata tom = Ledger(0);
+    formular.Sexpostsida = 2;
+    EXPECT_EQ(BladdraFramat(tom, formular), std::nullopt);
 }
 
 TEST(Postbladdringshopp, ToAPostNumberEndsTheBlockThereOrAtTheLastPost) {
@@ -302,10 +304,11 @@ TEST_F(Postandring, DeletingTheLastPostAndTheOnlyPost) {
     data.Poster[1].kredit = 0; // one-sided: the balance follows the remaining posts
     for (int32_t i = 8; i >= 2; --i)
         RaderaPost(data, i);
-    EXPECT_EQ(BeraknaKonteringssaldo(data), 100.0);
+    Postformular formular;
+    EXPECT_EQ(BeraknaKonteringssaldo(data, formular), 100.0);
     RaderaPost(data, 1);
     EXPECT_EQ(data.Postantal, 0);
-    EXPECT_EQ(BeraknaKonteringssaldo(data), 0.0);
+    EXPECT_EQ(BeraknaKonteringssaldo(data, formular), 0.0);
     EXPECT_EQ(LasBytes(fil), "Bok 2012\r\n");
     EXPECT_EQ(Postblock(data, data.Postantal).front().postnr, "[0]");
     EXPECT_THROW(RaderaPost(data, 1), Korningsfel);

@@ -140,7 +140,7 @@ private slots:
         Skriv(*form, "ff", "80", "00");
         KlickaTestytan(*form);
         QCOMPARE(Testfarg(*form), QColor(0, 0x80, 0xFF));
-        QCOMPARE(form->Data().Fargtext, std::string("$00ff8000"));
+        QCOMPARE(form->Installningar().Fargtext, std::string("$00ff8000"));
     }
 
     // A box of one digit saved "$00FFFFF", read back as another colour than shown.
@@ -152,9 +152,9 @@ private slots:
         QCOMPARE(Testfarg(*form), QColor(0xFF, 0x08, 0x0F));
         form->findChild<QPushButton *>("BitBtnFargSpara")->click();
         QCOMPARE(Installningsfil(), QByteArray("$000F08FF\r\n"));
-        tovana::Bokforingsdata igen;
+        tovana::Installningsdata igen;
         tovana::LasInstallningar(igen);
-        QCOMPARE(igen.Bakgrundsfarg, form->Data().Bakgrundsfarg);
+        QCOMPARE(igen.Bakgrundsfarg, form->Installningar().Bakgrundsfarg);
         form->Menyval("farger")->trigger();
         QCOMPARE(Ruta(*form, "EditR")->text(), QStringLiteral("0F"));
     }
@@ -169,7 +169,7 @@ private slots:
         QCOMPARE(desktop_->meddelanden,
                  QStringList{QStringLiteral("'$00ZZFFFF' is not a valid integer value")});
         QCOMPARE(Testfarg(*form), QColor(255, 0, 0));
-        QCOMPARE(form->Data().Fargtext, std::string("$000000FF"));
+        QCOMPARE(form->Installningar().Fargtext, std::string("$000000FF"));
 
         form->findChild<QPushButton *>("BitBtnFargSpara")->click();
         QCOMPARE(Installningsfil(), QByteArray("$000000FF\r\n"));
@@ -202,11 +202,11 @@ private slots:
 
     void theDecimalOptionOnlyRecordsTheWord() {
         auto form = NyttFonster();
-        QCOMPARE(form->Data().Decimalord, std::string("komma"));
-        const auto fore = form->Data().Fargtext;
+        QCOMPARE(form->Installningar().Decimalord, std::string("komma"));
+        const auto fore = form->Installningar().Fargtext;
         form->Menyval("Anvndpunktsomdecimaltecken1")->trigger();
-        QCOMPARE(form->Data().Decimalord, std::string("punkt"));
-        QCOMPARE(form->Data().Fargtext, fore);
+        QCOMPARE(form->Installningar().Decimalord, std::string("punkt"));
+        QCOMPARE(form->Installningar().Fargtext, fore);
         QVERIFY(form->Panel("Panelvalkommen")->isVisible());
         QVERIFY(desktop_->meddelanden.isEmpty());
         QVERIFY(form->Menyval("Anvndpunktsomdecimaltecken1")->isEnabled());

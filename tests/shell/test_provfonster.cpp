@@ -8,6 +8,7 @@
 #include "chart/ui/PanelOppnaKplan.h"
 #include "chart/ui/Panelnyakonton.h"
 #include "chart/ui/Panelnykontoplan.h"
+#include "entry/Postformular.h"
 #include "entry/ui/Senasteposter.h"
 #include "maintenance/ui/PanelRedRedigera.h"
 #include "maintenance/ui/Postandringspaneler.h"
@@ -145,7 +146,8 @@ private slots:
         // crashed on a null pointer when that panel was not built first.
         Provfonster f;
         Senasteposter rader;
-        auto *redigera = ByggPostandringspaneler(f, rader);
+        tovana::Postformular formular;
+        auto *redigera = ByggPostandringspaneler(f, rader, formular);
         QCOMPARE(f.paneler, std::vector<Arbetspanel *>{redigera});
         {
             const QSignalBlocker tyst(rader.Hoppavernr());

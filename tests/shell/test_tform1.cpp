@@ -131,7 +131,7 @@ private slots:
         Testskrivbord *desktop = nullptr;
         auto form = NyttFonster(&desktop);
         QVERIFY(desktop->meddelanden.isEmpty());
-        QCOMPARE(form->Data().Fargtext, std::string("$00EEDADA"));
+        QCOMPARE(form->Installningar().Fargtext, std::string("$00EEDADA"));
         QCOMPARE(form->Panel("PanelRR")->palette().color(QPalette::Window),
                  QColor(0xDA, 0xDA, 0xEE));
     }

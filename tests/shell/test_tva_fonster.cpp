@@ -2,6 +2,8 @@
 // elsewhere and gets them read-only; its commands write nothing, while the
 // first window goes on writing, and the files are free once it closes.
 
+#include "chart/ui/PanelKplanRedigera.h"
+#include "entry/ui/Redovisapanel.h"
 #include "shell/TForm1.h"
 #include "support/Testfiler.h"
 #include "support/Testskrivbord.h"
@@ -12,6 +14,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -57,8 +60,9 @@ class TvaFonsterTest : public QObject {
         W<QLineEdit>(form, "EditDebit")->setText(QStringLiteral("1930"));
         W<QLineEdit>(form, "EditKredit")->setText(QStringLiteral("3010"));
         W<QLineEdit>(form, "EditText")->setText(QStringLiteral("Post"));
-        form.Data().DebetKontrollerad = true;
-        form.Data().KreditKontrollerad = true;
+        auto &formular = form.findChild<Redovisapanel *>()->Formular();
+        formular.DebetKontrollerad = true;
+        formular.KreditKontrollerad = true;
         W<QPushButton>(form, "Buttonnasta")->click();
     }
 
@@ -119,7 +123,9 @@ private slots:
         NyttKonto(*andra);
         // Removing an account the posts use warned first, then was refused.
         andra->Menyval(QStringLiteral("Redigera1"))->trigger();
-        andra->Data().ValtKonto = 1;
+        auto *kontolista = W<QListWidget>(*andra, "ListBoxKplanRed");
+        emit kontolista->itemDoubleClicked(kontolista->item(0));
+        QCOMPARE(andra->findChild<PanelKplanRedigera *>()->ValtKonto(), 1);
         W<QPushButton>(*andra, "BitBtnKplanRedRadera")->click();
         QCOMPARE(andra_skrivbord->meddelanden.size(), 5);
         for (const QString &meddelande : andra_skrivbord->meddelanden)

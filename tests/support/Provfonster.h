@@ -22,6 +22,7 @@ public:
     ~Provfonster() override;
 
     tovana::Bokforingsdata &Data() override { return data; }
+    tovana::Installningsdata &Installningar() override { return installningar; }
     Skrivbord &Desktop() override { return skrivbord; }
     QWidget &Agare() override { return *agare_; }
 
@@ -37,6 +38,7 @@ public:
     void Meddelande(const QString &text) override;
 
     tovana::Bokforingsdata data;
+    tovana::Installningsdata installningar;
     Testskrivbord skrivbord;
     QWidget *visad = nullptr;                        // the panel shown last
     std::vector<Arbetspanel *> paneler;              // registered, in order

@@ -87,7 +87,7 @@ void PanelKplanRedigera::VisaKonton() {
 }
 
 void PanelKplanRedigera::GlomValtKonto() {
-    form_.Data().ValtKonto = 0;
+    valtKonto_ = 0;
     LabelKplanRedAktnr_->clear();
     EditKplanRedNamn_->clear();
 }
@@ -109,7 +109,7 @@ void PanelKplanRedigera::ListBoxKplanRedDblClick(QListWidgetItem *rad) {
         const int32_t slot = ListBoxKplanRed_->row(rad) + 1;
         if (!tovana::ArKontoslot(data, slot))
             return;
-        data.ValtKonto = slot;
+        valtKonto_ = slot;
         LabelKplanRedAktnr_->setText(QString::number(data.Konton[slot].nummer));
         EditKplanRedNamn_->setText(QString::fromStdString(data.Konton[slot].namn));
     });
@@ -118,7 +118,7 @@ void PanelKplanRedigera::ListBoxKplanRedDblClick(QListWidgetItem *rad) {
 void PanelKplanRedigera::BitBtnKplanRedOKClick() {
     form_.Kor([&] {
         auto &data = form_.Data();
-        if (!tovana::BytKontonamn(data, data.ValtKonto, EditKplanRedNamn_->text().toStdString()))
+        if (!tovana::BytKontonamn(data, valtKonto_, EditKplanRedNamn_->text().toStdString()))
             return;
         GlomValtKonto();
         VisaKonton();
@@ -128,13 +128,13 @@ void PanelKplanRedigera::BitBtnKplanRedOKClick() {
 void PanelKplanRedigera::BitBtnKplanRedRaderaClick() {
     form_.Kor([&] {
         auto &data = form_.Data();
-        if (!tovana::ArKontoslot(data, data.ValtKonto))
+        if (!tovana::ArKontoslot(data, valtKonto_))
             return;
         // A read-only chart refuses before the warning about the account's posts.
         tovana::KontrolleraSkrivbarKontoplan(data);
-        if (tovana::AnvandsIRedovisningen(data, data.Konton[data.ValtKonto].nummer))
+        if (tovana::AnvandsIRedovisningen(data, data.Konton[valtKonto_].nummer))
             form_.Meddelande(QString::fromStdString(tovana::kRaderingsvarning));
-        tovana::TaBortKonto(data, data.ValtKonto);
+        tovana::TaBortKonto(data, valtKonto_);
         GlomValtKonto();
         VisaKonton();
     });

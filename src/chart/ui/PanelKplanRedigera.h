@@ -5,6 +5,8 @@
 
 #include "ui/Arbetspanel.h"
 
+#include <cstdint>
+
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -28,12 +30,16 @@ public:
     // "Spara den ändrade kontoplanen".
     void BitBtnKplanRedSparaClick();
 
+    // The slot of the chosen account; 0 while none is chosen.
+    int32_t ValtKonto() const { return valtKonto_; }
+
 private:
     void VisaKonton();
     // No account chosen, and the boxes of the chosen account emptied.
     void GlomValtKonto();
 
     Huvudfonster &form_;
+    int32_t valtKonto_ = 0;
     QLineEdit *EditKplannamn_ = nullptr;
     QLabel *LabelKplanRedAktnr_ = nullptr;
     QLineEdit *EditKplanRedNamn_ = nullptr;

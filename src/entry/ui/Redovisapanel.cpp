@@ -195,7 +195,8 @@ void Redovisapanel::EditDebitExit() {
     LabelRedHjalp_->clear();
     Mala(EditDebit_, false);
     kontosok_->Tom();
-    VisaUtfall(tovana::LamnaDebetruta(form_.Data(), S(EditDebit_->text()), S(EditBelopp_->text())));
+    VisaUtfall(tovana::LamnaDebetruta(form_.Data(), formular_, S(EditDebit_->text()),
+                                      S(EditBelopp_->text())));
 }
 
 void Redovisapanel::EditKreditEnter() {
@@ -212,8 +213,8 @@ void Redovisapanel::EditKreditExit() {
     Mala(EditKredit_, false);
     kontosok_->Tom();
     RensaEffekter();
-    VisaUtfall(tovana::LamnaKreditruta(form_.Data(), S(EditDebit_->text()), S(EditKredit_->text()),
-                                       S(EditBelopp_->text())));
+    VisaUtfall(tovana::LamnaKreditruta(form_.Data(), formular_, S(EditDebit_->text()),
+                                       S(EditKredit_->text()), S(EditBelopp_->text())));
 }
 
 void Redovisapanel::EditKodEnter() {
@@ -251,7 +252,7 @@ void Redovisapanel::VisaKodrutor(bool synliga) {
 
 void Redovisapanel::VisaSaldoVidOppning() {
     const std::string text =
-        tovana::SaldotextVidOppning(tovana::BeraknaKonteringssaldo(form_.Data()));
+        tovana::SaldotextVidOppning(tovana::BeraknaKonteringssaldo(form_.Data(), formular_));
     LabelSaldo_->setText(Q(text));
     LabelSaldo_->setVisible(!text.empty());
 }
@@ -278,12 +279,8 @@ void Redovisapanel::RedovisaClick() {
     form_.Kor([&] {
         auto &data = form_.Data();
         form_.VisaArbetspanel(this);
-        data.DebetKontrollerad = false;
-        data.KreditKontrollerad = false;
-        data.PostGodkand = false;
-        data.KoderFinns = data.HarKoder();
-        VisaKodrutor(data.KoderFinns);
-        data.Sexpostsida = 0;
+        tovana::BorjaOmFormularet(formular_);
+        VisaKodrutor(tovana::FaststallKoder(data));
         VisaSenastePoster(false); // an empty ledger shows no rows here
         TomRutor(true);
         FlyttaFokus(Editvernr_);
@@ -295,6 +292,7 @@ void Redovisapanel::RedovisaClick() {
 void Redovisapanel::VisaOppnadRedovisning() {
     form_.VisaArbetspanel(this);
     // Nothing keyed for the ledger before stays to be saved into this one.
+    tovana::BorjaNyPost(formular_);
     TomRutor(true);
     RensaEffekter();
     kontosok_->Tom();
@@ -340,7 +338,7 @@ void Redovisapanel::ButtonnastaClick() {
         auto &data = form_.Data();
         kontosok_->Tom();
         const tovana::Postprovning provning =
-            tovana::ProvaPost(data, S(EditDebit_->text()), S(EditKredit_->text()));
+            tovana::ProvaPost(formular_, S(EditDebit_->text()), S(EditKredit_->text()));
         for (const std::string &meddelande : provning.meddelanden)
             form_.Meddelande(Q(meddelande));
         if (provning.fokus)
@@ -371,9 +369,9 @@ void Redovisapanel::ButtonnastaClick() {
             FlyttaFokus(EditDatum_);
             return;
         }
-        const int32_t plats = tovana::SparaPost(data, rutor);
+        const int32_t plats = tovana::SparaPost(data, formular_, rutor);
         if (tovana::ArEnsidig(data.Poster[plats])) {
-            const std::string text = tovana::SaldotextEfterSparning(data.Konteringssaldo);
+            const std::string text = tovana::SaldotextEfterSparning(formular_.Konteringssaldo);
             if (text.empty()) {
                 LabelSaldo_->hide();
             } else {
@@ -383,7 +381,7 @@ void Redovisapanel::ButtonnastaClick() {
         }
         VisaSenastePoster(true);
 
-        if (tovana::ArOppetSaldo(data.Konteringssaldo)) {
+        if (tovana::ArOppetSaldo(formular_.Konteringssaldo)) {
             TomRutor(false);
             FlyttaFokus(EditBelopp_);
         } else {

@@ -2,9 +2,12 @@
 // The entry panel PanelRedovisa: the seven entry boxes of one post with their
 // help lines and clean-ups, the effect display, the account lookup with the
 // calculator over it, the open balance of the verification, "Nästa post", and
-// the last posts. Opening a ledger or a company ends on this panel.
+// the last posts. Opening a ledger or a company ends on this panel. It holds the
+// entry form's state (tovana::Postformular), which the post-change controls
+// page through as well.
 
 #include "entry/Konteringsregler.h"
+#include "entry/Postformular.h"
 #include "ui/Arbetspanel.h"
 
 #include <array>
@@ -49,6 +52,8 @@ public:
 
     // The last-posts rows, which the post-change controls page through.
     Senasteposter &Senaste() const { return *senaste_; }
+    // The entry form's state beside the books.
+    tovana::Postformular &Formular() { return formular_; }
 
     // The handlers of the entry boxes, run as the focus enters and leaves them.
     void EditvernrEnter();
@@ -99,6 +104,7 @@ private:
     void TomRutor(bool alla);
 
     Huvudfonster &form_;
+    tovana::Postformular formular_;
     std::array<QLineEdit *, kRutantal> rutor_{};
     QLineEdit *Editvernr_ = nullptr;
     QLineEdit *EditDatum_ = nullptr;

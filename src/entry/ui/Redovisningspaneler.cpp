@@ -23,7 +23,7 @@ void OppnaForetagsfil(Huvudfonster &form, Redovisapanel &redovisa, const QString
         form.VisaAktuellKontoplan();
         form.VisaAktuellRedovisning();
         form.Menyandring(tovana::Menyhandelse::ForetagOppnat);
-        data.Sexpostsida = 0;
+        tovana::BorjaOmFormularet(redovisa.Formular());
         redovisa.VisaOppnadRedovisning();
         redovisa.VisaSaldoVidOppning();
         if (!besked.empty())

@@ -63,9 +63,7 @@ SkapaRedpanel::SkapaRedpanel(Huvudfonster &form, Redovisapanel &redovisa)
 
 void SkapaRedpanel::Skapaennyredovisning2Click() {
     form_.VisaArbetspanel(this);
-    auto &data = form_.Data();
-    data.KoderFinns = data.HarKoder();
-    redovisa_.VisaKodrutor(data.KoderFinns);
+    redovisa_.VisaKodrutor(tovana::FaststallKoder(form_.Data()));
 }
 
 void SkapaRedpanel::BitBtnSparaNyRedClick() {

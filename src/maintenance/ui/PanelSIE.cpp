@@ -3,6 +3,7 @@
 
 #include "chart/ui/Osparadkontoplan.h"
 #include "core/Menylage.h"
+#include "entry/Konteringsregler.h"
 #include "maintenance/Sieexport.h"
 #include "maintenance/Sieoppning.h"
 #include "ui/Huvudfonster.h"
@@ -31,10 +32,10 @@ std::string Text(const QLineEdit *ruta) {
 
 } // namespace
 
-PanelSIE::PanelSIE(Huvudfonster &form)
+PanelSIE::PanelSIE(Huvudfonster &form, tovana::Postformular &formular)
     : Arbetspanel(QStringLiteral("PanelSIE"), QStringLiteral("LabelSIERubrik"),
                   QStringLiteral("SIE 4-fil")),
-      form_(form) {
+      form_(form), formular_(formular) {
     auto *layout = Innehall();
     layout->addWidget(Etikett(this, "LabelSIEexportinfo",
                               QStringLiteral("Exportera: redovisningens räkenskapsår med "
@@ -169,6 +170,7 @@ void PanelSIE::BitBtnSIEimportClick() {
         auto &data = form_.Data();
         const std::string besked = tovana::SkapaFranSie(data, import, kontoplanfil.toStdString(),
                                                         redovisningsfil.toStdString());
+        tovana::BorjaOmFormularet(formular_);
         form_.VisaAktuellKontoplan();
         form_.VisaAktuellRedovisning();
         form_.Menyandring(tovana::Menyhandelse::ForetagOppnat);
@@ -184,8 +186,8 @@ void PanelSIE::BitBtnSIEimportClick() {
     });
 }
 
-PanelSIE *ByggSIEpanel(Huvudfonster &form) {
-    auto *panel = new PanelSIE(form);
+PanelSIE *ByggSIEpanel(Huvudfonster &form, tovana::Postformular &formular) {
+    auto *panel = new PanelSIE(form, formular);
     form.RegistreraArbetspanel(panel);
     QObject::connect(form.Menyval(tovana::meny::ExporteraSIE), &QAction::triggered, panel,
                      &PanelSIE::ExporteraSIEClick);

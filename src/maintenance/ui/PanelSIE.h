@@ -12,11 +12,15 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class Huvudfonster;
+namespace tovana {
+struct Postformular;
+}
 
 class PanelSIE final : public Arbetspanel {
     Q_OBJECT
 public:
-    explicit PanelSIE(Huvudfonster &form);
+    // `formular` is the entry form, started anew when an import opens a ledger.
+    PanelSIE(Huvudfonster &form, tovana::Postformular &formular);
 
     // "Exportera SIE 4-fil": the panel with the ledger's financial year in the boxes.
     void ExporteraSIEClick();
@@ -35,6 +39,7 @@ private:
     void Besked(const std::string &text);
 
     Huvudfonster &form_;
+    tovana::Postformular &formular_;
     QLineEdit *EditSIEfran_ = nullptr;
     QLineEdit *EditSIEtill_ = nullptr;
     QPushButton *BitBtnSIEexport_ = nullptr;
@@ -45,4 +50,4 @@ private:
 
 // Builds the panel, registers it with the window and wires "Exportera SIE 4-fil" and "Importera SIE
 // 4-fil".
-PanelSIE *ByggSIEpanel(Huvudfonster &form);
+PanelSIE *ByggSIEpanel(Huvudfonster &form, tovana::Postformular &formular);

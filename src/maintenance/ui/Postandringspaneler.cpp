@@ -5,10 +5,11 @@
 #include "maintenance/ui/Postbladdring.h"
 #include "ui/Huvudfonster.h"
 
-PanelRedRedigera *ByggPostandringspaneler(Huvudfonster &form, Senasteposter &senaste) {
+PanelRedRedigera *ByggPostandringspaneler(Huvudfonster &form, Senasteposter &senaste,
+                                          tovana::Postformular &formular) {
     auto *redigera = new PanelRedRedigera(form);
     form.RegistreraArbetspanel(redigera);
     // The paging, jump and post-number controls stand on the entry panel's rows.
-    new Postbladdring(form, senaste, *redigera);
+    new Postbladdring(form, senaste, formular, *redigera);
     return redigera;
 }

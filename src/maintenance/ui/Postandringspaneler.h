@@ -5,6 +5,11 @@
 class Huvudfonster;
 class PanelRedRedigera;
 class Senasteposter;
+namespace tovana {
+struct Postformular;
+}
 
-// `senaste` is the entry panel's last-posts rows, which the paging works on.
-PanelRedRedigera *ByggPostandringspaneler(Huvudfonster &form, Senasteposter &senaste);
+// `senaste` is the entry panel's last-posts rows, which the paging works on,
+// and `formular` the entry form whose group of six it pages.
+PanelRedRedigera *ByggPostandringspaneler(Huvudfonster &form, Senasteposter &senaste,
+                                          tovana::Postformular &formular);

@@ -12,8 +12,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-Postbladdring::Postbladdring(Huvudfonster &form, Senasteposter &senaste, PanelRedRedigera &redigera)
-    : QObject(&senaste), form_(form), senaste_(senaste), redigera_(redigera) {
+Postbladdring::Postbladdring(Huvudfonster &form, Senasteposter &senaste,
+                             tovana::Postformular &formular, PanelRedRedigera &redigera)
+    : QObject(&senaste), form_(form), senaste_(senaste), formular_(formular), redigera_(redigera) {
     for (int rad = 1; rad <= static_cast<int>(LP_.size()); ++rad) {
         LP_[rad - 1] = senaste.Postnummer(rad);
         LP_[rad - 1]->installEventFilter(this);
@@ -52,7 +53,7 @@ void Postbladdring::TomHoppa() {
 void Postbladdring::BitBtntidigareClick() {
     form_.Kor([&] {
         TomHoppa();
-        if (const auto n = tovana::BladdraBakat(form_.Data()))
+        if (const auto n = tovana::BladdraBakat(form_.Data(), formular_))
             VisaPostblock(*n);
     });
 }
@@ -60,7 +61,7 @@ void Postbladdring::BitBtntidigareClick() {
 void Postbladdring::BitBtnsenareClick() {
     form_.Kor([&] {
         TomHoppa();
-        if (const auto n = tovana::BladdraFramat(form_.Data()))
+        if (const auto n = tovana::BladdraFramat(form_.Data(), formular_))
             VisaPostblock(*n);
     });
 }

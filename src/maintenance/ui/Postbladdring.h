@@ -3,6 +3,8 @@
 // double-click on a row's post number that opens that post for change. It works
 // on the rows, buttons and jump boxes that the entry panel lays out.
 
+#include "entry/Postformular.h"
+
 #include <QObject>
 
 #include <array>
@@ -17,8 +19,10 @@ class Huvudfonster;
 class Postbladdring final : public QObject {
     Q_OBJECT
 public:
-    // Attaches to the rows of `senaste`; opens posts on `redigera`.
-    Postbladdring(Huvudfonster &form, Senasteposter &senaste, PanelRedRedigera &redigera);
+    // Attaches to the rows of `senaste`, paging the entry form's group of six
+    // in `formular`; opens posts on `redigera`.
+    Postbladdring(Huvudfonster &form, Senasteposter &senaste, tovana::Postformular &formular,
+                  PanelRedRedigera &redigera);
 
     // "Bläddra bakåt": six posts older, not past the oldest.
     void BitBtntidigareClick();
@@ -40,6 +44,7 @@ private:
 
     Huvudfonster &form_;
     Senasteposter &senaste_;
+    tovana::Postformular &formular_;
     PanelRedRedigera &redigera_;
     std::array<QLabel *, 6> LP_{};
 };

@@ -11,13 +11,13 @@
 
 Underhallspaneler ByggUnderhallspaneler(Huvudfonster &form, Redovisapanel &redovisa) {
     Underhallspaneler paneler;
-    paneler.redigera = ByggPostandringspaneler(form, redovisa.Senaste());
+    paneler.redigera = ByggPostandringspaneler(form, redovisa.Senaste(), redovisa.Formular());
     paneler.sortera = ByggSorteringspaneler(form);
     paneler.ib = ByggIBpaneler(form);
     const auto [kolla, oanvanda] = ByggKontrollpaneler(form);
     paneler.kolla = kolla;
     paneler.oanvanda = oanvanda;
-    paneler.sie = ByggSIEpanel(form);
+    paneler.sie = ByggSIEpanel(form, redovisa.Formular());
     const auto [perioder, logg] = ByggPeriodpaneler(form);
     paneler.perioder = perioder;
     paneler.logg = logg;

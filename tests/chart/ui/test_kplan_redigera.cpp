@@ -2,6 +2,7 @@
 // deleting with and without the warning, and saving.
 
 #include "chart/ui/Kplanfonster.h"
+#include "chart/ui/PanelKplanRedigera.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -66,7 +67,7 @@ private slots:
     void renamingAndSavingWritesTheRightLine() {
         auto f = Redigera();
         Dubbelklicka(*f, 3);
-        QCOMPARE(f->form->Data().ValtKonto, 4);
+        QCOMPARE(f->Del<PanelKplanRedigera>("PanelKplanRedigera")->ValtKonto(), 4);
         QCOMPARE(f->Text("LabelKplanRedAktnr"), QStringLiteral("5010"));
         // A name with blanks is shown whole.
         QCOMPARE(f->Ruta("EditKplanRedNamn")->text(), QStringLiteral("Hyra för lokalen"));
@@ -97,7 +98,7 @@ private slots:
         f->Tryck("BitBtnKplanRedOK");
         f->Tryck("BitBtnKplanRedOK");
         QCOMPARE(f->Rader("ListBoxKplanRed")[0], QStringLiteral("1510 Kunder"));
-        QCOMPARE(f->form->Data().ValtKonto, 0);
+        QCOMPARE(f->Del<PanelKplanRedigera>("PanelKplanRedigera")->ValtKonto(), 0);
     }
 
     void deletingAnAccountThatPostsUseWarnsOnceAndDeletes() {
@@ -161,7 +162,7 @@ private slots:
         f->Meny("Nyttkonto1");
         QVERIFY(f->LaggTill("1", "1910", QStringLiteral("Kassa")));
         f->Meny("Redigera1");
-        QCOMPARE(f->form->Data().ValtKonto, 0);
+        QCOMPARE(f->Del<PanelKplanRedigera>("PanelKplanRedigera")->ValtKonto(), 0);
         QCOMPARE(f->Text("LabelKplanRedAktnr"), QString());
         QCOMPARE(f->Ruta("EditKplanRedNamn")->text(), QString());
         f->Tryck("BitBtnKplanRedOK");

@@ -1,6 +1,7 @@
 // The entry panel driven as the user drives it: real focus changes, typed keys
 // and "Nästa post", checked by what the panel shows and what reaches the file.
 
+#include "entry/ui/Redovisapanel.h"
 #include "shell/TForm1.h"
 #include "support/Testfiler.h"
 #include "support/Testskrivbord.h"
@@ -95,6 +96,9 @@ class RedovisapanelTest : public QObject {
 
     void Tangent(Qt::Key tangent) { QTest::keyClick(Fokus(), tangent); }
     void Skriv(const QString &text) { QTest::keyClicks(Fokus(), text); }
+    // The entry form's state, held by the entry panel.
+    tovana::Postformular &Formular() { return form_->findChild<Redovisapanel *>()->Formular(); }
+
     void NastaPost() {
         auto *knapp = form_->findChild<QPushButton *>("Buttonnasta");
         QTest::mouseClick(knapp, Qt::LeftButton);
@@ -330,14 +334,14 @@ private slots:
                  QStringList{"Kontot 4444 finns inte i kontoplanen. Kom ihåg att lägga till detta "
                              "konto, annars kommer många rapporter att bli felaktiga. Om du inte "
                              "vill debitera något konto ska du lämna rutan helt tom."});
-        QVERIFY(form_->Data().DebetKontrollerad);
+        QVERIFY(Formular().DebetKontrollerad);
         QCOMPARE(Fokus(), Ruta("EditKredit"));
         Skriv(QStringLiteral("10")); // a code is no bookkeeping account
         Tangent(Qt::Key_Tab);
         QCOMPARE(Meddelanden().size(), 2);
         QVERIFY(
             Meddelanden().last().startsWith(QStringLiteral("Kontot 10 finns inte i kontoplanen.")));
-        QVERIFY(form_->Data().KreditKontrollerad);
+        QVERIFY(Formular().KreditKontrollerad);
         QCOMPARE(Fokus(), Ruta("EditKod"));
         QCOMPARE(Lista().first(), QStringLiteral("Koder"));
         NastaPost();
@@ -481,7 +485,7 @@ private slots:
         Skriv(QStringLiteral("3010"));
         Tangent(Qt::Key_Tab);
         QVERIFY(!Text("LabelTeffekt1").isEmpty());
-        QVERIFY(form_->Data().PostGodkand || form_->Data().KreditKontrollerad);
+        QVERIFY(Formular().PostGodkand || Formular().KreditKontrollerad);
 
         skrivbord_->filval.push_back(fil);
         form_->Menyval(menyval)->trigger();
@@ -492,9 +496,9 @@ private slots:
         for (const char *effekt : {"LabelTeffekt1", "LabelTeffekt1Bel", "LabelIeffekt1",
                                    "LabelIeffekt1Bel", "LabelAReffektBel", "LabelsummaTBel"})
             QCOMPARE(Text(effekt), QString());
-        QCOMPARE(form_->Data().DebetKontrollerad, false);
-        QCOMPARE(form_->Data().KreditKontrollerad, false);
-        QCOMPARE(form_->Data().PostGodkand, false);
+        QCOMPARE(Formular().DebetKontrollerad, false);
+        QCOMPARE(Formular().KreditKontrollerad, false);
+        QCOMPARE(Formular().PostGodkand, false);
 
         NastaPost();
         QCOMPARE(form_->Data().Postantal, 0);
