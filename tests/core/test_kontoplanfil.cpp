@@ -107,6 +107,29 @@ TEST_F(Kontoplanfil, ClassEightSetsKoderFinnsAndAChartWithoutCodesLeavesIt) {
     EXPECT_TRUE(data.KoderFinns);
 }
 
+// Every command that opens, starts or imports a chart hands it over here: a
+// changed chart of more accounts gives way whole, and the code flag stays.
+TEST_F(Kontoplanfil, AChartHandedOverReplacesTheOldOneAndCountsAsUnchanged) {
+    Bokforingsdata data = GammalKontoplan();
+    data.KoderFinns = true;
+    data.KontoplanAndrad = true;
+    data.Kontoplanfil = "gammal.kpl";
+    SkrivBytes(fil, "Ny plan\r\n2;2440;Leverant\xF6rer\r\n");
+    SattInKontoplan(data, LasKontoplanfil(fil), fil);
+    EXPECT_EQ(data.Kontoplannamn, "Ny plan");
+    ASSERT_EQ(data.Kontona().size(), 1u);
+    EXPECT_EQ(data.Kontona()[0], (TKonto{2, 2440, "Leverant\xC3\xB6rer"}));
+    EXPECT_EQ(data.Kontoplanfil, fil);
+    EXPECT_TRUE(data.KontoplanInlast);
+    EXPECT_FALSE(data.KontoplanAndrad);
+    EXPECT_TRUE(data.KoderFinns);
+
+    SattInKontoplan(data, Kontoplaninnehall{"Tom", {}, false}, "tom.kpl");
+    EXPECT_EQ(data.Kontoantal, 0);
+    EXPECT_EQ(data.Kontoplannamn, "Tom");
+    EXPECT_EQ(data.Kontoplanfil, "tom.kpl");
+}
+
 TEST_F(Kontoplanfil, WritesClassNumberNameLinesWithCrLfInWindows1252) {
     auto data = GammalKontoplan();
     data.Kontoplannamn = "Företagets kontoplan";
