@@ -91,7 +91,7 @@ grep -q "^\.TH TOVANA 1 \"[0-9-]*\" \"Tovana $version\"" "$arbete/tovana.1" ||
 for flagga in $("$program" --help | grep -Eo -- '(^|[ ,])--?[a-z]+' | tr -d ' ,' | sort -u); do
     grep -Fq -- "${flagga//-/\\-}" "$arbete/tovana.1" || fela "the manual page lacks $flagga"
 done
-for namn in .kpl .red .ftg Tovana.farg .lck utskrift.html manualTovana.pdf /usr/share/tovana/manual/; do
+for namn in .kpl .red .ftg .red.logg Tovana.farg .lck utskrift.html manualTovana.pdf /usr/share/tovana/manual/; do
     grep -Fq -- "$namn" "$arbete/tovana.1" || fela "the manual page does not mention $namn"
 done
 
