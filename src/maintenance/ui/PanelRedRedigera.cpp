@@ -231,39 +231,47 @@ void PanelRedRedigera::LPDblClick(const QString &etikettext) {
     });
 }
 
+tovana::Postrutor PanelRedRedigera::Rutorna() const {
+    return {S(EditAndraVernr_->text()), S(EditAndraDatum_->text()),  S(EditAndrabelopp_->text()),
+            S(EditAndradebet_->text()), S(EditAndraKredit_->text()), S(EditAndraKod_->text()),
+            S(EditAndraText_->text())};
+}
+
+bool PanelRedRedigera::VisaAndringsfel(tovana::Andringsfel fel) {
+    const auto avbryt = [this](const char *text, QLineEdit *ruta) {
+        form_.Meddelande(QString::fromUtf8(text));
+        // The window may not be active again yet, so the box may not get its
+        // focus event: its list is shown here.
+        ruta->setFocus(Qt::OtherFocusReason);
+        VisaKontolista();
+    };
+    switch (fel) {
+    case tovana::Andringsfel::Debet:
+        avbryt("Kontonumret i debetrutan finns inte i kontoplanen. Spararutinen avbryts",
+               EditAndradebet_);
+        return true;
+    case tovana::Andringsfel::Kredit:
+        avbryt("Kontonumret i kreditrutan finns inte i kontoplanen. Spararutinen avbryts",
+               EditAndraKredit_);
+        return true;
+    case tovana::Andringsfel::Kod:
+        avbryt("Kodnumret i kodrutan finns inte i kontoplanen. Spararutinen avbryts",
+               EditAndraKod_);
+        return true;
+    case tovana::Andringsfel::Datum:
+        form_.Meddelande(Q(tovana::kOlasbartDatum));
+        EditAndraDatum_->setFocus(Qt::OtherFocusReason);
+        return true;
+    case tovana::Andringsfel::Inget:
+        break;
+    }
+    return false;
+}
+
 void PanelRedRedigera::BitBtnAndraSparaClick() {
     form_.Kor([&] {
-        const tovana::Postrutor rutor{S(EditAndraVernr_->text()),  S(EditAndraDatum_->text()),
-                                      S(EditAndrabelopp_->text()), S(EditAndradebet_->text()),
-                                      S(EditAndraKredit_->text()), S(EditAndraKod_->text()),
-                                      S(EditAndraText_->text())};
-        const auto avbryt = [this](const char *text, QLineEdit *ruta) {
-            form_.Meddelande(QString::fromUtf8(text));
-            // The window may not be active again yet, so the box may not get its
-            // focus event: its list is shown here.
-            ruta->setFocus(Qt::OtherFocusReason);
-            VisaKontolista();
-        };
-        switch (tovana::AndraPost(form_.Data(), Aktuellpost_, rutor)) {
-        case tovana::Andringsfel::Debet:
-            avbryt("Kontonumret i debetrutan finns inte i kontoplanen. Spararutinen avbryts",
-                   EditAndradebet_);
+        if (VisaAndringsfel(tovana::AndraPost(form_.Data(), Aktuellpost_, Rutorna())))
             return;
-        case tovana::Andringsfel::Kredit:
-            avbryt("Kontonumret i kreditrutan finns inte i kontoplanen. Spararutinen avbryts",
-                   EditAndraKredit_);
-            return;
-        case tovana::Andringsfel::Kod:
-            avbryt("Kodnumret i kodrutan finns inte i kontoplanen. Spararutinen avbryts",
-                   EditAndraKod_);
-            return;
-        case tovana::Andringsfel::Datum:
-            form_.Meddelande(Q(tovana::kOlasbartDatum));
-            EditAndraDatum_->setFocus(Qt::OtherFocusReason);
-            return;
-        case tovana::Andringsfel::Inget:
-            break;
-        }
         LabelAndraRedBesked_->setText(QStringLiteral(
             "Den aktuella posten är ändrad. Använd menyerna ovan för fortsatt arbete."));
         DoljPostknappar();
@@ -292,31 +300,10 @@ void PanelRedRedigera::BitBtnSparaRedNamnClick() {
 
 void PanelRedRedigera::BitBtnRattaClick() {
     form_.Kor([&] {
-        const tovana::Postrutor rutor{S(EditAndraVernr_->text()),  S(EditAndraDatum_->text()),
-                                      S(EditAndrabelopp_->text()), S(EditAndradebet_->text()),
-                                      S(EditAndraKredit_->text()), S(EditAndraKod_->text()),
-                                      S(EditAndraText_->text())};
         tovana::Rattelse rattelse;
-        switch (tovana::SparaRattelse(form_.Data(), Aktuellpost_, rutor, Idag(), rattelse)) {
-        case tovana::Andringsfel::Debet:
-            form_.Meddelande(QStringLiteral("Kontonumret i debetrutan finns inte i kontoplanen."));
-            EditAndradebet_->setFocus(Qt::OtherFocusReason);
+        if (VisaAndringsfel(
+                tovana::SparaRattelse(form_.Data(), Aktuellpost_, Rutorna(), Idag(), rattelse)))
             return;
-        case tovana::Andringsfel::Kredit:
-            form_.Meddelande(QStringLiteral("Kontonumret i kreditrutan finns inte i kontoplanen."));
-            EditAndraKredit_->setFocus(Qt::OtherFocusReason);
-            return;
-        case tovana::Andringsfel::Kod:
-            form_.Meddelande(QStringLiteral("Kodnumret i kodrutan finns inte i kontoplanen."));
-            EditAndraKod_->setFocus(Qt::OtherFocusReason);
-            return;
-        case tovana::Andringsfel::Datum:
-            form_.Meddelande(Q(tovana::kOlasbartDatum));
-            EditAndraDatum_->setFocus(Qt::OtherFocusReason);
-            return;
-        case tovana::Andringsfel::Inget:
-            break;
-        }
         LabelAndraRedBesked_->setText(
             QStringLiteral("Posten är rättad genom verifikation %1. Använd menyerna ovan för "
                            "fortsatt arbete.")

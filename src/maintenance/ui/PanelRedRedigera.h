@@ -9,6 +9,7 @@
 // corrected post shows the verifications that corrected it.
 
 #include "core/Behandlingslogg.h"
+#include "maintenance/Postandring.h"
 #include "ui/Arbetspanel.h"
 
 #include <cstdint>
@@ -50,6 +51,11 @@ protected:
 private:
     void VisaKontolista();
     void DoljPostknappar();
+    // The boxes' texts as a post.
+    tovana::Postrutor Rutorna() const;
+    // Tells the user which box a change or correction was refused for and puts
+    // the focus there; false when nothing was refused.
+    bool VisaAndringsfel(tovana::Andringsfel fel);
     // The correction records of the ledger's log, read again only when the log
     // has grown since.
     const std::vector<tovana::Loggpost> &Rattelseposter();
