@@ -14,6 +14,7 @@
 // Exits 1 with a message on stderr when a file cannot be made or a control is
 // missing.
 
+#include "core/Behandlingslogg.h"
 #include "shell/TForm1.h"
 #include "ui/Skrivbord.h"
 
@@ -200,6 +201,12 @@ int main(int argc, char **argv) {
         foretag,
         (kontoplan + QStringLiteral("\r\n") + redovisning + QStringLiteral("\r\n")).toLocal8Bit());
 
+    // The change log's records carry a fixed time and user, so that the pictures
+    // show neither the machine nor the day they were taken.
+    tovana::SattLoggklocka([] {
+        return tovana::Loggstampel{"2026-04-02 09:15:00", "anna@kontoret"};
+    });
+
     auto skrivbord = std::make_unique<Bildskrivbord>();
     Bildskrivbord *svar = skrivbord.get();
     TForm1 form(std::move(skrivbord));
@@ -222,6 +229,14 @@ int main(int argc, char **argv) {
 
     foto.Meny("Redigera1");
     foto.Fota("kontoplan.png");
+
+    // The first quarter closed, and the change log that tells it.
+    foto.Meny("Perioder");
+    foto.Knappa("EditStangTom", QStringLiteral("2026-03-31"));
+    foto.Tryck("BitBtnStang");
+    foto.Fota("perioder.png");
+    foto.Meny("Behandlingshistorik");
+    foto.Fota("behandlingshistorik.png");
 
     // A small screen: the window fitted into it as at start, title bar included.
     form.PassaIn(QRect(0, 0, 1280, 720));
