@@ -155,8 +155,12 @@ std::vector<Loggpost> LasLogg(const std::string &loggfil) {
     return poster;
 }
 
-void SkrivLoggpost(const std::string &loggfil, const Loggpost &post) {
-    const std::string bytes = Loggbytes(post);
+namespace {
+
+// Writes a log's bytes all or none: a log that does not exist yet is made
+// holding them, an existing one has them appended. A failure says that the
+// change the bytes speak of was not made.
+void SkrivLoggbytes(const std::string &loggfil, const std::string &bytes) {
     try {
         if (LoggFinns(loggfil))
             LaggTillKortIFil(loggfil, bytes);
@@ -166,6 +170,17 @@ void SkrivLoggpost(const std::string &loggfil, const Loggpost &post) {
         throw Korningsfel("Behandlingshistoriken kunde inte skrivas, så ingenting ändrades.\n" +
                           std::string(fel.what()));
     }
+}
+
+// The bytes of a log's beginning, stamped as the record that follows it.
+std::string Borjanbytes(const Loggpost &post, const Loggsumma &summa) {
+    return Loggbytes(Loggpost{post.tid, post.anvandare, LoggenBorjarText(summa), {}, {}});
+}
+
+} // namespace
+
+void SkrivLoggpost(const std::string &loggfil, const Loggpost &post) {
+    SkrivLoggbytes(loggfil, Loggbytes(post));
 }
 
 std::optional<Datum> StangdTom(std::span<const Loggpost> poster) {
@@ -317,37 +332,53 @@ std::optional<Loggsumma> LasLoggenBorjar(std::string_view vad) {
     return summa;
 }
 
-Loggjamforelse JamforMedRedovisning(std::string_view loggbytes, const std::string &sokvag,
-                                    const Loggsumma &redovisningen) {
-    std::optional<Loggsumma> efter; // the ledger as the records so far leave it
-    std::optional<Loggsumma> fore;  // as it was before the last record
-    Loggjamforelse svar;
-    GaIgenomLogg(loggbytes, sokvag, [&](const Loggpost &post) {
-        svar.sistaVad = post.vad;
+namespace {
+
+// The replay of a log's records, one at a time: what the ledger should hold
+// after them, and before the last of them.
+class Aterspelning {
+public:
+    void Ta(const Loggpost &post) {
+        sistaVad_ = post.vad;
         if (auto borjan = LasLoggenBorjar(post.vad)) {
-            fore.reset();
-            efter = borjan;
+            fore_.reset();
+            efter_ = borjan;
             return;
         }
         if (post.vad.starts_with(loggtyp::kEjGenomford)) {
             // The change before it never came: the ledger is as before that.
-            efter = fore;
-            fore.reset();
+            efter_ = fore_;
+            fore_.reset();
             return;
         }
-        fore = efter;
-        if (efter)
-            Tillampa(*efter, post);
-    });
-    if (!efter)
-        return {Loggutfall::IngenLogg, svar.sistaVad};
-    if (*efter == redovisningen)
-        svar.utfall = Loggutfall::Stammer;
-    else if (fore && *fore != *efter && *fore == redovisningen)
-        svar.utfall = Loggutfall::SistaEjGenomford;
-    else
-        svar.utfall = Loggutfall::Avviker;
-    return svar;
+        fore_ = efter_;
+        if (efter_)
+            Tillampa(*efter_, post);
+    }
+
+    Loggjamforelse Jamfor(const Loggsumma &redovisningen) const {
+        if (!efter_)
+            return {Loggutfall::IngenLogg, sistaVad_};
+        if (*efter_ == redovisningen)
+            return {Loggutfall::Stammer, sistaVad_};
+        if (fore_ && *fore_ != *efter_ && *fore_ == redovisningen)
+            return {Loggutfall::SistaEjGenomford, sistaVad_};
+        return {Loggutfall::Avviker, sistaVad_};
+    }
+
+private:
+    std::optional<Loggsumma> efter_; // the ledger as the records so far leave it
+    std::optional<Loggsumma> fore_;  // as it was before the last record
+    std::string sistaVad_;
+};
+
+} // namespace
+
+Loggjamforelse JamforMedRedovisning(std::string_view loggbytes, const std::string &sokvag,
+                                    const Loggsumma &redovisningen) {
+    Aterspelning spel;
+    GaIgenomLogg(loggbytes, sokvag, [&](const Loggpost &post) { spel.Ta(post); });
+    return spel.Jamfor(redovisningen);
 }
 
 std::vector<int32_t> Verifikationsnummer(const Loggpost &post) {
@@ -441,27 +472,15 @@ std::map<int32_t, Registrering> Registreringar(const std::string &loggfil) {
 
 void LoggaAndring(const Bokforingsdata &data, const Loggpost &post) {
     const std::string logg = Loggfil(data.Redovisningsfil);
-    if (LoggFinns(logg)) {
-        SkrivLoggpost(logg, post);
-        return;
-    }
-    // The first record and the beginning before it go into a new file at once.
-    const Loggpost borjan{
-        post.tid, post.anvandare, LoggenBorjarText(Redovisningssumma(data)), {}, {}};
-    try {
-        SkrivFilSakert(logg, Loggbytes(borjan) + Loggbytes(post));
-    } catch (const Korningsfel &fel) {
-        throw Korningsfel("Behandlingshistoriken kunde inte skrivas, så ingenting ändrades.\n" +
-                          std::string(fel.what()));
-    }
+    // A ledger's first record goes into a new file with the beginning before it.
+    std::string bytes;
+    if (!LoggFinns(logg))
+        bytes = Borjanbytes(post, Redovisningssumma(data));
+    SkrivLoggbytes(logg, bytes + Loggbytes(post));
 }
 
 void LoggaEjGenomford(const Bokforingsdata &data, const std::string &vad) noexcept {
-    try {
-        SkrivLoggpost(Loggfil(data.Redovisningsfil), NyLoggpost(loggtyp::kEjGenomford + vad));
-    } catch (...) {
-        // The next open for writing finds the change missing and says so then.
-    }
+    LoggaEjGenomford(data.Redovisningsfil, vad);
 }
 
 void LoggaEjGenomford(const std::string &redovisningsfil, const std::string &vad) noexcept {
@@ -484,14 +503,8 @@ void KontrolleraUtanLogg(const std::string &redovisningsfil) {
 
 void BorjaNyLogg(const std::string &redovisningsfil, std::string_view namn, const Loggpost &post) {
     KontrolleraUtanLogg(redovisningsfil);
-    const Loggpost borjan{
-        post.tid, post.anvandare, LoggenBorjarText(Redovisningssumma(namn, {})), {}, {}};
-    try {
-        SkrivFilSakert(Loggfil(redovisningsfil), Loggbytes(borjan) + Loggbytes(post));
-    } catch (const Korningsfel &fel) {
-        throw Korningsfel("Behandlingshistoriken kunde inte skrivas, så ingenting ändrades.\n" +
-                          std::string(fel.what()));
-    }
+    SkrivLoggbytes(Loggfil(redovisningsfil),
+                   Borjanbytes(post, Redovisningssumma(namn, {})) + Loggbytes(post));
 }
 
 Loggvidoppning LasLoggVidOppning(const std::string &redovisningsfil, std::string_view namn,
@@ -501,14 +514,17 @@ Loggvidoppning LasLoggVidOppning(const std::string &redovisningsfil, std::string
     if (!LoggFinns(logg))
         return svar;
     svar.finns = true;
-    const std::string bytes = LasFilUtanHalvtTillagg(logg);
-    // The last close or reopen record decides; a big log is never held whole.
-    GaIgenomLogg(bytes, logg, [&](const Loggpost &post) {
+    // One pass over the records, a big log never held whole: the last close or
+    // reopen record decides the period, and the replay goes along.
+    Aterspelning spel;
+    GaIgenomLogg(LasFilUtanHalvtTillagg(logg), logg, [&](const Loggpost &post) {
         if (auto tom = StangdTom(std::span<const Loggpost>(&post, 1)))
             svar.stangdTom = tom;
+        if (jamfor)
+            spel.Ta(post);
     });
     if (jamfor)
-        svar.jamforelse = JamforMedRedovisning(bytes, logg, Redovisningssumma(namn, poster));
+        svar.jamforelse = spel.Jamfor(Redovisningssumma(namn, poster));
     return svar;
 }
 
