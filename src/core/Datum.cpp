@@ -1,5 +1,7 @@
 #include "core/Datum.h"
 
+#include "core/Teckentabell.h"
+
 #include <algorithm>
 
 namespace tovana {
@@ -16,16 +18,6 @@ int Tal(std::string_view siffror) {
     for (char c : siffror)
         v = v * 10 + (c - '0');
     return v;
-}
-
-// The text without the blanks and control characters around it.
-std::string_view Trimmad(std::string_view text) {
-    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
 }
 
 bool ArStrecktDatum(std::string_view text) {

@@ -11,7 +11,8 @@ namespace tovana {
 
 namespace {
 
-std::string_view Trimmad(std::string_view text) {
+// Only blanks and tabs: a value keeps every other character it was written with.
+std::string_view UtanBlankaKanter(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
         text.remove_prefix(1);
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
@@ -57,14 +58,14 @@ bool LasUppgift(std::string_view rad, long radnummer, const std::string &sokvag,
     const auto lika = rad.find('=');
     if (lika == std::string_view::npos)
         return false;
-    const std::string nyckel = Gemener(Trimmad(rad.substr(0, lika)));
-    const std::string_view varde = Trimmad(rad.substr(lika + 1));
+    const std::string nyckel = Gemener(UtanBlankaKanter(rad.substr(0, lika)));
+    const std::string_view varde = UtanBlankaKanter(rad.substr(lika + 1));
     Foretagsuppgifter &u = foretag.uppgifter;
     std::string fel;
     if (nyckel == "namn") {
         // Cut first, then trimmed: a name cut after a blank would otherwise end in
         // one, which the next reading trims, so a rewrite would change the name.
-        u.namn = std::string(Trimmad(ForstaTecken(varde, kForetagsnamnlangd)));
+        u.namn = std::string(UtanBlankaKanter(ForstaTecken(varde, kForetagsnamnlangd)));
         return true;
     }
     if (nyckel == "orgnr") {
@@ -110,7 +111,7 @@ bool ArUppgiftsrad(std::string_view rad) {
     const auto lika = rad.find('=');
     if (lika == std::string_view::npos)
         return false;
-    const std::string nyckel = Gemener(Trimmad(rad.substr(0, lika)));
+    const std::string nyckel = Gemener(UtanBlankaKanter(rad.substr(0, lika)));
     return nyckel == "namn" || nyckel == "orgnr" || nyckel == "rakenskapsar" ||
            nyckel == "momsperiod";
 }

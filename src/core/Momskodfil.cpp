@@ -29,14 +29,6 @@ int LasRuta(std::string_view text) {
     return ruta && ruta->slag != Rutslag::Summa ? nummer : 0;
 }
 
-std::string_view Trimma(std::string_view text) {
-    while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ')
-        text.remove_suffix(1);
-    return text;
-}
-
 } // namespace
 
 std::string Momskodfil(const std::string &kontoplanfil) {
@@ -58,16 +50,16 @@ Momskoder LasMomskoder(const std::string &sokvag) {
     Radlasare rader(fil.bytes);
     std::string_view rad;
     while (rader.NastaRad(rad)) {
-        const std::string_view text = Trimma(rad);
+        const std::string_view text = Trimmad(rad);
         if (text.empty())
             continue;
         const auto semikolon = text.find(';');
         int32_t konto = 0;
         const bool kontoOk = semikolon != std::string_view::npos &&
-                             ForsokTextTillHeltal(Trimma(text.substr(0, semikolon)), konto) &&
+                             ForsokTextTillHeltal(Trimmad(text.substr(0, semikolon)), konto) &&
                              konto > 0;
         const std::string_view rutatext =
-            kontoOk ? Trimma(text.substr(semikolon + 1)) : std::string_view{};
+            kontoOk ? Trimmad(text.substr(semikolon + 1)) : std::string_view{};
         const int ruta = rutatext.empty() ? 0 : LasRuta(rutatext);
         if (!kontoOk || (!rutatext.empty() && ruta == 0))
             throw Radfel("Raden ska vara konto;ruta, till exempel 3010;05.", sokvag,
@@ -94,7 +86,7 @@ void SkrivMomskoder(const std::string &sokvag, const Momskoder &koder) {
 }
 
 void SattMomskod(Momskoder &koder, int32_t konto, std::string_view rutatext) {
-    rutatext = Trimma(rutatext);
+    rutatext = Trimmad(rutatext);
     const int ruta = rutatext.empty() ? 0 : LasRuta(rutatext);
     if (!rutatext.empty() && ruta == 0)
         throw Korningsfel("Ruta " + Visningstext(rutatext, 10) +

@@ -348,4 +348,12 @@ std::string ForstaTecken(std::string_view text, std::size_t antal) {
     return std::string(text.substr(0, pos));
 }
 
+std::string_view Trimmad(std::string_view text) {
+    while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
 } // namespace tovana

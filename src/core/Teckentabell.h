@@ -90,4 +90,8 @@ std::size_t Teckenantal(std::string_view text);
 // The first `antal` characters of UTF-8 text.
 std::string ForstaTecken(std::string_view text, std::size_t antal);
 
+// The text without the blanks, tabs, line ends and other control characters
+// (every byte of code 32 or less) at its two ends.
+std::string_view Trimmad(std::string_view text);
+
 } // namespace tovana

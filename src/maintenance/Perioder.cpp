@@ -25,14 +25,6 @@ Datum LasPeriodDatum(std::string_view text) {
     return *datum;
 }
 
-std::string_view UtanBlanker(std::string_view text) {
-    const auto forsta = text.find_first_not_of(" \t");
-    if (forsta == std::string_view::npos)
-        return {};
-    const auto sista = text.find_last_not_of(" \t");
-    return text.substr(forsta, sista - forsta + 1);
-}
-
 } // namespace
 
 std::optional<Datum> StangdGrans(const Bokforingsdata &data) {
@@ -67,7 +59,7 @@ void OppnaPeriod(Bokforingsdata &data, std::string_view fran, std::string_view s
     if (datum > *nu)
         throw Korningsfel("Datumet ligger efter den stängda perioden, som är stängd t.o.m. " +
                           Isodatum(*nu) + ". Skriv den första dag som ska öppnas igen.");
-    const std::string_view orsak = UtanBlanker(skal);
+    const std::string_view orsak = Trimmad(skal);
     if (orsak.empty())
         throw Korningsfel("Skriv skälet till att perioden öppnas igen. Skälet sparas i "
                           "behandlingshistoriken.");

@@ -101,14 +101,6 @@ int Tal(std::string_view siffror) {
     return v;
 }
 
-std::string_view Trimmad(std::string_view text) {
-    while (!text.empty() && ArBlanktecken(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && ArBlanktecken(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 } // namespace
 
 std::string FranPc8(std::string_view bytes) {

@@ -69,14 +69,6 @@ std::string Rad(long radnr) {
     return "Rad " + std::to_string(radnr) + ": ";
 }
 
-std::string_view Trimmad(std::string_view text) {
-    while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ')
-        text.remove_suffix(1);
-    return text;
-}
-
 // A positive whole number of digits only that an int32 holds.
 std::optional<int32_t> Nummer(std::string_view text) {
     if (text.empty() || text.size() > 10 ||
